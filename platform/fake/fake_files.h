@@ -1,0 +1,60 @@
+#pragma once
+// An in-memory file system with Windows semantics: drive letters, case-insensitive
+// names, wildcards, attributes, file times, read-only and open files refusing deletion.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace platform::fake {
+
+class FakeFiles : public Files {
+ public:
+  // `now` stamps created and modified times of new and written files.
+  explicit FakeFiles(std::function<FileTime()> now = [] { return FileTime{0}; });
+  ~FakeFiles() override;
+
+  ErrorCode find(const std::string& pattern,
+                 const std::function<bool(const FindData&)>& visit) override;
+  ErrorCode readFile(const std::string& path, std::string& contents) override;
+  ErrorCode writeFile(const std::string& path, const std::string& contents) override;
+  ErrorCode appendFile(const std::string& path, const std::string& contents) override;
+  ErrorCode deleteFile(const std::string& path) override;
+  ErrorCode renameFile(const std::string& from, const std::string& to) override;
+  ErrorCode getAttributes(const std::string& path, std::uint32_t& attributes) override;
+  ErrorCode setAttributes(const std::string& path, std::uint32_t attributes) override;
+  ErrorCode createDirectory(const std::string& path) override;
+  ErrorCode removeDirectory(const std::string& path) override;
+
+  // Test set-up helpers. They create missing parent folders.
+  void addFolder(const std::string& path);
+  void addFile(const std::string& path, const std::string& contents = "",
+               std::uint32_t attributes = attr::kArchive, FileTime modified = 0);
+  void setTimes(const std::string& path, FileTime created, FileTime modified);
+  // An open file (held by another program) refuses deletion, writing and renaming.
+  void setOpen(const std::string& path, bool open);
+  // The folder that relative paths are taken from.
+  void setCurrentFolder(const std::string& path);
+
+  bool exists(const std::string& path) const;
+  bool isFolder(const std::string& path) const;
+  // Contents of a file, or an empty text when it is missing.
+  std::string contents(const std::string& path) const;
+  // Every path below the drives, one per line, for failure messages.
+  std::string dump() const;
+
+ private:
+  struct Node;
+  struct Lookup;
+  Lookup resolve(const std::string& path) const;
+  Node* parentFor(const std::string& path, std::string& leaf, ErrorCode& error);
+
+  std::unique_ptr<Node> root_;  // children are the drives ("c:")
+  std::vector<std::string> current_;
+  std::function<FileTime()> now_;
+};
+
+}  // namespace platform::fake

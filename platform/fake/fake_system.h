@@ -1,0 +1,36 @@
+#pragma once
+// Every fake platform service, wired together, and the System bundle over them.
+#include <string>
+
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_files.h"
+#include "platform/fake/fake_registry.h"
+#include "platform/system.h"
+
+namespace platform::fake {
+
+class FakeProcessInfo : public ProcessInfo {
+ public:
+  std::string programFolder() override { return folder; }
+  std::string folder = "C:\\Program Files\\Tervane";
+};
+
+class FakeSystem {
+ public:
+  FakeSystem() { files.addFolder(process.folder); }
+  FakeSystem(const FakeSystem&) = delete;
+  FakeSystem& operator=(const FakeSystem&) = delete;
+
+  FakeClock clock;
+  FakeFiles files{[this] { return clock.nowTicks(); }};
+  FakeRegistry registry;
+  FakeProcessInfo process;
+
+  System& system() { return system_; }
+  operator System&() { return system_; }
+
+ private:
+  System system_{files, registry, clock, process};
+};
+
+}  // namespace platform::fake

@@ -1,0 +1,39 @@
+#pragma once
+// File and folder services. Paths are Windows paths ("C:\Program Files\Opera\").
+// Every operation reports failure as a Win32 result code and never throws.
+#include <functional>
+#include <string>
+
+#include "platform/win_types.h"
+
+namespace platform {
+
+class Files {
+ public:
+  virtual ~Files() = default;
+
+  // Lists the entries matching `pattern` (a folder, a backslash and a name that may hold
+  // `*` and `?`; "*.*" matches every name), like FindFirstFileA/FindNextFileA, including
+  // "." and ".." where the system lists them. `visit` returns false to stop early.
+  // No match gives kFileNotFound (or kPathNotFound for a missing folder).
+  virtual ErrorCode find(const std::string& pattern,
+                         const std::function<bool(const FindData&)>& visit) = 0;
+
+  // Reads a whole file. A missing file gives kFileNotFound or kPathNotFound.
+  virtual ErrorCode readFile(const std::string& path, std::string& contents) = 0;
+  // Creates or replaces a file with `contents`. Read-only files refuse (kAccessDenied).
+  virtual ErrorCode writeFile(const std::string& path, const std::string& contents) = 0;
+  // Appends to a file, creating it when missing.
+  virtual ErrorCode appendFile(const std::string& path, const std::string& contents) = 0;
+  // Deletes one file. Read-only or open files refuse; a missing file is kFileNotFound.
+  virtual ErrorCode deleteFile(const std::string& path) = 0;
+  // Renames a file, replacing an existing target (MoveFileEx with REPLACE_EXISTING).
+  virtual ErrorCode renameFile(const std::string& from, const std::string& to) = 0;
+  virtual ErrorCode getAttributes(const std::string& path, std::uint32_t& attributes) = 0;
+  virtual ErrorCode setAttributes(const std::string& path, std::uint32_t attributes) = 0;
+  virtual ErrorCode createDirectory(const std::string& path) = 0;
+  // Removes an empty folder; a folder with entries gives kDirNotEmpty.
+  virtual ErrorCode removeDirectory(const std::string& path) = 0;
+};
+
+}  // namespace platform

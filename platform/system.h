@@ -1,0 +1,18 @@
+#pragma once
+// The bundle of platform services that the logic receives by constructor. The real one
+// comes from platform/win32 (makeWin32System), the fake one from platform/fake.
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/process_info.h"
+#include "platform/registry.h"
+
+namespace platform {
+
+struct System {
+  Files& files;
+  Registry& registry;
+  Clock& clock;
+  ProcessInfo& process;
+};
+
+}  // namespace platform

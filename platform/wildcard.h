@@ -1,0 +1,15 @@
+#pragma once
+#include <string_view>
+
+namespace platform {
+
+// Matches a file name against a Windows wildcard pattern, ignoring case: `*` is any run
+// of characters, `?` one character (or none at the end of the name), "*.*" and "*"
+// match every name, a pattern ending in ".*" also matches the name without a dot, and
+// "*." matches names that have no dot.
+bool wildcardMatch(std::string_view pattern, std::string_view name);
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+bool hasWildcard(std::string_view text);
+
+}  // namespace platform

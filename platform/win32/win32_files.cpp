@@ -1,0 +1,145 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/win32/win32_error.h"
+#include "platform/win32/win32_system.h"
+
+namespace platform::win32 {
+namespace {
+
+FileTime ticks(const FILETIME& ft) {
+  return (static_cast<FileTime>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+}
+
+// Owns a kernel object handle for the time of one operation.
+class Handle {
+ public:
+  explicit Handle(HANDLE h) : h_(h) {}
+  ~Handle() {
+    if (valid()) CloseHandle(h_);
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  bool valid() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
+  HANDLE get() const { return h_; }
+
+ private:
+  HANDLE h_;
+};
+
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE h) : h_(h) {}
+  ~FindHandle() {
+    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
+  }
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  HANDLE get() const { return h_; }
+
+ private:
+  HANDLE h_;
+};
+
+ErrorCode writeAll(HANDLE file, const std::string& contents) {
+  std::size_t done = 0;
+  while (done < contents.size()) {
+    DWORD wrote = 0;
+    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, 1 << 20));
+    if (!WriteFile(file, contents.data() + done, chunk, &wrote, nullptr)) return lastError();
+    if (wrote == 0) return ERROR_WRITE_FAULT;
+    done += wrote;
+  }
+  return err::kSuccess;
+}
+
+class Win32Files : public Files {
+ public:
+  ErrorCode find(const std::string& pattern,
+                 const std::function<bool(const FindData&)>& visit) override {
+    WIN32_FIND_DATAA fd;
+    FindHandle h(FindFirstFileA(pattern.c_str(), &fd));
+    if (h.get() == INVALID_HANDLE_VALUE) return lastError();
+    do {
+      FindData d;
+      d.name = fd.cFileName;
+      d.attributes = fd.dwFileAttributes;
+      d.size = (static_cast<std::uint64_t>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow;
+      d.created = ticks(fd.ftCreationTime);
+      d.modified = ticks(fd.ftLastWriteTime);
+      if (!visit(d)) return err::kSuccess;
+    } while (FindNextFileA(h.get(), &fd));
+    DWORD e = GetLastError();
+    return e == ERROR_NO_MORE_FILES ? err::kSuccess : static_cast<ErrorCode>(e);
+  }
+
+  ErrorCode readFile(const std::string& path, std::string& contents) override {
+    Handle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f.valid()) return lastError();
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(f.get(), &size)) return lastError();
+    contents.assign(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < contents.size()) {
+      DWORD got = 0;
+      if (!ReadFile(f.get(), contents.data() + done, static_cast<DWORD>(contents.size() - done),
+                    &got, nullptr))
+        return lastError();
+      if (got == 0) break;
+      done += got;
+    }
+    contents.resize(done);
+    return err::kSuccess;
+  }
+
+  ErrorCode writeFile(const std::string& path, const std::string& contents) override {
+    Handle f(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f.valid()) return lastError();
+    return writeAll(f.get(), contents);
+  }
+
+  ErrorCode appendFile(const std::string& path, const std::string& contents) override {
+    Handle f(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f.valid()) return lastError();
+    SetFilePointer(f.get(), 0, nullptr, FILE_END);
+    return writeAll(f.get(), contents);
+  }
+
+  ErrorCode deleteFile(const std::string& path) override {
+    return DeleteFileA(path.c_str()) ? err::kSuccess : lastError();
+  }
+
+  ErrorCode renameFile(const std::string& from, const std::string& to) override {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) ? err::kSuccess
+                                                                            : lastError();
+  }
+
+  ErrorCode getAttributes(const std::string& path, std::uint32_t& attributes) override {
+    DWORD a = GetFileAttributesA(path.c_str());
+    if (a == INVALID_FILE_ATTRIBUTES) return lastError();
+    attributes = a;
+    return err::kSuccess;
+  }
+
+  ErrorCode setAttributes(const std::string& path, std::uint32_t attributes) override {
+    return SetFileAttributesA(path.c_str(), attributes) ? err::kSuccess : lastError();
+  }
+
+  ErrorCode createDirectory(const std::string& path) override {
+    return CreateDirectoryA(path.c_str(), nullptr) ? err::kSuccess : lastError();
+  }
+
+  ErrorCode removeDirectory(const std::string& path) override {
+    return RemoveDirectoryA(path.c_str()) ? err::kSuccess : lastError();
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Files> makeFiles() { return std::make_unique<Win32Files>(); }
+
+}  // namespace platform::win32

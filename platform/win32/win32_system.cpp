@@ -1,0 +1,32 @@
+#include "platform/win32/win32_system.h"
+
+#include <windows.h>
+
+namespace platform::win32 {
+namespace {
+
+class Win32ProcessInfo : public ProcessInfo {
+ public:
+  std::string programFolder() override {
+    char path[MAX_PATH * 2] = {};
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string full(path, n);
+    std::size_t cut = full.find_last_of("\\/");
+    if (cut == std::string::npos) return {};
+    // Like the classic App.Path: no separator at the end, except for a drive root.
+    return cut == 2 ? full.substr(0, 3) : full.substr(0, cut);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<ProcessInfo> makeProcessInfo() { return std::make_unique<Win32ProcessInfo>(); }
+
+Win32System::Win32System()
+    : files_(makeFiles()),
+      registry_(makeRegistry()),
+      clock_(makeClock()),
+      process_(makeProcessInfo()),
+      system_{*files_, *registry_, *clock_, *process_} {}
+
+}  // namespace platform::win32

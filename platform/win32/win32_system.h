@@ -1,0 +1,30 @@
+#pragma once
+// The real platform services over the Win32 API, and the System bundle over them.
+#include <memory>
+
+#include "platform/system.h"
+
+namespace platform::win32 {
+
+std::unique_ptr<Files> makeFiles();
+std::unique_ptr<Registry> makeRegistry();
+std::unique_ptr<Clock> makeClock();
+std::unique_ptr<ProcessInfo> makeProcessInfo();
+
+class Win32System {
+ public:
+  Win32System();
+  Win32System(const Win32System&) = delete;
+  Win32System& operator=(const Win32System&) = delete;
+  System& system() { return system_; }
+  operator System&() { return system_; }
+
+ private:
+  std::unique_ptr<Files> files_;
+  std::unique_ptr<Registry> registry_;
+  std::unique_ptr<Clock> clock_;
+  std::unique_ptr<ProcessInfo> process_;
+  System system_;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,43 @@
+#pragma once
+// What a contract test runs against: the fake platform natively, the real one under
+// Wine. Each environment owns a scratch folder and a scratch registry key that it
+// removes when it ends.
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/system.h"
+
+namespace testing_support {
+
+class ContractEnv {
+ public:
+  virtual ~ContractEnv() = default;
+  virtual platform::System& system() = 0;
+  // A fresh empty folder, without a trailing "\".
+  virtual std::string scratch() const = 0;
+  // A fresh registry key under HKEY_CURRENT_USER, as a sub-key path.
+  virtual std::string scratchKey() const = 0;
+  // Holds a file open the way another program would (no sharing), or lets it go.
+  virtual void setOpen(const std::string& path, bool open) = 0;
+  // The environment's state for a failure message.
+  virtual std::string dump() const { return {}; }
+};
+
+struct EnvMaker {
+  std::string name;
+  std::function<std::unique_ptr<ContractEnv>()> make;
+};
+inline void PrintTo(const EnvMaker& maker, std::ostream* os) { *os << maker.name; }
+
+std::unique_ptr<ContractEnv> makeFakeEnv();
+#ifdef _WIN32
+std::unique_ptr<ContractEnv> makeWin32Env();
+#endif
+
+// The environments this build can test: the fake, and the real platform on Windows.
+std::vector<EnvMaker> contractEnvs();
+
+}  // namespace testing_support
