@@ -30,6 +30,34 @@ bool globMatch(std::string_view p, std::string_view n) {
 
 }  // namespace
 
+std::string shortNameOf(std::string_view name) {
+  if (name == "." || name == "..") return {};
+  std::size_t dot = name.rfind('.');
+  std::string_view base = dot == std::string_view::npos ? name : name.substr(0, dot);
+  std::string_view ext = dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
+  auto valid = [](std::string_view part) {
+    for (char c : part)
+      if (c == ' ' || c == '.' || c == '+' || c == ',' || c == ';' || c == '=' || c == '[' ||
+          c == ']')
+        return false;
+    return true;
+  };
+  if (!base.empty() && base.size() <= 8 && ext.size() <= 3 && valid(base) && valid(ext))
+    return {};
+  std::string shortName;
+  for (char c : base) {
+    if (shortName.size() == 6) break;
+    if (c != ' ' && c != '.') shortName += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  }
+  shortName += "~1";
+  if (!ext.empty()) {
+    shortName += '.';
+    for (char c : ext.substr(0, 3))
+      shortName += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  }
+  return shortName;
+}
+
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)

@@ -23,12 +23,11 @@ tervane_ensure_prefix
 wineserver -p >/dev/null 2>&1 &
 export TERVANE_XVFB=""
 if [ -z "${DISPLAY:-}" ]; then
-  Xvfb :97 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  TERVANE_XVFB=$!
-  export DISPLAY=:97
-  sleep 1
+  source scripts/xvfb.sh
+  tervane_start_xvfb
 fi
 ctest --preset windows -j2 || status=1
 wineserver -k >/dev/null 2>&1
 [ -n "$TERVANE_XVFB" ] && kill "$TERVANE_XVFB" 2>/dev/null
+rm -f "${TERVANE_XVFB_FD_FILE:-/nonexistent}"
 exit $status

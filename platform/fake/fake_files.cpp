@@ -141,7 +141,9 @@ ErrorCode FakeFiles::find(const std::string& pattern,
     if (wildcardMatch(leaf, "..")) found.push_back(dir->entry(".."));
   }
   for (auto& [key, child] : dir->children)
-    if (hasWildcard(leaf) ? wildcardMatch(leaf, child->name) : equalsIgnoreCase(leaf, child->name))
+    if (hasWildcard(leaf) ? wildcardMatch(leaf, child->name) ||
+                                wildcardMatch(leaf, shortNameOf(child->name))
+                          : equalsIgnoreCase(leaf, child->name))
       found.push_back(child->entry(child->name));
   if (found.empty()) return err::kFileNotFound;
   for (const FindData& d : found)

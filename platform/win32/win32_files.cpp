@@ -54,6 +54,14 @@ ErrorCode writeAll(HANDLE file, const std::string& contents) {
   return err::kSuccess;
 }
 
+// Windows refuses to overwrite a read-only file; Wine run as root does not (the Unix
+// permission it maps the attribute to does not bind root), so the check is made here.
+bool isReadOnlyFile(const std::string& path) {
+  DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY) &&
+         !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 class Win32Files : public Files {
  public:
   ErrorCode find(const std::string& pattern,
@@ -95,6 +103,7 @@ class Win32Files : public Files {
   }
 
   ErrorCode writeFile(const std::string& path, const std::string& contents) override {
+    if (isReadOnlyFile(path)) return err::kAccessDenied;
     Handle f(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f.valid()) return lastError();
@@ -102,6 +111,7 @@ class Win32Files : public Files {
   }
 
   ErrorCode appendFile(const std::string& path, const std::string& contents) override {
+    if (isReadOnlyFile(path)) return err::kAccessDenied;
     Handle f(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f.valid()) return lastError();
@@ -114,6 +124,7 @@ class Win32Files : public Files {
   }
 
   ErrorCode renameFile(const std::string& from, const std::string& to) override {
+    if (isReadOnlyFile(to)) return err::kAccessDenied;
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) ? err::kSuccess
                                                                             : lastError();
   }

@@ -29,3 +29,10 @@ TEST(FileTime, CalendarRoundTripsAcrossLeapDaysAndCenturies) {
                 fileTimeFromCalendar({2001, 4, 12, 23, 59, 0, 0}),
             60 * kTicksPerSecond);
 }
+
+TEST(Wildcard, ShortNamesExistOnlyForLongNames) {
+  EXPECT_EQ(shortNameOf("index.dat"), "");
+  EXPECT_EQ(shortNameOf("abc.datx"), "ABC~1.DAT");
+  EXPECT_EQ(shortNameOf("Temporary Internet Files"), "TEMPOR~1");
+  EXPECT_FALSE(wildcardMatch("*.dat", "abc.datx"));  // the long name alone does not match
+}
