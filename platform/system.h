@@ -2,9 +2,12 @@
 // The bundle of platform services that the logic receives by constructor. The real one
 // comes from platform/win32 (makeWin32System), the fake one from platform/fake.
 #include "platform/clock.h"
+#include "platform/disk.h"
 #include "platform/files.h"
 #include "platform/process_info.h"
+#include "platform/processes.h"
 #include "platform/registry.h"
+#include "platform/user_settings.h"
 
 namespace platform {
 
@@ -13,6 +16,9 @@ struct System {
   Registry& registry;
   Clock& clock;
   ProcessInfo& process;
+  UserSettings& userSettings;
+  Processes& processes;
+  Disk& disk;
 };
 
 }  // namespace platform

@@ -3,8 +3,11 @@
 #include <string>
 
 #include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_disk.h"
 #include "platform/fake/fake_files.h"
+#include "platform/fake/fake_processes.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/registry_user_settings.h"
 #include "platform/system.h"
 
 namespace platform::fake {
@@ -25,12 +28,15 @@ class FakeSystem {
   FakeFiles files{[this] { return clock.nowTicks(); }};
   FakeRegistry registry;
   FakeProcessInfo process;
+  platform::RegistryUserSettings userSettings{registry};
+  FakeProcesses processes{files};
+  FakeDisk disk;
 
   System& system() { return system_; }
   operator System&() { return system_; }
 
  private:
-  System system_{files, registry, clock, process};
+  System system_{files, registry, clock, process, userSettings, processes, disk};
 };
 
 }  // namespace platform::fake

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/registry_user_settings.h"
+
 namespace platform::win32 {
 namespace {
 
@@ -27,6 +29,9 @@ Win32System::Win32System()
       registry_(makeRegistry()),
       clock_(makeClock()),
       process_(makeProcessInfo()),
-      system_{*files_, *registry_, *clock_, *process_} {}
+      userSettings_(std::make_unique<RegistryUserSettings>(*registry_)),
+      processes_(makeProcesses()),
+      disk_(makeDisk()),
+      system_{*files_, *registry_, *clock_, *process_, *userSettings_, *processes_, *disk_} {}
 
 }  // namespace platform::win32

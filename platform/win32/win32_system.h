@@ -10,6 +10,8 @@ std::unique_ptr<Files> makeFiles();
 std::unique_ptr<Registry> makeRegistry();
 std::unique_ptr<Clock> makeClock();
 std::unique_ptr<ProcessInfo> makeProcessInfo();
+std::unique_ptr<Processes> makeProcesses();
+std::unique_ptr<Disk> makeDisk();
 
 class Win32System {
  public:
@@ -24,6 +26,9 @@ class Win32System {
   std::unique_ptr<Registry> registry_;
   std::unique_ptr<Clock> clock_;
   std::unique_ptr<ProcessInfo> process_;
+  std::unique_ptr<UserSettings> userSettings_;
+  std::unique_ptr<Processes> processes_;
+  std::unique_ptr<Disk> disk_;
   System system_;
 };
 

@@ -1,0 +1,33 @@
+#pragma once
+// Free space of a drive and the system's own folders.
+#include <cstdint>
+#include <string>
+
+#include "platform/win_types.h"
+
+namespace platform {
+
+struct ClassicFreeSpace {
+  std::uint32_t sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
+};
+
+enum class SystemFolder { Windows, System, ProgramFiles };
+
+class Disk {
+ public:
+  virtual ~Disk() = default;
+  // The extended query (GetDiskFreeSpaceExA): the drive's total free bytes. Systems that
+  // lack the query give kProcNotFound.
+  virtual ErrorCode freeSpaceEx(const std::string& root, std::uint64_t& totalFreeBytes) = 0;
+  // The classic query (GetDiskFreeSpaceA) in clusters and sectors.
+  virtual ErrorCode freeSpace(const std::string& root, ClassicFreeSpace& space) = 0;
+  // A system folder as the system reports it, without a trailing "\" for anything but
+  // a drive root.
+  virtual ErrorCode systemFolder(SystemFolder which, std::string& path) = 0;
+};
+
+namespace err {
+inline constexpr ErrorCode kProcNotFound = 127;
+}
+
+}  // namespace platform
