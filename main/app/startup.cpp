@@ -1,0 +1,44 @@
+#include "main/app/startup.h"
+
+#include "common/conversions.h"
+#include "common/error_trap.h"
+
+namespace vorn {
+namespace {
+
+bool isOne(const std::string& text) {
+  try {
+    return common::toDouble(text) == 1;
+  } catch (const common::RunError&) {
+    return false;  // a damaged setting is no reason to stop the start
+  }
+}
+
+}  // namespace
+
+void Main(AppServices& s, Child8& child8, FrmSplash& splash, const std::string& applicationName) {
+  Session& session = s.session;
+  session.programFolder = common::programFolder(s.system.process);
+  s.log.writeLog("Session Started", 0, 0, " VORN 6.6");
+
+  // Once per user: the shell-folder service's installer. Its absence is harmless.
+  platform::UserSettings& store = s.system.userSettings;
+  if (isOne(store.getSetting(applicationName, "Options", kShowTipsSetting, "1"))) {
+    store.saveSetting(applicationName, "Options", kShowTipsSetting, "0");
+    std::uint32_t id = 0;
+    platform::ErrorCode rc = s.system.processes.start(
+        "\"" + session.programFolder + "\\ShFolder.Exe\"", platform::show::kNormal, id);
+    if (rc != platform::err::kSuccess) {
+      int number = common::errorNumberFromWin32(rc);
+      s.log.writeLog("Main ShFolder.Exe", 3, static_cast<std::int16_t>(number),
+                     common::errorDescription(number));
+    }
+  }
+
+  s.windows.show(splash);
+  child8.Form_Load();
+  s.windows.close(splash);
+  child8.WebBrowser1.setPicture(session.programFolder + "\\377x159.jpg");
+}
+
+}  // namespace vorn

@@ -1,0 +1,17 @@
+#pragma once
+// The cleaner's start-up procedure: banner, the first-start step, splash, main window.
+#include <string>
+
+#include "main/app/app_services.h"
+#include "main/app/child8.h"
+
+namespace vorn {
+
+inline constexpr const char* kApplicationName = "vorn66";
+inline constexpr const char* kShowTipsSetting = "Show Tips at Startup";
+
+// Runs everything up to the shown main window; the caller then runs the message loop.
+void Main(AppServices& services, Child8& child8, FrmSplash& splash,
+          const std::string& applicationName = kApplicationName);
+
+}  // namespace vorn
