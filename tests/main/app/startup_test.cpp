@@ -1,0 +1,73 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "main/app/startup.h"
+#include "tests/main/app/app_fixture.h"
+
+namespace vorn::testing {
+namespace {
+
+class StartupTest : public ::testing::Test, public AppFixture {
+ protected:
+  void SetUp() override {
+    installDeliveredSettings();
+    fake.files.addFile(folder() + "\\scoutry.exe", "MZ");
+    fake.files.addFile(folder() + "\\ShFolder.Exe", "MZ");
+    fake.files.addFolder("C:\\WINDOWS\\Cookies");
+    setIni("Path", "IE3", "C:\\WINDOWS\\Cookies\\");
+    session.programFolder.clear();  // Main takes it
+  }
+  void start() {
+    makeWindow();
+    Main(services, *child8, splash);
+  }
+  std::string tipsSetting() {
+    return fake.userSettings.getSetting("vorn66", "Options", "Show Tips at Startup", "missing");
+  }
+  FrmSplash splash;
+};
+
+TEST_F(StartupTest, AFirstStartRunsTheInstallerOnceAndTheSearchToolOnce) {
+  start();
+  EXPECT_EQ(session.programFolder, folder());
+  EXPECT_EQ(tipsSetting(), "0");
+  EXPECT_EQ(fake.processes.started.at(0).commandLine, "\"" + folder() + "\\ShFolder.Exe\"");
+  EXPECT_EQ(fake.processes.started.at(1).commandLine, "\"" + folder() + "\\scoutry.exe\"");
+  // The installer is not waited for; the search tool is.
+  EXPECT_EQ(fake.processes.events.at(1), "start \"" + folder() + "\\scoutry.exe\"");
+  EXPECT_EQ(fake.processes.events.at(2), "wait " + std::to_string(fake.processes.started[1].id));
+  EXPECT_EQ(ini("Path", "Detect"), "1");
+  EXPECT_EQ(ini("Inst", "Scoutry"), "0");
+  EXPECT_THAT(windows.events,
+              ::testing::ElementsAre("show ", "show Tervane 6.6", "modal Notice!", "close Notice!",
+                                     "close "));
+  EXPECT_EQ(child8->WebBrowser1.picture(), folder() + "\\377x159.jpg");
+
+  // The next start skips both.
+  windows.close(*child8);
+  std::size_t before = fake.processes.started.size();
+  start();
+  EXPECT_EQ(fake.processes.started.size(), before);
+}
+
+TEST_F(StartupTest, ABannerIsTheOnlyLineOfAStartWithoutErrors) {
+  fake.userSettings.saveSetting("vorn66", "Options", "Show Tips at Startup", "0");
+  setIni("Path", "Detect", "1");
+  start();
+  auto records = logRecords();
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0], "Session Started at line 0 -  VORN 6.6 (0)");
+}
+
+TEST_F(StartupTest, AMissingInstallerIsLoggedAndTheStartGoesOn) {
+  fake.files.deleteFile(folder() + "\\ShFolder.Exe");
+  start();
+  EXPECT_EQ(tipsSetting(), "0");
+  auto records = logRecords();
+  ASSERT_GE(records.size(), 2u);
+  EXPECT_EQ(records[1].rfind("Main ShFolder.Exe at line 3 - File not found (53)", 0), 0u);
+  EXPECT_TRUE(windows.isOpen(*child8));
+}
+
+}  // namespace
+}  // namespace vorn::testing
