@@ -84,6 +84,7 @@ Child8::Child8(AppServices services, Child8Operations operations)
   Slider1.setValue(1);
   cboNetAnvandare.setCaption("User");
   WebBrowser1.setCaption("Tervane");
+  Label63.setVisible(false);  // shown by the path checks when a Windows path is missing
 
   wireHandlers();
   onUnload = [this] { Form_Unload(); };

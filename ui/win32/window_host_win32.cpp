@@ -1,0 +1,102 @@
+#include "ui/win32/window_host_win32.h"
+
+#include <algorithm>
+
+namespace ui::win32 {
+
+void Win32WindowHost::registerView(WindowModel& model, ViewFactory make, bool quitWhenClosed) {
+  entries_.push_back({&model, std::move(make), quitWhenClosed, nullptr});
+}
+
+Win32WindowHost::Entry* Win32WindowHost::find(const WindowModel& window) {
+  for (auto& e : entries_)
+    if (e.model == &window) return &e;
+  return nullptr;
+}
+
+const Win32WindowHost::Entry* Win32WindowHost::find(const WindowModel& window) const {
+  for (const auto& e : entries_)
+    if (e.model == &window) return &e;
+  return nullptr;
+}
+
+bool Win32WindowHost::isOpen(const WindowModel& window) const {
+  return std::find(open_.begin(), open_.end(), &window) != open_.end();
+}
+
+HWND Win32WindowHost::hwndOf(const WindowModel& window) const {
+  const Entry* e = find(window);
+  return e && e->view ? e->view->hwnd() : nullptr;
+}
+
+void Win32WindowHost::show(WindowModel& window) {
+  if (isOpen(window)) {
+    if (HWND h = hwndOf(window)) ShowWindow(h, SW_SHOW);
+    return;
+  }
+  Entry* e = find(window);
+  if (!e) return;
+  e->view = e->make(window);
+  if (!e->view || !e->view->hwnd()) {
+    e->view.reset();
+    return;
+  }
+  e->view->quitOnDestroy = e->quitWhenClosed;
+  e->view->onCloseRequest = [this, &window] {
+    close(window);
+    return false;
+  };
+  open_.push_back(&window);
+  e->view->show();
+}
+
+void Win32WindowHost::close(WindowModel& window) {
+  if (!isOpen(window)) return;
+  if (window.onUnload) window.onUnload();
+  open_.erase(std::find(open_.begin(), open_.end(), &window));
+  Entry* e = find(window);
+  if (e && e->view) {
+    e->view->close();
+    closed_.push_back(std::move(e->view));
+  }
+}
+
+void Win32WindowHost::showModal(WindowModel& window, WindowModel* owner) {
+  HWND ownerWindow = owner ? hwndOf(*owner) : nullptr;
+  show(window);
+  HWND self = hwndOf(window);
+  if (!self) return;
+  if (ownerWindow) {
+    SetWindowLongPtrA(self, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerWindow));
+    EnableWindow(ownerWindow, FALSE);
+  }
+  MSG msg;
+  while (isOpen(window)) {
+    BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program is ending: leave the quit for the main loop.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    HWND current = hwndOf(window);
+    if (current && IsDialogMessageA(current, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  if (ownerWindow) {
+    EnableWindow(ownerWindow, TRUE);
+    SetForegroundWindow(ownerWindow);
+  }
+}
+
+void Win32WindowHost::clearViews() {
+  for (auto& e : entries_) {
+    if (e.view) e.view->quitOnDestroy = false;
+    e.view.reset();
+  }
+  for (auto& v : closed_)
+    if (v) v->quitOnDestroy = false;
+  open_.clear();
+}
+
+}  // namespace ui::win32
