@@ -10,16 +10,16 @@ namespace vorn {
 using namespace ui::win32;
 
 FrmTip1View::FrmTip1View(FrmTip1& m) {
-  if (!create(FrmTip1::kCaption, 430, 190, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME))
+  if (!create(FrmTip1::kCaption, 500, 190, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME))
     return;
   HWND icon = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 18, 18, 32, 32,
                               hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
   SendMessageA(icon, STM_SETICON,
                reinterpret_cast<WPARAM>(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_INFORMATION))), 0);
-  add<LabelBinding>(m.lblSupported, {66, 16, 346, 32});
-  add<LabelBinding>(m.lblClose, {66, 58, 346, 46});
+  add<LabelBinding>(m.lblSupported, {66, 16, 420, 32});
+  add<LabelBinding>(m.lblClose, {66, 58, 420, 46});
   add<CheckBoxBinding>(m.chkLoadTipsAtStartup, {66, 116, 250, 20});
-  add<ButtonBinding>(m.cmdOK, {328, 150, 86, 26}, true);
+  add<ButtonBinding>(m.cmdOK, {398, 150, 86, 26}, true);
 }
 
 FrmSplashView::FrmSplashView(FrmSplash& m) {

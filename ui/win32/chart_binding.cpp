@@ -19,9 +19,18 @@ void paint(HWND hwnd, const Chart& chart) {
   DrawTextA(dc, chart.caption().c_str(), -1, &title, DT_CENTER | DT_SINGLELINE);
   SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
 
-  double top = 1;
+  double highest = 0;
   for (int r = 1; r <= chart.rowCount(); ++r)
-    top = std::max(top, std::atof(chart.row(r).value.c_str()));
+    highest = std::max(highest, std::atof(chart.row(r).value.c_str()));
+  // Four scale steps of 1, 2, 2.5 or 5 times a power of ten.
+  double step = 1;
+  while (step * 4 < highest) {
+    if (step * 2 * 4 >= highest) { step *= 2; break; }
+    if (step * 2.5 * 4 >= highest) { step *= 2.5; break; }
+    if (step * 5 * 4 >= highest) { step *= 5; break; }
+    step *= 10;
+  }
+  const double top = step * 4;
   const int left = all.left + 70, right = all.right - 20, axisTop = all.top + 48;
   const int axisBottom = all.bottom - 48;
   HPEN axis = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
@@ -35,7 +44,7 @@ void paint(HWND hwnd, const Chart& chart) {
     MoveToEx(dc, left - 4, y, nullptr);
     LineTo(dc, left, y);
     char mark[32];
-    wsprintfA(mark, "%d", static_cast<int>(top * q / 4 + 0.5));
+    wsprintfA(mark, "%lu", static_cast<unsigned long>(step * q + 0.5));
     RECT m{all.left, y - 8, left - 6, y + 8};
     DrawTextA(dc, mark, -1, &m, DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
   }
@@ -51,8 +60,7 @@ void paint(HWND hwnd, const Chart& chart) {
     RECT value{x0 - 20, axisBottom - h - 18, x1 + 20, axisBottom - h - 2};
     DrawTextA(dc, row.value.c_str(), -1, &value, DT_CENTER | DT_SINGLELINE);
     RECT label{left + slot * (r - 1), axisBottom + 6, left + slot * r, axisBottom + 40};
-    std::string text = row.label.empty() ? "-" : row.label;
-    DrawTextA(dc, text.c_str(), -1, &label, DT_CENTER | DT_WORDBREAK);
+    DrawTextA(dc, row.label.c_str(), -1, &label, DT_CENTER | DT_WORDBREAK);
   }
   DeleteObject(bar);
   SelectObject(dc, oldPen);

@@ -21,6 +21,8 @@ TabStripBinding::TabStripBinding(TabStrip& model, HWND parent, int id, Rect plac
                                  {place.x + r.left, place.y + r.top, r.right - r.left,
                                   r.bottom - r.top},
                                  false));
+  // Above the strip, which clips itself around them.
+  for (HWND page : pages_) SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   showShownPage();
 }
 
