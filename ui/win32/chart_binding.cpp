@@ -22,11 +22,10 @@ void paint(HWND hwnd, const Chart& chart) {
   double highest = 0;
   for (int r = 1; r <= chart.rowCount(); ++r)
     highest = std::max(highest, std::atof(chart.row(r).value.c_str()));
-  // Four scale steps of 1, 2, 2.5 or 5 times a power of ten.
+  // Four scale steps of 1, 2 or 5 times a power of ten.
   double step = 1;
   while (step * 4 < highest) {
     if (step * 2 * 4 >= highest) { step *= 2; break; }
-    if (step * 2.5 * 4 >= highest) { step *= 2.5; break; }
     if (step * 5 * 4 >= highest) { step *= 5; break; }
     step *= 10;
   }
