@@ -75,10 +75,20 @@ void SearchWindow::statement(const std::string& entryName, Statement&& body) {
   }
 }
 
-// Writes one value of index.ini. The file is replaced whole through a temporary file, so
-// the list the remover reads is never half written.
+// Writes one value of index.ini. The first entry of a search starts the file anew and
+// later entries are appended, since keys only ever grow: rewriting the whole file per
+// entry would make a search that finds many files slow down quadratically. The count is
+// written last, through a whole-file replacement, so a list without its count is one
+// the remover reads as empty.
 void SearchWindow::writeIndex(const std::string& key, const std::string& value) {
   const std::string file = indexFile();
+  const std::string line = key + "=" + value + "\r\n";
+  if (key != "0") {
+    common::check(indexStarted_ ? system_.files.appendFile(file, line)
+                                : system_.files.writeFile(file, "[Path]\r\n" + line));
+    indexStarted_ = true;
+    return;
+  }
   std::string text;
   platform::ErrorCode e = system_.files.readFile(file, text);
   if (e != platform::err::kSuccess && e != platform::err::kFileNotFound) common::raiseWin32(e);
@@ -171,6 +181,7 @@ void SearchWindow::Command2_Click() {
   screen_.setMousePointer(ui::Pointer::Hourglass);
   List2.clear();
   visited_.clear();
+  indexStarted_ = false;
   skippedFolders_ = 0;
   foundCount = 0;
   std::string root = Text1.text();

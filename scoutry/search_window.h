@@ -71,6 +71,7 @@ class SearchWindow {
   std::set<platform::FileId> visited_;
   int skippedFolders_ = 0;
   int foldersSincePump_ = 0;
+  bool indexStarted_ = false;
   bool searching_ = false;
   bool unloaded_ = false;
 };
