@@ -36,7 +36,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
   form.add<ui::win32::ProgressBarBinding>(model.ProgressBar1, Rect{kMargin, 184, kInner, 16});
   form.add<ui::win32::ListBoxBinding>(model.List2, Rect{kMargin, 208, kInner, 102});
   form.add<ui::win32::ButtonBinding>(model.Command2,
-                                     Rect{kWidth - kMargin - 75 - 8 - 110, 320, 110, 24}, true);
+                                     Rect{kWidth - kMargin - 75 - 8 - 120, 320, 120, 24}, true);
   form.add<ui::win32::ButtonBinding>(model.Command3, Rect{kWidth - kMargin - 75, 320, 75, 24});
 
   model.onUnload = [&form] { form.close(); };
