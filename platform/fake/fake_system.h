@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_file_identity.h"
 #include "platform/fake/fake_disk.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_processes.h"
@@ -28,6 +29,7 @@ class FakeSystem {
   FakeFiles files{[this] { return clock.nowTicks(); }};
   FakeRegistry registry;
   FakeProcessInfo process;
+  FakeFileIdentity identity{files};
   platform::RegistryUserSettings userSettings{registry};
   FakeProcesses processes{files};
   FakeDisk disk;
@@ -36,7 +38,7 @@ class FakeSystem {
   operator System&() { return system_; }
 
  private:
-  System system_{files, registry, clock, process, userSettings, processes, disk};
+  System system_{files, registry, clock, process, identity, userSettings, processes, disk};
 };
 
 }  // namespace platform::fake

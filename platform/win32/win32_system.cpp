@@ -29,9 +29,11 @@ Win32System::Win32System()
       registry_(makeRegistry()),
       clock_(makeClock()),
       process_(makeProcessInfo()),
+      identity_(makeFileIdentity()),
       userSettings_(std::make_unique<RegistryUserSettings>(*registry_)),
       processes_(makeProcesses()),
       disk_(makeDisk()),
-      system_{*files_, *registry_, *clock_, *process_, *userSettings_, *processes_, *disk_} {}
+      system_{*files_, *registry_, *clock_, *process_, *identity_, *userSettings_, *processes_,
+              *disk_} {}
 
 }  // namespace platform::win32

@@ -44,7 +44,9 @@ void Form::show(int how) {
 }
 
 void Form::close() {
-  if (hwnd_) DestroyWindow(hwnd_);
+  // Deferred: close() is often called from a handler that a child control's
+  // notification is still running, and destroying the window destroys its binding.
+  if (hwnd_) PostMessageA(hwnd_, kDestroyMessage, 0, 0);
 }
 
 int Form::runMessageLoop() {
@@ -93,6 +95,9 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
+    case kDestroyMessage:
+      DestroyWindow(hwnd_);
+      return 0;
     case WM_CLOSE:
       if (onCloseRequest && !onCloseRequest()) return 0;
       DestroyWindow(hwnd_);

@@ -28,6 +28,7 @@ class Form {
               DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
   HWND hwnd() const { return hwnd_; }
   void show(int how = SW_SHOWNORMAL);
+  // Destroys the window once the current message has been handled; no close request.
   void close();
 
   // Creates a child control bound to `model`: Binding(model, parent, id, place, extra...).
@@ -55,6 +56,7 @@ class Form {
   virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  static constexpr UINT kDestroyMessage = WM_APP + 0x3F0;
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   ControlBinding* bindingFor(int id) const;
 
