@@ -79,7 +79,7 @@ Child8View::~Child8View() {
 }
 
 void Child8View::buildCleanPage(HWND page) {
-  auto& strip = add<TabStripBinding>(page, m_.SSTab2, {8, 6, 604, 312});
+  auto& strip = add<TabStripBinding>(page, m_.SSTab2, {8, 6, 604, 338});
   tabStrips_[strip.id()] = &strip;
   const auto& tabs = strip.pages();
 
@@ -96,11 +96,11 @@ void Child8View::buildCleanPage(HWND page) {
     }
   };
   auto notice = [&](HWND tab, ui::Label& label) {
-    notices_.push_back(add<LabelBinding>(tab, label, {14, 206, 560, 18}).hwnd());
+    notices_.push_back(add<LabelBinding>(tab, label, {14, 230, 560, 18}).hwnd());
   };
   auto actions = [&](HWND tab, ui::Toolbar& clean, int area) {
-    addToolbar(tab, clean, {14, 242, 190, 30});
-    addToolbar(tab, m_.Toolbar19[area], {210, 242, 150, 30});
+    addToolbar(tab, clean, {14, 268, 190, 30});
+    addToolbar(tab, m_.Toolbar19[area], {210, 268, 150, 30});
   };
 
   HWND ie = tabs[Child8::kIE];
@@ -135,8 +135,8 @@ void Child8View::buildCleanPage(HWND page) {
   HWND pl = tabs[Child8::kPlugins];
   actions(pl, m_.Toolbar22, Child8::kPlugins);
 
-  add<ProgressBarBinding>(page, m_.ProgressBar1, {8, 330, 470, 20});
-  add<ButtonBinding>(page, m_.Command25, {488, 326, 124, 28});
+  add<ProgressBarBinding>(page, m_.ProgressBar1, {8, 358, 470, 20});
+  add<ButtonBinding>(page, m_.Command25, {488, 354, 124, 28});
 }
 
 void Child8View::pathRow(HWND tab, int y, const char* caption, ui::TextBox& box,
