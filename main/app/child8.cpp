@@ -356,8 +356,9 @@ void Child8::loadSettings() {
     if (ini("Path", "Detect") == "0") runOp(ops_.findPath);
   });
 
+  // Steps 6 to 9 read several values each; a value that fails is skipped alone.
   auto path = [&](const char* key, std::string& value, bool* found) {
-    trap.runStep([&] {
+    trap.run([&] {
       value = ini("Path", key);
       if (found) *found = common::folderExists(files, value);
     });
@@ -368,7 +369,7 @@ void Child8::loadSettings() {
   path("IE4", p.IE4, &ss.found.IE4);
   path("Netscape1A", p.Netscape1A, nullptr);
   path("Netscape1C", p.Netscape1C, nullptr);
-  trap.runStep([&] {
+  trap.run([&] {
     p.netscapeProfile = p.Netscape1A + p.Netscape1C;
     ss.found.netscapeProfile = common::folderExists(files, p.netscapeProfile);
   });
@@ -378,30 +379,32 @@ void Child8::loadSettings() {
   path("Win1", p.Win1, &ss.found.Win1);
   path("Win2", p.Win2, &ss.found.Win2);
   path("Win3", p.Win3, &ss.found.Win3);
-  trap.runStep([&] {
-    p.ie4Found = ss.found.IE4;
-    p.netscapeCacheFound = ss.found.Netscape2;
-    p.operaCacheFound = ss.found.Opera2;
-  });
+  p.ie4Found = ss.found.IE4;
+  p.netscapeCacheFound = ss.found.Netscape2;
+  p.operaCacheFound = ss.found.Opera2;
+  ++trap.step;
 
   for (int i = 0; i < 4; ++i) {
-    trap.runStep([&] { ss.UDvalue[i] = ini("UserDef", "UDvalue" + std::to_string(i + 1)); });
-    trap.runStep([&] { ss.UDname[i] = ini("UserDef", "UDname" + std::to_string(i + 1)); });
+    trap.run([&] { ss.UDvalue[i] = ini("UserDef", "UDvalue" + std::to_string(i + 1)); });
+    trap.run([&] { ss.UDname[i] = ini("UserDef", "UDname" + std::to_string(i + 1)); });
   }
-  trap.runStep([&] { ss.safetyLevel = ini("Inst", "Safetylevel"); });
-  trap.runStep([&] { p.Netscape1B = ini("Path", "Netscape1B"); });
-  trap.runStep([&] { ss.tabIE = ini("Tab", "IE"); });
-  trap.runStep([&] { ss.tabNetscape = ini("Tab", "Netscape"); });
-  trap.runStep([&] { ss.tabOpera = ini("Tab", "Opera"); });
-  trap.runStep([&] { ss.tabWindows = ini("Tab", "Windows"); });
+  trap.run([&] { ss.safetyLevel = ini("Inst", "Safetylevel"); });
+  trap.run([&] { p.Netscape1B = ini("Path", "Netscape1B"); });
+  trap.run([&] { ss.tabIE = ini("Tab", "IE"); });
+  trap.run([&] { ss.tabNetscape = ini("Tab", "Netscape"); });
+  trap.run([&] { ss.tabOpera = ini("Tab", "Opera"); });
+  trap.run([&] { ss.tabWindows = ini("Tab", "Windows"); });
+  ++trap.step;
 
-  trap.runStep([&] { cboDay.setListIndex(numberOf(ini("Automatic", "Day"))); });
-  trap.runStep([&] { cboHour.setListIndex(numberOf(ini("Automatic", "Hour"))); });
-  trap.runStep([&] { cboMinute.setListIndex(numberOf(ini("Automatic", "Minute"))); });
-  trap.runStep([&] { cboClean.setListIndex(numberOf(ini("Automatic", "Clean"))); });
+  trap.run([&] { cboDay.setListIndex(numberOf(ini("Automatic", "Day"))); });
+  trap.run([&] { cboHour.setListIndex(numberOf(ini("Automatic", "Hour"))); });
+  trap.run([&] { cboMinute.setListIndex(numberOf(ini("Automatic", "Minute"))); });
+  trap.run([&] { cboClean.setListIndex(numberOf(ini("Automatic", "Clean"))); });
+  ++trap.step;
 
-  trap.runStep([&] { showNotice = toFlag(ini("Inst", "Showtip")); });
-  trap.runStep([&] { runPathSearch = toFlag(ini("Inst", "Scoutry")); });
+  trap.run([&] { showNotice = toFlag(ini("Inst", "Showtip")); });
+  trap.run([&] { runPathSearch = toFlag(ini("Inst", "Scoutry")); });
+  ++trap.step;
 }
 
 void Child8::Form_Load() {
@@ -441,15 +444,18 @@ void Child8::Form_Load() {
     Toolbar1.setImage(0, 9);
   });
   trap.runStep([&] { StatusBar1.setSimpleText(kLastCleanedPrefix + ss.lastCleanedText); });
-  trap.runStep([&] { runOp(ops_.fixPlugins); });
-  trap.runStep([&] { fixMainten(); });
-  trap.runStep([&] { runOp(ops_.fixUserDef); });
-  trap.runStep([&] { fixCleanInfo(); });
-  trap.runStep([&] { runOp(ops_.fixPath); });
-  trap.runStep([&] { checkActiveTabs(); });
-  trap.runStep([&] { checkUserdef(); });
-  trap.runStep([&] { Slider1.setValue(numberOf(ss.safetyLevel)); });
-  trap.runStep([&] { runOp(ops_.fixSliderSettings); });
+  // One step of seven calls: a call that fails does not keep the next from running.
+  trap.run([&] { runOp(ops_.fixPlugins); });
+  trap.run([&] { fixMainten(); });
+  trap.run([&] { runOp(ops_.fixUserDef); });
+  trap.run([&] { fixCleanInfo(); });
+  trap.run([&] { runOp(ops_.fixPath); });
+  trap.run([&] { checkActiveTabs(); });
+  trap.run([&] { checkUserdef(); });
+  ++trap.step;
+  trap.run([&] { Slider1.setValue(numberOf(ss.safetyLevel)); });
+  trap.run([&] { runOp(ops_.fixSliderSettings); });
+  ++trap.step;
   trap.runStep([&] { runOp(ops_.listCookiestoSave); });
   trap.runStep([&] {
     if (common::folderExists(s_.system.files, ss.paths.IE3))

@@ -83,6 +83,33 @@ if [ ! -f "$folder/scoutry.exe" ]; then
   echo "$log" | grep -q "Load at line 3 - File not found (53)" ||
     check "missing scoutry logged" no yes
 fi
+
+# A second start: the search tool is not run again. The Opera tab is switched off in the
+# file; ticking its box on the Maintenance page and leaving through "Quit" writes it back,
+# and "Do not prompt in the future." keeps the notice away from now on.
+sed -i 's/^Opera=1\r*$/Opera=0\r/' "$folder/mainten.ini"
+check "[Tab] Opera before the second start" "$(ini Tab Opera)" 0
+wine 'C:\tervane-e2e\vorn66.exe' >"$out/vorn66.txt" 2>&1 </dev/null &
+pid=$!
+drive wait "Notice!" 60 || { echo "FAIL: no notice at the second start"; stop; exit 1; }
+if drive wait Search 0; then check "search tool at the second start" running "not started"; fi
+drive click "Notice!" "Do not prompt in the future."
+sleep 0.5
+drive click "Notice!" "OK"
+drive gone "Notice!" 10 || check "notice closes with OK" open closed
+sleep 2
+[ -n "$shots" ] && import -window root "$shots/vorn66-opera-off.png"
+drive nav 2
+drive click "Tervane 6.6" "Opera" || check "Opera box on the Maintenance page" missing present
+sleep 0.5
+drive nav 6  # Quit
+for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+if kill -0 "$pid" 2>/dev/null; then check "program ends on Quit" running ended; fi
+check "[Tab] Opera after Quit" "$(ini Tab Opera)" 1
+check "[Inst] Showtip after ticking the notice box" "$(ini Inst Showtip)" 0
+check "[UserDef] UDname1 after Quit" "$(ini UserDef UDname1)" "User Defined 1"
+check "sessions in the log" "$(tr -d '\r' <"$folder/vorn.log" | grep -c 'Session Started')" 2
+
 stop
 [ "$failures" -eq 0 ] && echo "vorn66 end to end: passed"
 exit $((failures > 0))
