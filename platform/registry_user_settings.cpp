@@ -8,8 +8,7 @@ std::string RegistryUserSettings::keyPath(const std::string& application,
 }
 
 std::string RegistryUserSettings::getSetting(const std::string& application,
-                                             const std::string& section,
-                                             const std::string& key,
+                                             const std::string& section, const std::string& key,
                                              const std::string& fallback) {
   HKey k = 0;
   if (registry_.openKey(hkey::kCurrentUser, keyPath(application, section), access::kRead, k) !=

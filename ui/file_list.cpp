@@ -27,7 +27,9 @@ void FileList::list(const std::string& path) {
   notify(Change::Items);
 }
 
-void FileList::setPath(const std::string& path) { list(path); }
+void FileList::setPath(const std::string& path) {
+  list(path);
+}
 
 void FileList::setPattern(const std::string& pattern) {
   pattern_ = pattern.empty() ? "*.*" : pattern;

@@ -24,6 +24,8 @@ void Slider::setValue(int value) {
   }
 }
 
-void Slider::userMoved(int value) { setValue(std::clamp(value, min_, max_)); }
+void Slider::userMoved(int value) {
+  setValue(std::clamp(value, min_, max_));
+}
 
 }  // namespace ui

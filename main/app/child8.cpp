@@ -10,8 +10,9 @@ using common::toFlag;
 using common::toInteger;
 
 const char* const kIECaptions[] = {
-    "Internet Explorer Cache (Using Control Panel)", "Internet Explorer History (Using Control Panel)",
-    "Internet Explorer Cookies", "Internet Explorer Address Bar",
+    "Internet Explorer Cache (Using Control Panel)",
+    "Internet Explorer History (Using Control Panel)", "Internet Explorer Cookies",
+    "Internet Explorer Address Bar",
     "Locked Files (will be cleaned the next time you restart windows)"};
 const char* const kNetscapeCaptions[] = {"Netscape Cache", "Netscape History", "Netscape Cookies",
                                          "Netscape Address Bar"};
@@ -55,7 +56,7 @@ Child8::Child8(AppServices services, Child8Operations operations)
     Text1.emplace_back("Text1");
   }
 
-  const char* const nav[][2] = {{"1a", "Clean"}, {"2a", "Path"},      {"3a", "Maintenance"},
+  const char* const nav[][2] = {{"1a", "Clean"},      {"2a", "Path"}, {"3a", "Maintenance"},
                                 {"4a", "Statistics"}, {"6a", "Help"}, {"7a", "About..."},
                                 {"8a", "Quit"}};
   int image = 1;
@@ -102,7 +103,9 @@ std::string Child8::ini(const std::string& section, const std::string& key) {
   return s_.settings.getini(section, key, s_.session.mainten());
 }
 
-int Child8::numberOf(const std::string& text) { return toInteger(text); }
+int Child8::numberOf(const std::string& text) {
+  return toInteger(text);
+}
 
 std::string Child8::freeSpaceKB(const std::string& drive) {
   return vorn::freeSpaceKB(s_.system.disk, s_.session.extendedFreeSpace, drive);
@@ -202,8 +205,8 @@ void Child8::wireHandlers() {
 
 void Child8::openHelp(const std::string& file) {
   // A help page that cannot be opened is not reported.
-  s_.system.processes.shellExecute(ownerHandle, "Open", s_.session.programFolder + "\\" + file,
-                                   "", s_.session.programFolder, platform::show::kNormal);
+  s_.system.processes.shellExecute(ownerHandle, "Open", s_.session.programFolder + "\\" + file, "",
+                                   s_.session.programFolder, platform::show::kNormal);
 }
 
 void Child8::setTabState(std::string& state, const ui::CheckBox& box) {
@@ -211,7 +214,9 @@ void Child8::setTabState(std::string& state, const ui::CheckBox& box) {
   checkActiveTabs();
 }
 
-void Child8::showPage(Page page) { SSTab1.setTab(page); }
+void Child8::showPage(Page page) {
+  SSTab1.setTab(page);
+}
 
 void Child8::Toolbar1ButtonClick(int index) {
   for (int i = 0; i < Toolbar1.buttonCount(); ++i) Toolbar1.setPressed(i, i == index);
@@ -220,12 +225,18 @@ void Child8::Toolbar1ButtonClick(int index) {
   Toolbar1.setImage(index, index + 1 + 8);
   Toolbar1.refresh();
   const std::string& key = Toolbar1.button(index).key;
-  if (key == "1a") showPage(kClean);
-  else if (key == "2a") showPage(kPath);
-  else if (key == "3a") showPage(kMaintenance);
-  else if (key == "4a") showPage(kStatistics);
-  else if (key == "6a") showPage(kHelp);
-  else if (key == "7a") showPage(kAbout);
+  if (key == "1a")
+    showPage(kClean);
+  else if (key == "2a")
+    showPage(kPath);
+  else if (key == "3a")
+    showPage(kMaintenance);
+  else if (key == "4a")
+    showPage(kStatistics);
+  else if (key == "6a")
+    showPage(kHelp);
+  else if (key == "7a")
+    showPage(kAbout);
   else if (key == "8a") {
     saveToIni();
     s_.windows.close(*this);
@@ -248,7 +259,8 @@ void Child8::fixCleanInfo() {
   common::ErrorTrap trap(s_.log, "fixCleanInfo");
   for (int k = 1; k <= kOptionBoxes; ++k) {
     trap.step = k;
-    trap.run([&] { optionBox(k - 1).setValue(numberOf(ini("Rensa", "Value" + std::to_string(k)))); });
+    trap.run(
+        [&] { optionBox(k - 1).setValue(numberOf(ini("Rensa", "Value" + std::to_string(k)))); });
   }
 }
 
@@ -314,10 +326,18 @@ void Child8::enableOpera() {
   Toolbar16.setEnabled(true);
   Label61.setVisible(false);
 }
-void Child8::disableWinTemp() { chkWindows[2].setEnabled(false); }
-void Child8::enableWinTemp() { chkWindows[2].setEnabled(true); }
-void Child8::disableWinDownloaded() { chkWindows[1].setEnabled(false); }
-void Child8::enableWinDownloaded() { chkWindows[1].setEnabled(true); }
+void Child8::disableWinTemp() {
+  chkWindows[2].setEnabled(false);
+}
+void Child8::enableWinTemp() {
+  chkWindows[2].setEnabled(true);
+}
+void Child8::disableWinDownloaded() {
+  chkWindows[1].setEnabled(false);
+}
+void Child8::enableWinDownloaded() {
+  chkWindows[1].setEnabled(true);
+}
 
 void Child8::startPathSearch() {
   std::uint32_t id = 0;
@@ -461,8 +481,8 @@ void Child8::Form_Load() {
     if (common::folderExists(s_.system.files, ss.paths.IE3))
       File4.setPath(ss.paths.IE3);
     else
-      s_.log.writeLog("sIECookies in Load " + ss.paths.IE3, static_cast<std::int16_t>(trap.step),
-                      0, "");
+      s_.log.writeLog("sIECookies in Load " + ss.paths.IE3, static_cast<std::int16_t>(trap.step), 0,
+                      "");
   });
   trap.runStep([&] {
     freeSpaceBefore = common::toLong(freeSpaceKB("C:\\"));

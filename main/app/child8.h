@@ -94,7 +94,8 @@ class Child8 : public ui::WindowModel {
   ControlArray<ui::Toolbar> Toolbar19;  // "Clean All", one per Clean tab
   ui::Label Label62{"Label62",
                     "You don't have Internet Explorer installed or have specified incorrect paths"};
-  ui::Label Label60{"Label60", "You don't have Netscape installed or have specified incorrect paths"};
+  ui::Label Label60{"Label60",
+                    "You don't have Netscape installed or have specified incorrect paths"};
   ui::Label Label61{"Label61", "You don't have Opera installed or have specified incorrect paths"};
   ui::Label Label63{"Label63", "Some Windows path could not be found"};
   ui::Button Command1{"Command1", "Cache"}, cmdIECookies{"cmdIECookies", "Cookies"},
@@ -133,8 +134,7 @@ class Child8 : public ui::WindowModel {
   ui::Toolbar Toolbar12{"Toolbar12"}, Toolbar13{"Toolbar13"};
 
   // Maintenance page.
-  ui::ComboBox cboClean{"cboClean"}, cboDay{"cboDay"}, cboHour{"cboHour"},
-      cboMinute{"cboMinute"};
+  ui::ComboBox cboClean{"cboClean"}, cboDay{"cboDay"}, cboHour{"cboHour"}, cboMinute{"cboMinute"};
   ui::CheckBox Check7{"Check7", "Auto-Start on Windows Startup"};
   ui::CheckBox chkAvsluta{"chkAvsluta", "Close application after cleaning"};
   ui::Button Command18{"Command18", "Start Automatic Cleaning"};

@@ -55,9 +55,10 @@ Child8View::Child8View(Child8& model) : m_(model) {
 
   addToolbar(hwnd(), m_.Toolbar1, {0, 0, kWidth, kToolbarHeight}, true);
   // An etched line under the navigation bar.
-  CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, kToolbarHeight,
-                  kWidth, 2, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  pages_ = std::make_unique<PageSetBinding>(m_.SSTab1, hwnd(), Rect{0, kPageTop, kWidth, kPageHeight});
+  CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, kToolbarHeight, kWidth,
+                  2, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  pages_ =
+      std::make_unique<PageSetBinding>(m_.SSTab1, hwnd(), Rect{0, kPageTop, kWidth, kPageHeight});
   buildCleanPage(pages_->pages()[Child8::kClean]);
   buildPathPage(pages_->pages()[Child8::kPath]);
   buildMaintenancePage(pages_->pages()[Child8::kMaintenance]);
@@ -83,7 +84,8 @@ void Child8View::buildCleanPage(HWND page) {
   tabStrips_[strip.id()] = &strip;
   const auto& tabs = strip.pages();
 
-  auto boxes = [&](HWND tab, ControlArray<ui::CheckBox>& array, int x, int first, int count, int y0) {
+  auto boxes = [&](HWND tab, ControlArray<ui::CheckBox>& array, int x, int first, int count,
+                   int y0) {
     for (int i = 0; i < count; ++i)
       add<CheckBoxBinding>(tab, array[first + i], {x, y0 + i * 24, 280, 20});
   };
@@ -110,7 +112,8 @@ void Child8View::buildCleanPage(HWND page) {
   actions(ie, m_.Toolbar14, Child8::kIE);
 
   HWND ns = tabs[Child8::kNetscape];
-  for (int i = 0; i < 4; ++i) add<CheckBoxBinding>(ns, m_.chkNetscape[i], {14, 14 + i * 24, 410, 20});
+  for (int i = 0; i < 4; ++i)
+    add<CheckBoxBinding>(ns, m_.chkNetscape[i], {14, 14 + i * 24, 410, 20});
   viewFrame(ns, {&m_.Command2, &m_.cmdNetCookies, &m_.Command5});
   notice(ns, m_.Label60);
   actions(ns, m_.Toolbar15, Child8::kNetscape);
@@ -128,7 +131,8 @@ void Child8View::buildCleanPage(HWND page) {
   actions(win, m_.Toolbar17, Child8::kWindows);
 
   HWND ud = tabs[Child8::kUserDef];
-  for (int i = 0; i < 4; ++i) add<CheckBoxBinding>(ud, m_.chkEgendef[i], {14, 14 + i * 24, 410, 20});
+  for (int i = 0; i < 4; ++i)
+    add<CheckBoxBinding>(ud, m_.chkEgendef[i], {14, 14 + i * 24, 410, 20});
   add<ButtonBinding>(ud, m_.Command23, {452, 14, 120, 24});
   actions(ud, m_.Toolbar18, Child8::kUserDef);
 
@@ -183,7 +187,8 @@ void Child8View::buildPathPage(HWND page) {
   HWND win = tabs[Child8::kWindows];
   pathRow(win, 12, "Windows Document History", m_.txtWinDokument, &m_.cmdWinDokument);
   pathRow(win, 60, "Windows Temporary Files", m_.txtWinTemp, &m_.cmdWinTemp);
-  pathRow(win, 108, "Downloaded Program Files Directory", m_.txtWinDownloaded, &m_.cmdWinDownloaded);
+  pathRow(win, 108, "Downloaded Program Files Directory", m_.txtWinDownloaded,
+          &m_.cmdWinDownloaded);
   commands(win, m_.Command14, m_.Command15, 164);
   bars(win, m_.Toolbar10, Child8::kWindows);
 

@@ -27,8 +27,8 @@ class Child8View : public ui::win32::Form {
  private:
   template <class Binding, class Model, class... Extra>
   Binding& add(HWND parent, Model& model, ui::win32::Rect place, Extra&&... extra) {
-    auto binding = std::make_unique<Binding>(model, parent, nextId_++, place,
-                                             std::forward<Extra>(extra)...);
+    auto binding =
+        std::make_unique<Binding>(model, parent, nextId_++, place, std::forward<Extra>(extra)...);
     Binding& result = *binding;
     byId_[result.id()] = &result;
     bindings_.push_back(std::move(binding));

@@ -25,8 +25,8 @@ std::string freeSpaceKB(platform::Disk& disk, bool extended, const std::string& 
   if (disk.freeSpace(std::string(1, drive[0]) + ":\\", space) != platform::err::kSuccess)
     return "0";
   // Multiplied in 64 bits: the 32-bit product wraps past 4 GB of free space.
-  std::uint64_t bytes = std::uint64_t{space.sectorsPerCluster} * space.bytesPerSector *
-                        space.freeClusters;
+  std::uint64_t bytes =
+      std::uint64_t{space.sectorsPerCluster} * space.bytesPerSector * space.freeClusters;
   return std::to_string(bytes / 1024);
 }
 

@@ -14,8 +14,9 @@ FrmTip1View::FrmTip1View(FrmTip1& m) {
     return;
   HWND icon = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 18, 18, 32, 32,
                               hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(icon, STM_SETICON,
-               reinterpret_cast<WPARAM>(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_INFORMATION))), 0);
+  SendMessageA(
+      icon, STM_SETICON,
+      reinterpret_cast<WPARAM>(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_INFORMATION))), 0);
   add<LabelBinding>(m.lblSupported, {66, 16, 420, 32});
   add<LabelBinding>(m.lblClose, {66, 58, 420, 46});
   add<CheckBoxBinding>(m.chkLoadTipsAtStartup, {66, 116, 250, 20});
@@ -28,10 +29,11 @@ FrmSplashView::FrmSplashView(FrmSplash& m) {
   HWND icon = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 30, 34, 32, 32,
                               hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
   HICON program = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-  SendMessageA(icon, STM_SETICON,
-               reinterpret_cast<WPARAM>(program ? program
-                                                : LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION))),
-               0);
+  SendMessageA(
+      icon, STM_SETICON,
+      reinterpret_cast<WPARAM>(
+          program ? program : LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION))),
+      0);
   LOGFONTA lf{};
   GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
   lf.lfHeight = -30;

@@ -1,8 +1,10 @@
 // vorn66.exe: the cleaner's entry point. It owns the session values and every service,
 // hands them to the windows, runs the start-up and then the message loop.
+// clang-format off
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
+// clang-format on
 
 #include "main/app/child8_win32.h"
 #include "main/app/frm_tip1_win32.h"
@@ -14,8 +16,8 @@
 #include "ui/win32/window_host_win32.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
-                                                     ICC_TAB_CLASSES | ICC_PROGRESS_CLASS};
+  INITCOMMONCONTROLSEX controls{
+      sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
   OleInitialize(nullptr);
 

@@ -2,8 +2,8 @@
 // A drive whose free space and system folders a test sets.
 #include <cctype>
 #include <map>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "platform/disk.h"
 
@@ -32,7 +32,7 @@ class FakeDisk : public Disk {
   }
 
   bool hasExtendedQuery = true;
-  bool failing = false;     // every drive fails, as a broken one would
+  bool failing = false;      // every drive fails, as a broken one would
   std::string drives = "C";  // the drive letters that exist
   std::uint64_t freeBytes = 2'000'000'000;
   ClassicFreeSpace classic{8, 512, 100'000, 500'000};

@@ -15,8 +15,7 @@ class FakeProcesses : public Processes {
  public:
   explicit FakeProcesses(FakeFiles& files) : files_(files) {}
 
-  ErrorCode start(const std::string& commandLine, int showStyle,
-                  std::uint32_t& processId) override;
+  ErrorCode start(const std::string& commandLine, int showStyle, std::uint32_t& processId) override;
   ErrorCode waitForExit(std::uint32_t processId) override;
   ErrorCode shellExecute(std::uintptr_t owner, const std::string& verb, const std::string& file,
                          const std::string& parameters, const std::string& folder,

@@ -1,5 +1,7 @@
+// clang-format off
 #include <windows.h>
 #include <shlobj.h>
+// clang-format on
 
 #include "platform/disk.h"
 #include "platform/win32/win32_error.h"
@@ -54,6 +56,8 @@ class Win32Disk : public Disk {
 
 }  // namespace
 
-std::unique_ptr<Disk> makeDisk() { return std::make_unique<Win32Disk>(); }
+std::unique_ptr<Disk> makeDisk() {
+  return std::make_unique<Win32Disk>();
+}
 
 }  // namespace platform::win32

@@ -1,5 +1,7 @@
+// clang-format off
 #include <windows.h>
 #include <shellapi.h>
+// clang-format on
 
 #include <map>
 #include <vector>
@@ -61,10 +63,14 @@ class Win32Processes : public Processes {
                       folder.empty() ? nullptr : folder.c_str(), showStyle));
     if (rc > 32) return err::kSuccess;
     switch (rc) {
-      case 0: return ERROR_OUTOFMEMORY;
-      case SE_ERR_NOASSOC: return ERROR_NO_ASSOCIATION;
-      case SE_ERR_ACCESSDENIED: return err::kAccessDenied;
-      default: return static_cast<ErrorCode>(rc);  // 2 and 3 are the Win32 codes
+      case 0:
+        return ERROR_OUTOFMEMORY;
+      case SE_ERR_NOASSOC:
+        return ERROR_NO_ASSOCIATION;
+      case SE_ERR_ACCESSDENIED:
+        return err::kAccessDenied;
+      default:
+        return static_cast<ErrorCode>(rc);  // 2 and 3 are the Win32 codes
     }
   }
 
@@ -74,6 +80,8 @@ class Win32Processes : public Processes {
 
 }  // namespace
 
-std::unique_ptr<Processes> makeProcesses() { return std::make_unique<Win32Processes>(); }
+std::unique_ptr<Processes> makeProcesses() {
+  return std::make_unique<Win32Processes>();
+}
 
 }  // namespace platform::win32

@@ -6,8 +6,10 @@
 //   vorn66_driver tab <index>                 shows tab <index> of the visible tab strip
 //   vorn66_driver close <title>               closes the window by its close box
 // Exit code 0 on success, 1 when the window or control is not there in time.
+// clang-format off
 #include <windows.h>
 #include <commctrl.h>
+// clang-format on
 
 #include <cstdio>
 #include <cstdlib>
@@ -73,7 +75,8 @@ int main(int argc, char** argv) {
     HWND top = waitFor("Tervane 6.6", 10);
     HWND bar = top ? FindWindowExA(top, nullptr, TOOLBARCLASSNAMEA, nullptr) : nullptr;
     if (!bar) return 1;
-    PostMessageA(top, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]) + 1, 0), reinterpret_cast<LPARAM>(bar));
+    PostMessageA(top, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]) + 1, 0),
+                 reinterpret_cast<LPARAM>(bar));
     return 0;
   }
   if (command == "tab") {

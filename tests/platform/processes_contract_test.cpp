@@ -48,8 +48,8 @@ TEST_P(ServicesContract, MissingProgramsAndDocumentsAreReported) {
   EXPECT_TRUE(rc == err::kFileNotFound || rc == err::kPathNotFound) << rc;
   rc = sys().processes.start(env->scratch() + "\\no folder\\absent.exe", show::kNormal, id);
   EXPECT_TRUE(rc == err::kFileNotFound || rc == err::kPathNotFound) << rc;
-  rc = sys().processes.shellExecute(0, "open", env->scratch() + "\\absent.htm", "",
-                                    env->scratch(), show::kNormal);
+  rc = sys().processes.shellExecute(0, "open", env->scratch() + "\\absent.htm", "", env->scratch(),
+                                    show::kNormal);
   EXPECT_TRUE(rc == err::kFileNotFound || rc == err::kPathNotFound) << rc;
 }
 
@@ -72,9 +72,8 @@ TEST_P(ServicesContract, FreeSpaceOfTheSystemDriveAgreesBetweenQueries) {
   EXPECT_GT(ex, 0u);
   ClassicFreeSpace classic;
   ASSERT_EQ(sys().disk.freeSpace("C:\\", classic), err::kSuccess);
-  EXPECT_GT(std::uint64_t{classic.sectorsPerCluster} * classic.bytesPerSector *
-                classic.freeClusters,
-            0u);
+  EXPECT_GT(
+      std::uint64_t{classic.sectorsPerCluster} * classic.bytesPerSector * classic.freeClusters, 0u);
   EXPECT_NE(sys().disk.freeSpace("Q:\\", classic), err::kSuccess);
 }
 

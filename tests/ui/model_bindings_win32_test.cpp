@@ -21,7 +21,8 @@ using namespace ui::win32;
 namespace {
 
 void command(const Form& form, const ControlBinding& b, int code) {
-  SendMessageA(form.hwnd(), WM_COMMAND, MAKEWPARAM(b.id(), code), reinterpret_cast<LPARAM>(b.hwnd()));
+  SendMessageA(form.hwnd(), WM_COMMAND, MAKEWPARAM(b.id(), code),
+               reinterpret_cast<LPARAM>(b.hwnd()));
 }
 
 }  // namespace

@@ -25,8 +25,14 @@ void paint(HWND hwnd, const Chart& chart) {
   // Four scale steps of 1, 2 or 5 times a power of ten.
   double step = 1;
   while (step * 4 < highest) {
-    if (step * 2 * 4 >= highest) { step *= 2; break; }
-    if (step * 5 * 4 >= highest) { step *= 5; break; }
+    if (step * 2 * 4 >= highest) {
+      step *= 2;
+      break;
+    }
+    if (step * 5 * 4 >= highest) {
+      step *= 5;
+      break;
+    }
     step *= 10;
   }
   const double top = step * 4;
@@ -100,6 +106,8 @@ ChartBinding::ChartBinding(Chart& model, HWND parent, int id, Rect place)
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void ChartBinding::update(Change) { InvalidateRect(hwnd(), nullptr, TRUE); }
+void ChartBinding::update(Change) {
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
 
 }  // namespace ui::win32

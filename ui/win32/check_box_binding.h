@@ -9,8 +9,7 @@ namespace ui::win32 {
 class CheckBoxBinding : public ControlBinding {
  public:
   CheckBoxBinding(CheckBox& model, HWND parent, int id, Rect place)
-      : ControlBinding(model, parent, id, "BUTTON", WS_TABSTOP | BS_CHECKBOX, place),
-        box_(model) {
+      : ControlBinding(model, parent, id, "BUTTON", WS_TABSTOP | BS_CHECKBOX, place), box_(model) {
     update(Change::Value);
   }
   void command(int code) override {
@@ -19,7 +18,8 @@ class CheckBoxBinding : public ControlBinding {
 
  protected:
   void update(Change what) override {
-    if (what == Change::Value) SendMessageA(hwnd(), BM_SETCHECK, static_cast<WPARAM>(box_.value()), 0);
+    if (what == Change::Value)
+      SendMessageA(hwnd(), BM_SETCHECK, static_cast<WPARAM>(box_.value()), 0);
   }
 
  private:

@@ -41,14 +41,14 @@ void setFont(HWND hwnd) {
 
 HWND createPanel(HWND parent, Rect p, bool visible) {
   return CreateWindowExA(WS_EX_CONTROLPARENT, panelClass(), "",
-                         WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), p.x, p.y,
-                         p.width, p.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+                         WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), p.x, p.y, p.width,
+                         p.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 HWND createFrame(HWND parent, const std::string& caption, Rect p) {
-  HWND h = CreateWindowExA(0, "BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
-                           p.x, p.y, p.width, p.height, parent, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+  HWND h =
+      CreateWindowExA(0, "BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, p.x, p.y,
+                      p.width, p.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   setFont(h);
   return h;
 }

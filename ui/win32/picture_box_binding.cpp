@@ -6,8 +6,8 @@
 namespace ui::win32 {
 
 HBITMAP loadPicture(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            0, nullptr);
+  HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
   DWORD size = GetFileSize(file, nullptr);
   HGLOBAL memory = size != INVALID_FILE_SIZE ? GlobalAlloc(GMEM_MOVEABLE, size) : nullptr;
@@ -34,8 +34,8 @@ HBITMAP loadPicture(const std::string& path) {
       if (SUCCEEDED(picture->get_Type(&type)) && type == PICTYPE_BITMAP &&
           SUCCEEDED(picture->get_Handle(&handle)))
         // A copy: the picture object owns its bitmap and frees it on release.
-        result = static_cast<HBITMAP>(CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)),
-                                                IMAGE_BITMAP, 0, 0, 0));
+        result = static_cast<HBITMAP>(CopyImage(
+            reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, 0));
       picture->Release();
     }
     stream->Release();

@@ -1,8 +1,10 @@
 #pragma once
 // A status bar as the common-controls status window in simple mode; its window text is
 // the model's text.
+// clang-format off
 #include <windows.h>
 #include <commctrl.h>
+// clang-format on
 
 #include "ui/status_bar.h"
 #include "ui/win32/control_binding.h"

@@ -17,12 +17,11 @@ TabStripBinding::TabStripBinding(TabStrip& model, HWND parent, int id, Rect plac
   RECT r{0, 0, place.width, place.height};
   SendMessageA(hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
   for (int i = 0; i < strip_.tabCount(); ++i)
-    pages_.push_back(createPanel(parent,
-                                 {place.x + r.left, place.y + r.top, r.right - r.left,
-                                  r.bottom - r.top},
-                                 false));
+    pages_.push_back(createPanel(
+        parent, {place.x + r.left, place.y + r.top, r.right - r.left, r.bottom - r.top}, false));
   // Above the strip, which clips itself around them.
-  for (HWND page : pages_) SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (HWND page : pages_)
+    SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   showShownPage();
 }
 
@@ -58,7 +57,8 @@ void TabStripBinding::draw(const DRAWITEMSTRUCT& item) {
 }
 
 PageSetBinding::PageSetBinding(TabStrip& model, HWND parent, Rect place) : strip_(model) {
-  for (int i = 0; i < strip_.tabCount(); ++i) pages_.push_back(createPanel(parent, place, i == strip_.tab()));
+  for (int i = 0; i < strip_.tabCount(); ++i)
+    pages_.push_back(createPanel(parent, place, i == strip_.tab()));
   strip_.bind(this);
 }
 

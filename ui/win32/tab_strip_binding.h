@@ -2,8 +2,10 @@
 // A tab strip as the common-controls tab control over one panel per tab: the panel of
 // the shown tab is visible, the others hidden. Disabled tabs are drawn greyed and refuse
 // the user's choice. The parent forwards TCN_SELCHANGE and WM_DRAWITEM.
+// clang-format off
 #include <windows.h>
 #include <commctrl.h>
+// clang-format on
 
 #include <vector>
 

@@ -28,7 +28,8 @@ HIMAGELIST drawPictures(int size, const std::vector<Glyph>& glyphs, bool withHig
     COLORREF fill = g.colour;
     if (highlighted) {
       // Lighter, with a gold ring: the page being shown.
-      fill = RGB((GetRValue(fill) + 255) / 2, (GetGValue(fill) + 255) / 2, (GetBValue(fill) + 255) / 2);
+      fill = RGB((GetRValue(fill) + 255) / 2, (GetGValue(fill) + 255) / 2,
+                 (GetBValue(fill) + 255) / 2);
       HBRUSH ring = CreateSolidBrush(RGB(230, 170, 0));
       HGDIOBJ oldBrush = SelectObject(dc, ring);
       HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
@@ -67,26 +68,32 @@ HIMAGELIST drawPictures(int size, const std::vector<Glyph>& glyphs, bool withHig
 }  // namespace
 
 HIMAGELIST navigationPictures() {
-  static HIMAGELIST list = drawPictures(
-      32,
-      {{"C", RGB(0, 110, 60)}, {"P", RGB(0, 80, 160)}, {"M", RGB(120, 60, 150)},
-       {"S", RGB(180, 100, 0)}, {"?", RGB(0, 120, 140)}, {"i", RGB(90, 90, 90)},
-       {"Q", RGB(170, 30, 30)}, {"", RGB(128, 128, 128)}},
-      true);
+  static HIMAGELIST list = drawPictures(32,
+                                        {{"C", RGB(0, 110, 60)},
+                                         {"P", RGB(0, 80, 160)},
+                                         {"M", RGB(120, 60, 150)},
+                                         {"S", RGB(180, 100, 0)},
+                                         {"?", RGB(0, 120, 140)},
+                                         {"i", RGB(90, 90, 90)},
+                                         {"Q", RGB(170, 30, 30)},
+                                         {"", RGB(128, 128, 128)}},
+                                        true);
   return list;
 }
 
 HIMAGELIST actionPictures() {
-  static HIMAGELIST list = drawPictures(
-      20,
-      {{"C", RGB(0, 110, 60)}, {"A", RGB(0, 140, 40)}, {"D", RGB(0, 80, 160)},
-       {"+", RGB(0, 120, 0)}, {"-", RGB(170, 30, 30)}},
-      false);
+  static HIMAGELIST list = drawPictures(20,
+                                        {{"C", RGB(0, 110, 60)},
+                                         {"A", RGB(0, 140, 40)},
+                                         {"D", RGB(0, 80, 160)},
+                                         {"+", RGB(0, 120, 0)},
+                                         {"-", RGB(170, 30, 30)}},
+                                        false);
   return list;
 }
 
-ToolbarBinding::ToolbarBinding(Toolbar& model, HWND parent, int id, Rect place,
-                               HIMAGELIST pictures, bool textBeside)
+ToolbarBinding::ToolbarBinding(Toolbar& model, HWND parent, int id, Rect place, HIMAGELIST pictures,
+                               bool textBeside)
     : ControlBinding(model, parent, id, TOOLBARCLASSNAMEA,
                      TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN |
                          CCS_NODIVIDER | (textBeside ? TBSTYLE_LIST : 0),
@@ -104,7 +111,8 @@ void ToolbarBinding::addButtons() {
     TBBUTTON tb{};
     tb.iBitmap = b.image > 0 ? b.image - 1 : I_IMAGENONE;
     tb.idCommand = shown_ + 1;
-    tb.fsState = static_cast<BYTE>((b.enabled ? TBSTATE_ENABLED : 0) | (b.pressed ? TBSTATE_CHECKED : 0));
+    tb.fsState =
+        static_cast<BYTE>((b.enabled ? TBSTATE_ENABLED : 0) | (b.pressed ? TBSTATE_CHECKED : 0));
     tb.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | BTNS_SHOWTEXT;
     tb.iString = reinterpret_cast<INT_PTR>(b.caption.c_str());
     SendMessageA(hwnd(), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&tb));
@@ -115,8 +123,9 @@ void ToolbarBinding::addButtons() {
 void ToolbarBinding::syncButtons() {
   for (int i = 0; i < bar_.buttonCount() && i < shown_; ++i) {
     const auto& b = bar_.button(i);
-    SendMessageA(hwnd(), TB_SETSTATE, i + 1,
-                 MAKELONG((b.enabled ? TBSTATE_ENABLED : 0) | (b.pressed ? TBSTATE_CHECKED : 0), 0));
+    SendMessageA(
+        hwnd(), TB_SETSTATE, i + 1,
+        MAKELONG((b.enabled ? TBSTATE_ENABLED : 0) | (b.pressed ? TBSTATE_CHECKED : 0), 0));
     SendMessageA(hwnd(), TB_CHANGEBITMAP, i + 1, b.image > 0 ? b.image - 1 : I_IMAGENONE);
   }
 }

@@ -2,8 +2,10 @@
 // A toolbar as the common-controls toolbar over a picture list; the model's picture
 // numbers (1-based) index that list. The parent forwards the toolbar's WM_COMMAND
 // (command id = button position + 1) to command().
+// clang-format off
 #include <windows.h>
 #include <commctrl.h>
+// clang-format on
 
 #include "ui/toolbar.h"
 #include "ui/win32/control_binding.h"

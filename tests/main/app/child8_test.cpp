@@ -83,7 +83,8 @@ TEST_F(Child8Test, LoadAppliesStoredStateToTheWindow) {
   EXPECT_FALSE(session.found.IE1);
   EXPECT_EQ(session.paths.netscapeProfile, "-Error");
   for (int i = 0; i < Child8::kOptionBoxes; ++i)
-    EXPECT_EQ(child8->optionBox(i).value(), std::stoi(ini("Rensa", "Value" + std::to_string(i + 1))))
+    EXPECT_EQ(child8->optionBox(i).value(),
+              std::stoi(ini("Rensa", "Value" + std::to_string(i + 1))))
         << "Value" << i + 1;
 }
 

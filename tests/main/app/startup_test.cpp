@@ -1,7 +1,8 @@
+#include "main/app/startup.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "main/app/startup.h"
 #include "tests/main/app/app_fixture.h"
 
 namespace vorn::testing {
@@ -38,9 +39,8 @@ TEST_F(StartupTest, AFirstStartRunsTheInstallerOnceAndTheSearchToolOnce) {
   EXPECT_EQ(fake.processes.events.at(2), "wait " + std::to_string(fake.processes.started[1].id));
   EXPECT_EQ(ini("Path", "Detect"), "1");
   EXPECT_EQ(ini("Inst", "Scoutry"), "0");
-  EXPECT_THAT(windows.events,
-              ::testing::ElementsAre("show ", "show Tervane 6.6", "modal Notice!", "close Notice!",
-                                     "close "));
+  EXPECT_THAT(windows.events, ::testing::ElementsAre("show ", "show Tervane 6.6", "modal Notice!",
+                                                     "close Notice!", "close "));
   EXPECT_EQ(child8->WebBrowser1.picture(), folder() + "\\377x159.jpg");
 
   // The next start skips both.
