@@ -38,10 +38,15 @@ class FrmTip1 : public ui::WindowModel {
 // A key press or a click on the frame closes it early.
 class FrmSplash : public ui::WindowModel {
  public:
-  FrmSplash() : ui::WindowModel("") {}
+  explicit FrmSplash(ui::WindowHost& windows) : ui::WindowModel(""), windows_(windows) {}
+  ui::Label lblProduct{"lblProductName", "Tervane"};
   ui::Label lblVersion{"lblVersion", "Version 6.6"};
   ui::Label lblCredit{"lblCredit", "Tervane privacy cleaner - by the Tervane team"};
-  ui::Label lblProduct{"lblProductName", "Tervane"};
+  // A key press on the window or a click on its frame: it goes at once.
+  void dismiss() { windows_.close(*this); }
+
+ private:
+  ui::WindowHost& windows_;
 };
 
 }  // namespace vorn

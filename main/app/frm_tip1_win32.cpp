@@ -23,7 +23,7 @@ FrmTip1View::FrmTip1View(FrmTip1& m) {
   add<ButtonBinding>(m.cmdOK, {398, 150, 86, 26}, true);
 }
 
-FrmSplashView::FrmSplashView(FrmSplash& m) {
+FrmSplashView::FrmSplashView(FrmSplash& m) : model_(m) {
   if (!create("", 380, 210, WS_POPUP | WS_BORDER)) return;
   createFrame(hwnd(), "", {10, 4, 360, 196});
   HWND icon = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 30, 34, 32, 32,
@@ -51,8 +51,8 @@ FrmSplashView::~FrmSplashView() {
 
 LRESULT FrmSplashView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // A key or a click closes the splash early.
-  if ((message == WM_KEYDOWN || message == WM_LBUTTONDOWN) && onCloseRequest) {
-    onCloseRequest();
+  if (message == WM_KEYDOWN || message == WM_LBUTTONDOWN) {
+    model_.dismiss();
     return 0;
   }
   return Form::handleMessage(message, wParam, lParam);

@@ -20,6 +20,7 @@ class FrmSplashView : public ui::win32::Form {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  FrmSplash& model_;
   HFONT titleFont_ = nullptr;
 };
 

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/main/app/app_fixture.h"
 
 namespace vorn::testing {
@@ -25,7 +27,7 @@ class StartupTest : public ::testing::Test, public AppFixture {
   std::string tipsSetting() {
     return fake.userSettings.getSetting("vorn66", "Options", "Show Tips at Startup", "missing");
   }
-  FrmSplash splash;
+  FrmSplash splash{windows};
 };
 
 TEST_F(StartupTest, AFirstStartRunsTheInstallerOnceAndTheSearchToolOnce) {
@@ -66,6 +68,19 @@ TEST_F(StartupTest, AMissingInstallerIsLoggedAndTheStartGoesOn) {
   auto records = logRecords();
   ASSERT_GE(records.size(), 2u);
   EXPECT_EQ(records[1].rfind("Main ShFolder.Exe at line 3 - File not found (53)", 0), 0u);
+  EXPECT_TRUE(windows.isOpen(*child8));
+}
+
+TEST_F(StartupTest, AKeyOnTheSplashClosesItAndTheLoadGoesOn) {
+  makeWindow();
+  child8->operations().fixPlugins = [this] {
+    EXPECT_TRUE(windows.isOpen(splash));
+    splash.dismiss();
+  };
+  Main(services, *child8, splash);
+  EXPECT_FALSE(windows.isOpen(splash));
+  EXPECT_EQ(std::count(windows.events.begin(), windows.events.end(), "close "), 1);
+  EXPECT_EQ(ini("Inst", "Scoutry"), "0");
   EXPECT_TRUE(windows.isOpen(*child8));
 }
 
