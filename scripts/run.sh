@@ -13,39 +13,60 @@ cmake --build --preset windows
 
 export TERVANE_WINE_DIR="$root/build/demo"
 source scripts/wine-env.sh
+# The display comes first: Wine's desktop process keeps the display it started with.
+headless=0
+if [ -z "${DISPLAY:-}" ]; then
+  headless=1
+  source scripts/xvfb.sh
+  tervane_start_xvfb
+fi
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ "$headless" = 1 ]; then
+    kill "$TERVANE_XVFB" 2>/dev/null || true
+    rm -f "$TERVANE_XVFB_FD_FILE"
+  fi
+}
+trap cleanup EXIT
+
 fresh=0
 tervane_prefix_ready || fresh=1
 tervane_ensure_prefix
 wineserver -p >/dev/null 2>&1 &
 # Wine draws the window frames itself, so captions show even without a window manager.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-[ "$fresh" = 1 ] || [ "${TERVANE_RESEED:-0}" = 1 ] && bash scripts/seed-demo.sh
+if [ "$fresh" = 1 ] || [ "${TERVANE_RESEED:-0}" = 1 ]; then bash scripts/seed-demo.sh; fi
 folder="$WINEPREFIX/drive_c/Program Files/Tervane"
 bash scripts/install-programs.sh build/windows "$folder"
 
-if [ -n "${DISPLAY:-}" ]; then
+if [ "$headless" = 0 ]; then
   wine 'C:\Program Files\Tervane\vorn66.exe'
-else
-  source scripts/xvfb.sh
-  tervane_start_xvfb
-  wine 'C:\Program Files\Tervane\vorn66.exe' >/dev/null 2>&1 &
-  app=$!
-  # Wait for the main window (the window driver of the end-to-end test knows how), then
-  # give it a moment to paint.
-  driver=build/windows/tests/e2e/vorn66_driver.exe
-  if [ -f "$driver" ]; then
-    wine "$driver" wait "Tervane 6.6" 120 >/dev/null 2>&1 </dev/null || true
-    sleep 2
-  else
-    sleep 15
-  fi
-  shot="$root/build/demo/vorn66.png"
-  import -window root "$shot"
-  echo "screenshot: $shot"
-  kill "$app" 2>/dev/null || true
-  wineserver -k >/dev/null 2>&1 || true
-  kill "$TERVANE_XVFB" 2>/dev/null || true
-  rm -f "$TERVANE_XVFB_FD_FILE"
   exit 0
 fi
-wineserver -k >/dev/null 2>&1 || true
+wine 'C:\Program Files\Tervane\vorn66.exe' >/dev/null 2>&1 &
+app=$!
+# The first start runs the path search tool and waits for it: the headless run photographs
+# it, presses "Start searching" as a user would, then photographs the main window. The
+# end-to-end test's window driver finds and presses the windows.
+driver=build/windows/tests/e2e/vorn66_driver.exe
+drive() { wine "$driver" "$@" >/dev/null 2>&1 </dev/null; }
+if [ -f "$driver" ]; then
+  for _ in $(seq 1 120); do
+    drive wait "Tervane 6.6" 0.5 && break
+    if drive wait "Search" 0.5; then
+      sleep 1
+      import -window root "$root/build/demo/vorn66-search.png"
+      echo "screenshot of the path search: $root/build/demo/vorn66-search.png"
+      drive click "Search" "Start searching"
+      drive wait "Tervane 6.6" 600 || true
+      break
+    fi
+  done
+  sleep 2
+else
+  sleep 15
+fi
+shot="$root/build/demo/vorn66.png"
+import -window root "$shot"
+echo "screenshot: $shot"
+kill "$app" 2>/dev/null || true

@@ -68,6 +68,13 @@ void Win32WindowHost::showModal(WindowModel& window, WindowModel* owner) {
   if (!self) return;
   if (ownerWindow) {
     SetWindowLongPtrA(self, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerWindow));
+    // Centred over its owner, as dialogs are.
+    RECT o, w;
+    GetWindowRect(ownerWindow, &o);
+    GetWindowRect(self, &w);
+    SetWindowPos(self, HWND_TOP, o.left + ((o.right - o.left) - (w.right - w.left)) / 2,
+                 o.top + ((o.bottom - o.top) - (w.bottom - w.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE);
     EnableWindow(ownerWindow, FALSE);
   }
   MSG msg;
