@@ -126,17 +126,18 @@ void Child8::wireHandlers() {
   for (auto& t : Toolbar19) t.onButtonClick = [this](int) { Command25.click(); };
   Command25.onClick = [this] { runOp(ops_.Command25); };
 
-  // Each frame's toolbar detects, then saves.
-  auto detectThenSave = [](ui::Toolbar& t, ui::Button& detect, ui::Button& save) {
+  // Each frame's toolbar runs the frame's detection, then its save.
+  auto detectThenSave = [](ui::Toolbar& t, const Child8Operations::Op& detect,
+                           const Child8Operations::Op& save) {
     t.onButtonClick = [&detect, &save](int) {
-      detect.click();
-      save.click();
+      runOp(detect);
+      runOp(save);
     };
   };
-  detectThenSave(Toolbar7, cmdIEHitta, cmdIESpara);
-  detectThenSave(Toolbar5, Command10, Command11);
-  detectThenSave(Toolbar8, Command12, Command13);
-  detectThenSave(Toolbar10, Command14, Command15);
+  detectThenSave(Toolbar7, ops_.cmdIEHitta, ops_.cmdIESpara);
+  detectThenSave(Toolbar5, ops_.Command10, ops_.Command11);
+  detectThenSave(Toolbar8, ops_.Command12, ops_.Command13);
+  detectThenSave(Toolbar10, ops_.Command14, ops_.Command15);
   for (auto& t : Toolbar2) {
     t.onButtonClick = [this](int) {
       common::ErrorTrap trap(s_.log, "Toolbar2Button");

@@ -269,6 +269,10 @@ TEST_F(Child8Test, CommandsOfTheToolbarsAndPages) {
   child8->Toolbar2[0].click(0);
   EXPECT_THAT(events, ElementsAre("Command25", "cmdIEHitta", "Command14", "Command10", "Command12",
                                   "cmdIESpara", "Command11", "Command13", "Command15"));
+  events.clear();
+  child8->Toolbar8.click(0);
+  child8->Toolbar7.click(0);
+  EXPECT_THAT(events, ElementsAre("Command12", "Command13", "cmdIEHitta", "cmdIESpara"));
 
   fake.files.addFile(folder() + "\\faq.htm", "<html></html>");
   child8->ownerHandle = 0x1234;
