@@ -20,7 +20,9 @@ class Win32ProcessInfo : public ProcessInfo {
 
 }  // namespace
 
-std::unique_ptr<ProcessInfo> makeProcessInfo() { return std::make_unique<Win32ProcessInfo>(); }
+std::unique_ptr<ProcessInfo> makeProcessInfo() {
+  return std::make_unique<Win32ProcessInfo>();
+}
 
 Win32System::Win32System()
     : files_(makeFiles()),

@@ -30,7 +30,9 @@ struct EnvMaker {
   std::string name;
   std::function<std::unique_ptr<ContractEnv>()> make;
 };
-inline void PrintTo(const EnvMaker& maker, std::ostream* os) { *os << maker.name; }
+inline void PrintTo(const EnvMaker& maker, std::ostream* os) {
+  *os << maker.name;
+}
 
 std::unique_ptr<ContractEnv> makeFakeEnv();
 #ifdef _WIN32

@@ -1,5 +1,5 @@
-#include <windows.h>
 #include <shlwapi.h>
+#include <windows.h>
 
 #include <map>
 
@@ -71,6 +71,8 @@ class Win32Env : public ContractEnv {
 
 }  // namespace
 
-std::unique_ptr<ContractEnv> makeWin32Env() { return std::make_unique<Win32Env>(); }
+std::unique_ptr<ContractEnv> makeWin32Env() {
+  return std::make_unique<Win32Env>();
+}
 
 }  // namespace testing_support
