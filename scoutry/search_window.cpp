@@ -108,15 +108,27 @@ void SearchWindow::advance(int& step) {
 
 double SearchWindow::FindFiles(std::string& path, const std::string& fileName,
                                std::int32_t& fileCount, std::int32_t& folderCount) {
+  return findIn(path, fileName, fileCount, folderCount, std::nullopt);
+}
+
+// One folder of the walk. `known` is the folder's identity when its parent's listing
+// gave it; otherwise it is asked for.
+double SearchWindow::findIn(std::string& path, const std::string& fileName, std::int32_t& fileCount,
+                            std::int32_t& folderCount, std::optional<platform::FileId> known) {
   if (path.empty() || path.back() != '\\') path += '\\';
   int step = 0;
   double total = 0;
 
   // A folder reached a second time (through a junction or link the listing did not
   // mark) would lead round in circles: each one is walked once per search.
-  platform::FileId id;
-  if (system_.identity.identify(path, id) == platform::err::kSuccess && !visited_.insert(id).second)
-    return 0;
+  if (!known) {
+    platform::FileId id;
+    if (system_.identity.identify(path, id) == platform::err::kSuccess) {
+      known = id;
+      if (!volume_) volume_ = id.volumeSerial;
+    }
+  }
+  if (known && !visited_.insert(*known).second) return 0;
   if (++foldersSincePump_ >= kFoldersPerPump) {
     foldersSincePump_ = 0;
     screen_.doEvents();
@@ -124,21 +136,29 @@ double SearchWindow::FindFiles(std::string& path, const std::string& fileName,
 
   // One listing serves both passes: sub-folders (folder mask) and matching files (file
   // mask), in listing order.
-  std::vector<std::string> subFolders;
+  struct SubFolder {
+    std::string name;
+    std::uint64_t index;
+  };
+  std::vector<SubFolder> subFolders;
   std::vector<platform::FindData> matches;
-  platform::ErrorCode listed = system_.files.find(path + "*.*", [&](const platform::FindData& d) {
-    if (d.isDirectory()) {
-      if (d.name == "." || d.name == ".." || !platform::matchesDirMask(d.attributes, kFolderMask))
+  platform::ErrorCode listed =
+      system_.identity.listWithIndexes(path, [&](const platform::FindData& d, std::uint64_t index) {
+        if (d.isDirectory()) {
+          if (d.name == "." || d.name == ".." ||
+              !platform::matchesDirMask(d.attributes, kFolderMask))
+            return true;
+          ++folderCount;
+          advance(step);
+          // Junctions and links lead elsewhere, often back up the tree.
+          if (!(d.attributes & platform::attr::kReparsePoint))
+            subFolders.push_back({d.name, index});
+        } else if (platform::matchesDirMask(d.attributes, kFileMask) &&
+                   nameMatches(fileName, d.name)) {
+          matches.push_back(d);
+        }
         return true;
-      ++folderCount;
-      advance(step);
-      // Junctions and links lead elsewhere, often back up the tree.
-      if (!(d.attributes & platform::attr::kReparsePoint)) subFolders.push_back(d.name);
-    } else if (platform::matchesDirMask(d.attributes, kFileMask) && nameMatches(fileName, d.name)) {
-      matches.push_back(d);
-    }
-    return true;
-  });
+      });
   if (listed != platform::err::kSuccess && listed != platform::err::kFileNotFound &&
       listed != platform::err::kNoMoreFiles) {
     // A folder we may not read (or one too deep for the system) is passed over quietly.
@@ -161,10 +181,13 @@ double SearchWindow::FindFiles(std::string& path, const std::string& fileName,
     }
   }
 
-  for (const std::string& name : subFolders) {
+  for (const SubFolder& sub : subFolders) {
     advance(step);
-    std::string sub = path + name + "\\";
-    total += FindFiles(sub, fileName, fileCount, folderCount);
+    std::string subPath = path + sub.name + "\\";
+    // Below a folder the walk stays on its volume: the ways to others are reparse points.
+    std::optional<platform::FileId> id;
+    if (sub.index != 0 && volume_) id = platform::FileId{*volume_, sub.index};
+    total += findIn(subPath, fileName, fileCount, folderCount, id);
   }
   return total;
 }
@@ -181,6 +204,7 @@ void SearchWindow::Command2_Click() {
   screen_.setMousePointer(ui::Pointer::Hourglass);
   List2.clear();
   visited_.clear();
+  volume_.reset();
   indexStarted_ = false;
   skippedFolders_ = 0;
   foundCount = 0;

@@ -4,6 +4,7 @@
 // boot-time remover.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -56,6 +57,8 @@ class SearchWindow {
   std::string indexFile() const;
 
  private:
+  double findIn(std::string& path, const std::string& fileName, std::int32_t& fileCount,
+                std::int32_t& folderCount, std::optional<platform::FileId> known);
   void Command2_Click();
   void Command3_Click();
   void unload();
@@ -69,6 +72,7 @@ class SearchWindow {
   ui::Prompter& prompter_;
   ui::Screen& screen_;
   std::set<platform::FileId> visited_;
+  std::optional<std::uint32_t> volume_;  // of the search root
   int skippedFolders_ = 0;
   int foldersSincePump_ = 0;
   bool indexStarted_ = false;

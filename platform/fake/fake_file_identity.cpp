@@ -33,6 +33,20 @@ ErrorCode FakeFileIdentity::identify(const std::string& path, FileId& id) {
   return err::kSuccess;
 }
 
+ErrorCode FakeFileIdentity::listWithIndexes(
+    const std::string& folder,
+    const std::function<bool(const FindData&, std::uint64_t fileIndex)>& visit) {
+  std::string base = folder;
+  if (!base.empty() && base.back() != '\\' && base.back() != '/') base += '\\';
+  return files_.find(base + "*.*", [&](const FindData& d) {
+    FileId id;
+    std::uint64_t index = 0;
+    if (d.name != "." && d.name != ".." && identify(base + d.name, id) == err::kSuccess)
+      index = id.fileIndex;
+    return visit(d, index);
+  });
+}
+
 void FakeFileIdentity::sameAs(const std::string& path, const std::string& target) {
   aliases_[normalise(path)] = normalise(target);
 }

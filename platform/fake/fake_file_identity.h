@@ -14,6 +14,9 @@ class FakeFileIdentity : public FileIdentity {
  public:
   explicit FakeFileIdentity(FakeFiles& files) : files_(files) {}
   ErrorCode identify(const std::string& path, FileId& id) override;
+  ErrorCode listWithIndexes(
+      const std::string& folder,
+      const std::function<bool(const FindData&, std::uint64_t fileIndex)>& visit) override;
 
   // From now on `path` has the identity of `target`.
   void sameAs(const std::string& path, const std::string& target);

@@ -164,7 +164,10 @@ TEST_F(SearchTest, CountsPastTheSixteenBitLimit) {
 }
 
 TEST_F(SearchTest, BusyIndicatorCyclesOneToTen) {
-  for (int i = 0; i < 25; ++i) files.addFolder("C:\\many\\f" + std::to_string(i));
+  for (int i = 0; i < 25; ++i) {
+    std::string folder = "C:\\many\\f";
+    files.addFolder(folder.append(std::to_string(i)));
+  }
   auto w = open();
   struct Values : ui::ControlView {
     std::vector<int> seen;

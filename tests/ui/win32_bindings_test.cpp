@@ -49,6 +49,11 @@ TEST(Win32Bindings, ControlsShowTheModelAndForwardUserActions) {
   label.setCaption("Changed");
   EXPECT_EQ(textOf(labelView.hwnd()), "Changed");
 
+  // Enter in the window presses the default button.
+  LRESULT def = SendMessageA(form.hwnd(), DM_GETDEFID, 0, 0);
+  EXPECT_EQ(HIWORD(def), DC_HASDEFID);
+  EXPECT_EQ(LOWORD(def), buttonView.id());
+
   int clicks = 0;
   button.onClick = [&] { ++clicks; };
   SendMessageA(buttonView.hwnd(), BM_CLICK, 0, 0);

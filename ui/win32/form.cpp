@@ -1,5 +1,7 @@
 #include "ui/win32/form.h"
 
+#include "ui/win32/button_binding.h"
+
 namespace ui::win32 {
 namespace {
 
@@ -95,6 +97,13 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
+    case DM_GETDEFID:
+      // Enter presses the default push button, as in a dialog.
+      for (const auto& b : bindings_)
+        if (dynamic_cast<ButtonBinding*>(b.get()) &&
+            (GetWindowLongA(b->hwnd(), GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON)
+          return MAKELRESULT(b->id(), DC_HASDEFID);
+      return 0;
     case kDestroyMessage:
       DestroyWindow(hwnd_);
       return 0;
