@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "platform/process_info.h"
 #include "platform/registry.h"
+#include "platform/shell.h"
 
 namespace platform {
 
@@ -13,6 +14,7 @@ struct System {
   Registry& registry;
   Clock& clock;
   ProcessInfo& process;
+  Shell& shell;
 };
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_shell.h"
 #include "platform/system.h"
 
 namespace platform::fake {
@@ -25,12 +26,13 @@ class FakeSystem {
   FakeFiles files{[this] { return clock.nowTicks(); }};
   FakeRegistry registry;
   FakeProcessInfo process;
+  FakeShell shell{files};
 
   System& system() { return system_; }
   operator System&() { return system_; }
 
  private:
-  System system_{files, registry, clock, process};
+  System system_{files, registry, clock, process, shell};
 };
 
 }  // namespace platform::fake

@@ -27,6 +27,7 @@ Win32System::Win32System()
       registry_(makeRegistry()),
       clock_(makeClock()),
       process_(makeProcessInfo()),
-      system_{*files_, *registry_, *clock_, *process_} {}
+      shell_(makeShell()),
+      system_{*files_, *registry_, *clock_, *process_, *shell_} {}
 
 }  // namespace platform::win32

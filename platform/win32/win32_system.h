@@ -10,6 +10,7 @@ std::unique_ptr<Files> makeFiles();
 std::unique_ptr<Registry> makeRegistry();
 std::unique_ptr<Clock> makeClock();
 std::unique_ptr<ProcessInfo> makeProcessInfo();
+std::unique_ptr<Shell> makeShell();
 
 class Win32System {
  public:
@@ -24,6 +25,7 @@ class Win32System {
   std::unique_ptr<Registry> registry_;
   std::unique_ptr<Clock> clock_;
   std::unique_ptr<ProcessInfo> process_;
+  std::unique_ptr<Shell> shell_;
   System system_;
 };
 
