@@ -8,6 +8,7 @@
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/user_settings.h"
+#include "platform/shell.h"
 
 namespace platform {
 
@@ -19,6 +20,7 @@ struct System {
   UserSettings& userSettings;
   Processes& processes;
   Disk& disk;
+  Shell& shell;
 };
 
 }  // namespace platform

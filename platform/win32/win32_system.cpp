@@ -32,6 +32,8 @@ Win32System::Win32System()
       userSettings_(std::make_unique<RegistryUserSettings>(*registry_)),
       processes_(makeProcesses()),
       disk_(makeDisk()),
-      system_{*files_, *registry_, *clock_, *process_, *userSettings_, *processes_, *disk_} {}
+      shell_(makeShell()),
+      system_{*files_, *registry_, *clock_, *process_, *userSettings_, *processes_, *disk_,
+              *shell_} {}
 
 }  // namespace platform::win32

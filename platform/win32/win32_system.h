@@ -12,6 +12,7 @@ std::unique_ptr<Clock> makeClock();
 std::unique_ptr<ProcessInfo> makeProcessInfo();
 std::unique_ptr<Processes> makeProcesses();
 std::unique_ptr<Disk> makeDisk();
+std::unique_ptr<Shell> makeShell();
 
 class Win32System {
  public:
@@ -29,6 +30,7 @@ class Win32System {
   std::unique_ptr<UserSettings> userSettings_;
   std::unique_ptr<Processes> processes_;
   std::unique_ptr<Disk> disk_;
+  std::unique_ptr<Shell> shell_;
   System system_;
 };
 

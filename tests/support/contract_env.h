@@ -24,13 +24,25 @@ class ContractEnv {
   virtual void setOpen(const std::string& path, bool open) = 0;
   // The environment's state for a failure message.
   virtual std::string dump() const { return {}; }
+
+  // Recycle Bin probes. Emptying a Recycle Bin is allowed only where it cannot be a real
+  // user's: the fake, or the project's own Wine prefix and home.
+  virtual bool recycleBinIsScratch() const = 0;
+  // Sends a file to the Recycle Bin, as Explorer's delete does.
+  virtual bool recycle(const std::string& path) = 0;
+  // Items in the Recycle Bin of every drive, or -1 when that cannot be told.
+  virtual long long recycleBinItems() = 0;
+  // Answers the next folder picker with OK (taking what it shows selected) or Cancel.
+  virtual void answerNextFolderPicker(bool ok) = 0;
 };
 
 struct EnvMaker {
   std::string name;
   std::function<std::unique_ptr<ContractEnv>()> make;
 };
-inline void PrintTo(const EnvMaker& maker, std::ostream* os) { *os << maker.name; }
+inline void PrintTo(const EnvMaker& maker, std::ostream* os) {
+  *os << maker.name;
+}
 
 std::unique_ptr<ContractEnv> makeFakeEnv();
 #ifdef _WIN32
