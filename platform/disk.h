@@ -1,5 +1,5 @@
 #pragma once
-// Free space of a drive and the system's own folders.
+// Free space of a drive.
 #include <cstdint>
 #include <string>
 
@@ -11,8 +11,6 @@ struct ClassicFreeSpace {
   std::uint32_t sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
 };
 
-enum class SystemFolder { Windows, System, ProgramFiles };
-
 class Disk {
  public:
   virtual ~Disk() = default;
@@ -21,9 +19,6 @@ class Disk {
   virtual ErrorCode freeSpaceEx(const std::string& root, std::uint64_t& totalFreeBytes) = 0;
   // The classic query (GetDiskFreeSpaceA) in clusters and sectors.
   virtual ErrorCode freeSpace(const std::string& root, ClassicFreeSpace& space) = 0;
-  // A system folder as the system reports it, without a trailing "\" for anything but
-  // a drive root.
-  virtual ErrorCode systemFolder(SystemFolder which, std::string& path) = 0;
 };
 
 namespace err {

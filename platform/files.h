@@ -34,6 +34,13 @@ class Files {
   virtual ErrorCode createDirectory(const std::string& path) = 0;
   // Removes an empty folder; a folder with entries gives kDirNotEmpty.
   virtual ErrorCode removeDirectory(const std::string& path) = 0;
+
+  // Overwrites an existing file where it lies on disk: `pattern` (not empty) is written
+  // repeated from the first byte over the file's whole old length (at least once in
+  // full), flushed to the disk, and the file is then cut to exactly `pattern`. The file
+  // is never replaced by a new one, so no old byte is left in clusters the file gave up.
+  // A missing file gives kFileNotFound; read-only and open files refuse unchanged.
+  virtual ErrorCode overwriteInPlace(const std::string& path, const std::string& pattern) = 0;
 };
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/user_settings.h"
+#include "platform/shell.h"
 
 namespace platform {
 
@@ -21,6 +22,7 @@ struct System {
   UserSettings& userSettings;
   Processes& processes;
   Disk& disk;
+  Shell& shell;
 };
 
 }  // namespace platform

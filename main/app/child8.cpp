@@ -1,5 +1,7 @@
 #include "main/app/child8.h"
 
+#include "main/paths/standard_folder.h"
+
 #include "common/conversions.h"
 #include "main/app/free_space.h"
 
@@ -357,20 +359,9 @@ void Child8::loadSettings() {
   trap.runStep([&] { ss.found = PathFound{}; });
   trap.runStep([&] { ss.lastCleanedText = ini("Senast", "Value1"); });
   trap.runStep([&] {
-    auto query = [&](platform::SystemFolder which, std::string& out) {
-      std::string folder;
-      if (s_.system.disk.systemFolder(which, folder) != platform::err::kSuccess) {
-        out = kPathMissing;
-        return;
-      }
-      folder = folder.substr(0, folder.find('\0')) + "\\";
-      for (std::size_t at; (at = folder.find("\\\\")) != std::string::npos;)
-        folder.replace(at, 2, "\\");
-      out = folder;
-    };
-    query(platform::SystemFolder::Windows, p.windowsFolder);
-    query(platform::SystemFolder::System, p.systemFolder);
-    query(platform::SystemFolder::ProgramFiles, p.programFilesFolder);
+    p.windowsFolder = standardFolder(s_.system.shell, platform::csidl::kWindows);
+    p.systemFolder = standardFolder(s_.system.shell, platform::csidl::kSystem);
+    p.programFilesFolder = standardFolder(s_.system.shell, platform::csidl::kProgramFiles);
   });
   trap.step += 100;
   trap.runStep([&] {

@@ -35,7 +35,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   {
     vorn::Child8 child8(services);
     vorn::FrmSplash splash(windows);
-    vorn::wireSubsystems(child8, services);
+    auto subsystems = vorn::wireSubsystems(child8, services);
     windows.registerView(
         child8, [&child8](ui::WindowModel&) { return std::make_unique<vorn::Child8View>(child8); },
         true);

@@ -1,12 +1,18 @@
 #include "main/app/wiring.h"
 
+#include "main/paths/path_config.h"
+
 namespace vorn {
 
-void wireSubsystems(Child8& child8, AppServices& services) {
-  // Nothing is wired yet: the cleaning engines, paths, statistics, plugins, cookie lists
-  // and user-defined lists fill child8.operations() here as they are built.
-  (void)child8;
-  (void)services;
+Subsystems::Subsystems() = default;
+Subsystems::~Subsystems() = default;
+
+std::unique_ptr<Subsystems> wireSubsystems(Child8& child8, AppServices& services) {
+  (void)services;  // each subsystem reaches the services through the window
+  auto s = std::make_unique<Subsystems>();
+  s->paths = std::make_unique<PathConfig>(child8);
+  s->paths->wire();
+  return s;
 }
 
 }  // namespace vorn

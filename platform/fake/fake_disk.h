@@ -1,5 +1,5 @@
 #pragma once
-// A drive whose free space and system folders a test sets.
+// A drive whose free space a test sets.
 #include <cctype>
 #include <map>
 #include <string>
@@ -24,21 +24,12 @@ class FakeDisk : public Disk {
     space = classic;
     return err::kSuccess;
   }
-  ErrorCode systemFolder(SystemFolder which, std::string& path) override {
-    auto it = folders.find(which);
-    if (it == folders.end()) return err::kFileNotFound;
-    path = it->second;
-    return err::kSuccess;
-  }
 
   bool hasExtendedQuery = true;
   bool failing = false;      // every drive fails, as a broken one would
   std::string drives = "C";  // the drive letters that exist
   std::uint64_t freeBytes = 2'000'000'000;
   ClassicFreeSpace classic{8, 512, 100'000, 500'000};
-  std::map<SystemFolder, std::string> folders{{SystemFolder::Windows, "C:\\WINDOWS"},
-                                              {SystemFolder::System, "C:\\WINDOWS\\system32"},
-                                              {SystemFolder::ProgramFiles, "C:\\Program Files"}};
   std::vector<std::string> calls;
 
  private:

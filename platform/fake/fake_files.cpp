@@ -269,6 +269,23 @@ ErrorCode FakeFiles::removeDirectory(const std::string& path) {
   return err::kSuccess;
 }
 
+ErrorCode FakeFiles::overwriteInPlace(const std::string& path, const std::string& pattern) {
+  Lookup l = resolve(path);
+  if (!l.parent) return err::kPathNotFound;
+  if (!l.node) return err::kFileNotFound;
+  if (l.node->isFolder() || (l.node->attributes & attr::kReadOnly)) return err::kAccessDenied;
+  if (l.node->open) return err::kSharingViolation;
+  if (pattern.empty()) return err::kInvalidParameter;
+  std::string extent;
+  const std::size_t length = std::max(l.node->data.size(), pattern.size());
+  while (extent.size() < length) extent += pattern;
+  extent.resize(length);
+  if (onOverwrite) onOverwrite(path, extent);
+  l.node->data = pattern;
+  l.node->modified = now_();
+  return err::kSuccess;
+}
+
 void FakeFiles::addFolder(const std::string& path) {
   bool trailing = false;
   std::vector<std::string> parts = splitPath(path, trailing);

@@ -28,6 +28,7 @@ class FakeFiles : public Files {
   ErrorCode setAttributes(const std::string& path, std::uint32_t attributes) override;
   ErrorCode createDirectory(const std::string& path) override;
   ErrorCode removeDirectory(const std::string& path) override;
+  ErrorCode overwriteInPlace(const std::string& path, const std::string& pattern) override;
 
   // Test set-up helpers. They create missing parent folders.
   void addFolder(const std::string& path);
@@ -48,6 +49,10 @@ class FakeFiles : public Files {
   std::string contents(const std::string& path) const;
   // Every path below the drives, one per line, for failure messages.
   std::string dump() const;
+
+  // Called by overwriteInPlace with what lay in the file's old extent just before the
+  // cut, so tests can see that no old byte survived it.
+  std::function<void(const std::string& path, const std::string& extent)> onOverwrite;
 
  private:
   struct Node;

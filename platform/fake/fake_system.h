@@ -9,6 +9,7 @@
 #include "platform/fake/fake_processes.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/registry_user_settings.h"
+#include "platform/fake/fake_shell.h"
 #include "platform/system.h"
 
 namespace platform::fake {
@@ -33,12 +34,13 @@ class FakeSystem {
   platform::RegistryUserSettings userSettings{registry};
   FakeProcesses processes{files};
   FakeDisk disk;
+  FakeShell shell{files};
 
   System& system() { return system_; }
   operator System&() { return system_; }
 
  private:
-  System system_{files, registry, clock, process, identity, userSettings, processes, disk};
+  System system_{files, registry, clock, process, identity, userSettings, processes, disk, shell};
 };
 
 }  // namespace platform::fake

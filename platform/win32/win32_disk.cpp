@@ -31,27 +31,6 @@ class Win32Disk : public Disk {
     space = {spc, bps, free, total};
     return err::kSuccess;
   }
-
-  ErrorCode systemFolder(SystemFolder which, std::string& path) override {
-    char buffer[MAX_PATH + 1] = {};
-    UINT n = 0;
-    switch (which) {
-      case SystemFolder::Windows:
-        n = GetWindowsDirectoryA(buffer, MAX_PATH);
-        break;
-      case SystemFolder::System:
-        n = GetSystemDirectoryA(buffer, MAX_PATH);
-        break;
-      case SystemFolder::ProgramFiles:
-        if (SHGetFolderPathA(nullptr, CSIDL_PROGRAM_FILES, nullptr, 0, buffer) != S_OK)
-          return err::kFileNotFound;
-        n = 1;
-        break;
-    }
-    if (n == 0) return lastError();
-    path = buffer;
-    return err::kSuccess;
-  }
 };
 
 }  // namespace

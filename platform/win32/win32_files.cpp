@@ -147,6 +147,46 @@ class Win32Files : public Files {
   ErrorCode removeDirectory(const std::string& path) override {
     return RemoveDirectoryA(path.c_str()) ? err::kSuccess : lastError();
   }
+
+  ErrorCode overwriteInPlace(const std::string& path, const std::string& pattern) override {
+    if (pattern.empty()) return err::kInvalidParameter;
+    if (isReadOnlyFile(path)) return err::kAccessDenied;
+    // OPEN_EXISTING without truncation: the same clusters get the new bytes.
+    Handle f(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f.valid()) return lastError();
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(f.get(), &size)) return lastError();
+    const std::uint64_t length =
+        std::max<std::uint64_t>(static_cast<std::uint64_t>(size.QuadPart), pattern.size());
+    // Whole copies of the pattern per chunk, so chunk after chunk continues it.
+    std::string chunk;
+    const std::size_t copies = std::max<std::size_t>(1, (1u << 20) / pattern.size());
+    chunk.reserve(copies * pattern.size());
+    for (std::size_t i = 0; i < copies; ++i) chunk += pattern;
+    std::uint64_t done = 0;
+    while (done < length) {
+      const DWORD want = static_cast<DWORD>(std::min<std::uint64_t>(chunk.size(), length - done));
+      DWORD wrote = 0;
+      if (!WriteFile(f.get(), chunk.data(), want, &wrote, nullptr)) return lastError();
+      if (wrote == 0) return ERROR_WRITE_FAULT;
+      done += wrote;
+      if (wrote != want) {
+        // A short write leaves the chunk mid-pattern; go on from where it stopped.
+        LARGE_INTEGER at;
+        at.QuadPart = static_cast<LONGLONG>(done - done % pattern.size());
+        if (!SetFilePointerEx(f.get(), at, nullptr, FILE_BEGIN)) return lastError();
+        done = static_cast<std::uint64_t>(at.QuadPart);
+      }
+    }
+    if (!FlushFileBuffers(f.get())) return lastError();
+    LARGE_INTEGER cut;
+    cut.QuadPart = static_cast<LONGLONG>(pattern.size());
+    if (!SetFilePointerEx(f.get(), cut, nullptr, FILE_BEGIN) || !SetEndOfFile(f.get()))
+      return lastError();
+    if (!FlushFileBuffers(f.get())) return lastError();
+    return err::kSuccess;
+  }
 };
 
 }  // namespace

@@ -35,7 +35,8 @@ Win32System::Win32System()
       userSettings_(std::make_unique<RegistryUserSettings>(*registry_)),
       processes_(makeProcesses()),
       disk_(makeDisk()),
+      shell_(makeShell()),
       system_{*files_, *registry_, *clock_, *process_, *identity_, *userSettings_, *processes_,
-              *disk_} {}
+              *disk_, *shell_} {}
 
 }  // namespace platform::win32

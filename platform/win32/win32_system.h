@@ -13,6 +13,7 @@ std::unique_ptr<ProcessInfo> makeProcessInfo();
 std::unique_ptr<FileIdentity> makeFileIdentity();
 std::unique_ptr<Processes> makeProcesses();
 std::unique_ptr<Disk> makeDisk();
+std::unique_ptr<Shell> makeShell();
 
 class Win32System {
  public:
@@ -31,6 +32,7 @@ class Win32System {
   std::unique_ptr<UserSettings> userSettings_;
   std::unique_ptr<Processes> processes_;
   std::unique_ptr<Disk> disk_;
+  std::unique_ptr<Shell> shell_;
   System system_;
 };
 

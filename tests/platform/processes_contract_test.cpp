@@ -16,7 +16,7 @@ class ServicesContract : public ::testing::TestWithParam<EnvMaker> {
   // system has no programs of its own, so it gets a file of that name.
   std::string quickProgram() {
     std::string folder;
-    EXPECT_EQ(sys().disk.systemFolder(SystemFolder::System, folder), err::kSuccess);
+    EXPECT_EQ(sys().shell.knownFolder(csidl::kSystem, folder), err::kSuccess);
     std::string path = folder + "\\cmd.exe";
     std::uint32_t a = 0;
     if (sys().files.getAttributes(path, a) != err::kSuccess) {
@@ -75,18 +75,6 @@ TEST_P(ServicesContract, FreeSpaceOfTheSystemDriveAgreesBetweenQueries) {
   EXPECT_GT(
       std::uint64_t{classic.sectorsPerCluster} * classic.bytesPerSector * classic.freeClusters, 0u);
   EXPECT_NE(sys().disk.freeSpace("Q:\\", classic), err::kSuccess);
-}
-
-TEST_P(ServicesContract, SystemFoldersHaveNoTrailingSeparator) {
-  std::string windows, system, programs;
-  ASSERT_EQ(sys().disk.systemFolder(SystemFolder::Windows, windows), err::kSuccess);
-  ASSERT_EQ(sys().disk.systemFolder(SystemFolder::System, system), err::kSuccess);
-  ASSERT_EQ(sys().disk.systemFolder(SystemFolder::ProgramFiles, programs), err::kSuccess);
-  for (const std::string& f : {windows, system, programs}) {
-    ASSERT_GT(f.size(), 3u);
-    EXPECT_EQ(f.substr(1, 2), ":\\") << f;
-    EXPECT_NE(f.back(), '\\') << f;
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Platforms, ServicesContract,

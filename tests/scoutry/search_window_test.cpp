@@ -40,7 +40,8 @@ class SearchTest : public ::testing::Test {
  protected:
   SearchTest()
       : identity(files), system{files,    fake.registry,     fake.clock,     fake.process,
-                                identity, fake.userSettings, fake.processes, fake.disk} {
+                                identity, fake.userSettings, fake.processes, fake.disk,
+                                fake.shell} {
     files.addFolder(kProgram);
   }
   std::unique_ptr<SearchWindow> open() {

@@ -9,6 +9,7 @@ class FakeEnv : public ContractEnv {
  public:
   FakeEnv() {
     fake_.files.addFolder(scratch());
+    for (const auto& [id, folder] : fake_.shell.folders) fake_.files.addFolder(folder);
     platform::HKey key = 0;
     fake_.registry.createKey(platform::hkey::kCurrentUser, scratchKey(), key);
     fake_.registry.closeKey(key);
@@ -18,6 +19,22 @@ class FakeEnv : public ContractEnv {
   std::string scratchKey() const override { return "Software\\TervaneContract"; }
   void setOpen(const std::string& path, bool open) override { fake_.files.setOpen(path, open); }
   std::string dump() const override { return fake_.files.dump(); }
+  bool recycleBinIsScratch() const override { return true; }
+  bool recycle(const std::string& path) override {
+    if (fake_.files.deleteFile(path) != platform::err::kSuccess) return false;
+    fake_.shell.recycled[path.substr(0, 3)].push_back(path);
+    return true;
+  }
+  long long recycleBinItems() override {
+    long long n = 0;
+    for (const auto& [root, names] : fake_.shell.recycled)
+      n += static_cast<long long>(names.size());
+    return n;
+  }
+  void answerNextFolderPicker(bool ok) override {
+    fake_.shell.pickerAnswers.push_back(ok ? std::optional<std::string>("")
+                                           : std::optional<std::string>());
+  }
 
  private:
   mutable platform::fake::FakeSystem fake_;

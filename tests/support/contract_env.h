@@ -24,6 +24,16 @@ class ContractEnv {
   virtual void setOpen(const std::string& path, bool open) = 0;
   // The environment's state for a failure message.
   virtual std::string dump() const { return {}; }
+
+  // Recycle Bin probes. Emptying a Recycle Bin is allowed only where it cannot be a real
+  // user's: the fake, or the project's own Wine prefix and home.
+  virtual bool recycleBinIsScratch() const = 0;
+  // Sends a file to the Recycle Bin, as Explorer's delete does.
+  virtual bool recycle(const std::string& path) = 0;
+  // Items in the Recycle Bin of every drive, or -1 when that cannot be told.
+  virtual long long recycleBinItems() = 0;
+  // Answers the next folder picker with OK (taking what it shows selected) or Cancel.
+  virtual void answerNextFolderPicker(bool ok) = 0;
 };
 
 struct EnvMaker {

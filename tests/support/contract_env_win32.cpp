@@ -1,7 +1,11 @@
-#include <shlwapi.h>
 #include <windows.h>
+// After windows.h, which they build on.
+#include <shellapi.h>
+#include <shlwapi.h>
 
+#include <chrono>
 #include <map>
+#include <thread>
 
 #include "platform/win32/win32_system.h"
 #include "tests/support/contract_env.h"
@@ -28,6 +32,55 @@ void removeTree(const std::string& folder) {
   RemoveDirectoryA(folder.c_str());
 }
 
+std::string environment(const char* name) {
+  char value[4096] = {};
+  DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
+  return n > 0 && n < sizeof value ? std::string(value, n) : std::string();
+}
+
+bool endsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// True only under Wine with the prefix and home that scripts/wine-env.sh sets up: there
+// the Recycle Bin is the project's own scratch trash, never a real user's.
+bool inProjectWinePrefix() {
+  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  if (!ntdll || !GetProcAddress(ntdll, "wine_get_version")) return false;
+  // Wine hands the Unix HOME on as WINEHOMEDIR; the trash lives under XDG_DATA_HOME.
+  const std::string prefix = environment("WINEPREFIX"), home = environment("WINEHOMEDIR"),
+                    data = environment("XDG_DATA_HOME");
+  return endsWith(prefix, "/build/wine/prefix") && endsWith(home, "\\build\\wine\\home") &&
+         endsWith(data, "/build/wine/home/.local/share");
+}
+
+BOOL CALLBACK findDialog(HWND w, LPARAM out) {
+  char cls[32] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(w)) {
+    *reinterpret_cast<HWND*>(out) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Finds the folder picker that the test's own thread opens and presses one of its buttons.
+void pressPickerButton(DWORD thread, int button) {
+  for (int tries = 0; tries < 200; ++tries) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(thread, findDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (dialog) {
+      // Give the picker time to take its starting selection before answering.
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+      return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+
 class Win32Env : public ContractEnv {
  public:
   Win32Env() {
@@ -47,6 +100,7 @@ class Win32Env : public ContractEnv {
     RegCloseKey(k);
   }
   ~Win32Env() override {
+    if (answerer_.joinable()) answerer_.join();
     for (auto& [path, h] : open_) CloseHandle(h);
     removeTree(scratch_);
     SHDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
@@ -62,8 +116,30 @@ class Win32Env : public ContractEnv {
       open_.erase(path);
     }
   }
+  bool recycleBinIsScratch() const override { return inProjectWinePrefix(); }
+  bool recycle(const std::string& path) override {
+    std::string from = path + std::string(2, '\0');
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    return SHFileOperationA(&op) == 0 &&
+           GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+  }
+  long long recycleBinItems() override {
+    SHQUERYRBINFO info{};
+    info.cbSize = sizeof info;
+    if (FAILED(SHQueryRecycleBinA(nullptr, &info))) return -1;
+    return info.i64NumItems;
+  }
+  void answerNextFolderPicker(bool ok) override {
+    if (answerer_.joinable()) answerer_.join();
+    DWORD thread = GetCurrentThreadId();
+    answerer_ = std::thread(pressPickerButton, thread, ok ? IDOK : IDCANCEL);
+  }
 
  private:
+  std::thread answerer_;
   platform::win32::Win32System real_;
   std::string scratch_, key_;
   std::map<std::string, HANDLE> open_;

@@ -1,0 +1,381 @@
+#include "main/paths/path_config.h"
+
+#include "common/conversions.h"
+#include "common/error_trap.h"
+#include "platform/dir_lookup.h"
+#include "main/paths/standard_folder.h"
+#include "platform/shell.h"
+
+namespace vorn {
+namespace {
+
+bool shows(const ui::TextBox& box, const char* text) {
+  return box.text() == text;
+}
+
+}  // namespace
+
+PathConfig::PathConfig(Child8& window)
+    : w_(window), s_(window.services()), p_(window.services().session.paths) {}
+
+bool PathConfig::exists(const std::string& path) {
+  return common::folderExists(s_.system.files, path);
+}
+
+void PathConfig::write(const std::string& key, const std::string& value) {
+  s_.settings.AddToini("Path", key, value, s_.session.mainten());
+}
+
+std::string PathConfig::standardFolder(int csidl) {
+  return vorn::standardFolder(s_.system.shell, csidl);
+}
+
+void PathConfig::wire() {
+  Child8Operations& ops = w_.operations();
+  ops.findPath = [this] { findPath(); };
+  ops.fixPath = [this] { fixPath(); };
+  ops.cmdIEHitta = [this] { detectIEPaths(); };
+  ops.cmdIESpara = [this] { saveIEPaths(); };
+  ops.Command10 = [this] { detectNetscapePaths(); };
+  ops.Command11 = [this] { saveNetscapePaths(); };
+  ops.Command12 = [this] { detectOperaPaths(); };
+  ops.Command13 = [this] { saveOperaPaths(); };
+  ops.Command14 = [this] { detectWindowsPaths(); };
+  ops.Command15 = [this] { saveWindowsPaths(); };
+  for (ui::Toolbar& t : w_.Toolbar2) t.onButtonClick = [this](int) { detectAllPaths(); };
+
+  w_.cmdIETidigare.onClick = [this] { browse(w_.txtIETidigare, &PathConfig::saveIEPaths); };
+  w_.cmdIETemporary.onClick = [this] { browse(w_.txtIETemporary, &PathConfig::saveIEPaths); };
+  w_.Command9.onClick = [this] { browse(w_.txtIECookies, &PathConfig::saveIEPaths); };
+  w_.cmdNetAnvandare.onClick = [this] {
+    browse(w_.txtNetAnvandare, &PathConfig::saveNetscapePaths);
+  };
+  w_.cmdNetTemporary.onClick = [this] {
+    browse(w_.txtNetTemporary, &PathConfig::saveNetscapePaths);
+  };
+  w_.cmdOperaAnvandare.onClick = [this] {
+    browse(w_.txtOperaAnvandare, &PathConfig::saveOperaPaths);
+  };
+  w_.cmdOperaTemporary.onClick = [this] {
+    browse(w_.txtOperaTemporary, &PathConfig::saveOperaPaths);
+  };
+  w_.cmdWinDokument.onClick = [this] { browse(w_.txtWinDokument, &PathConfig::saveWindowsPaths); };
+  w_.cmdWinTemp.onClick = [this] { browse(w_.txtWinTemp, &PathConfig::saveWindowsPaths); };
+  w_.cmdWinDownloaded.onClick = [this] {
+    browse(w_.txtWinDownloaded, &PathConfig::saveWindowsPaths);
+  };
+
+  // Typing a Users folder lists its users; typing a user name saves the group. Choosing
+  // a user from the list does not save.
+  w_.txtNetAnvandare.onChange = [this] { fillUserCombo(w_.txtNetAnvandare.text()); };
+  w_.cboNetAnvandare.onChange = [this] { saveNetscapePaths(); };
+
+  ops.Command1 = [this] { viewButton(p_.ie4Found, openIECache); };
+  ops.Command2 = [this] { viewButton(p_.netscapeCacheFound, openNetscapeCache); };
+  ops.Command3 = [this] { viewButton(p_.operaCacheFound, openOperaCache); };
+  ops.cmdIECookies = [this] { viewButton(!w_.Label62.visible(), openIECookies); };
+  ops.cmdNetCookies = [this] { viewButton(!w_.Label60.visible(), openNetscapeCookies); };
+  ops.Command4 = [this] { viewButton(!w_.Label62.visible(), openTypedURLs); };
+  ops.Command5 = [this] { viewButton(!w_.Label60.visible(), openNetscapeHistory); };
+}
+
+void PathConfig::viewButton(bool condition, const std::function<void()>& open) {
+  if (!condition) {
+    s_.prompter.messageBox("Path could not be found", kProgramTitle, ui::mb::kOk);
+    return;
+  }
+  if (open) open();
+}
+
+// --- Internet Explorer ---
+
+void PathConfig::detectIEPaths() {
+  w_.txtIETidigare.setText(standardFolder(platform::csidl::kHistory));
+  w_.txtIETemporary.setText(standardFolder(platform::csidl::kInternetCache));
+  w_.txtIECookies.setText(standardFolder(platform::csidl::kCookies));
+  std::string cache;
+  if (s_.system.shell.knownFolder(platform::csidl::kInternetCache, cache) ==
+      platform::err::kSuccess) {
+    p_.IE4 = collapseBackslashes(cache.substr(0, cache.find('\0')) + "\\Content.ie5\\");
+    p_.ie4Found = true;
+  } else {
+    p_.IE4 = kPathMissing;
+    p_.ie4Found = false;
+  }
+}
+
+void PathConfig::saveIEPaths() {
+  struct Box {
+    ui::TextBox& box;
+    std::string& value;
+    const char* key;
+  };
+  for (Box b : {Box{w_.txtIETidigare, p_.IE1, "IE1"}, Box{w_.txtIETemporary, p_.IE2, "IE2"},
+                Box{w_.txtIECookies, p_.IE3, "IE3"}}) {
+    if (exists(b.box.text())) {
+      b.value = b.box.text();
+      write(b.key, b.value);
+      // The cookie cleaning lists the files of this folder.
+      if (&b.value == &p_.IE3) w_.File4.setPath(p_.IE3);
+    } else {
+      b.box.setText(kPathMissing);  // the stored key keeps its value
+    }
+  }
+  if (exists(p_.IE4))
+    write("IE4", p_.IE4);
+  else
+    p_.IE4 = kPathMissing;
+  updateIEAvailable();
+}
+
+void PathConfig::updateIEAvailable() {
+  p_.ieAvailable = !shows(w_.txtIETidigare, kPathMissing) &&
+                   !shows(w_.txtIETemporary, kPathMissing) && !shows(w_.txtIECookies, kPathMissing);
+  p_.ieAvailable ? w_.enableIE() : w_.disableIE();
+}
+
+// --- Netscape ---
+
+void PathConfig::detectNetscapePaths() {
+  const std::string candidates[] = {
+      p_.programFilesFolder + "Netscape\\Users\\", "C:\\Program Files\\Netscape\\Users\\",
+      "C:\\Program\\Netscape\\Users\\", p_.windowsFolder + "Netscape\\Users\\",
+      "C:\\Netscape\\Users\\"};
+  std::string users = kPathMissing;
+  for (const std::string& c : candidates)
+    if (exists(c)) {
+      users = c;
+      break;
+    }
+  w_.txtNetAnvandare.setText(users);
+  const std::string& shown = w_.txtNetAnvandare.text();
+  if (shown != kPathMissing && !shown.empty()) fillUserCombo(shown);
+  const std::string cache = shown + w_.cboNetAnvandare.text() + "\\Cache\\";
+  p_.netscapeCacheFound = exists(cache);
+  w_.txtNetTemporary.setText(p_.netscapeCacheFound ? cache : kPathMissing);
+}
+
+void PathConfig::saveNetscapePaths() {
+  common::ErrorTrap trap(s_.log, "Command11Child8");
+  auto folder = [&](ui::TextBox& box, std::string& value, const char* key) {
+    trap.runStep([&] {
+      if (exists(box.text())) {
+        value = box.text();
+        write(key, value);
+      } else {
+        box.setText(kPathMissing);
+        write(key, kPathMissing);
+      }
+    });
+  };
+  folder(w_.txtNetAnvandare, p_.Netscape1A, "Netscape1A");
+  trap.runStep([&] {
+    ui::ComboBox& users = w_.cboNetAnvandare;
+    if (users.text().empty()) {
+      write("Netscape1B", "-1");
+      write("Netscape1C", "Error");
+    } else {
+      write("Netscape1B", std::to_string(users.listIndex()));
+      write("Netscape1C", users.text());
+      p_.Netscape1C = users.text();
+    }
+  });
+  folder(w_.txtNetTemporary, p_.Netscape2, "Netscape2");
+  trap.runStep([&] { updateNetscapeAvailable(); });
+}
+
+void PathConfig::updateNetscapeAvailable() {
+  p_.netscapeAvailable =
+      !shows(w_.txtNetAnvandare, kPathMissing) && !shows(w_.txtNetTemporary, kPathMissing);
+  p_.netscapeAvailable ? w_.enableNetscape() : w_.disableNetscape();
+}
+
+void PathConfig::fillUserCombo(const std::string& folder) {
+  common::ErrorTrap trap(s_.log, "fillUserCombo (" + folder + ")");
+  ui::ComboBox& users = w_.cboNetAnvandare;
+  trap.runStep([&] { users.clear(); });
+  // Drive roots are never listed as user folders (the test is case-sensitive).
+  if (folder == "C:\\" || folder == "D:\\" || folder == "E:\\") return;
+  trap.runStep([&] {
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() == '\\') pattern += "*.*";
+    std::vector<std::string> names;
+    platform::ErrorCode e = s_.system.files.find(pattern, [&](const platform::FindData& d) {
+      if (d.name != "." && d.name != ".." &&
+          platform::matchesDirMask(d.attributes, platform::dirmask::kDirectory))
+        names.push_back(d.name);
+      return true;
+    });
+    if (e != platform::err::kSuccess && e != platform::err::kFileNotFound &&
+        e != platform::err::kPathNotFound)
+      common::raiseWin32(e);
+    for (const std::string& n : names) users.addItem(n);
+  });
+  trap.runStep([&] {
+    if (users.listCount() > 0) users.setListIndex(0);
+  });
+}
+
+// --- Opera ---
+
+void PathConfig::detectOperaPaths() {
+  const std::string candidates[] = {p_.programFilesFolder + "Opera\\", "C:\\Program Files\\Opera\\",
+                                    "C:\\Program\\Opera\\", p_.windowsFolder + "Opera\\",
+                                    "C:\\Opera\\"};
+  std::string opera = kPathMissing;
+  for (const std::string& c : candidates)
+    if (exists(c)) {
+      opera = c;
+      break;
+    }
+  w_.txtOperaAnvandare.setText(opera);
+  const std::string cache = w_.txtOperaAnvandare.text() + "Cache4\\";
+  p_.operaCacheFound = exists(cache);
+  w_.txtOperaTemporary.setText(p_.operaCacheFound ? cache : kPathMissing);
+}
+
+void PathConfig::saveOperaPaths() {
+  struct Box {
+    ui::TextBox& box;
+    std::string& value;
+    const char* key;
+  };
+  for (Box b : {Box{w_.txtOperaAnvandare, p_.Opera1, "Opera1"},
+                Box{w_.txtOperaTemporary, p_.Opera2, "Opera2"}}) {
+    if (exists(b.box.text())) {
+      b.value = b.box.text();
+      write(b.key, b.value);
+    } else {
+      b.box.setText(kPathMissing);
+      write(b.key, kPathMissing);
+    }
+  }
+  updateOperaAvailable();
+}
+
+void PathConfig::updateOperaAvailable() {
+  p_.operaAvailable =
+      !shows(w_.txtOperaAnvandare, kPathMissing) && !shows(w_.txtOperaTemporary, kPathMissing);
+  p_.operaAvailable ? w_.enableOpera() : w_.disableOpera();
+}
+
+// --- Windows ---
+
+void PathConfig::detectWindowsPaths() {
+  w_.txtWinDokument.setText(standardFolder(platform::csidl::kRecent));
+  const std::string temp = p_.windowsFolder + "Temp\\";
+  const std::string downloaded = p_.windowsFolder + "Downloaded Program Files\\";
+  p_.winTempAvailable = exists(temp);
+  p_.winDownloadedAvailable = exists(downloaded);
+  w_.txtWinTemp.setText(p_.winTempAvailable ? temp : kPathMissing);
+  w_.txtWinDownloaded.setText(p_.winDownloadedAvailable ? downloaded : kPathMissing);
+}
+
+void PathConfig::saveWindowsPaths() {
+  struct Box {
+    ui::TextBox& box;
+    std::string& value;
+    const char* key;
+    const char* missing;
+  };
+  for (Box b :
+       {Box{w_.txtWinDokument, p_.Win1, "Win1", "Windows Document History path does not exist"},
+        Box{w_.txtWinTemp, p_.Win2, "Win2", "Windows Temporary Files path does not exist"},
+        Box{w_.txtWinDownloaded, p_.Win3, "Win3", "Windows Downloaded path does not exist"}}) {
+    if (exists(b.box.text())) {
+      b.value = b.box.text();
+      write(b.key, b.value);
+    } else {
+      b.box.setText(kPathMissing);
+      s_.prompter.messageBox(b.missing, "Info", ui::mb::kOk | ui::mb::kIconInformation);
+      write(b.key, kPathMissing);
+    }
+  }
+  updateWindowsAvailable();
+}
+
+void PathConfig::updateWindowsAvailable() {
+  p_.winTempAvailable = !shows(w_.txtWinTemp, kPathMissing);
+  p_.winDownloadedAvailable = !shows(w_.txtWinDownloaded, kPathMissing);
+  p_.winTempAvailable ? w_.enableWinTemp() : w_.disableWinTemp();
+  p_.winDownloadedAvailable ? w_.enableWinDownloaded() : w_.disableWinDownloaded();
+  w_.Label63.setVisible(!p_.winTempAvailable || !p_.winDownloadedAvailable);
+}
+
+// --- Browsing ---
+
+std::string PathConfig::BrowseForDirectory() {
+  std::string chosen;
+  common::ErrorTrap trap(s_.log, "BrowseForDirectory");
+  trap.run([&] {
+    std::string path;
+    if (s_.system.shell.browseForFolder(w_.ownerHandle, kBrowseTitle, "", path))
+      chosen = path.substr(0, path.find('\0'));
+  });
+  return chosen;
+}
+
+std::string PathConfig::setPath(const std::string& inText) {
+  std::string path = BrowseForDirectory();
+  if (path.empty() || path.back() != '\\') path += "\\";
+  return path == "\\" ? inText : path;
+}
+
+void PathConfig::browse(ui::TextBox& box, void (PathConfig::*save)()) {
+  box.setText(collapseBackslashes(setPath(box.text())));
+  (this->*save)();
+}
+
+// --- Start-up and all at once ---
+
+void PathConfig::fixPath() {
+  common::ErrorTrap trap(s_.log, "fixPath");
+  trap.runStep([&] { w_.txtIETidigare.setText(p_.IE1); });
+  trap.runStep([&] { w_.txtIETemporary.setText(p_.IE2); });
+  trap.runStep([&] { w_.txtIECookies.setText(p_.IE3); });
+  trap.runStep([&] { w_.txtNetAnvandare.setText(p_.Netscape1A); });
+  trap.runStep([&] { w_.txtNetTemporary.setText(p_.Netscape2); });
+  trap.runStep([&] { fillUserCombo(p_.Netscape1A); });
+  // The user is restored by position; a bad position leaves the first user chosen.
+  trap.runStep([&] {
+    if (w_.cboNetAnvandare.listIndex() >= 0)
+      w_.cboNetAnvandare.setListIndex(common::toInteger(p_.Netscape1B));
+  });
+  trap.runStep([&] { w_.txtOperaAnvandare.setText(p_.Opera1); });
+  trap.runStep([&] { w_.txtOperaTemporary.setText(p_.Opera2); });
+  trap.runStep([&] { w_.txtWinDokument.setText(p_.Win1); });
+  trap.runStep([&] { w_.txtWinTemp.setText(p_.Win2); });
+  trap.runStep([&] { w_.txtWinDownloaded.setText(p_.Win3); });
+  trap.runStep([&] { updateNetscapeAvailable(); });
+  trap.runStep([&] { updateOperaAvailable(); });
+  trap.runStep([&] { updateIEAvailable(); });
+  trap.runStep([&] { updateWindowsAvailable(); });
+}
+
+void PathConfig::findPath() {
+  common::ErrorTrap trap(s_.log, "findPath");
+  trap.runStep([&] { detectIEPaths(); });
+  trap.runStep([&] { saveIEPaths(); });
+  trap.runStep([&] { detectNetscapePaths(); });
+  trap.runStep([&] { saveNetscapePaths(); });
+  trap.runStep([&] { detectOperaPaths(); });
+  trap.runStep([&] { saveOperaPaths(); });
+  trap.runStep([&] { detectWindowsPaths(); });
+  trap.runStep([&] { saveWindowsPaths(); });
+  trap.runStep([&] { write("IE4", p_.IE4); });
+  trap.runStep([&] { write("Detect", "1"); });
+}
+
+void PathConfig::detectAllPaths() {
+  common::ErrorTrap trap(s_.log, "Toolbar2Button");
+  trap.runStep([&] { detectIEPaths(); });
+  trap.runStep([&] { detectWindowsPaths(); });
+  trap.runStep([&] { detectNetscapePaths(); });
+  trap.runStep([&] { detectOperaPaths(); });
+  trap.runStep([&] { saveIEPaths(); });
+  trap.runStep([&] { saveNetscapePaths(); });
+  trap.runStep([&] { saveOperaPaths(); });
+  trap.runStep([&] { saveWindowsPaths(); });
+}
+
+}  // namespace vorn

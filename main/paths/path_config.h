@@ -1,0 +1,66 @@
+#pragma once
+// The Path page's behaviour: finding the cleaner's folders automatically, browsing for
+// them, validating and saving them, showing them after start-up, and switching each
+// area on or off by whether its folders exist.
+#include <functional>
+#include <string>
+
+#include "main/app/child8.h"
+
+namespace vorn {
+
+class PathConfig {
+ public:
+  // The caption of the View buttons' message box.
+  static constexpr const char* kProgramTitle = "Tervane";
+  static constexpr const char* kBrowseTitle =
+      "If you can't see hidden folders you'll have to mark the \xB4Show hidden files and "
+      "folders' in the Explorer";
+
+  explicit PathConfig(Child8& window);
+
+  // Fills the window's path operations and the handlers of the browse buttons, the
+  // Netscape user list and the View buttons.
+  void wire();
+
+  void fixPath();
+  void findPath();
+  void detectAllPaths();
+
+  void detectIEPaths();
+  void saveIEPaths();
+  void detectNetscapePaths();
+  void saveNetscapePaths();
+  void detectOperaPaths();
+  void saveOperaPaths();
+  void detectWindowsPaths();
+  void saveWindowsPaths();
+
+  void fillUserCombo(const std::string& folder);
+  std::string setPath(const std::string& inText);
+  std::string BrowseForDirectory();
+
+  // A standard folder with a trailing "\", or "-" when the system has none.
+  std::string standardFolder(int csidl);
+
+  // The windows the View buttons open (file list, cookies to keep, history viewer);
+  // filled by the subsystems that build those windows.
+  std::function<void()> openIECache, openNetscapeCache, openOperaCache, openIECookies,
+      openNetscapeCookies, openTypedURLs, openNetscapeHistory;
+
+ private:
+  void updateIEAvailable();
+  void updateNetscapeAvailable();
+  void updateOperaAvailable();
+  void updateWindowsAvailable();
+  void browse(ui::TextBox& box, void (PathConfig::*save)());
+  void viewButton(bool condition, const std::function<void()>& open);
+  bool exists(const std::string& path);
+  void write(const std::string& key, const std::string& value);
+
+  Child8& w_;
+  AppServices& s_;
+  PathValues& p_;
+};
+
+}  // namespace vorn

@@ -1,0 +1,212 @@
+// The Path page on the fake platform: a Windows 98 style C: drive with the three
+// browsers' folders, the known folders the fake shell reports, scripted message boxes
+// and folder picker.
+#include "main/paths/path_config.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "platform/fake/fake_system.h"
+#include "ui/scripted_prompter.h"
+#include "ui/scripted_screen.h"
+#include "ui/scripted_window_host.h"
+
+namespace vorn {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+class PathConfigTest : public ::testing::Test {
+ protected:
+  PathConfigTest() {
+    session.programFolder = fake.process.folder;
+    for (const char* f :
+         {"C:\\WINDOWS\\History", "C:\\WINDOWS\\Temporary Internet Files\\Content.IE5",
+          "C:\\WINDOWS\\Cookies", "C:\\WINDOWS\\Recent", "C:\\WINDOWS\\Temp",
+          "C:\\WINDOWS\\Downloaded Program Files",
+          "C:\\Program Files\\Netscape\\Users\\default\\Cache",
+          "C:\\Program Files\\Netscape\\Users\\jane\\Cache", "C:\\Program Files\\Opera\\Cache4"})
+      fake.files.addFolder(f);
+    session.paths.windowsFolder = "C:\\WINDOWS\\";
+    session.paths.programFilesFolder = "C:\\Program Files\\";
+    window = std::make_unique<Child8>(services);
+    paths = std::make_unique<PathConfig>(*window);
+    paths->wire();
+  }
+
+  std::string ini(const std::string& key) {
+    return settings.getini("Path", key, session.mainten());
+  }
+  std::string logText() { return fake.files.contents(session.programFolder + "\\vorn.log"); }
+
+  platform::fake::FakeSystem fake;
+  Session session;
+  common::SessionLog log{fake.files, fake.clock, [this] { return session.programFolder; }};
+  common::Settings settings{fake.files, log};
+  ui::ScriptedPrompter prompter;
+  ui::ScriptedScreen screen;
+  ui::ScriptedWindowHost windows;
+  AppServices services{fake, log, settings, prompter, screen, windows, session};
+  std::unique_ptr<Child8> window;
+  std::unique_ptr<PathConfig> paths;
+  PathValues& p = session.paths;
+};
+
+TEST_F(PathConfigTest, FirstStartDetectsSavesEverythingAndMarksDetectionDone) {
+  paths->findPath();
+  EXPECT_EQ(ini("IE1"), "C:\\WINDOWS\\History\\");
+  EXPECT_EQ(ini("IE2"), "C:\\WINDOWS\\Temporary Internet Files\\");
+  EXPECT_EQ(ini("IE3"), "C:\\WINDOWS\\Cookies\\");
+  EXPECT_EQ(ini("IE4"), "C:\\WINDOWS\\Temporary Internet Files\\Content.ie5\\");
+  EXPECT_EQ(ini("Netscape1A"), "C:\\Program Files\\Netscape\\Users\\");
+  EXPECT_EQ(ini("Netscape1B"), "0");
+  EXPECT_EQ(ini("Netscape1C"), "default");
+  EXPECT_EQ(ini("Netscape2"), "C:\\Program Files\\Netscape\\Users\\default\\Cache\\");
+  EXPECT_EQ(ini("Opera1"), "C:\\Program Files\\Opera\\");
+  EXPECT_EQ(ini("Opera2"), "C:\\Program Files\\Opera\\Cache4\\");
+  EXPECT_EQ(ini("Win1"), "C:\\WINDOWS\\Recent\\");
+  EXPECT_EQ(ini("Win2"), "C:\\WINDOWS\\Temp\\");
+  EXPECT_EQ(ini("Win3"), "C:\\WINDOWS\\Downloaded Program Files\\");
+  EXPECT_EQ(ini("Detect"), "1");
+  EXPECT_TRUE(p.ieAvailable && p.netscapeAvailable && p.operaAvailable && p.winTempAvailable &&
+              p.winDownloadedAvailable);
+  EXPECT_FALSE(window->Label62.visible());
+  EXPECT_FALSE(window->Label63.visible());
+  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_EQ(logText(), "");
+}
+
+TEST_F(PathConfigTest, MissingBrowsersShowDashesAndSwitchTheirAreasOff) {
+  fake.shell.folders.erase(platform::csidl::kHistory);
+  p.programFilesFolder = "C:\\WINDOWS\\";  // no Netscape or Opera under either folder
+  fake.files.removeDirectory("C:\\Program Files\\Opera\\Cache4");
+  fake.files.removeDirectory("C:\\Program Files\\Opera");
+  paths->detectAllPaths();
+  EXPECT_EQ(window->txtIETidigare.text(), "-");
+  EXPECT_FALSE(p.ieAvailable);
+  EXPECT_TRUE(window->Label62.visible());
+  EXPECT_FALSE(window->chkIE[0].enabled());
+  EXPECT_EQ(ini("IE1"), "");  // a missing IE folder writes nothing
+  EXPECT_EQ(ini("IE2"), "C:\\WINDOWS\\Temporary Internet Files\\");
+  // Netscape is still found in the fixed candidate "C:\Program Files\Netscape\Users\".
+  EXPECT_TRUE(p.netscapeAvailable);
+  EXPECT_EQ(window->txtOperaAnvandare.text(), "-");
+  EXPECT_EQ(ini("Opera1"), "-");
+  EXPECT_FALSE(p.operaAvailable);
+  EXPECT_TRUE(window->Label61.visible());
+  EXPECT_EQ(ini("Detect"), "");  // detecting everything by hand does not touch Detect
+}
+
+TEST_F(PathConfigTest, ARemovedHistoryFolderKeepsTheStoredKey) {
+  paths->findPath();
+  fake.files.addFile("C:\\WINDOWS\\History\\keep");  // not empty: remove by hand below
+  fake.files.deleteFile("C:\\WINDOWS\\History\\keep");
+  fake.files.removeDirectory("C:\\WINDOWS\\History");
+  paths->saveIEPaths();
+  EXPECT_EQ(window->txtIETidigare.text(), "-");
+  EXPECT_FALSE(p.ieAvailable);
+  EXPECT_TRUE(window->Label62.visible());
+  EXPECT_FALSE(window->Toolbar14.enabled());
+  EXPECT_EQ(ini("IE1"), "C:\\WINDOWS\\History\\");
+  EXPECT_EQ(p.IE1, "C:\\WINDOWS\\History\\");
+}
+
+TEST_F(PathConfigTest, OperaAndWindowsGroupsStoreDashesForMissingFolders) {
+  paths->findPath();
+  fake.files.removeDirectory("C:\\Program Files\\Opera\\Cache4");
+  paths->saveOperaPaths();
+  EXPECT_EQ(ini("Opera2"), "-");
+  EXPECT_FALSE(p.operaAvailable);
+  EXPECT_TRUE(window->Label61.visible());
+
+  fake.files.removeDirectory("C:\\WINDOWS\\Temp");
+  paths->saveWindowsPaths();
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text, "Windows Temporary Files path does not exist");
+  EXPECT_EQ(prompter.shown[0].title, "Info");
+  EXPECT_EQ(ini("Win2"), "-");
+  EXPECT_FALSE(p.winTempAvailable);
+  EXPECT_TRUE(p.winDownloadedAvailable);
+  EXPECT_TRUE(window->Label63.visible());
+}
+
+TEST_F(PathConfigTest, UserListSkipsDriveRootsAndListsFilesToo) {
+  fake.files.addFile("C:\\Program Files\\Netscape\\Users\\notes.txt");
+  paths->fillUserCombo("C:\\Program Files\\Netscape\\Users\\");
+  EXPECT_THAT(window->cboNetAnvandare.items(), ElementsAre("default", "jane", "notes.txt"));
+  EXPECT_EQ(window->cboNetAnvandare.listIndex(), 0);
+  paths->fillUserCombo("C:\\");
+  EXPECT_EQ(window->cboNetAnvandare.listCount(), 0);
+  paths->fillUserCombo("c:\\");
+  EXPECT_THAT(window->cboNetAnvandare.items(), ::testing::Contains("WINDOWS"));
+}
+
+TEST_F(PathConfigTest, AnEmptyUserSavesMinusOneAndError) {
+  fake.files.addFolder("C:\\Netscape\\Users");
+  window->txtNetAnvandare.setText("C:\\Netscape\\Users\\");
+  EXPECT_EQ(window->cboNetAnvandare.listCount(), 0);
+  window->Command11.click();
+  EXPECT_EQ(ini("Netscape1B"), "-1");
+  EXPECT_EQ(ini("Netscape1C"), "Error");
+  EXPECT_EQ(ini("Netscape1A"), "C:\\Netscape\\Users\\");
+}
+
+TEST_F(PathConfigTest, FixPathRestoresTheUserByPositionAndLogsABadOne) {
+  p.Netscape1A = "C:\\Program Files\\Netscape\\Users\\";
+  p.Netscape1B = "1";
+  paths->fixPath();
+  EXPECT_EQ(window->cboNetAnvandare.text(), "jane");
+  p.Netscape1B = "many";
+  paths->fixPath();
+  EXPECT_EQ(window->cboNetAnvandare.text(), "default");
+  EXPECT_THAT(logText(), HasSubstr("fixPath at line 6 - Type mismatch (13)"));
+  p.Netscape1B = "-1";
+  paths->fixPath();
+  EXPECT_EQ(window->cboNetAnvandare.listIndex(), -1);
+}
+
+TEST_F(PathConfigTest, SavingAnotherUserDoesNotMoveTheProfileFolder) {
+  paths->findPath();
+  p.netscapeProfile = p.Netscape1A + p.Netscape1C;  // computed at load
+  window->cboNetAnvandare.userSelected(1);
+  window->Command11.click();
+  EXPECT_EQ(ini("Netscape1C"), "jane");
+  EXPECT_EQ(p.Netscape1C, "jane");
+  EXPECT_EQ(p.netscapeProfile, "C:\\Program Files\\Netscape\\Users\\default");
+}
+
+TEST_F(PathConfigTest, BrowsingCancelledKeepsTheTextAndStillSaves) {
+  window->txtIETidigare.setText("C:\\WINDOWS\\History\\");
+  window->txtIETemporary.setText("C:\\WINDOWS\\Temporary Internet Files\\");
+  window->txtIECookies.setText("C:\\WINDOWS\\Cookies\\");
+  fake.shell.pickerAnswers.push_back(std::nullopt);
+  window->cmdIETidigare.click();
+  EXPECT_EQ(window->txtIETidigare.text(), "C:\\WINDOWS\\History\\");
+  EXPECT_EQ(ini("IE1"), "C:\\WINDOWS\\History\\");
+  ASSERT_EQ(fake.shell.pickerTitles.size(), 1u);
+  EXPECT_EQ(fake.shell.pickerTitles[0], PathConfig::kBrowseTitle);
+
+  fake.shell.pickerAnswers.push_back("C:\\");
+  window->cmdWinTemp.click();
+  EXPECT_EQ(window->txtWinTemp.text(), "C:\\");
+  EXPECT_EQ(ini("Win2"), "C:\\");
+}
+
+TEST_F(PathConfigTest, ViewButtonsOpenOnlyWhatWasFound) {
+  int opened = 0;
+  paths->openIECache = [&] { ++opened; };
+  p.ie4Found = false;
+  window->Command1.click();
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text, "Path could not be found");
+  EXPECT_EQ(prompter.shown[0].style, ui::mb::kOk);
+  EXPECT_EQ(opened, 0);
+  p.ie4Found = true;
+  window->Command1.click();
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(prompter.shown.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vorn
