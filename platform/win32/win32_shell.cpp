@@ -1,6 +1,7 @@
+#include <windows.h>
+// After windows.h, which they build on.
 #include <shellapi.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include "platform/win32/win32_system.h"
 

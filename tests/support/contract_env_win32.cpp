@@ -1,6 +1,7 @@
+#include <windows.h>
+// After windows.h, which they build on.
 #include <shellapi.h>
 #include <shlwapi.h>
-#include <windows.h>
 
 #include <chrono>
 #include <map>
@@ -146,8 +147,6 @@ class Win32Env : public ContractEnv {
 
 }  // namespace
 
-std::unique_ptr<ContractEnv> makeWin32Env() {
-  return std::make_unique<Win32Env>();
-}
+std::unique_ptr<ContractEnv> makeWin32Env() { return std::make_unique<Win32Env>(); }
 
 }  // namespace testing_support
