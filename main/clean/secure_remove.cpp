@@ -88,8 +88,13 @@ void SecureRemover::overwritePass(const std::string& target, const std::string& 
     // In place, so the old bytes are overwritten where they lie rather than left behind
     // in clusters a replacing copy would have given up.
     platform::ErrorCode e = files_.overwriteInPlace(target, scratch);
-    if (e == platform::err::kFileNotFound) e = files_.writeFile(target, scratch);
+    if (e == platform::err::kFileNotFound) {
+      common::check(files_.writeFile(target, scratch));
+      return;
+    }
     common::check(e);
+    // Only now, with every old byte overwritten, may the file shrink to the scratch size.
+    common::check(files_.setFileLength(target, scratch.size()));
   });
   if (afterPass_) afterPass_();
 }

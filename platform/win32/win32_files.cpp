@@ -180,11 +180,19 @@ class Win32Files : public Files {
       }
     }
     if (!FlushFileBuffers(f.get())) return lastError();
-    LARGE_INTEGER cut;
-    cut.QuadPart = static_cast<LONGLONG>(pattern.size());
-    if (!SetFilePointerEx(f.get(), cut, nullptr, FILE_BEGIN) || !SetEndOfFile(f.get()))
+    return err::kSuccess;
+  }
+
+  ErrorCode setFileLength(const std::string& path, std::uint64_t length) override {
+    if (isReadOnlyFile(path)) return err::kAccessDenied;
+    Handle f(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f.valid()) return lastError();
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(length);
+    if (!SetFilePointerEx(f.get(), at, nullptr, FILE_BEGIN) || !SetEndOfFile(f.get()) ||
+        !FlushFileBuffers(f.get()))
       return lastError();
-    if (!FlushFileBuffers(f.get())) return lastError();
     return err::kSuccess;
   }
 };
