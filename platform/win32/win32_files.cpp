@@ -161,7 +161,9 @@ class Win32Files : public Files {
         std::max<std::uint64_t>(static_cast<std::uint64_t>(size.QuadPart), pattern.size());
     // Whole copies of the pattern per chunk, so chunk after chunk continues it.
     std::string chunk;
-    const std::size_t copies = std::max<std::size_t>(1, (1u << 20) / pattern.size());
+    const std::uint64_t needed = (length + pattern.size() - 1) / pattern.size();
+    const std::size_t copies = static_cast<std::size_t>(
+        std::min<std::uint64_t>(needed, std::max<std::size_t>(1, (1u << 20) / pattern.size())));
     chunk.reserve(copies * pattern.size());
     for (std::size_t i = 0; i < copies; ++i) chunk += pattern;
     std::uint64_t done = 0;
