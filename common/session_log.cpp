@@ -8,7 +8,9 @@ SessionLog::SessionLog(platform::Files& files, platform::Clock& clock,
                        std::function<std::string()> folder)
     : files_(files), clock_(clock), folder_(std::move(folder)) {}
 
-std::string SessionLog::path() const { return folder_() + "\\" + kFileName; }
+std::string SessionLog::path() const {
+  return folder_() + "\\" + kFileName;
+}
 
 std::string SessionLog::message(const std::string& label, std::int16_t step,
                                 std::int16_t errorNumber, const std::string& description) {

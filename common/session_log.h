@@ -26,8 +26,8 @@ class SessionLog {
                 const std::string& description) noexcept;
 
   // The message part of a record: "label at line step - description (number)".
-  static std::string message(const std::string& label, std::int16_t step,
-                             std::int16_t errorNumber, const std::string& description);
+  static std::string message(const std::string& label, std::int16_t step, std::int16_t errorNumber,
+                             const std::string& description);
 
   std::string path() const;
   int droppedRecords() const { return dropped_; }

@@ -18,8 +18,7 @@ class Settings {
 
   // The value of `key` in `section` of `file`; empty when the file, section or key is
   // missing. Reads the file anew on every call.
-  std::string getini(const std::string& section, const std::string& key,
-                     const std::string& file);
+  std::string getini(const std::string& section, const std::string& key, const std::string& file);
 
   // Writes one value, creating the file, section and key as needed. The file is
   // replaced whole through a temporary file and a rename, so a crash mid-write never

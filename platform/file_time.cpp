@@ -17,7 +17,8 @@ long long daysFromCivil(long long y, unsigned m, unsigned d) {
 }  // namespace
 
 FileTime fileTimeFromCalendar(const LocalTime& t) {
-  long long days = daysFromCivil(t.year, static_cast<unsigned>(t.month), static_cast<unsigned>(t.day));
+  long long days =
+      daysFromCivil(t.year, static_cast<unsigned>(t.month), static_cast<unsigned>(t.day));
   long long seconds = days * 86400LL + t.hour * 3600LL + t.minute * 60LL + t.second;
   return static_cast<FileTime>(seconds) * kTicksPerSecond +
          static_cast<FileTime>(t.millisecond) * 10'000;

@@ -5,7 +5,9 @@
 namespace platform {
 namespace {
 
-char fold(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char fold(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 bool globMatch(std::string_view p, std::string_view n) {
   std::size_t pi = 0, ni = 0, starP = std::string_view::npos, starN = 0;
@@ -42,12 +44,12 @@ std::string shortNameOf(std::string_view name) {
         return false;
     return true;
   };
-  if (!base.empty() && base.size() <= 8 && ext.size() <= 3 && valid(base) && valid(ext))
-    return {};
+  if (!base.empty() && base.size() <= 8 && ext.size() <= 3 && valid(base) && valid(ext)) return {};
   std::string shortName;
   for (char c : base) {
     if (shortName.size() == 6) break;
-    if (c != ' ' && c != '.') shortName += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (c != ' ' && c != '.')
+      shortName += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   }
   shortName += "~1";
   if (!ext.empty()) {

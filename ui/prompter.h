@@ -23,8 +23,7 @@ enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 class Prompter {
  public:
   virtual ~Prompter() = default;
-  virtual Answer messageBox(const std::string& text, const std::string& title,
-                            unsigned style) = 0;
+  virtual Answer messageBox(const std::string& text, const std::string& title, unsigned style) = 0;
 };
 
 }  // namespace ui

@@ -141,9 +141,9 @@ ErrorCode FakeFiles::find(const std::string& pattern,
     if (wildcardMatch(leaf, "..")) found.push_back(dir->entry(".."));
   }
   for (auto& [key, child] : dir->children)
-    if (hasWildcard(leaf) ? wildcardMatch(leaf, child->name) ||
-                                wildcardMatch(leaf, shortNameOf(child->name))
-                          : equalsIgnoreCase(leaf, child->name))
+    if (hasWildcard(leaf)
+            ? wildcardMatch(leaf, child->name) || wildcardMatch(leaf, shortNameOf(child->name))
+            : equalsIgnoreCase(leaf, child->name))
       found.push_back(child->entry(child->name));
   if (found.empty()) return err::kFileNotFound;
   for (const FindData& d : found)
@@ -239,8 +239,7 @@ ErrorCode FakeFiles::setAttributes(const std::string& path, std::uint32_t attrib
   Lookup l = resolve(path);
   if (!l.parent) return err::kPathNotFound;
   if (!l.node) return err::kFileNotFound;
-  const std::uint32_t settable =
-      attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive;
+  const std::uint32_t settable = attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive;
   l.node->attributes = (l.node->attributes & attr::kDirectory) | (attributes & settable);
   return err::kSuccess;
 }
@@ -354,7 +353,14 @@ void FakeFiles::setCurrentFolder(const std::string& path) {
     if (!p.empty()) current_.push_back(current_.empty() ? lower(p) : p);
 }
 
-bool FakeFiles::exists(const std::string& path) const { return resolve(path).node != nullptr; }
+void FakeFiles::setReparsePoint(const std::string& path) {
+  Lookup l = resolve(path);
+  if (l.node) l.node->attributes |= attr::kReparsePoint;
+}
+
+bool FakeFiles::exists(const std::string& path) const {
+  return resolve(path).node != nullptr;
+}
 
 bool FakeFiles::isFolder(const std::string& path) const {
   Lookup l = resolve(path);
@@ -369,15 +375,15 @@ std::string FakeFiles::contents(const std::string& path) const {
 std::string FakeFiles::dump() const {
   std::ostringstream out;
   std::function<void(const Node&, const std::string&)> walk = [&](const Node& n,
-                                                                 const std::string& prefix) {
+                                                                  const std::string& prefix) {
     for (auto& [key, child] : n.children) {
-      std::string path = prefix.empty() ? std::string(1, static_cast<char>(std::toupper(
-                                                             static_cast<unsigned char>(
-                                                                 child->name[0])))) +
-                                              ":"
-                                        : prefix + "\\" + child->name;
-      out << path << (child->isFolder() ? "\\" : "") << "  [attr " << std::hex
-          << child->attributes << std::dec << ", " << child->data.size() << " bytes]\n";
+      std::string path = prefix.empty()
+                             ? std::string(1, static_cast<char>(std::toupper(
+                                                  static_cast<unsigned char>(child->name[0])))) +
+                                   ":"
+                             : prefix + "\\" + child->name;
+      out << path << (child->isFolder() ? "\\" : "") << "  [attr " << std::hex << child->attributes
+          << std::dec << ", " << child->data.size() << " bytes]\n";
       walk(*child, path);
     }
   };

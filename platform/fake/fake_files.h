@@ -40,6 +40,9 @@ class FakeFiles : public Files {
   void setOpen(const std::string& path, bool open);
   // The folder that relative paths are taken from.
   void setCurrentFolder(const std::string& path);
+  // Lists a folder as a junction or symbolic link (the reparse-point attribute), as
+  // Wine lists the links of its prefix.
+  void setReparsePoint(const std::string& path);
 
   bool exists(const std::string& path) const;
   bool isFolder(const std::string& path) const;

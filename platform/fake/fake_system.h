@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_file_identity.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_shell.h"
@@ -26,13 +27,14 @@ class FakeSystem {
   FakeFiles files{[this] { return clock.nowTicks(); }};
   FakeRegistry registry;
   FakeProcessInfo process;
+  FakeFileIdentity identity{files};
   FakeShell shell{files};
 
   System& system() { return system_; }
   operator System&() { return system_; }
 
  private:
-  System system_{files, registry, clock, process, shell};
+  System system_{files, registry, clock, process, identity, shell};
 };
 
 }  // namespace platform::fake

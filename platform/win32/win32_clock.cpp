@@ -42,6 +42,8 @@ class Win32Clock : public Clock {
 
 }  // namespace
 
-std::unique_ptr<Clock> makeClock() { return std::make_unique<Win32Clock>(); }
+std::unique_ptr<Clock> makeClock() {
+  return std::make_unique<Win32Clock>();
+}
 
 }  // namespace platform::win32

@@ -201,6 +201,8 @@ class Win32Files : public Files {
 
 }  // namespace
 
-std::unique_ptr<Files> makeFiles() { return std::make_unique<Win32Files>(); }
+std::unique_ptr<Files> makeFiles() {
+  return std::make_unique<Win32Files>();
+}
 
 }  // namespace platform::win32

@@ -7,7 +7,9 @@
 namespace platform::win32 {
 namespace {
 
-HKEY h(HKey key) { return reinterpret_cast<HKEY>(key); }
+HKEY h(HKey key) {
+  return reinterpret_cast<HKEY>(key);
+}
 
 class Win32Registry : public Registry {
  public:
@@ -70,6 +72,8 @@ class Win32Registry : public Registry {
 
 }  // namespace
 
-std::unique_ptr<Registry> makeRegistry() { return std::make_unique<Win32Registry>(); }
+std::unique_ptr<Registry> makeRegistry() {
+  return std::make_unique<Win32Registry>();
+}
 
 }  // namespace platform::win32

@@ -20,14 +20,17 @@ class Win32ProcessInfo : public ProcessInfo {
 
 }  // namespace
 
-std::unique_ptr<ProcessInfo> makeProcessInfo() { return std::make_unique<Win32ProcessInfo>(); }
+std::unique_ptr<ProcessInfo> makeProcessInfo() {
+  return std::make_unique<Win32ProcessInfo>();
+}
 
 Win32System::Win32System()
     : files_(makeFiles()),
       registry_(makeRegistry()),
       clock_(makeClock()),
       process_(makeProcessInfo()),
+      identity_(makeFileIdentity()),
       shell_(makeShell()),
-      system_{*files_, *registry_, *clock_, *process_, *shell_} {}
+      system_{*files_, *registry_, *clock_, *process_, *identity_, *shell_} {}
 
 }  // namespace platform::win32

@@ -10,6 +10,7 @@ std::unique_ptr<Files> makeFiles();
 std::unique_ptr<Registry> makeRegistry();
 std::unique_ptr<Clock> makeClock();
 std::unique_ptr<ProcessInfo> makeProcessInfo();
+std::unique_ptr<FileIdentity> makeFileIdentity();
 std::unique_ptr<Shell> makeShell();
 
 class Win32System {
@@ -25,6 +26,7 @@ class Win32System {
   std::unique_ptr<Registry> registry_;
   std::unique_ptr<Clock> clock_;
   std::unique_ptr<ProcessInfo> process_;
+  std::unique_ptr<FileIdentity> identity_;
   std::unique_ptr<Shell> shell_;
   System system_;
 };

@@ -9,10 +9,10 @@
 #include "tests/support/contract_env.h"
 
 using namespace platform;
-using testing_support::ContractEnv;
-using testing_support::EnvMaker;
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
+using testing_support::ContractEnv;
+using testing_support::EnvMaker;
 
 class FilesContract : public ::testing::TestWithParam<EnvMaker> {
  protected:
@@ -41,7 +41,8 @@ class FilesContract : public ::testing::TestWithParam<EnvMaker> {
 
 TEST_P(FilesContract, WildcardsMatchLikeWindows) {
   for (const char* n : {"index.dat", "Cookie.TXT", "noext", "a.b.c", "abc.datx"}) put(n);
-  EXPECT_THAT(names(at("*.*")), ElementsAre("Cookie.TXT", "a.b.c", "abc.datx", "index.dat", "noext"));
+  EXPECT_THAT(names(at("*.*")),
+              ElementsAre("Cookie.TXT", "a.b.c", "abc.datx", "index.dat", "noext"));
   EXPECT_THAT(names(at("*")), ElementsAre("Cookie.TXT", "a.b.c", "abc.datx", "index.dat", "noext"));
   // Patterns also meet the made-up 8.3 name: "abc.datx" is "ABC~1.DAT" there.
   EXPECT_THAT(names(at("*.dat")), ElementsAre("abc.datx", "index.dat"));

@@ -38,11 +38,13 @@ TEST_P(RegistryContract, StringValuesKeepTheirBytesAndType) {
 
 TEST_P(RegistryContract, MissingKeysAndValuesAreReportedNotCreated) {
   HKey k = 0;
-  EXPECT_EQ(reg().openKey(hkey::kCurrentUser, base + "\\Nope", access::kRead, k), err::kFileNotFound);
+  EXPECT_EQ(reg().openKey(hkey::kCurrentUser, base + "\\Nope", access::kRead, k),
+            err::kFileNotFound);
   ASSERT_EQ(reg().openKey(hkey::kCurrentUser, base, access::kAll, k), err::kSuccess);
   EXPECT_EQ(reg().deleteValue(k, "Nothing"), err::kFileNotFound);
   reg().closeKey(k);
-  EXPECT_EQ(reg().openKey(hkey::kCurrentUser, base + "\\Nope", access::kRead, k), err::kFileNotFound);
+  EXPECT_EQ(reg().openKey(hkey::kCurrentUser, base + "\\Nope", access::kRead, k),
+            err::kFileNotFound);
 }
 
 TEST_P(RegistryContract, DeleteKeyRefusesKeysWithSubKeys) {
@@ -52,7 +54,8 @@ TEST_P(RegistryContract, DeleteKeyRefusesKeysWithSubKeys) {
   EXPECT_NE(reg().deleteKey(hkey::kCurrentUser, base + "\\Parent"), err::kSuccess);
   EXPECT_EQ(reg().deleteKey(hkey::kCurrentUser, base + "\\Parent\\Child"), err::kSuccess);
   EXPECT_EQ(reg().deleteKey(hkey::kCurrentUser, base + "\\Parent"), err::kSuccess);
-  EXPECT_EQ(reg().openKey(hkey::kCurrentUser, base + "\\Parent", access::kRead, k), err::kFileNotFound);
+  EXPECT_EQ(reg().openKey(hkey::kCurrentUser, base + "\\Parent", access::kRead, k),
+            err::kFileNotFound);
   EXPECT_EQ(reg().deleteKey(hkey::kCurrentUser, base + "\\Parent"), err::kFileNotFound);
 }
 

@@ -42,7 +42,9 @@ class FakeEnv : public ContractEnv {
 
 }  // namespace
 
-std::unique_ptr<ContractEnv> makeFakeEnv() { return std::make_unique<FakeEnv>(); }
+std::unique_ptr<ContractEnv> makeFakeEnv() {
+  return std::make_unique<FakeEnv>();
+}
 
 std::vector<EnvMaker> contractEnvs() {
   std::vector<EnvMaker> envs{{"Fake", makeFakeEnv}};

@@ -153,6 +153,8 @@ class Win32Env : public ContractEnv {
 
 }  // namespace
 
-std::unique_ptr<ContractEnv> makeWin32Env() { return std::make_unique<Win32Env>(); }
+std::unique_ptr<ContractEnv> makeWin32Env() {
+  return std::make_unique<Win32Env>();
+}
 
 }  // namespace testing_support

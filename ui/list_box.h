@@ -1,0 +1,38 @@
+#pragma once
+// A list of text items with at most one selected (listIndex -1 for none).
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace ui {
+
+class ListBox : public Control {
+ public:
+  using Control::Control;
+
+  // Runs when the selection changes, from code or from the user.
+  std::function<void()> onClick;
+
+  const std::vector<std::string>& items() const { return items_; }
+  int listCount() const { return static_cast<int>(items_.size()); }
+  const std::string& item(int index) const { return items_.at(index); }
+
+  void addItem(const std::string& item);
+  void removeItem(int index);
+  void clear();
+
+  int listIndex() const { return listIndex_; }
+  // -1 clears the selection; an index outside the list is ignored.
+  void setListIndex(int index);
+  // Called by the view when the user has selected an item.
+  void userSelected(int index);
+
+ private:
+  bool select(int index);
+  std::vector<std::string> items_;
+  int listIndex_ = -1;
+};
+
+}  // namespace ui

@@ -1,0 +1,27 @@
+#include "ui/win32/screen_win32.h"
+
+#include <windows.h>
+
+namespace ui::win32 {
+
+void Win32Screen::setMousePointer(Pointer pointer) {
+  pointer_ = pointer;
+  // Forms keep showing it through WM_SETCURSOR; this shows it at once.
+  SetCursor(LoadCursorA(
+      nullptr, reinterpret_cast<LPCSTR>(pointer == Pointer::Hourglass ? IDC_WAIT : IDC_ARROW)));
+}
+
+void Win32Screen::doEvents() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // Leave it for the main loop, which ends the program.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,23 @@
+#pragma once
+// A text box as a one-line EDIT control; the user's edits reach the model.
+#include "ui/text_box.h"
+#include "ui/win32/control_binding.h"
+
+namespace ui::win32 {
+
+class TextBoxBinding : public ControlBinding {
+ public:
+  TextBoxBinding(TextBox& model, HWND parent, int id, Rect place)
+      : ControlBinding(model, parent, id, "EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, place,
+                       WS_EX_CLIENTEDGE),
+        box_(model) {}
+
+  void command(int code) override {
+    if (code == EN_CHANGE) box_.userEdited(windowText());
+  }
+
+ private:
+  TextBox& box_;
+};
+
+}  // namespace ui::win32
