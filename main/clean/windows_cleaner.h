@@ -51,6 +51,8 @@ class WindowsCleaner {
   void cmdRensaWin();
   // The steps alone, under the given trap (the frame's handler).
   void runSteps(common::ErrorTrap* trap);
+  // The window that owns the shell's own windows, once the main window exists.
+  void setOwner(platform::OwnerWindow owner) { owner_ = owner; }
 
  private:
   void deleteMatching(const std::string& pattern);
