@@ -36,11 +36,13 @@ class Files {
   virtual ErrorCode removeDirectory(const std::string& path) = 0;
 
   // Overwrites an existing file where it lies on disk: `pattern` (not empty) is written
-  // repeated from the first byte over the file's whole old length (at least once in
-  // full), flushed to the disk, and the file is then cut to exactly `pattern`. The file
-  // is never replaced by a new one, so no old byte is left in clusters the file gave up.
-  // A missing file gives kFileNotFound; read-only and open files refuse unchanged.
+  // repeated from the first byte over the file's whole length (at least once in full)
+  // and flushed to the disk. The file is never replaced by a new one, so no old byte is
+  // left behind in clusters a new file would not use. A missing file gives
+  // kFileNotFound; read-only and open files refuse and stay unchanged.
   virtual ErrorCode overwriteInPlace(const std::string& path, const std::string& pattern) = 0;
+  // Cuts an existing file to `length` bytes (or extends it with zeros) and flushes it.
+  virtual ErrorCode setFileLength(const std::string& path, std::uint64_t length) = 0;
 };
 
 }  // namespace platform

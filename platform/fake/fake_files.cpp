@@ -280,8 +280,19 @@ ErrorCode FakeFiles::overwriteInPlace(const std::string& path, const std::string
   const std::size_t length = std::max(l.node->data.size(), pattern.size());
   while (extent.size() < length) extent += pattern;
   extent.resize(length);
+  l.node->data = extent;
+  l.node->modified = now_();
   if (onOverwrite) onOverwrite(path, extent);
-  l.node->data = pattern;
+  return err::kSuccess;
+}
+
+ErrorCode FakeFiles::setFileLength(const std::string& path, std::uint64_t length) {
+  Lookup l = resolve(path);
+  if (!l.parent) return err::kPathNotFound;
+  if (!l.node) return err::kFileNotFound;
+  if (l.node->isFolder() || (l.node->attributes & attr::kReadOnly)) return err::kAccessDenied;
+  if (l.node->open) return err::kSharingViolation;
+  l.node->data.resize(static_cast<std::size_t>(length), '\0');
   l.node->modified = now_();
   return err::kSuccess;
 }

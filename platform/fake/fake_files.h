@@ -29,6 +29,7 @@ class FakeFiles : public Files {
   ErrorCode createDirectory(const std::string& path) override;
   ErrorCode removeDirectory(const std::string& path) override;
   ErrorCode overwriteInPlace(const std::string& path, const std::string& pattern) override;
+  ErrorCode setFileLength(const std::string& path, std::uint64_t length) override;
 
   // Test set-up helpers. They create missing parent folders.
   void addFolder(const std::string& path);
@@ -50,8 +51,8 @@ class FakeFiles : public Files {
   // Every path below the drives, one per line, for failure messages.
   std::string dump() const;
 
-  // Called by overwriteInPlace with what lay in the file's old extent just before the
-  // cut, so tests can see that no old byte survived it.
+  // Called by overwriteInPlace with what it left in the file, so tests can see that no
+  // old byte survived before a later cut.
   std::function<void(const std::string& path, const std::string& extent)> onOverwrite;
 
  private:

@@ -161,7 +161,9 @@ class Win32Files : public Files {
         std::max<std::uint64_t>(static_cast<std::uint64_t>(size.QuadPart), pattern.size());
     // Whole copies of the pattern per chunk, so chunk after chunk continues it.
     std::string chunk;
-    const std::size_t copies = std::max<std::size_t>(1, (1u << 20) / pattern.size());
+    const std::uint64_t needed = (length + pattern.size() - 1) / pattern.size();
+    const std::size_t copies = static_cast<std::size_t>(
+        std::min<std::uint64_t>(needed, std::max<std::size_t>(1, (1u << 20) / pattern.size())));
     chunk.reserve(copies * pattern.size());
     for (std::size_t i = 0; i < copies; ++i) chunk += pattern;
     std::uint64_t done = 0;
@@ -180,11 +182,19 @@ class Win32Files : public Files {
       }
     }
     if (!FlushFileBuffers(f.get())) return lastError();
-    LARGE_INTEGER cut;
-    cut.QuadPart = static_cast<LONGLONG>(pattern.size());
-    if (!SetFilePointerEx(f.get(), cut, nullptr, FILE_BEGIN) || !SetEndOfFile(f.get()))
+    return err::kSuccess;
+  }
+
+  ErrorCode setFileLength(const std::string& path, std::uint64_t length) override {
+    if (isReadOnlyFile(path)) return err::kAccessDenied;
+    Handle f(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f.valid()) return lastError();
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(length);
+    if (!SetFilePointerEx(f.get(), at, nullptr, FILE_BEGIN) || !SetEndOfFile(f.get()) ||
+        !FlushFileBuffers(f.get()))
       return lastError();
-    if (!FlushFileBuffers(f.get())) return lastError();
     return err::kSuccess;
   }
 };

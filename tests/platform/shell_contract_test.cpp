@@ -140,7 +140,7 @@ TEST_P(ShellContract, FolderPickerReturnsTheChosenFolderOrNothingOnCancel) {
   EXPECT_NE(path.back(), '\\');
   std::string leaf = path.substr(path.find_last_of('\\') + 1);
   std::transform(leaf.begin(), leaf.end(), leaf.begin(), ::tolower);
-  EXPECT_EQ(leaf, "picked");
+  EXPECT_EQ(leaf, "picked") << path;
 }
 
 INSTANTIATE_TEST_SUITE_P(Platforms, ShellContract,
@@ -149,9 +149,14 @@ INSTANTIATE_TEST_SUITE_P(Platforms, ShellContract,
 
 class OverwriteContract : public ShellContract {};
 
-TEST_P(OverwriteContract, OverwritesInPlaceAndLeavesExactlyThePattern) {
+TEST_P(OverwriteContract, OverwritesTheWholeOldLengthWithThePatternRepeated) {
   put("cookie.txt", std::string(10000, 'C'));
   ASSERT_EQ(files().overwriteInPlace(at("cookie.txt"), "0123456789ab"), err::kSuccess);
+  std::string expected;
+  while (expected.size() < 10000) expected += "0123456789ab";
+  expected.resize(10000);
+  EXPECT_EQ(read("cookie.txt"), expected);
+  ASSERT_EQ(files().setFileLength(at("cookie.txt"), 12), err::kSuccess);
   EXPECT_EQ(read("cookie.txt"), "0123456789ab");
   // A file shorter than the pattern grows to the whole pattern.
   put("short.txt", "ab");
@@ -160,6 +165,7 @@ TEST_P(OverwriteContract, OverwritesInPlaceAndLeavesExactlyThePattern) {
   put("empty.txt", "");
   ASSERT_EQ(files().overwriteInPlace(at("empty.txt"), "pattern"), err::kSuccess);
   EXPECT_EQ(read("empty.txt"), "pattern");
+  EXPECT_EQ(files().setFileLength(at("missing.txt"), 1), err::kFileNotFound);
 }
 
 TEST_P(OverwriteContract, RefusesMissingReadOnlyAndOpenFiles) {
@@ -172,6 +178,7 @@ TEST_P(OverwriteContract, RefusesMissingReadOnlyAndOpenFiles) {
   put("open.txt", "keep");
   env->setOpen(at("open.txt"), true);
   EXPECT_EQ(files().overwriteInPlace(at("open.txt"), "p"), err::kSharingViolation);
+  EXPECT_EQ(files().setFileLength(at("open.txt"), 1), err::kSharingViolation);
   env->setOpen(at("open.txt"), false);
   EXPECT_EQ(read("open.txt"), "keep");
 }

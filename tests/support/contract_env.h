@@ -47,6 +47,9 @@ inline void PrintTo(const EnvMaker& maker, std::ostream* os) {
 std::unique_ptr<ContractEnv> makeFakeEnv();
 #ifdef _WIN32
 std::unique_ptr<ContractEnv> makeWin32Env();
+// True only under Wine in the project's own prefix and home (scripts/wine-env.sh), where
+// a test may touch drive C:, HKEY_CURRENT_USER and the Recycle Bin for real.
+bool inProjectWinePrefix();
 #endif
 
 // The environments this build can test: the fake, and the real platform on Windows.

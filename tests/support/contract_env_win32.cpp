@@ -43,8 +43,9 @@ bool endsWith(const std::string& text, const std::string& tail) {
          text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// True only under Wine with the prefix and home that scripts/wine-env.sh sets up: there
-// the Recycle Bin is the project's own scratch trash, never a real user's.
+}  // namespace
+
+// The Recycle Bin there is the project's own scratch trash, never a real user's.
 bool inProjectWinePrefix() {
   HMODULE ntdll = GetModuleHandleA("ntdll.dll");
   if (!ntdll || !GetProcAddress(ntdll, "wine_get_version")) return false;
@@ -54,6 +55,8 @@ bool inProjectWinePrefix() {
   return endsWith(prefix, "/build/wine/prefix") && endsWith(home, "\\build\\wine\\home") &&
          endsWith(data, "/build/wine/home/.local/share");
 }
+
+namespace {
 
 BOOL CALLBACK findDialog(HWND w, LPARAM out) {
   char cls[32] = {};
@@ -71,10 +74,13 @@ void pressPickerButton(DWORD thread, int button) {
     HWND dialog = nullptr;
     EnumThreadWindows(thread, findDialog, reinterpret_cast<LPARAM>(&dialog));
     if (dialog) {
-      // Give the picker time to take its starting selection before answering.
-      std::this_thread::sleep_for(std::chrono::milliseconds(300));
-      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+      // Give the picker time to take its starting selection, then press until it closes
+      // (a busy machine may drop the first press while the tree still fills).
+      for (int press = 0; press < 10 && IsWindow(dialog); ++press) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+      }
       return;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));

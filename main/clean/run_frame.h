@@ -1,0 +1,118 @@
+#pragma once
+// The frame every cleaning engine runs in: it shows that work is going on, takes the free
+// space before the run, records when the computer was last cleaned, adds a statistics
+// row and ends with the done message or by closing the program. "Clean All" runs the
+// engines inside one frame of its own, and the engines then skip theirs.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/error_trap.h"
+#include "common/session_log.h"
+#include "common/settings.h"
+#include "main/clean/option_boxes.h"
+#include "main/paths/path_values.h"
+#include "main/stats/statistics.h"
+#include "platform/clock.h"
+#include "ui/prompter.h"
+
+namespace vorn {
+
+// What the frame shows in the main window; the window implements it over StatusBar1,
+// ProgressBar1, Timer2, the mouse pointer and chkAvsluta.
+class RunView {
+ public:
+  virtual ~RunView() = default;
+  virtual void setStatusText(const std::string& text) = 0;
+  virtual float progressValue() = 0;
+  virtual void setProgressValue(float value) = 0;
+  virtual void setProgressMax(float maximum) = 0;
+  // Timer2 on with this interval; its ticks call RunFrame::timer2Tick.
+  virtual void startAnimation(int intervalMs) = 0;
+  // Timer2's interval to 0 and the timer off.
+  virtual void stopAnimation() = 0;
+  virtual void setBusyPointer(bool busy) = 0;
+  // Whether "Close application after cleaning" is ticked.
+  virtual bool closeAfterCleaning() = 0;
+  // Closes the main window, which ends the program through its unload handler.
+  virtual void closeMainWindow() = 0;
+};
+
+// The frame's state, shared by every run of the session.
+struct RunState {
+  std::string currentArea;       // the area being cleaned, empty when idle
+  bool cleanAllRunning = false;  // "Clean All" is running its engines
+  bool statusBlink = true;       // which of the two animation texts comes next
+  bool showDoneMessage = true;   // false while automatic cleaning is on
+  std::int64_t freeSpaceBefore = 0, freeSpaceAfter = 0;  // kilobytes of "C:\"
+  std::string lastCleanedText;                           // when the last run finished
+};
+
+// What tells one engine's frame from another's.
+struct EngineFrame {
+  std::string area;                      // currentArea while it runs
+  std::vector<std::string> firstStatus;  // status texts set as it starts, in order
+  int timerMs;                           // Timer2 interval
+  int checkboxArea;                      // fixCheckboxes area code; 0: not called
+  std::string logLabel;                  // its error handler's label; empty: none
+};
+
+namespace frames {
+extern const EngineFrame kIE, kNetscape, kOpera, kWindows, kUserDefined, kPlugins;
+}
+
+inline constexpr const char* kDoneMessage = "Cleaning System...Done";
+inline constexpr const char* kLastCleanedPrefix = "This computer was last cleaned: ";
+
+class RunFrame {
+ public:
+  RunFrame(RunView& view, OptionBoxes& boxes, ui::Prompter& prompter, common::Settings& settings,
+           common::SessionLog& log, platform::Clock& clock, std::string iniPath,
+           std::function<double()> freeSpaceKB, Statistics& statistics);
+
+  RunState state;
+
+  // Readies the progress bar for a run of one area (or 9 for all five): clears the boxes
+  // that are disabled and makes the maximum the number of ticked boxes, when any are.
+  void fixCheckboxes(int areaCode);
+  // The current date and time in the general date format, also written to
+  // [Senast] Value1 and kept in state.lastCleanedText.
+  std::string recordLastCleaned();
+  // One step of the progress bar, after each option step that ran.
+  void progressStep();
+  // Timer2's tick: "Please Wait..." and "Cleaning... <area>" by turns.
+  void timer2Tick();
+
+  // Runs an engine's steps inside its frame. `steps` gets the engine's error trap (null
+  // for an engine without a handler) to run each step through.
+  void runEngine(const EngineFrame& frame, const std::function<void(common::ErrorTrap*)>& steps);
+  // Runs one option step through the trap and takes its progress step.
+  void optionStep(common::ErrorTrap* trap, const std::function<void()>& body);
+  // Runs one statement through the trap: a failure is logged and the run goes on.
+  // Without a trap the failure goes to the caller.
+  void statement(common::ErrorTrap* trap, const std::function<void()>& body);
+  // The status bar's text, for an engine's own messages.
+  void setStatus(const std::string& text) { view_.setStatusText(text); }
+
+  // The engines "Clean All" runs; an engine not built yet is left empty and skipped.
+  struct Engines {
+    std::function<void()> ie, netscape, opera, windows, userDefined, plugins;
+  };
+  void cleanAll(const Engines& engines, const PathValues& paths);
+
+ private:
+  void finish(common::ErrorTrap* trap);
+
+  RunView& view_;
+  OptionBoxes& boxes_;
+  ui::Prompter& prompter_;
+  common::Settings& settings_;
+  common::SessionLog& log_;
+  platform::Clock& clock_;
+  std::string ini_;
+  std::function<double()> freeSpaceKB_;
+  Statistics& statistics_;
+};
+
+}  // namespace vorn

@@ -1,0 +1,159 @@
+#include "main/clean/windows_cleaner.h"
+
+#include <vector>
+
+#include "common/error_trap.h"
+#include "common/run_error.h"
+#include "common/settings.h"
+#include "platform/dir_lookup.h"
+#include "platform/file_time.h"
+
+namespace vorn {
+namespace {
+
+// A path value of "-" (folder not found) or an empty one names no folder: building a
+// pattern on it would look in the current folder instead.
+bool isFolder(const std::string& path) {
+  return !path.empty() && path != kPathMissing;
+}
+
+bool isRealDate(const platform::LocalTime& t) {
+  if (t.year < 100 || t.year > 9999 || t.month < 1 || t.month > 12 || t.day < 1) return false;
+  platform::LocalTime next = platform::calendarFromFileTime(platform::fileTimeFromCalendar(t));
+  return next.day == t.day && next.month == t.month;
+}
+
+long long dayNumber(const platform::LocalTime& t) {
+  platform::LocalTime midnight{t.year, t.month, t.day};
+  return static_cast<long long>(platform::fileTimeFromCalendar(midnight) /
+                                (platform::kTicksPerSecond * 86400));
+}
+
+// The ordinary files a pattern lists (no folders, no hidden or system files).
+std::vector<platform::FindData> ordinaryFiles(platform::Files& files, const std::string& pattern) {
+  std::vector<platform::FindData> found;
+  platform::ErrorCode e = files.find(pattern, [&](const platform::FindData& d) {
+    if (platform::matchesDirMask(d.attributes, platform::dirmask::kNormal)) found.push_back(d);
+    return true;
+  });
+  if (e != platform::err::kSuccess && e != platform::err::kFileNotFound &&
+      e != platform::err::kPathNotFound && e != platform::err::kNoMoreFiles)
+    common::raiseWin32(e);
+  return found;
+}
+
+std::string folderOf(const std::string& pattern) {
+  std::size_t cut = pattern.find_last_of('\\');
+  return cut == std::string::npos ? std::string() : pattern.substr(0, cut + 1);
+}
+
+}  // namespace
+
+std::string mruValueName(int n) {
+  if (n < 1 || n > 20) return {};
+  return std::string(1, static_cast<char>('a' + n - 1));
+}
+
+bool deleteFilesOlderThan(platform::Files& files, platform::Clock& clock, int days,
+                          const std::string& pattern,
+                          std::optional<platform::LocalTime> referenceDate) {
+  platform::LocalTime reference;
+  if (referenceDate) {
+    if (!isRealDate(*referenceDate)) return false;
+    reference = {referenceDate->year, referenceDate->month, referenceDate->day};
+  } else {
+    reference = clock.now();
+  }
+  const long long referenceDay = dayNumber(reference);
+  const std::vector<platform::FindData> matches = ordinaryFiles(files, pattern);
+  if (matches.empty()) return false;
+  const std::string folder = folderOf(pattern);
+  const std::uint32_t blocking =
+      platform::attr::kReadOnly | platform::attr::kHidden | platform::attr::kSystem;
+  for (const platform::FindData& d : matches) {
+    const std::string path = folder + d.name;
+    const long long age = referenceDay - dayNumber(clock.toLocal(d.modified));
+    if (age < days) continue;
+    // Attributes are cleared only where one could stand in the deletion's way; the
+    // file is gone a moment later either way.
+    if ((d.attributes & blocking) &&
+        files.setAttributes(path, platform::attr::kNormal) != platform::err::kSuccess)
+      return false;
+    if (files.deleteFile(path) != platform::err::kSuccess) return false;
+  }
+  return true;
+}
+
+void EmptyBitBucket(platform::Shell& shell, common::SessionLog& log, platform::OwnerWindow owner,
+                    const std::string& root, const std::function<void()>& doEvents) {
+  common::ErrorTrap trap(log, "EmptyBitBucket");
+  // The shell's own result is of no use here: an empty bin reports a failure too.
+  trap.run([&] { shell.emptyRecycleBin(owner, root); });
+  trap.run([&] {
+    if (doEvents) doEvents();
+  });
+}
+
+WindowsCleaner::WindowsCleaner(platform::System& system, RegistryAccess& registry,
+                               common::SessionLog& log, RunFrame& frame, OptionBoxes& boxes,
+                               const PathValues& paths, platform::OwnerWindow owner,
+                               std::function<void()> doEvents)
+    : system_(system),
+      registry_(registry),
+      log_(log),
+      frame_(frame),
+      boxes_(boxes),
+      paths_(paths),
+      owner_(owner),
+      doEvents_(std::move(doEvents)) {}
+
+void WindowsCleaner::cmdRensaWin() {
+  frame_.runEngine(frames::kWindows, [&](common::ErrorTrap* trap) { runSteps(trap); });
+}
+
+// A wildcard deletion of plain files: the first file that refuses ends it.
+void WindowsCleaner::deleteMatching(const std::string& pattern) {
+  const std::string folder = folderOf(pattern);
+  for (const platform::FindData& d : ordinaryFiles(system_.files, pattern))
+    common::check(system_.files.deleteFile(folder + d.name));
+}
+
+void WindowsCleaner::clearMru(const char* key) {
+  for (int n = 0; n <= 20; ++n)
+    registry_.deleteValue(platform::hkey::kCurrentUser, key, mruValueName(n));
+}
+
+void WindowsCleaner::runSteps(common::ErrorTrap* trap) {
+  constexpr int w = area::kWindows;
+  platform::Files& files = system_.files;
+  auto step = [&](bool guard, const std::function<void()>& body) {
+    if (guard) frame_.optionStep(trap, body);
+  };
+  auto usable = [&](int i) { return boxes_.checked(w, i) && boxes_.enabled(w, i); };
+
+  step(boxes_.checked(w, 0), [&] {
+    if (isFolder(paths_.Win1) && common::fileExists(files, paths_.Win1 + "*.*"))
+      deleteMatching(paths_.Win1 + "*.*");
+  });
+  step(usable(1), [&] {
+    if (isFolder(paths_.Win3) && common::fileExists(files, paths_.Win3 + "*.*"))
+      system_.shell.deleteFiles(owner_, paths_.Win3 + "*.*");
+  });
+  step(usable(2), [&] {
+    if (isFolder(paths_.Win2)) deleteFilesOlderThan(files, system_.clock, 1, paths_.Win2 + "*.*");
+  });
+  if (boxes_.checked(w, 3)) {
+    frame_.statement(trap, [&] { frame_.setStatus("Cleaning Recycle Bin"); });
+    frame_.optionStep(trap, [&] { EmptyBitBucket(system_.shell, log_, owner_, "", doEvents_); });
+    frame_.statement(trap, [&] { frame_.setStatus("Cleaning Windows Files"); });
+  }
+  step(boxes_.checked(w, 4), [&] {
+    if (common::fileExists(files, "C:\\*.chk")) deleteMatching("C:\\*.chk");
+  });
+  step(boxes_.checked(w, 5), [&] { clearMru(kRunMruKey); });
+  step(boxes_.checked(w, 6), [&] { clearMru(kFindMruKey); });
+  // "Additional Garbage" has no action of its own; it counts as a step.
+  step(boxes_.checked(w, 7), [] {});
+}
+
+}  // namespace vorn

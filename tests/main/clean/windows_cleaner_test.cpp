@@ -1,0 +1,213 @@
+#include "main/clean/windows_cleaner.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "platform/file_time.h"
+#include "tests/main/clean/clean_fixture.h"
+
+using namespace vorn;
+using platform::LocalTime;
+using ::testing::HasSubstr;
+
+TEST(MruValueName, NamesAToTAndTheDefaultOtherwise) {
+  EXPECT_EQ(mruValueName(1), "a");
+  EXPECT_EQ(mruValueName(20), "t");
+  EXPECT_EQ(mruValueName(0), "");
+  EXPECT_EQ(mruValueName(21), "");
+  EXPECT_EQ(mruValueName(-3), "");
+}
+
+class WindowsCleaning : public clean_test::CleanSession {
+ protected:
+  void SetUp() override {
+    paths.Win1 = "C:\\WINDOWS\\Recent\\";
+    paths.Win2 = "C:\\WINDOWS\\TEMP\\";
+    paths.Win3 = "C:\\WINDOWS\\Downloaded Program Files\\";
+    for (const std::string* p : {&paths.Win1, &paths.Win2, &paths.Win3}) fake.files.addFolder(*p);
+    fake.clock.set({2001, 4, 12, 0, 1, 0, 0});
+  }
+  static platform::FileTime at(int y, int mo, int d, int h, int mi) {
+    return platform::fileTimeFromCalendar({y, mo, d, h, mi, 0, 0});
+  }
+  void seedMru(const char* key, char last) {
+    for (char c = 'a'; c <= last; ++c)
+      fake.registry.setString(platform::hkey::kCurrentUser, key, std::string(1, c), "cmd");
+    fake.registry.setString(platform::hkey::kCurrentUser, key, "", "default");
+    fake.registry.setString(platform::hkey::kCurrentUser, key, "MRUList", "abc");
+  }
+  bool hasValue(const char* key, const std::string& name) {
+    return fake.registry.hasValue(platform::hkey::kCurrentUser, key, name);
+  }
+  void clean() { cleaner.cmdRensaWin(); }
+
+  PathValues paths;
+  int doEvents = 0;
+  WindowsCleaner cleaner{fake.system(), registry, log,    frame,
+                         boxes,         paths,    0x1234, [this] { ++doEvents; }};
+};
+
+TEST_F(WindowsCleaning, TemporaryFilesGoFromYesterdayOnAndReadOnlyOnesToo) {
+  fake.files.addFile(paths.Win2 + "late.tmp", "x", platform::attr::kArchive,
+                     at(2001, 4, 11, 23, 59));
+  fake.files.addFile(paths.Win2 + "today.tmp", "x", platform::attr::kArchive,
+                     at(2001, 4, 12, 0, 0));
+  fake.files.addFile(paths.Win2 + "ro.tmp", "x", platform::attr::kReadOnly, at(2000, 1, 1, 9, 0));
+  fake.files.addFile(paths.Win2 + "sub\\inner.tmp", "x", platform::attr::kArchive,
+                     at(2000, 1, 1, 9, 0));
+  boxes.check(area::kWindows, {2});
+  clean();
+  EXPECT_FALSE(fake.files.exists(paths.Win2 + "late.tmp"));
+  EXPECT_FALSE(fake.files.exists(paths.Win2 + "ro.tmp"));
+  EXPECT_TRUE(fake.files.exists(paths.Win2 + "today.tmp"));
+  EXPECT_TRUE(fake.files.exists(paths.Win2 + "sub\\inner.tmp"));  // sub-folders stay
+  EXPECT_EQ(view.value, 1);
+  EXPECT_EQ(logText(), "");
+}
+
+TEST_F(WindowsCleaning, AnOpenTemporaryFileStopsThatStepOnly) {
+  for (const char* n : {"a.tmp", "b.tmp", "c.tmp"})
+    fake.files.addFile(paths.Win2 + n, "x", platform::attr::kArchive, at(2001, 1, 1, 0, 0));
+  fake.files.setOpen(paths.Win2 + "b.tmp", true);
+  fake.files.addFile("C:\\found.chk");
+  boxes.check(area::kWindows, {2, 4});
+  clean();
+  EXPECT_FALSE(fake.files.exists(paths.Win2 + "a.tmp"));
+  EXPECT_TRUE(fake.files.exists(paths.Win2 + "b.tmp"));
+  EXPECT_TRUE(fake.files.exists(paths.Win2 + "c.tmp"));  // waits for the next run
+  EXPECT_FALSE(fake.files.exists("C:\\found.chk"));      // the next step ran
+  EXPECT_EQ(view.value, 2);
+}
+
+TEST(DeleteFilesOlderThan, ReportsWhetherTheWholeListWasWorkedThrough) {
+  platform::fake::FakeSystem fake;
+  fake.clock.set({2001, 4, 12, 15, 0, 0, 0});
+  auto old = platform::fileTimeFromCalendar({2001, 4, 1, 12, 0, 0, 0});
+  EXPECT_FALSE(deleteFilesOlderThan(fake.files, fake.clock, 1, "C:\\T\\*.*"));  // no folder
+  fake.files.addFolder("C:\\T");
+  EXPECT_FALSE(deleteFilesOlderThan(fake.files, fake.clock, 1, "C:\\T\\*.*"));  // no match
+  fake.files.addFile("C:\\T\\new.tmp");  // changed now: too young
+  EXPECT_TRUE(deleteFilesOlderThan(fake.files, fake.clock, 1, "C:\\T\\*.*"));
+  EXPECT_TRUE(fake.files.exists("C:\\T\\new.tmp"));
+  fake.files.addFile("C:\\T\\old.tmp", "", platform::attr::kArchive, old);
+  fake.files.addFile("C:\\T\\hidden.tmp", "", platform::attr::kHidden, old);
+  // A reference date counts from its midnight: ten days after the 1st is the 11th.
+  EXPECT_TRUE(deleteFilesOlderThan(fake.files, fake.clock, 11, "C:\\T\\*.*",
+                                   LocalTime{2001, 4, 11, 23, 0, 0, 0}));
+  EXPECT_TRUE(fake.files.exists("C:\\T\\old.tmp"));
+  EXPECT_TRUE(deleteFilesOlderThan(fake.files, fake.clock, 11, "C:\\T\\*.*",
+                                   LocalTime{2001, 4, 12, 0, 0, 0, 0}));
+  EXPECT_FALSE(fake.files.exists("C:\\T\\old.tmp"));
+  EXPECT_TRUE(fake.files.exists("C:\\T\\hidden.tmp"));  // only ordinary files are listed
+  EXPECT_FALSE(deleteFilesOlderThan(fake.files, fake.clock, 0, "C:\\T\\*.*",
+                                    LocalTime{2001, 2, 30, 0, 0, 0, 0}));  // no real date
+  EXPECT_TRUE(fake.files.exists("C:\\T\\new.tmp"));
+}
+
+TEST_F(WindowsCleaning, DocumentHistoryAndCheckDiskFragmentsGoButSubFoldersStay) {
+  fake.files.addFile(paths.Win1 + "letter.doc.lnk");
+  fake.files.addFile(paths.Win1 + "notes.txt.lnk");
+  fake.files.addFolder(paths.Win1 + "Keep");
+  fake.files.addFile("C:\\FILE0000.CHK");
+  fake.files.addFile("C:\\sub\\deep.chk");
+  boxes.check(area::kWindows, {0, 4});
+  clean();
+  EXPECT_FALSE(fake.files.exists(paths.Win1 + "letter.doc.lnk"));
+  EXPECT_FALSE(fake.files.exists(paths.Win1 + "notes.txt.lnk"));
+  EXPECT_TRUE(fake.files.isFolder(paths.Win1 + "Keep"));
+  EXPECT_FALSE(fake.files.exists("C:\\FILE0000.CHK"));
+  EXPECT_TRUE(fake.files.exists("C:\\sub\\deep.chk"));
+  EXPECT_EQ(view.maximum, 2);
+  EXPECT_EQ(view.value, 2);
+}
+
+TEST_F(WindowsCleaning, ALockedRecentDocumentSkipsTheRestOfThatStepAndIsLogged) {
+  fake.files.addFile(paths.Win1 + "a.lnk");
+  fake.files.addFile(paths.Win1 + "b.lnk");
+  fake.files.addFile(paths.Win1 + "c.lnk");
+  fake.files.setOpen(paths.Win1 + "b.lnk", true);
+  boxes.check(area::kWindows, {0, 7});
+  clean();
+  EXPECT_FALSE(fake.files.exists(paths.Win1 + "a.lnk"));
+  EXPECT_TRUE(fake.files.exists(paths.Win1 + "c.lnk"));
+  EXPECT_THAT(logText(), HasSubstr("cmdCleanWin at line 0"));
+  EXPECT_EQ(view.value, 2);
+  EXPECT_EQ(prompter.shown.size(), 1u);
+}
+
+TEST_F(WindowsCleaning, DownloadedProgramFilesAreRemovedWithTheirSubFolders) {
+  fake.files.addFile(paths.Win3 + "ctl.ocx");
+  fake.files.addFile(paths.Win3 + "CONFLICT.1\\old.ocx");
+  boxes.check(area::kWindows, {1});
+  clean();
+  EXPECT_FALSE(fake.files.exists(paths.Win3 + "ctl.ocx"));
+  EXPECT_FALSE(fake.files.exists(paths.Win3 + "CONFLICT.1")) << fake.files.dump();
+  EXPECT_TRUE(fake.files.isFolder(paths.Win3));
+  ASSERT_FALSE(fake.shell.owners.empty());
+  EXPECT_EQ(fake.shell.owners.back(), 0x1234u);
+}
+
+TEST_F(WindowsCleaning, DownloadedProgramFilesWithOnlySubFoldersAreLeftAlone) {
+  fake.files.addFile(paths.Win3 + "CONFLICT.1\\old.ocx");
+  boxes.check(area::kWindows, {1});
+  clean();
+  EXPECT_TRUE(fake.files.exists(paths.Win3 + "CONFLICT.1\\old.ocx"));
+  EXPECT_EQ(view.value, 1);
+}
+
+TEST_F(WindowsCleaning, DisabledOrMissingFoldersAreNotTouched) {
+  fake.files.addFile(paths.Win2 + "old.tmp", "x", platform::attr::kArchive, at(2000, 1, 1, 0, 0));
+  fake.files.addFile(paths.Win3 + "ctl.ocx");
+  boxes.check(area::kWindows, {1, 2});
+  boxes.box(area::kWindows, 2).enabled = false;
+  paths.Win3 = kPathMissing;
+  fake.files.addFile("C:\\-x.ocx");  // what a pattern on "-" would reach
+  clean();
+  EXPECT_TRUE(fake.files.exists("C:\\WINDOWS\\TEMP\\old.tmp"));
+  EXPECT_TRUE(fake.files.exists("C:\\-x.ocx"));
+  EXPECT_EQ(boxes.value(area::kWindows, 2), 0);
+  EXPECT_EQ(view.maximum, 1);
+}
+
+TEST_F(WindowsCleaning, RunAndFindHistoriesLoseAToTAndTheirDefaultOnly) {
+  seedMru(kRunMruKey, 'z');
+  seedMru(kFindMruKey, 'c');
+  boxes.check(area::kWindows, {5, 6});
+  clean();
+  for (char c = 'a'; c <= 't'; ++c) EXPECT_FALSE(hasValue(kRunMruKey, std::string(1, c))) << c;
+  for (char c = 'u'; c <= 'z'; ++c) EXPECT_TRUE(hasValue(kRunMruKey, std::string(1, c))) << c;
+  EXPECT_FALSE(hasValue(kRunMruKey, ""));
+  EXPECT_TRUE(hasValue(kRunMruKey, "MRUList"));
+  EXPECT_FALSE(hasValue(kFindMruKey, "b"));
+  EXPECT_TRUE(hasValue(kFindMruKey, "MRUList"));
+  EXPECT_EQ(fake.registry.openHandles(), 0u);
+  EXPECT_EQ(logText(), "");  // missing values fail silently
+}
+
+TEST_F(WindowsCleaning, TheRecycleBinStepSaysSoAndLetsMessagesRun) {
+  fake.shell.recycled["C:\\"] = {"C:\\old.txt"};
+  boxes.check(area::kWindows, {3});
+  clean();
+  EXPECT_TRUE(fake.shell.recycled.empty());
+  EXPECT_EQ(doEvents, 1);
+  auto& e = view.events;
+  auto bin = std::find(e.begin(), e.end(), "status Cleaning Recycle Bin");
+  ASSERT_NE(bin, e.end());
+  EXPECT_EQ(*(bin + 1), "status Cleaning Windows Files");
+  EXPECT_EQ(view.value, 1);
+}
+
+TEST_F(WindowsCleaning, OnlyAdditionalGarbageTouchesNothingAndFillsTheBar) {
+  fake.files.addFile(paths.Win1 + "a.lnk");
+  fake.files.addFile("C:\\x.chk");
+  seedMru(kRunMruKey, 'b');
+  const std::string before = fake.files.dump();
+  boxes.check(area::kWindows, {7});
+  clean();
+  EXPECT_TRUE(fake.files.exists(paths.Win1 + "a.lnk"));
+  EXPECT_TRUE(fake.files.exists("C:\\x.chk"));
+  EXPECT_TRUE(hasValue(kRunMruKey, "a"));
+  EXPECT_EQ(fake.shell.recycleBinEmptied, 0);
+  EXPECT_EQ(view.value, 1);
+  EXPECT_EQ(view.maximum, 1);
+}
