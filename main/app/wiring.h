@@ -10,11 +10,29 @@
 namespace vorn {
 
 class PathConfig;
+class Child8RunView;
+class Child8OptionBoxes;
+class RegistryAccess;
+class Statistics;
+class RunFrame;
+class WindowsCleaner;
+class SecureRemover;
 
 struct Subsystems {
   Subsystems();
   ~Subsystems();
   std::unique_ptr<PathConfig> paths;
+  std::unique_ptr<Child8RunView> runView;
+  std::unique_ptr<Child8OptionBoxes> boxes;
+  std::unique_ptr<RegistryAccess> registry;
+  std::unique_ptr<Statistics> statistics;
+  std::unique_ptr<RunFrame> frame;
+  std::unique_ptr<WindowsCleaner> windowsCleaner;
+  // Used by the browsers' cookie cleaning.
+  std::unique_ptr<SecureRemover> secureRemover;
+
+  // A run is going on: the cleaning commands wait for it to end.
+  bool running() const;
 };
 
 std::unique_ptr<Subsystems> wireSubsystems(Child8& child8, AppServices& services);

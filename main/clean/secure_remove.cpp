@@ -62,12 +62,6 @@ SliderSettings fixSliderSettings(int sliderPosition) {
   return {l.digit, l.caption};
 }
 
-int sliderPositionForStored(const std::string& storedLevel) {
-  for (int i = 0; i < 5; ++i)
-    if (storedLevel == kLevels[i].digit) return i + 1;
-  return 1;
-}
-
 SecureRemover::SecureRemover(platform::Files& files, common::SessionLog& log,
                              std::string programFolder, std::function<double()> random,
                              std::function<void()> afterPass)

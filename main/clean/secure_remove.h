@@ -25,9 +25,6 @@ struct SliderSettings {
 };
 // Positions 1 to 4 select that level; any other position selects level 5.
 SliderSettings fixSliderSettings(int sliderPosition);
-// Where the slider starts for a stored `[Inst] Safetylevel`: its value when it is a
-// level, otherwise level 1, the plain deletion the settings page recommends.
-int sliderPositionForStored(const std::string& storedLevel);
 
 class SecureRemover {
  public:

@@ -85,13 +85,4 @@ void Statistics::fixGraphData() {
   slot_ = kRows;
 }
 
-void Statistics::saveStatistics() {
-  settings_.AddToini(kSection, "Current", std::to_string(slot_), ini_);
-  for (int i = 1; i <= kRows; ++i) {
-    const std::string n = std::to_string(i);
-    settings_.AddToini(kSection, "Size" + n, rows_[i - 1].value, ini_);
-    settings_.AddToini(kSection, "Date" + n, rows_[i - 1].label, ini_);
-  }
-}
-
 }  // namespace vorn

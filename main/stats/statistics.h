@@ -39,8 +39,6 @@ class Statistics {
                    const std::string& lastCleanedText);
   // Drops the oldest row: rows 2..4 move up one, the slot becomes 4.
   void fixGraphData();
-  // Writes the slot and the rows back (when the main window closes).
-  void saveStatistics();
 
   const std::array<ChartRow, kRows>& rows() const { return rows_; }
   int statisticsSlot() const { return slot_; }

@@ -38,10 +38,6 @@ TEST(SafetyLevel, SliderPositionsSetLevelAndCaption) {
     EXPECT_EQ(fixSliderSettings(outside).safetyLevel, "5") << outside;
     EXPECT_THAT(fixSliderSettings(outside).caption, HasSubstr("seven times")) << outside;
   }
-  EXPECT_EQ(sliderPositionForStored("4"), 4);
-  EXPECT_EQ(sliderPositionForStored("5"), 5);
-  EXPECT_EQ(sliderPositionForStored(""), 1);
-  EXPECT_EQ(sliderPositionForStored("7"), 1);
 }
 
 class SecureRemoval : public clean_test::CleanSession {
