@@ -4,6 +4,8 @@
 //   vorn66_driver click <title> <button>      presses the button with this caption
 //   vorn66_driver nav <index>                 presses button <index> of the main toolbar
 //   vorn66_driver tab <index>                 shows tab <index> of the visible tab strip
+//   vorn66_driver toolbar <name> [index]      presses button <index> (0) of the toolbar
+//                                             named <name> in the main window
 //   vorn66_driver close <title>               closes the window by its close box
 // Exit code 0 on success, 1 when the window or control is not there in time.
 // clang-format off
@@ -84,6 +86,16 @@ int main(int argc, char** argv) {
     HWND strip = top ? child(top, WC_TABCONTROLA, "", true) : nullptr;
     if (!strip) return 1;
     SendMessageA(strip, TCM_SETCURFOCUS, static_cast<WPARAM>(std::atoi(argv[2])), 0);
+    return 0;
+  }
+  if (command == "toolbar") {
+    HWND top = waitFor("Tervane 6.6", 10);
+    HWND bar = top ? child(top, TOOLBARCLASSNAMEA, argv[2]) : nullptr;
+    if (!bar) return 1;
+    int index = argc > 3 ? std::atoi(argv[3]) : 0;
+    // Posted: the run ends in a message box, which a sent message would wait for.
+    PostMessageA(GetParent(bar), WM_COMMAND, MAKEWPARAM(index + 1, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(bar));
     return 0;
   }
   if (command == "close") {

@@ -110,6 +110,64 @@ check "[Inst] Showtip after ticking the notice box" "$(ini Inst Showtip)" 0
 check "[UserDef] UDname1 after Quit" "$(ini UserDef UDname1)" "User Defined 1"
 check "sessions in the log" "$(tr -d '\r' <"$folder/vorn.log" | grep -c 'Session Started')" 2
 
+# A third start cleans Windows for real. Traces are seeded where detection pointed the
+# paths, the Windows boxes start unticked, the user ticks five of them on the Clean page,
+# presses "Clean Windows" and answers the done message.
+unix() { winepath -u "$1" 2>/dev/null; }
+recent="$(unix "$(ini Path Win1)")"
+temp="$(unix "$(ini Path Win2)")"
+dpf="$(unix "$(ini Path Win3)")"
+mkdir -p "$recent" "$temp" "$dpf"
+echo trace >"$recent/tervane-e2e letter.lnk"
+echo old >"$temp/tervane-e2e-old.tmp"
+touch -d "3 days ago" "$temp/tervane-e2e-old.tmp"
+echo new >"$temp/tervane-e2e-new.tmp"
+echo ocx >"$dpf/tervane-e2e.ocx"
+echo chk >"$WINEPREFIX/drive_c/FILE0000.CHK"
+runmru='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\RunMRU'
+wine reg add "$runmru" /v a /d notepad /f >/dev/null 2>&1
+wine reg add "$runmru" /v u /d kept /f >/dev/null 2>&1
+sed -i -E 's/^(Value(1[4-9]|2[01]))=[0-9]+\r?$/\1=0\r/' "$folder/mainten.ini"
+wine 'C:\tervane-e2e\vorn66.exe' >"$out/vorn66.txt" 2>&1 </dev/null &
+pid=$!
+drive wait "Tervane 6.6" 60 || { echo "FAIL: no main window at the third start"; stop; exit 1; }
+sleep 1
+drive nav 0
+drive tab 3
+sleep 0.5
+for box in "Windows Doc History" "Downloaded Program Files Directory" \
+  "Windows Temporary Files Directory" "*.chk, Scandisc Files" "Windows Run History"; do
+  drive click "Tervane 6.6" "$box" || check "box $box" missing present
+  sleep 0.3
+done
+drive toolbar Toolbar17 || check "Clean Windows toolbar" missing present
+drive wait Info 60 || check "done message" absent shown
+[ -n "$shots" ] && import -window root "$shots/vorn66-cleaned.png"
+drive click Info OK
+drive gone Info 10 || check "done message closes with OK" open closed
+drive nav 3
+sleep 1
+[ -n "$shots" ] && import -window root "$shots/vorn66-statistics.png"
+drive close "Tervane 6.6"
+for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+if kill -0 "$pid" 2>/dev/null; then check "program ends after the clean" running ended; fi
+
+gone() { [ -e "$1" ] && echo present || echo gone; }
+check "recent document" "$(gone "$recent/tervane-e2e letter.lnk")" gone
+check "old temporary file" "$(gone "$temp/tervane-e2e-old.tmp")" gone
+check "today's temporary file" "$(gone "$temp/tervane-e2e-new.tmp")" present
+check "downloaded control" "$(gone "$dpf/tervane-e2e.ocx")" gone
+check "check-disk fragment" "$(gone "$WINEPREFIX/drive_c/FILE0000.CHK")" gone
+query() { wine reg query "$runmru" /v "$1" >/dev/null 2>&1 && echo present || echo gone; }
+check "RunMRU a" "$(query a)" gone
+check "RunMRU u" "$(query u)" present
+check "[Rensa] Value14 ticked and saved" "$(ini Rensa Value14)" 1
+check "[Statistics] Current after one run" "$(ini Statistics Current)" 2
+[ -n "$(ini Statistics Date1)" ] || check "[Statistics] Date1" empty "the run's date"
+[ "$(ini Senast Value1)" != Never ] || check "[Senast] Value1" Never "the run's date"
+rm -f "$temp/tervane-e2e-new.tmp"
+wine reg delete "$runmru" /f >/dev/null 2>&1
+
 stop
 [ "$failures" -eq 0 ] && echo "vorn66 end to end: passed"
 exit $((failures > 0))
