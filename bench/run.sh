@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
-# Builds the walk benchmark and runs it under the project's Wine prefix. The generated
-# tree lives in build/bench-tree (reached through Wine's Z: drive), outside the prefix's
-# C:, so that whole-drive searches in the tests do not walk it.
+# Builds the benchmarks and runs them under the project's Wine prefix; each prints its
+# own figures and the ratio against its baseline, timed in the same run.
+#   bench/run.sh [walk|clean|all]   (all by default)
+# The walk's generated tree lives in build/bench-tree (reached through Wine's Z: drive),
+# outside the prefix's C:, so that whole-drive searches in the tests do not walk it.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+which="${1:-all}"
 [ -f build/windows/CMakeCache.txt ] || cmake --preset windows >/dev/null
-cmake --build --preset windows --target walk_bench
+cmake --build --preset windows --target walk_bench bench_clean_temp_folder bench_clean_overwrite
 source scripts/wine-env.sh
 tervane_ensure_prefix
-mkdir -p build/bench-tree
-tree="Z:$(pwd | tr / '\\')\\build\\bench-tree"
 wineserver -p >/dev/null 2>&1 &
-wine build/windows/bench/walk_bench.exe "$tree" "${1:-5}" </dev/null
+if [ "$which" = walk ] || [ "$which" = all ]; then
+  mkdir -p build/bench-tree
+  tree="Z:$(pwd | tr / '\\')\\build\\bench-tree"
+  echo "== search walk =="
+  wine build/windows/bench/walk_bench.exe "$tree" 5 </dev/null
+fi
+if [ "$which" = clean ] || [ "$which" = all ]; then
+  echo "== Windows temporary-folder step =="
+  wine build/windows/bench/bench_clean_temp_folder.exe </dev/null
+  echo "== level 5 overwrite =="
+  wine build/windows/bench/bench_clean_overwrite.exe </dev/null
+fi
 wineserver -k >/dev/null 2>&1 || true
