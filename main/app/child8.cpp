@@ -1,5 +1,7 @@
 #include "main/app/child8.h"
 
+#include <cmath>
+
 #include "main/paths/standard_folder.h"
 
 #include "common/conversions.h"
@@ -477,7 +479,7 @@ void Child8::Form_Load() {
                       "");
   });
   trap.runStep([&] {
-    freeSpaceBefore = common::toLong(freeSpaceKB("C:\\"));
+    freeSpaceBefore = static_cast<std::int64_t>(std::nearbyint(common::toDouble(freeSpaceKB("C:\\"))));
     freeSpaceAfter = freeSpaceBefore;
   });
   trap.runStep([&] { runOp(ops_.getStatistics); });

@@ -76,8 +76,10 @@ class Child8 : public ui::WindowModel {
   // --- window state ---
   bool showNotice = false;
   bool runPathSearch = false;
-  std::int32_t freeSpaceBefore = 0;
-  std::int32_t freeSpaceAfter = 0;
+  // Kilobytes of "C:\". 64 bits: Wine's C: is the host's disk, often past the 2 TB that a
+  // 32-bit count of kilobytes holds.
+  std::int64_t freeSpaceBefore = 0;
+  std::int64_t freeSpaceAfter = 0;
 
   // --- controls ---
   ui::Toolbar Toolbar1{"Toolbar1"};

@@ -114,6 +114,13 @@ TEST_F(Child8Test, MissingSettingsAreLoggedUnderTheirProcedureAndTheLoadComplete
   EXPECT_THAT(events, ::testing::Contains("getStatistics"));
 }
 
+TEST_F(Child8Test, AHostDiskWithMoreThanTwoTerabytesFreeLoadsWithoutAnError) {
+  fake.disk.freeBytes = 3'000'000'000'000ULL;
+  child8->Form_Load();
+  EXPECT_EQ(child8->freeSpaceBefore, 3'000'000'000LL);
+  EXPECT_TRUE(log().empty());
+}
+
 TEST_F(Child8Test, AMissingSearchToolIsLoggedAndNotAskedForAgain) {
   fake.files.deleteFile(folder() + "\\scoutry.exe");
   setIni("Inst", "Scoutry", "1");
