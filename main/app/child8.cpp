@@ -351,15 +351,12 @@ void Child8::startPathSearch() {
   common::check(s_.system.processes.waitForExit(id));
 }
 
-void Child8::loadSettings() {
+// The [Path] part of the settings load: the standard folders, the first start's
+// detection, the stored paths with their found flags. Netscape1B comes later in the load.
+void Child8::loadPaths(common::ErrorTrap& trap) {
   Session& ss = s_.session;
   PathValues& p = ss.paths;
   platform::Files& files = s_.system.files;
-  common::ErrorTrap trap(s_.log, "Initialize");
-
-  trap.runStep([&] { ss.extendedFreeSpace = probeExtendedFreeSpace(s_.system.disk); });
-  trap.runStep([&] { ss.found = PathFound{}; });
-  trap.runStep([&] { ss.lastCleanedText = ini("Senast", "Value1"); });
   trap.runStep([&] {
     p.windowsFolder = standardFolder(s_.system.shell, platform::csidl::kWindows);
     p.systemFolder = standardFolder(s_.system.shell, platform::csidl::kSystem);
@@ -396,6 +393,19 @@ void Child8::loadSettings() {
   p.ie4Found = ss.found.IE4;
   p.netscapeCacheFound = ss.found.Netscape2;
   p.operaCacheFound = ss.found.Opera2;
+  p.winTempAvailable = ss.found.Win2;
+  p.winDownloadedAvailable = ss.found.Win3;
+}
+
+void Child8::loadSettings() {
+  Session& ss = s_.session;
+  PathValues& p = ss.paths;
+  common::ErrorTrap trap(s_.log, "Initialize");
+
+  trap.runStep([&] { ss.extendedFreeSpace = probeExtendedFreeSpace(s_.system.disk); });
+  trap.runStep([&] { ss.found = PathFound{}; });
+  trap.runStep([&] { ss.lastCleanedText = ini("Senast", "Value1"); });
+  loadPaths(trap);
   ++trap.step;
 
   for (int i = 0; i < 4; ++i) {

@@ -174,6 +174,7 @@ class Child8 : public ui::WindowModel {
 
  private:
   void wireHandlers();
+  void loadPaths(common::ErrorTrap& trap);
   void openHelp(const std::string& file);
   void setTabState(std::string& state, const ui::CheckBox& box);
   int numberOf(const std::string& text);

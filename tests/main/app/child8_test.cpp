@@ -114,6 +114,16 @@ TEST_F(Child8Test, MissingSettingsAreLoggedUnderTheirProcedureAndTheLoadComplete
   EXPECT_THAT(events, ::testing::Contains("getStatistics"));
 }
 
+TEST_F(Child8Test, LoadSetsTheWindowsAreaFlagsFromTheStoredFolders) {
+  fake.files.addFolder("C:\\TEMP");
+  setIni("Path", "Win2", "C:\\TEMP\\");
+  setIni("Path", "Win3", "C:\\Gone\\");
+  session.paths.winDownloadedAvailable = true;  // from an earlier load
+  child8->Form_Load();
+  EXPECT_TRUE(session.paths.winTempAvailable);
+  EXPECT_FALSE(session.paths.winDownloadedAvailable);
+}
+
 TEST_F(Child8Test, AHostDiskWithMoreThanTwoTerabytesFreeLoadsWithoutAnError) {
   fake.disk.freeBytes = 3'000'000'000'000ULL;
   child8->Form_Load();
