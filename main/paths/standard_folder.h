@@ -8,9 +8,12 @@
 
 namespace vorn {
 
-inline std::string collapseBackslashes(std::string path) {
-  for (std::size_t at; (at = path.find("\\\\")) != std::string::npos;) path.replace(at, 2, "\\");
-  return path;
+inline std::string collapseBackslashes(const std::string& path) {
+  std::string out;
+  out.reserve(path.size());
+  for (char c : path)
+    if (c != '\\' || out.empty() || out.back() != '\\') out += c;
+  return out;
 }
 
 inline std::string standardFolder(platform::Shell& shell, int csidl) {
