@@ -111,7 +111,7 @@ check "[UserDef] UDname1 after Quit" "$(ini UserDef UDname1)" "User Defined 1"
 check "sessions in the log" "$(tr -d '\r' <"$folder/vorn.log" | grep -c 'Session Started')" 2
 
 # A third start cleans Windows for real. Traces are seeded where detection pointed the
-# paths, the Windows boxes start unticked, the user ticks five of them on the Clean page,
+# paths, the Windows boxes start unticked, the user ticks six of them on the Clean page,
 # presses "Clean Windows" and answers the done message.
 unix() { winepath -u "$1" 2>/dev/null; }
 recent="$(unix "$(ini Path Win1)")"
@@ -124,6 +124,13 @@ touch -d "3 days ago" "$temp/tervane-e2e-old.tmp"
 echo new >"$temp/tervane-e2e-new.tmp"
 echo ocx >"$dpf/tervane-e2e.ocx"
 echo chk >"$WINEPREFIX/drive_c/FILE0000.CHK"
+# Wine's Recycle Bin is the desktop trash of HOME, which wine-env.sh points into build/.
+trash="$XDG_DATA_HOME/Trash"
+case "$trash" in "$root"/build/*) ;; *) echo "FAIL: trash outside the project: $trash"; exit 1 ;; esac
+mkdir -p "$trash/files" "$trash/info"
+echo binned >"$trash/files/tervane-e2e-bin.txt"
+printf '[Trash Info]\nPath=/tmp/tervane-e2e-bin.txt\nDeletionDate=2026-01-01T00:00:00\n' \
+  >"$trash/info/tervane-e2e-bin.txt.trashinfo"
 runmru='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\RunMRU'
 wine reg add "$runmru" /v a /d notepad /f >/dev/null 2>&1
 wine reg add "$runmru" /v u /d kept /f >/dev/null 2>&1
@@ -136,7 +143,8 @@ drive nav 0
 drive tab 3
 sleep 0.5
 for box in "Windows Doc History" "Downloaded Program Files Directory" \
-  "Windows Temporary Files Directory" "*.chk, Scandisc Files" "Windows Run History"; do
+  "Windows Temporary Files Directory" "Recycle Bin" "*.chk, Scandisc Files" \
+  "Windows Run History"; do
   drive click "Tervane 6.6" "$box" || check "box $box" missing present
   sleep 0.3
 done
@@ -158,6 +166,7 @@ check "old temporary file" "$(gone "$temp/tervane-e2e-old.tmp")" gone
 check "today's temporary file" "$(gone "$temp/tervane-e2e-new.tmp")" present
 check "downloaded control" "$(gone "$dpf/tervane-e2e.ocx")" gone
 check "check-disk fragment" "$(gone "$WINEPREFIX/drive_c/FILE0000.CHK")" gone
+check "Recycle Bin item" "$(gone "$trash/files/tervane-e2e-bin.txt")" gone
 query() { wine reg query "$runmru" /v "$1" >/dev/null 2>&1 && echo present || echo gone; }
 check "RunMRU a" "$(query a)" gone
 check "RunMRU u" "$(query u)" present
