@@ -2,6 +2,7 @@
 // After windows.h, which they build on.
 #include <shellapi.h>
 #include <shlwapi.h>
+#include <commctrl.h>
 
 #include <chrono>
 #include <map>
@@ -68,12 +69,38 @@ BOOL CALLBACK findDialog(HWND w, LPARAM out) {
   return TRUE;
 }
 
+BOOL CALLBACK findTree(HWND w, LPARAM out) {
+  char cls[32] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  if (lstrcmpiA(cls, WC_TREEVIEWA) == 0) {
+    *reinterpret_cast<HWND*>(out) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Waits (up to 15 s) until the picker's tree has left its root for the starting folder:
+// on a loaded machine the dialog shows before its starting selection is made, and an
+// early OK would choose the desktop.
+void waitForStartingSelection(HWND dialog) {
+  HWND tree = nullptr;
+  EnumChildWindows(dialog, findTree, reinterpret_cast<LPARAM>(&tree));
+  if (!tree) return;
+  for (int i = 0; i < 150 && IsWindow(dialog); ++i) {
+    LRESULT caret = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    LRESULT root = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    if (caret && caret != root) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+}
+
 // Finds the folder picker that the test's own thread opens and presses one of its buttons.
 void pressPickerButton(DWORD thread, int button) {
   for (int tries = 0; tries < 200; ++tries) {
     HWND dialog = nullptr;
     EnumThreadWindows(thread, findDialog, reinterpret_cast<LPARAM>(&dialog));
     if (dialog) {
+      if (button == IDOK) waitForStartingSelection(dialog);
       // Give the picker time to take its starting selection, then press until it closes
       // (a busy machine may drop the first press while the tree still fills).
       for (int press = 0; press < 10 && IsWindow(dialog); ++press) {
