@@ -128,10 +128,10 @@ TEST_P(ShellContract, EmptyingTheRecycleBinRemovesWhatWasRecycled) {
 TEST_P(ShellContract, FolderPickerReturnsTheChosenFolderOrNothingOnCancel) {
   files().createDirectory(at("picked"));
   std::string path = "unchanged";
-  env->answerNextFolderPicker(false);
+  env->answerNextFolderPicker(false, at("picked"));
   EXPECT_FALSE(shell().browseForFolder(0, "Choose a folder", at("picked"), path));
   EXPECT_EQ(path, "unchanged");
-  env->answerNextFolderPicker(true);
+  env->answerNextFolderPicker(true, at("picked"));
   ASSERT_TRUE(shell().browseForFolder(0, "Choose a folder", at("picked"), path));
   // The real picker may spell the path in long or short form; it names the same folder.
   std::uint32_t a = 0;

@@ -31,8 +31,8 @@ class FakeEnv : public ContractEnv {
       n += static_cast<long long>(names.size());
     return n;
   }
-  void answerNextFolderPicker(bool ok) override {
-    fake_.shell.pickerAnswers.push_back(ok ? std::optional<std::string>("")
+  void answerNextFolderPicker(bool ok, const std::string& choose) override {
+    fake_.shell.pickerAnswers.push_back(ok ? std::optional<std::string>(choose)
                                            : std::optional<std::string>());
   }
 

@@ -32,8 +32,9 @@ class ContractEnv {
   virtual bool recycle(const std::string& path) = 0;
   // Items in the Recycle Bin of every drive, or -1 when that cannot be told.
   virtual long long recycleBinItems() = 0;
-  // Answers the next folder picker with OK (taking what it shows selected) or Cancel.
-  virtual void answerNextFolderPicker(bool ok) = 0;
+  // Answers the next folder picker: the user moves to `choose` (empty: stays where the
+  // picker starts) and presses OK, or presses Cancel.
+  virtual void answerNextFolderPicker(bool ok, const std::string& choose) = 0;
 };
 
 struct EnvMaker {

@@ -1,6 +1,7 @@
 #include <windows.h>
 // After windows.h, which they build on.
 #include <shellapi.h>
+#include <shlobj.h>
 #include <shlwapi.h>
 #include <commctrl.h>
 
@@ -79,9 +80,9 @@ BOOL CALLBACK findTree(HWND w, LPARAM out) {
   return TRUE;
 }
 
-// Waits (up to 15 s) until the picker's tree has left its root for the starting folder:
-// on a loaded machine the dialog shows before its starting selection is made, and an
-// early OK would choose the desktop.
+// Waits (up to 15 s) until the picker's tree has left its root for a folder: under a
+// parallel test run the picker sometimes stays on the desktop for a while, and an early
+// OK would choose it.
 void waitForStartingSelection(HWND dialog) {
   HWND tree = nullptr;
   EnumChildWindows(dialog, findTree, reinterpret_cast<LPARAM>(&tree));
@@ -95,11 +96,14 @@ void waitForStartingSelection(HWND dialog) {
 }
 
 // Finds the folder picker that the test's own thread opens and presses one of its buttons.
-void pressPickerButton(DWORD thread, int button) {
+void pressPickerButton(DWORD thread, int button, std::string choose) {
   for (int tries = 0; tries < 200; ++tries) {
     HWND dialog = nullptr;
     EnumThreadWindows(thread, findDialog, reinterpret_cast<LPARAM>(&dialog));
     if (dialog) {
+      // The user's own move to a folder, as a click in the tree would make it.
+      if (!choose.empty())
+        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(choose.c_str()));
       if (button == IDOK) waitForStartingSelection(dialog);
       // Give the picker time to take its starting selection, then press until it closes
       // (a busy machine may drop the first press while the tree still fills).
@@ -165,10 +169,10 @@ class Win32Env : public ContractEnv {
     if (FAILED(SHQueryRecycleBinA(nullptr, &info))) return -1;
     return info.i64NumItems;
   }
-  void answerNextFolderPicker(bool ok) override {
+  void answerNextFolderPicker(bool ok, const std::string& choose) override {
     if (answerer_.joinable()) answerer_.join();
     DWORD thread = GetCurrentThreadId();
-    answerer_ = std::thread(pressPickerButton, thread, ok ? IDOK : IDCANCEL);
+    answerer_ = std::thread(pressPickerButton, thread, ok ? IDOK : IDCANCEL, choose);
   }
 
  private:
