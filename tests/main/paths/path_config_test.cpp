@@ -6,10 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_system.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_screen.h"
-#include "ui/scripted_window_host.h"
+#include "tests/main/app/app_fixture.h"
 
 namespace vorn {
 namespace {
@@ -17,10 +14,9 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-class PathConfigTest : public ::testing::Test {
+class PathConfigTest : public ::testing::Test, public testing::AppFixture {
  protected:
   PathConfigTest() {
-    session.programFolder = fake.process.folder;
     for (const char* f :
          {"C:\\WINDOWS\\History", "C:\\WINDOWS\\Temporary Internet Files\\Content.IE5",
           "C:\\WINDOWS\\Cookies", "C:\\WINDOWS\\Recent", "C:\\WINDOWS\\Temp",
@@ -40,14 +36,6 @@ class PathConfigTest : public ::testing::Test {
   }
   std::string logText() { return fake.files.contents(session.programFolder + "\\vorn.log"); }
 
-  platform::fake::FakeSystem fake;
-  Session session;
-  common::SessionLog log{fake.files, fake.clock, [this] { return session.programFolder; }};
-  common::Settings settings{fake.files, log};
-  ui::ScriptedPrompter prompter;
-  ui::ScriptedScreen screen;
-  ui::ScriptedWindowHost windows;
-  AppServices services{fake, log, settings, prompter, screen, windows, session};
   std::unique_ptr<Child8> window;
   std::unique_ptr<PathConfig> paths;
   PathValues& p = session.paths;
