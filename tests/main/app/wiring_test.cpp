@@ -71,7 +71,7 @@ TEST_F(WiringTest, CleanWindowsToolbarCleansAndReportsThroughTheWindow) {
   EXPECT_EQ(ini("Statistics", "Date1"), "12/04/2001 10:30:00");
 }
 
-TEST_F(WiringTest, Timer2AlternatesTheStatusWhileARunIsOn) {
+TEST_F(WiringTest, StatusAnimationAlternatesWhileARunIsOn) {
   tick({7});
   std::vector<std::string> seen;
   screen.duringEvents = [&] {
