@@ -64,6 +64,7 @@ void CleanPage::wire(MainWindowOperations& ops) {
     b.onClick = [&op] { runOp(op); };
   };
   onButton(userDefinedListsButton, ops.editUserDefinedLists);
+  onButton(pluginInfoButton, ops.showPluginInfo);
   onButton(viewIECacheButton, ops.viewIECache);
   onButton(viewNetscapeCacheButton, ops.viewNetscapeCache);
   onButton(viewOperaCacheButton, ops.viewOperaCache);

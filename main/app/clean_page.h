@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
+#include "ui/check_list_box.h"
 #include "ui/file_list.h"
 #include "ui/label.h"
 #include "ui/progress_bar.h"
@@ -64,6 +65,9 @@ class CleanPage {
       viewNetscapeUrlsButton{"viewNetscapeUrlsButton", "URLs"};
   ui::Button viewOperaCacheButton{"viewOperaCacheButton", "Cache"};
   ui::Button userDefinedListsButton{"userDefinedListsButton", "Defined Files"};
+  // The installed plugins, ticked when they run in plugin cleaning.
+  ui::CheckListBox pluginList{"pluginList"};
+  ui::Button pluginInfoButton{"pluginInfoButton", "Plugin Info"};
   ui::ProgressBar progressBar{"progressBar"};
   ui::Button cleanAllButton{"cleanAllButton", "Clean All"};
   // The cookie files of Internet Explorer's cookie folder.

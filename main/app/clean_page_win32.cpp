@@ -1,6 +1,7 @@
 #include "main/app/page_view_win32.h"
 #include "ui/win32/button_binding.h"
 #include "ui/win32/check_box_binding.h"
+#include "ui/win32/check_list_box_binding.h"
 #include "ui/win32/label_binding.h"
 #include "ui/win32/panel.h"
 #include "ui/win32/progress_bar_binding.h"
@@ -69,6 +70,9 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
   actions(ud, m.cleanUserDefinedToolbar, kUserDef);
 
   HWND pl = tabs[kPlugins];
+  createFrame(pl, "Clean", {8, 8, 420, 252});
+  c.add<CheckListBoxBinding>(pl, m.pluginList, {20, 28, 396, 220});
+  viewFrame(pl, {&m.pluginInfoButton});
   actions(pl, m.cleanPluginsToolbar, kPlugins);
 
   c.add<ProgressBarBinding>(page, m.progressBar, {8, 358, 470, 20});

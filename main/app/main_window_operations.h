@@ -17,6 +17,7 @@ struct MainWindowOperations {
   Op cleanIE, cleanNetscape, cleanOpera, cleanWindows, cleanUserDefined, cleanPlugins;
   Op cleanAll;
   Op editUserDefinedLists;
+  Op showPluginInfo;  // "Plugin Info" for the highlighted plugin
   Op viewIECache, viewNetscapeCache, viewOperaCache, viewIECookies, viewNetscapeCookies, viewIEUrls,
       viewNetscapeUrls;
 
@@ -24,6 +25,7 @@ struct MainWindowOperations {
   Op detectIEPaths, saveIEPaths, detectNetscapePaths, saveNetscapePaths, detectOperaPaths,
       saveOperaPaths, detectWindowsPaths, saveWindowsPaths;
   Op addUserDefinedList, removeUserDefinedList;
+  Op startPluginCreator;
 
   // Maintenance page.
   Op startAutomaticCleaning;

@@ -17,6 +17,7 @@ PathsPage::PathsPage() {
 }
 
 void PathsPage::wire(MainWindowOperations& ops, common::SessionLog& log) {
+  startPluginCreatorButton.onClick = [&ops] { runOp(ops.startPluginCreator); };
   // Each area's toolbar runs the area's detection, then its save.
   auto detectThenSave = [](ui::Toolbar& t, const MainWindowOperations::Op& detect,
                            const MainWindowOperations::Op& save) {

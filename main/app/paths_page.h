@@ -6,6 +6,7 @@
 #include "main/app/main_window_operations.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
+#include "ui/list_box.h"
 #include "ui/tab_strip.h"
 #include "ui/text_box.h"
 #include "ui/toolbar.h"
@@ -62,6 +63,10 @@ class PathsPage {
   // The user-defined lists.
   ui::Toolbar addUserDefinedToolbar{"addUserDefinedToolbar"},
       removeUserDefinedToolbar{"removeUserDefinedToolbar"};
+  // The plugin creator area: the installed plugins, their folder, the creator's start.
+  ui::ListBox availablePluginsList{"availablePluginsList"};
+  ui::TextBox pluginFolderBox{"pluginFolderBox"};
+  ui::Button startPluginCreatorButton{"startPluginCreatorButton", "Start Plugin Creator"};
 };
 
 }  // namespace vorn

@@ -1,6 +1,7 @@
 #include "main/app/page_view_win32.h"
 #include "ui/win32/button_binding.h"
 #include "ui/win32/combo_box_binding.h"
+#include "ui/win32/list_box_binding.h"
 #include "ui/win32/panel.h"
 #include "ui/win32/text_box_binding.h"
 
@@ -66,6 +67,14 @@ void buildPageView(PageControls& c, HWND page, PathsPage& m) {
   HWND ud = tabs[kUserDef];
   c.addToolbar(ud, m.addUserDefinedToolbar, {14, 318, 100, 30});
   c.addToolbar(ud, m.removeUserDefinedToolbar, {120, 318, 110, 30});
+
+  HWND pl = tabs[kPlugins];
+  createCaption(pl, "Available Plugins", {14, 12, 280, 16});
+  c.add<ListBoxBinding>(pl, m.availablePluginsList, {14, 30, 280, 200});
+  createCaption(pl, "Path (Tervane)", {310, 12, 270, 16});
+  c.add<TextBoxBinding>(pl, m.pluginFolderBox, {310, 30, 270, 22});
+  createCaption(pl, "Create your own Plugins:", {310, 70, 270, 16});
+  c.add<ButtonBinding>(pl, m.startPluginCreatorButton, {310, 88, 160, 26});
 }
 
 }  // namespace vorn

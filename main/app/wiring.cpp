@@ -2,10 +2,13 @@
 
 #include "common/conversions.h"
 #include "main/app/main_window_clean_seams.h"
+#include "main/clean/plugin_cleaner.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
 #include "main/clean/windows_cleaner.h"
 #include "main/paths/path_config.h"
+#include "main/plugins/plugin_info_dialog.h"
+#include "main/plugins/plugin_manager.h"
 #include "main/platform/registry_access.h"
 #include "main/stats/statistics.h"
 
@@ -75,11 +78,35 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
     };
   };
   ops.cleanWindows = whenIdle(cleanWindows);
-  ops.cleanAll = whenIdle([&s, &session, cleanWindows] {
+  auto cleanPlugins = [&s] { s.pluginCleaner->cleanPlugins(); };
+  ops.cleanPlugins = whenIdle(cleanPlugins);
+  ops.cleanAll = whenIdle([&s, &session, cleanWindows, cleanPlugins] {
     RunFrame::Engines engines;
     engines.windows = cleanWindows;
+    engines.plugins = cleanPlugins;
     s.frame->cleanAll(engines, session.paths);
   });
+}
+
+void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
+  const std::string folder = common::programFolder(services.system.process);
+  s.pluginInfo = std::make_unique<PluginInfoDialog>(services.system.files, services.prompter,
+                                                    services.windows);
+  s.plugins = std::make_unique<PluginManager>(
+      services.system, services.settings, services.log, services.prompter, services.windows,
+      folder,
+      PluginControls{w.clean.pluginList, w.paths.availablePluginsList, w.paths.pluginFolderBox},
+      *s.pluginInfo);
+  PluginManager& plugins = *s.plugins;
+  platform::Files& files = services.system.files;
+  s.pluginCleaner = std::make_unique<PluginCleaner>(
+      files, *s.registry, services.log, *s.frame, folder,
+      [&plugins] { return plugins.tickedInformationFiles(); },
+      [&files](const std::string& pattern) { return removeMatchingFiles(files, pattern); });
+  MainWindowOperations& ops = w.operations();
+  ops.fixPlugins = [&plugins] { plugins.fixPlugins(); };
+  ops.showPluginInfo = [&plugins] { plugins.showPluginInfo(); };
+  ops.startPluginCreator = [&plugins] { plugins.startPluginCreator(); };
 }
 
 }  // namespace
@@ -89,6 +116,7 @@ std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& 
   s->paths = std::make_unique<PathConfig>(mainWindow);
   s->paths->wire();
   wireCleaning(mainWindow, services, *s);
+  wirePlugins(mainWindow, services, *s);
   return s;
 }
 

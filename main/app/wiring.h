@@ -17,6 +17,9 @@ class Statistics;
 class RunFrame;
 class WindowsCleaner;
 class SecureRemover;
+class PluginInfoDialog;
+class PluginManager;
+class PluginCleaner;
 
 struct Subsystems {
   Subsystems();
@@ -30,6 +33,10 @@ struct Subsystems {
   std::unique_ptr<WindowsCleaner> windowsCleaner;
   // Used by the browsers' cookie cleaning.
   std::unique_ptr<SecureRemover> secureRemover;
+  // Plugin management and plugin cleaning; the dialog is shown by the window host.
+  std::unique_ptr<PluginInfoDialog> pluginInfo;
+  std::unique_ptr<PluginManager> plugins;
+  std::unique_ptr<PluginCleaner> pluginCleaner;
 
   // A run is going on: the cleaning commands wait for it to end.
   bool running() const;

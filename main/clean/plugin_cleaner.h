@@ -23,6 +23,11 @@ std::string definitionFileFor(const std::string& informationFile);
 // kSuccess when every match went, else the first failure (the rest are still tried).
 using MatchingFileRemoval = std::function<platform::ErrorCode(const std::string& pattern)>;
 
+// A MatchingFileRemoval over Files: deletes the entries the pattern lists that are neither
+// folders nor links (any entry with the reparse-point attribute stays, since deleting
+// through a link may reach its target).
+platform::ErrorCode removeMatchingFiles(platform::Files& files, const std::string& pattern);
+
 class PluginCleaner {
  public:
   // `tickedInformationFiles` gives, at each run, the information file names of the ticked

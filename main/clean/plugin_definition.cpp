@@ -66,8 +66,8 @@ std::vector<std::string> readDefinitionEntries(const std::string& text) {
 PluginEntry classifyEntry(const std::string& entry) {
   for (char c : entry) {
     // A control character (NUL above all) would make the system see another name than
-    // the one checked here.
-    if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+    // the one checked here; no file name holds one.
+    if (static_cast<unsigned char>(c) < 0x20)
       return invalid("Entry holds a control character");
   }
   if (startsWith(entry, "HKEY")) {

@@ -82,6 +82,7 @@ TEST(DefinitionEntryKinds, FileEntriesMustBeFullPathsWithoutControlCharacters) {
   for (const char* e : {"x.tmp", "C:x.tmp", "\\Windows\\x.tmp", "..\\x", "\\\\\\x", "1:\\x"})
     EXPECT_EQ(classifyEntry(e).kind, Kind::Invalid) << e;
   EXPECT_EQ(classifyEntry(std::string("C:\\a.txt\0*", 10)).kind, Kind::Invalid);
+  EXPECT_EQ(classifyEntry("C:\\a\t.txt").kind, Kind::Invalid);
   EXPECT_EQ(classifyEntry("/* anything at all, HKEY").kind, Kind::Comment);
 }
 

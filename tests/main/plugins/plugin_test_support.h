@@ -11,23 +11,11 @@
 
 namespace plugin_test {
 
-// Removes the ordinary files a pattern matches, as the link-safe removal does: folders,
-// and folders that are links, stay. Records each pattern.
+// The cleaner's file removal, recording each pattern it is given.
 inline platform::ErrorCode removeFilesOnly(platform::Files& files, const std::string& pattern,
                                            std::vector<std::string>& patterns) {
   patterns.push_back(pattern);
-  const std::string folder = pattern.substr(0, pattern.find_last_of('\\') + 1);
-  std::vector<std::string> names;
-  files.find(pattern, [&](const platform::FindData& d) {
-    if (!d.isDirectory()) names.push_back(d.name);
-    return true;
-  });
-  platform::ErrorCode first = platform::err::kSuccess;
-  for (const std::string& n : names) {
-    platform::ErrorCode e = files.deleteFile(folder + n);
-    if (e != platform::err::kSuccess && first == platform::err::kSuccess) first = e;
-  }
-  return first;
+  return vorn::removeMatchingFiles(files, pattern);
 }
 
 class PluginSession : public clean_test::CleanSession {
