@@ -7,9 +7,9 @@
 #include "main/clean/secure_remove.h"
 #include "main/clean/windows_cleaner.h"
 #include "main/paths/path_config.h"
+#include "main/platform/registry_access.h"
 #include "main/plugins/plugin_info_dialog.h"
 #include "main/plugins/plugin_manager.h"
-#include "main/platform/registry_access.h"
 #include "main/stats/statistics.h"
 
 namespace vorn {
@@ -93,8 +93,7 @@ void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
   s.pluginInfo = std::make_unique<PluginInfoDialog>(services.system.files, services.prompter,
                                                     services.windows);
   s.plugins = std::make_unique<PluginManager>(
-      services.system, services.settings, services.log, services.prompter, services.windows,
-      folder,
+      services.system, services.settings, services.log, services.prompter, services.windows, folder,
       PluginControls{w.clean.pluginList, w.paths.availablePluginsList, w.paths.pluginFolderBox},
       *s.pluginInfo);
   PluginManager& plugins = *s.plugins;

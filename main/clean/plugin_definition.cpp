@@ -67,8 +67,7 @@ PluginEntry classifyEntry(const std::string& entry) {
   for (char c : entry) {
     // A control character (NUL above all) would make the system see another name than
     // the one checked here; no file name holds one.
-    if (static_cast<unsigned char>(c) < 0x20)
-      return invalid("Entry holds a control character");
+    if (static_cast<unsigned char>(c) < 0x20) return invalid("Entry holds a control character");
   }
   if (startsWith(entry, "HKEY")) {
     if (!startsWith(entry, kPluginRegistryRoot))

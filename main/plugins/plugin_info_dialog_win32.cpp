@@ -19,8 +19,7 @@ void caption(HWND parent, const char* text, Rect r) {
 }  // namespace
 
 PluginInfoDialogView::PluginInfoDialogView(PluginInfoDialog& m) {
-  if (!create(PluginInfoDialog::kCaption, 420, 262, WS_POPUP | WS_CAPTION | WS_SYSMENU))
-    return;
+  if (!create(PluginInfoDialog::kCaption, 420, 262, WS_POPUP | WS_CAPTION | WS_SYSMENU)) return;
   createFrame(hwnd(), "Plugin", {10, 6, 400, 108});
   const int labelX = 22, valueX = 112, valueWidth = 286;
   caption(hwnd(), "Plugin Name:", {labelX, 28, 86, 16});

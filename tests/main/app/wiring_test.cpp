@@ -146,5 +146,25 @@ TEST_F(WiringTest, LoadPlacesTheSliderAndShowsTheStoredStatistics) {
   EXPECT_EQ(session.statisticsSlot, 3);
 }
 
+TEST_F(WiringTest, LoadListsThePluginsAndCleanAllCarriesOutTheTickedOnes) {
+  installDeliveredSettings();
+  const std::string folder = fake.process.folder + "\\";
+  fake.files.addFile(folder + "tool2.cp2", "[Main]\r\nName=Tool\r\nActive=False\r\n");
+  fake.files.addFile(folder + "tool2.cp1", "HKEY_CURRENT_USER\\Software\\Tool-\r\n");
+  fake.registry.setString(platform::hkey::kCurrentUser, "Software\\Tool", "v", "1");
+  window->loadWindow();
+  ASSERT_EQ(window->clean.pluginList.items(), std::vector<std::string>{"Tool"});
+  EXPECT_EQ(window->paths.availablePluginsList.items(), std::vector<std::string>{"Tool"});
+  EXPECT_EQ(window->paths.pluginFolderBox.text(), folder);
+  window->clean.pluginList.userChecked(0, true);
+  prompter.shown.clear();
+  window->clean.cleanAllButton.click();
+  EXPECT_FALSE(fake.registry.hasKey(platform::hkey::kCurrentUser, "Software\\Tool"));
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  window->clean.pluginList.userSelected(0);
+  window->clean.pluginInfoButton.click();
+  EXPECT_EQ(windows.events.back(), "show Plugin Info");
+}
+
 }  // namespace
 }  // namespace vorn

@@ -196,7 +196,8 @@ TEST_F(PluginSession, FileRemovalTakesReadOnlyFilesAndReportsTheFirstRefusal) {
   fake.files.addFile("C:\\T\\b.tmp", "2");
   fake.files.addFile("C:\\T\\c.tmp", "3");
   fake.files.setOpen("C:\\T\\b.tmp", true);
-  EXPECT_EQ(vorn::removeMatchingFiles(fake.files, "C:\\T\\*.tmp"), platform::err::kSharingViolation);
+  EXPECT_EQ(vorn::removeMatchingFiles(fake.files, "C:\\T\\*.tmp"),
+            platform::err::kSharingViolation);
   EXPECT_FALSE(fake.files.exists("C:\\T\\a.tmp"));
   EXPECT_TRUE(fake.files.exists("C:\\T\\b.tmp"));
   EXPECT_FALSE(fake.files.exists("C:\\T\\c.tmp"));

@@ -1,9 +1,8 @@
 // The shipped example plugins on the real platform under Wine: installed in a scratch
 // program folder, ticked through the plugin list, carried out by "Clean Plugins" against
 // the registry and the disk of the project's own prefix.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "main/clean/plugin_cleaner.h"
 #include "main/plugins/plugin_manager.h"
@@ -70,8 +69,8 @@ class RealPluginCleaning : public ::testing::Test {
   }
   void TearDown() override {
     if (dir.empty()) return;
-    for (const char* f : {"mplayer.cp1", "mplayer.cp2", "thumbs2.cp1", "thumbs2.cp2", "vorn.log",
-                          "mainten.ini"})
+    for (const char* f :
+         {"mplayer.cp1", "mplayer.cp2", "thumbs2.cp1", "thumbs2.cp2", "vorn.log", "mainten.ini"})
       DeleteFileA((dir + "\\" + f).c_str());
     RemoveDirectoryA(dir.c_str());
     DeleteFileA((outside + "\\keep.thb").c_str());
@@ -120,8 +119,8 @@ TEST_F(RealPluginCleaning, TickedExamplePluginsRemoveTheirTracesAndNothingElse) 
   vorn::PlainOptionBoxes boxes;
   const std::string ini = dir + "\\mainten.ini";
   vorn::Statistics statistics(settings, log, ini, [] { return 1000.0; });
-  vorn::RunFrame frame(view, boxes, prompter, settings, log, sys.clock, ini,
-                       [] { return 1000.0; }, statistics);
+  vorn::RunFrame frame(
+      view, boxes, prompter, settings, log, sys.clock, ini, [] { return 1000.0; }, statistics);
   ui::CheckListBox list("pluginList");
   ui::ListBox available("availablePlugins");
   ui::TextBox folderBox("pluginFolder");
