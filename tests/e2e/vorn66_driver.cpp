@@ -77,6 +77,11 @@ class RemoteBuffer {
     return size <= size_ && ReadProcessMemory(process_, address_, into, size, &done) &&
            done == size;
   }
+  bool write(const void* from, SIZE_T size) const {
+    SIZE_T done = 0;
+    return size <= size_ && WriteProcessMemory(process_, address_, from, size, &done) &&
+           done == size;
+  }
   bool clear() const {
     std::string zeros(size_, '\0');
     SIZE_T done = 0;
@@ -183,6 +188,21 @@ int main(int argc, char** argv) {
                  MAKEWPARAM(search.found.command, BN_CLICKED),
                  reinterpret_cast<LPARAM>(search.found.bar));
     return 0;
+  }
+  if (command == "tick") {
+    // Ticks an item of the visible list with tick boxes, as a click on its box does.
+    HWND top = waitFor("Tervane 6.6", 10);
+    HWND list = top ? child(top, WC_LISTVIEWA, "", true) : nullptr;
+    if (!list) return 1;
+    LVITEMA item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(2);
+    RemoteBuffer remote(list, sizeof item);
+    if (!remote.ok() || !remote.write(&item, sizeof item)) return 1;
+    return SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(std::atoi(argv[2])),
+                        remote.param())
+               ? 0
+               : 1;
   }
   if (command == "close") {
     HWND top = waitFor(argv[2], 10);
