@@ -177,69 +177,6 @@ check "[Statistics] Current after one run" "$(ini Statistics Current)" 2
 rm -f "$temp/tervane-e2e-new.tmp"
 wine reg delete "$runmru" /f >/dev/null 2>&1
 
-# A fourth start carries out the two example plugins: their traces are seeded in the
-# registry and on disk (with a link to a folder outside that a wildcard also matches),
-# both are ticked in the plugin list and "Clean Plugins" runs them.
-player='HKCU\Software\Microsoft\MediaPlayer\Player'
-viewer='HKCU\Software\Image Viewer'
-for v in File0 File1 File2 File3 Other; do
-  wine reg add "$player\RecentFileList" /v "$v" /d 'C:\song.mp3' /f >/dev/null 2>&1
-done
-wine reg add "$player\RecentURLList" /v URL0 /d http://example.invalid/ /f >/dev/null 2>&1
-wine reg add "$viewer\Settings" /v LastFolder /d 'C:\Pictures' /f >/dev/null 2>&1
-wine reg add "$viewer\Settings" /v Zoom /d 100 /f >/dev/null 2>&1
-wine reg add "$viewer\Recent File List" /v File1 /d 'C:\a.jpg' /f >/dev/null 2>&1
-thumbs="$WINEPREFIX/drive_c/Program Files/Image Viewer/Thumbs"
-outside="$WINEPREFIX/drive_c/tervane-e2e-outside"
-mkdir -p "$thumbs" "$outside"
-echo t >"$thumbs/a.thb"; echo t >"$thumbs/b.thb"; echo i >"$thumbs/index.tdb"
-echo n >"$thumbs/notes.txt"; echo k >"$outside/keep.thb"
-ln -sfn "$outside" "$thumbs/link.thb"
-asx="$(unix 'C:\windows\temp')/tervane-e2e.asx"
-echo a >"$asx"
-wine 'C:\tervane-e2e\vorn66.exe' >"$out/vorn66.txt" 2>&1 </dev/null &
-pid=$!
-drive wait "Tervane 6.6" 60 || { echo "FAIL: no main window at the fourth start"; stop; exit 1; }
-sleep 1
-drive nav 0
-drive tab 5
-sleep 0.5
-drive tick 0 || check "tick of the first plugin" failed done
-drive tick 1 || check "tick of the second plugin" failed done
-sleep 0.5
-[ -n "$shots" ] && import -window root "$shots/vorn66-clean-plugins.png"
-drive toolbar "Clean Plugins" || check "Clean Plugins toolbar" missing present
-drive wait Info 60 || check "done message after the plugins" absent shown
-drive click Info OK
-drive gone Info 10 || check "done message closes with OK" open closed
-if [ -n "$shots" ]; then
-  drive nav 1; drive tab 5; sleep 1; import -window root "$shots/vorn66-path-plugins.png"
-fi
-drive close "Tervane 6.6"
-for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-if kill -0 "$pid" 2>/dev/null; then check "program ends after the plugins" running ended; fi
-active() { tr -d '\r' <"$folder/$1" | grep -c '^Active=True$'; }
-check "mplayer.cp2 ticked" "$(active mplayer.cp2)" 1
-check "thumbs2.cp2 ticked" "$(active thumbs2.cp2)" 1
-has() { wine reg query "$1" /v "$2" >/dev/null 2>&1 && echo present || echo gone; }
-for v in File0 File1 File2 File3; do check "player $v" "$(has "$player\RecentFileList" "$v")" gone; done
-check "player Other" "$(has "$player\RecentFileList" Other)" present
-key() { wine reg query "$1" >/dev/null 2>&1 && echo present || echo gone; }
-check "player URL list" "$(key "$player\RecentURLList")" gone
-check "viewer LastFolder" "$(has "$viewer\Settings" LastFolder)" gone
-check "viewer Zoom" "$(has "$viewer\Settings" Zoom)" present
-check "viewer recent list" "$(key "$viewer\Recent File List")" gone
-check "thumbnail a" "$(gone "$thumbs/a.thb")" gone
-check "thumbnail b" "$(gone "$thumbs/b.thb")" gone
-check "thumbnail index" "$(gone "$thumbs/index.tdb")" gone
-check "unnamed file beside them" "$(gone "$thumbs/notes.txt")" present
-check "link matched by the wildcard" "$(gone "$thumbs/link.thb")" present
-check "file behind the link" "$(gone "$outside/keep.thb")" present
-check "play list" "$(gone "$asx")" gone
-rm -rf "$WINEPREFIX/drive_c/Program Files/Image Viewer" "$outside"
-wine reg delete "$player" /f >/dev/null 2>&1
-wine reg delete "${viewer}" /f >/dev/null 2>&1
-
 stop
 [ "$failures" -eq 0 ] && echo "vorn66 end to end: passed"
 exit $((failures > 0))
