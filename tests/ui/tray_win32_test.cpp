@@ -127,5 +127,7 @@ TEST_F(TrayWin32Test, AWindowDestroyedInTheTrayTakesItsIconAndHookWithIt) {
   DestroyWindow(form.hwnd());
   EXPECT_FALSE(tray.hooked());
   EXPECT_FALSE(tray.iconAdded());
-  if (added) EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+  if (added) {
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+  }
 }
