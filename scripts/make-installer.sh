@@ -20,7 +20,7 @@ pe_arch() {
   offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
   machine=$(od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' ')
   case "$machine" in
-    14c) echo x86 ;;
+    014c) echo x86 ;;
     8664) echo x64 ;;
     *) echo "make-installer: $1: unknown machine $machine" >&2; return 1 ;;
   esac
