@@ -96,7 +96,10 @@ size=$(($(reg_value "$uninstall_key" EstimatedSize)))
 # --- First start from the installed folder: the path search runs and writes index.ini.
 wine "$win_folder\\vorn66.exe" >"$work/vorn66.txt" 2>&1 </dev/null &
 pid=$!
-stop() { kill "$pid" 2>/dev/null; }
+stop() {  # ends the cleaner after a failure, keeping a screenshot of the screen
+  command -v import >/dev/null && import -window root "$work/failure.png" 2>/dev/null
+  kill "$pid" 2>/dev/null
+}
 ended() {  # waits for the cleaner to end
   for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.2; done
   return 1

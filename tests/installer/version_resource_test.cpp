@@ -19,7 +19,9 @@ struct Program {
   bool hasManifest;
 };
 
-std::ostream& operator<<(std::ostream& os, const Program& p) { return os << p.fileName; }
+std::ostream& operator<<(std::ostream& os, const Program& p) {
+  return os << p.fileName;
+}
 
 class VersionResource : public ::testing::TestWithParam<Program> {
  protected:
@@ -77,20 +79,20 @@ TEST_P(VersionResource, CarriesTheIconAndTheCleanerItsManifest) {
   ASSERT_NE(module, nullptr);
   EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)), nullptr)
       << "no icon group 1";  // RT_GROUP_ICON
-  if (GetParam().hasManifest)
+  if (GetParam().hasManifest) {
     EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)), nullptr)
         << "no common-controls manifest";  // RT_MANIFEST
+  }
   FreeLibrary(module);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Programs, VersionResource,
-    ::testing::Values(Program{TERVANE_VORN66_EXE, "vorn66.exe", true},
-                      Program{TERVANE_SCOUTRY_EXE, "scoutry.exe", false},
-                      Program{TERVANE_VESPER_EXE, "vesper.exe", false}),
-    [](const auto& info) {
-      std::string name = info.param.fileName;
-      return name.substr(0, name.find('.'));
-    });
+INSTANTIATE_TEST_SUITE_P(Programs, VersionResource,
+                         ::testing::Values(Program{TERVANE_VORN66_EXE, "vorn66.exe", true},
+                                           Program{TERVANE_SCOUTRY_EXE, "scoutry.exe", false},
+                                           Program{TERVANE_VESPER_EXE, "vesper.exe", false}),
+                         [](const auto& info) {
+                           std::string name = info.param.fileName;
+                           return name.substr(0, name.find('.'));
+                         });
 
 }  // namespace
