@@ -136,7 +136,7 @@ drive tab 3
 sleep 0.5
 drive click "Tervane 6.6" "Windows Temporary Files Directory" || check "temporary files box" missing present
 sleep 0.3
-drive toolbar Toolbar17 || check "Clean Windows toolbar" missing present
+drive toolbar "Clean Windows" || check "Clean Windows toolbar" missing present
 drive wait Info 60 || check "done message" absent shown
 drive click Info OK
 drive gone Info 10 || check "done message closes" open closed
