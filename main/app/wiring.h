@@ -6,6 +6,7 @@
 
 #include "main/app/app_services.h"
 #include "main/app/main_window.h"
+#include "ui/tray.h"
 
 namespace vorn {
 
@@ -17,6 +18,7 @@ class Statistics;
 class RunFrame;
 class WindowsCleaner;
 class SecureRemover;
+class AutomaticCleaning;
 
 struct Subsystems {
   Subsystems();
@@ -30,11 +32,15 @@ struct Subsystems {
   std::unique_ptr<WindowsCleaner> windowsCleaner;
   // Used by the browsers' cookie cleaning.
   std::unique_ptr<SecureRemover> secureRemover;
+  // Also the automatic-cleaning state that engines read.
+  std::unique_ptr<AutomaticCleaning> automatic;
 
   // A run is going on: the cleaning commands wait for it to end.
   bool running() const;
 };
 
-std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services);
+// `tray` is the main window's notification icon, used by automatic cleaning.
+std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services,
+                                           ui::Tray& tray);
 
 }  // namespace vorn
