@@ -7,21 +7,23 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 which="${1:-all}"
-[ -f build/windows/CMakeCache.txt ] || cmake --preset windows >/dev/null
-cmake --build --preset windows --target walk_bench bench_clean_temp_folder bench_clean_overwrite
 source scripts/wine-env.sh
+preset="$(tervane_windows_preset "$TERVANE_WINE_ARCH")"
+echo "bench: $TERVANE_WINE_ARCH Wine, build/$preset"
+[ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target walk_bench bench_clean_temp_folder bench_clean_overwrite
 tervane_ensure_prefix
 wineserver -p >/dev/null 2>&1 &
 if [ "$which" = walk ] || [ "$which" = all ]; then
   mkdir -p build/bench-tree
   tree="Z:$(pwd | tr / '\\')\\build\\bench-tree"
   echo "== search walk =="
-  wine build/windows/bench/walk_bench.exe "$tree" 5 </dev/null
+  wine "$TERVANE_WINDOWS_BUILD"/bench/walk_bench.exe "$tree" 5 </dev/null
 fi
 if [ "$which" = clean ] || [ "$which" = all ]; then
   echo "== Windows temporary-folder step =="
-  wine build/windows/bench/bench_clean_temp_folder.exe </dev/null
+  wine "$TERVANE_WINDOWS_BUILD"/bench/bench_clean_temp_folder.exe </dev/null
   echo "== level 5 overwrite =="
-  wine build/windows/bench/bench_clean_overwrite.exe </dev/null
+  wine "$TERVANE_WINDOWS_BUILD"/bench/bench_clean_overwrite.exe </dev/null
 fi
 wineserver -k >/dev/null 2>&1 || true

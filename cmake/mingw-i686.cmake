@@ -8,4 +8,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+# The Wine that runs this build's programs; scripts that run tests themselves get it
+# through the TERVANE_WINE_ARCH test environment.
+set(TERVANE_WINE_ARCH win32)
+set(CMAKE_CROSSCOMPILING_EMULATOR env;TERVANE_WINE_ARCH=win32;${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

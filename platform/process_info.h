@@ -9,6 +9,9 @@ class ProcessInfo {
   virtual ~ProcessInfo() = default;
   // The folder of the running program's file, as the system reports it.
   virtual std::string programFolder() = 0;
+  // The full path of the running program's file (its module file name), as the system
+  // reports it: what a registry entry that starts the program must name.
+  virtual std::string programFile() = 0;
 };
 
 }  // namespace platform

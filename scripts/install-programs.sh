@@ -15,7 +15,7 @@ done
 for f in "$root"/data/*; do
   name="$(basename "$f")"
   case "$name" in
-    vorn66.exe.manifest|vorn66.ico) continue ;;  # built into the program
+    vorn66.ico) continue ;;  # built into the program
     mainten.ini|url.ini) [ -f "$target/$name" ] || cp "$f" "$target/" ;;
     *) cp -r "$f" "$target/" ;;
   esac

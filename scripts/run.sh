@@ -8,11 +8,20 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root="$(pwd)"
 bash scripts/setup.sh
-[ -f build/windows/CMakeCache.txt ] || cmake --preset windows >/dev/null
-cmake --build --preset windows
+# The Windows build this host can run: i686 under 32-bit Wine, else x86_64 under 64-bit Wine.
+source scripts/host-arch.sh
+export TERVANE_WINE_ARCH="${TERVANE_WINE_ARCH:-$(tervane_wine_arch)}"
+preset="$(tervane_windows_preset "$TERVANE_WINE_ARCH")"
+[ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
 
-export TERVANE_WINE_DIR="$root/build/demo"
+demo="$root/build/demo"
+[ "$TERVANE_WINE_ARCH" = win64 ] && demo="$root/build/demo64"
+export TERVANE_WINE_DIR="$demo"
+# The demo keeps Wine's managed windows, as a desktop shows them.
+export TERVANE_WINE_UNMANAGED=0
 source scripts/wine-env.sh
+echo "run: $TERVANE_WINE_ARCH Wine, programs from build/$preset"
 # The display comes first: Wine's desktop process keeps the display it started with.
 headless=0
 if [ -z "${DISPLAY:-}" ]; then
@@ -37,7 +46,7 @@ wineserver -p >/dev/null 2>&1 &
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 if [ "$fresh" = 1 ] || [ "${TERVANE_RESEED:-0}" = 1 ]; then bash scripts/seed-demo.sh; fi
 folder="$WINEPREFIX/drive_c/Program Files/Tervane"
-bash scripts/install-programs.sh build/windows "$folder"
+bash scripts/install-programs.sh "$TERVANE_WINDOWS_BUILD" "$folder"
 
 if [ "$headless" = 0 ]; then
   wine 'C:\Program Files\Tervane\vorn66.exe'
@@ -48,15 +57,15 @@ app=$!
 # The first start runs the path search tool and waits for it: the headless run photographs
 # it, presses "Start searching" as a user would, then photographs the main window. The
 # end-to-end test's window driver finds and presses the windows.
-driver=build/windows/tests/e2e/vorn66_driver.exe
+driver="$TERVANE_WINDOWS_BUILD/tests/e2e/vorn66_driver.exe"
 drive() { wine "$driver" "$@" >/dev/null 2>&1 </dev/null; }
 if [ -f "$driver" ]; then
   for _ in $(seq 1 120); do
     drive wait "Tervane 6.6" 0.5 && break
     if drive wait "Search" 0.5; then
       sleep 1
-      import -window root "$root/build/demo/vorn66-search.png"
-      echo "screenshot of the path search: $root/build/demo/vorn66-search.png"
+      import -window root "$demo/vorn66-search.png"
+      echo "screenshot of the path search: $demo/vorn66-search.png"
       drive click "Search" "Start searching"
       drive wait "Tervane 6.6" 600 || true
       break
@@ -66,7 +75,7 @@ if [ -f "$driver" ]; then
 else
   sleep 15
 fi
-shot="$root/build/demo/vorn66.png"
+shot="$demo/vorn66.png"
 import -window root "$shot"
 echo "screenshot: $shot"
 kill "$app" 2>/dev/null || true

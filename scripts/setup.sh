@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tests, the demo and the installer need.
-# Installs only what is missing, so a second run is quick.
+# Installs only what is missing, so a second run is quick. Both MinGW-w64 compilers are
+# always installed (both Windows builds are made on every host); of Wine, the 64-bit
+# loader always, and the 32-bit one where this host runs 32-bit code.
 set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source scripts/host-arch.sh
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  dpkg --add-architecture i386
-  updated=0
+packages=(cmake make g++ googletest
+          g++-mingw-w64-i686-posix mingw-w64-i686-dev
+          g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+          wine wine64 xvfb xauth x11-utils imagemagick nsis zip)
+if tervane_runs_32bit; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
+  packages+=(wine32:i386)
 fi
-for p in cmake make g++ googletest g++-mingw-w64-i686-posix mingw-w64-i686-dev \
-         wine wine32:i386 xvfb xauth x11-utils imagemagick nsis; do
+for p in "${packages[@]}"; do
   have "$p" || need+=("$p")
 done
 if [ ${#need[@]} -gt 0 ]; then

@@ -17,7 +17,9 @@ namespace platform::fake {
 class FakeProcessInfo : public ProcessInfo {
  public:
   std::string programFolder() override { return folder; }
+  std::string programFile() override { return folder + "\\" + fileName; }
   std::string folder = "C:\\Program Files\\Tervane";
+  std::string fileName = "vorn66.exe";
 };
 
 class FakeSystem {

@@ -10,13 +10,18 @@ namespace {
 class Win32ProcessInfo : public ProcessInfo {
  public:
   std::string programFolder() override {
-    char path[MAX_PATH * 2] = {};
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string full(path, n);
+    const std::string full = programFile();
     std::size_t cut = full.find_last_of("\\/");
     if (cut == std::string::npos) return {};
     // Like the classic App.Path: no separator at the end, except for a drive root.
     return cut == 2 ? full.substr(0, 3) : full.substr(0, cut);
+  }
+  std::string programFile() override {
+    char path[MAX_PATH * 2] = {};
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    // A path that filled the buffer was cut: no name at all is safer than a wrong one.
+    if (n == 0 || n >= sizeof path) return {};
+    return std::string(path, n);
   }
 };
 

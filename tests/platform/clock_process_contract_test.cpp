@@ -41,6 +41,16 @@ TEST_P(ClockProcessContract, ProgramFolderIsAnExistingFolder) {
   EXPECT_TRUE(common::folderExists(env->system().files, folder));
 }
 
+TEST_P(ClockProcessContract, ProgramFileIsAnExistingFileInTheProgramFolder) {
+  platform::ProcessInfo& process = env->system().process;
+  const std::string file = process.programFile();
+  const std::string folder = common::programFolder(process);
+  ASSERT_GT(file.size(), folder.size() + 1) << file;
+  EXPECT_EQ(file.substr(0, folder.size() + 1), folder + "\\") << file;
+  EXPECT_EQ(file.find_first_of("\\/", folder.size() + 1), std::string::npos) << file;
+  EXPECT_TRUE(common::fileExists(env->system().files, file)) << file;
+}
+
 INSTANTIATE_TEST_SUITE_P(Platforms, ClockProcessContract,
                          ::testing::ValuesIn(testing_support::contractEnvs()),
                          [](const auto& info) { return info.param.name; });

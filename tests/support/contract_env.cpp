@@ -10,6 +10,8 @@ class FakeEnv : public ContractEnv {
   explicit FakeEnv(bool wineLinks = false) {
     fake_.files.setLinksLikeWine(wineLinks);
     fake_.files.addFolder(scratch());
+    // A real program runs from its own file.
+    fake_.files.addFile(fake_.process.programFile(), "MZ");
     for (const auto& [id, folder] : fake_.shell.folders) fake_.files.addFolder(folder);
     platform::HKey key = 0;
     fake_.registry.createKey(platform::hkey::kCurrentUser, scratchKey(), key);

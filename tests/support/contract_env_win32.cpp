@@ -128,8 +128,14 @@ bool inProjectWinePrefix() {
   // Wine hands the Unix HOME on as WINEHOMEDIR; the trash lives under XDG_DATA_HOME.
   const std::string prefix = environment("WINEPREFIX"), home = environment("WINEHOMEDIR"),
                     data = environment("XDG_DATA_HOME");
-  return endsWith(prefix, "/build/wine/prefix") && endsWith(home, "\\build\\wine\\home") &&
-         endsWith(data, "/build/wine/home/.local/share");
+  // build/wine holds the 32-bit test prefix, build/wine64 the 64-bit one.
+  for (const std::string dir : {"wine", "wine64"}) {
+    if (endsWith(prefix, "/build/" + dir + "/prefix") &&
+        endsWith(home, "\\build\\" + dir + "\\home") &&
+        endsWith(data, "/build/" + dir + "/home/.local/share"))
+      return true;
+  }
+  return false;
 }
 
 namespace {
