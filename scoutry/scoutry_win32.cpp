@@ -20,24 +20,24 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
   ui::win32::Win32Prompter prompter;
   ui::win32::Win32Screen screen;
   scoutry::SearchWindow model(system, prompter, screen);
-  model.Form_Load();
+  model.loadWindow();
 
   constexpr int kWidth = 480, kMargin = 12, kInner = kWidth - 2 * kMargin;
   constexpr int kHeight = 356;
   ui::win32::Form form;
   if (!form.create(scoutry::SearchWindow::kCaption, kWidth, kHeight)) return 1;
   form.setScreen(&screen);
-  form.add<ui::win32::LabelBinding>(model.Label1, Rect{kMargin, 12, kInner, 28});
-  form.add<ui::win32::LabelBinding>(model.Label2, Rect{kMargin, 46, kInner, 14});
-  form.add<ui::win32::LabelBinding>(model.Label3, Rect{kMargin, 66, kInner, 14});
-  form.add<ui::win32::LabelBinding>(model.Label4, Rect{kMargin, 88, kInner, 56});
-  form.add<ui::win32::TextBoxBinding>(model.Text1, Rect{kMargin, 154, 60, 21});
-  form.add<ui::win32::TextBoxBinding>(model.Text2, Rect{kMargin + 68, 154, 140, 21});
-  form.add<ui::win32::ProgressBarBinding>(model.ProgressBar1, Rect{kMargin, 184, kInner, 16});
-  form.add<ui::win32::ListBoxBinding>(model.List2, Rect{kMargin, 208, kInner, 102});
-  form.add<ui::win32::ButtonBinding>(model.Command2,
+  form.add<ui::win32::LabelBinding>(model.introLabel, Rect{kMargin, 12, kInner, 28});
+  form.add<ui::win32::LabelBinding>(model.onceLabel, Rect{kMargin, 46, kInner, 14});
+  form.add<ui::win32::LabelBinding>(model.durationLabel, Rect{kMargin, 66, kInner, 14});
+  form.add<ui::win32::LabelBinding>(model.browsersLabel, Rect{kMargin, 88, kInner, 56});
+  form.add<ui::win32::TextBoxBinding>(model.rootBox, Rect{kMargin, 154, 60, 21});
+  form.add<ui::win32::TextBoxBinding>(model.fileNameBox, Rect{kMargin + 68, 154, 140, 21});
+  form.add<ui::win32::ProgressBarBinding>(model.progressBar, Rect{kMargin, 184, kInner, 16});
+  form.add<ui::win32::ListBoxBinding>(model.foundList, Rect{kMargin, 208, kInner, 102});
+  form.add<ui::win32::ButtonBinding>(model.startButton,
                                      Rect{kWidth - kMargin - 75 - 8 - 120, 320, 120, 24}, true);
-  form.add<ui::win32::ButtonBinding>(model.Command3, Rect{kWidth - kMargin - 75, 320, 75, 24});
+  form.add<ui::win32::ButtonBinding>(model.cancelButton, Rect{kWidth - kMargin - 75, 320, 75, 24});
 
   model.onUnload = [&form] { form.close(); };
   form.onCloseRequest = [&model] { return model.queryUnload(); };

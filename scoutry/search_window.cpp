@@ -33,26 +33,26 @@ bool nameMatches(const std::string& pattern, const std::string& name) {
 
 SearchWindow::SearchWindow(platform::System& system, ui::Prompter& prompter, ui::Screen& screen)
     : system_(system), prompter_(prompter), screen_(screen) {
-  Command2.onClick = [this] { Command2_Click(); };
-  Command3.onClick = [this] { Command3_Click(); };
+  startButton.onClick = [this] { startSearch(); };
+  cancelButton.onClick = [this] { cancelSearch(); };
 }
 
-void SearchWindow::Form_Load() {
-  Label1.setCaption(
+void SearchWindow::loadWindow() {
+  introLabel.setCaption(
       "The program will now search for installed browsers and paths for cache, temporary "
       "files, locked files, hidden files etc that should be cleaned.");
-  Label2.setCaption("Normally you'll only have to do this search once. ");
-  Label3.setCaption(
+  onceLabel.setCaption("Normally you'll only have to do this search once. ");
+  durationLabel.setCaption(
       "This may take several minutes. Press the \"Start searching\" button to continue.");
-  Label4.setCaption(
+  browsersLabel.setCaption(
       "Tervane supports Internet Explorer, Netscape and Opera. Probably you don't have all of "
       "these browsers installed. In that case you can disable and hide the cleaning tabs for "
       "the browsers you don't have installed in the 'Maintenance' section. ");
   // The busy indicator cycles through 1 to 10; a range of 10 makes that visible.
-  ProgressBar1.setRange(0, 10);
+  progressBar.setRange(0, 10);
   foundCount = 0;
-  Text1.setText("C:");
-  Text2.setText("index.dat");
+  rootBox.setText("C:");
+  fileNameBox.setText("index.dat");
 }
 
 std::string SearchWindow::indexFile() const {
@@ -103,7 +103,7 @@ void SearchWindow::writeIndex(const std::string& key, const std::string& value) 
 
 void SearchWindow::advance(int& step) {
   step = step + 1 > 10 ? 1 : step + 1;
-  ProgressBar1.setValue(step);
+  progressBar.setValue(step);
 }
 
 double SearchWindow::FindFiles(std::string& path, const std::string& fileName,
@@ -175,7 +175,7 @@ double SearchWindow::findIn(std::string& path, const std::string& fileName, std:
       statement(d.name, [&] {
         ++foundCount;
         const std::string full = path + d.name;
-        List2.addItem(full);
+        foundList.addItem(full);
         writeIndex(std::to_string(foundCount), full);
       });
     }
@@ -192,32 +192,32 @@ double SearchWindow::findIn(std::string& path, const std::string& fileName, std:
   return total;
 }
 
-void SearchWindow::Command2_Click() {
+void SearchWindow::startSearch() {
   searching_ = true;
   // "Cancel" counts only before the search; while it runs nothing may close the window.
-  Command2.setEnabled(false);
-  Command3.setEnabled(false);
+  startButton.setEnabled(false);
+  cancelButton.setEnabled(false);
   statement("", [&] {
     const std::string file = indexFile();
     if (common::fileExists(system_.files, file)) common::check(system_.files.deleteFile(file));
   });
   screen_.setMousePointer(ui::Pointer::Hourglass);
-  List2.clear();
+  foundList.clear();
   visited_.clear();
   volume_.reset();
   indexStarted_ = false;
   skippedFolders_ = 0;
   foundCount = 0;
-  std::string root = Text1.text();
+  std::string root = rootBox.text();
   std::int32_t files = 0, folders = 0;
-  FindFiles(root, Text2.text(), files, folders);
+  FindFiles(root, fileNameBox.text(), files, folders);
   statement("", [&] { writeIndex("0", std::to_string(foundCount)); });
   screen_.setMousePointer(ui::Pointer::Default);
   searching_ = false;
   unload();
 }
 
-void SearchWindow::Command3_Click() {
+void SearchWindow::cancelSearch() {
   ui::Answer answer = prompter_.messageBox(
       "Are you sure that you want to cancel? If you cancel some information may still be "
       "present on your system after a cleaning",

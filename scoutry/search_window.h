@@ -23,17 +23,18 @@ class SearchWindow {
  public:
   SearchWindow(platform::System& system, ui::Prompter& prompter, ui::Screen& screen);
 
-  ui::Label Label1{"Label1"}, Label2{"Label2"}, Label3{"Label3"}, Label4{"Label4"};
-  ui::Button Command2{"Command2", "Start searching"};
-  ui::Button Command3{"Command3", "Cancel"};
-  ui::ProgressBar ProgressBar1{"ProgressBar1"};
-  ui::ListBox List2{"List2"};
-  ui::TextBox Text1{"Text1"}, Text2{"Text2"};
+  ui::Label introLabel{"introLabel"}, onceLabel{"onceLabel"}, durationLabel{"durationLabel"},
+      browsersLabel{"browsersLabel"};
+  ui::Button startButton{"startButton", "Start searching"};
+  ui::Button cancelButton{"cancelButton", "Cancel"};
+  ui::ProgressBar progressBar{"progressBar"};
+  ui::ListBox foundList{"foundList"};
+  ui::TextBox rootBox{"rootBox"}, fileNameBox{"fileNameBox"};
 
   static constexpr const char* kCaption = "Search";
 
   // The window's load handler: captions, the search root and the name searched for.
-  void Form_Load();
+  void loadWindow();
 
   // Walks `path` (made to end in "\") and every folder below it, recording each file
   // named `fileName` that lies directly in a folder of one of the index kinds. Returns
@@ -59,8 +60,8 @@ class SearchWindow {
  private:
   double findIn(std::string& path, const std::string& fileName, std::int32_t& fileCount,
                 std::int32_t& folderCount, std::optional<platform::FileId> known);
-  void Command2_Click();
-  void Command3_Click();
+  void startSearch();
+  void cancelSearch();
   void unload();
   void advance(int& step);
   void unexpectedError(int number, const std::string& description);

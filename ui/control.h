@@ -26,7 +26,7 @@ class Control {
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
-  // The control's name in its window ("Command2"); never shown.
+  // The control's name in its window ("startButton"); never shown.
   const std::string& name() const { return name_; }
 
   // The text the control shows; for a text box, its contents.

@@ -16,7 +16,8 @@ bool isOne(const std::string& text) {
 
 }  // namespace
 
-void Main(AppServices& s, Child8& child8, FrmSplash& splash, const std::string& applicationName) {
+void Main(AppServices& s, MainWindow& mainWindow, SplashWindow& splash,
+          const std::string& applicationName) {
   Session& session = s.session;
   session.programFolder = common::programFolder(s.system.process);
   s.log.writeLog("Session Started", 0, 0, " VORN 6.6");
@@ -36,9 +37,9 @@ void Main(AppServices& s, Child8& child8, FrmSplash& splash, const std::string& 
   }
 
   s.windows.show(splash);
-  child8.Form_Load();
+  mainWindow.loadWindow();
   s.windows.close(splash);
-  child8.WebBrowser1.setPicture(session.programFolder + "\\377x159.jpg");
+  mainWindow.help.infoPicture.setPicture(session.programFolder + "\\377x159.jpg");
 }
 
 }  // namespace vorn

@@ -3,7 +3,8 @@
 #include <string>
 
 #include "main/app/app_services.h"
-#include "main/app/child8.h"
+#include "main/app/main_window.h"
+#include "main/app/splash_window.h"
 
 namespace vorn {
 
@@ -11,7 +12,7 @@ inline constexpr const char* kApplicationName = "vorn66";
 inline constexpr const char* kShowTipsSetting = "Show Tips at Startup";
 
 // Runs everything up to the shown main window; the caller then runs the message loop.
-void Main(AppServices& services, Child8& child8, FrmSplash& splash,
+void Main(AppServices& services, MainWindow& mainWindow, SplashWindow& splash,
           const std::string& applicationName = kApplicationName);
 
 }  // namespace vorn

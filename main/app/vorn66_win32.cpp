@@ -6,8 +6,9 @@
 #include <ole2.h>
 // clang-format on
 
-#include "main/app/child8_win32.h"
-#include "main/app/frm_tip1_win32.h"
+#include "main/app/main_window_win32.h"
+#include "main/app/notice_dialog_win32.h"
+#include "main/app/splash_window_win32.h"
 #include "main/app/startup.h"
 #include "main/app/wiring.h"
 #include "platform/win32/win32_system.h"
@@ -33,25 +34,28 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   int exitCode = 0;
   {
-    vorn::Child8 child8(services);
-    vorn::FrmSplash splash(windows);
-    auto subsystems = vorn::wireSubsystems(child8, services);
+    vorn::MainWindow mainWindow(services);
+    vorn::SplashWindow splash(windows);
+    auto subsystems = vorn::wireSubsystems(mainWindow, services);
     windows.registerView(
-        child8, [&child8](ui::WindowModel&) { return std::make_unique<vorn::Child8View>(child8); },
+        mainWindow,
+        [&mainWindow](ui::WindowModel&) {
+          return std::make_unique<vorn::MainWindowView>(mainWindow);
+        },
         true);
-    windows.registerView(child8.frmTip1, [&child8](ui::WindowModel&) {
-      return std::make_unique<vorn::FrmTip1View>(child8.frmTip1);
+    windows.registerView(mainWindow.noticeDialog, [&mainWindow](ui::WindowModel&) {
+      return std::make_unique<vorn::NoticeDialogView>(mainWindow.noticeDialog);
     });
     windows.registerView(splash, [&splash](ui::WindowModel&) {
-      return std::make_unique<vorn::FrmSplashView>(splash);
+      return std::make_unique<vorn::SplashWindowView>(splash);
     });
 
-    vorn::Main(services, child8, splash);
+    vorn::Main(services, mainWindow, splash);
 
-    if (windows.hwndOf(child8)) {
+    if (windows.hwndOf(mainWindow)) {
       MSG msg;
       while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        HWND main = windows.hwndOf(child8);
+        HWND main = windows.hwndOf(mainWindow);
         if (main && IsDialogMessageA(main, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

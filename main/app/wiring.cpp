@@ -1,7 +1,7 @@
 #include "main/app/wiring.h"
 
 #include "common/conversions.h"
-#include "main/app/child8_clean_seams.h"
+#include "main/app/main_window_clean_seams.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
 #include "main/clean/windows_cleaner.h"
@@ -21,52 +21,51 @@ bool Subsystems::running() const {
 namespace {
 
 // The chart and the slot the unload handler saves follow the statistics rows.
-void showStatistics(Child8& w, Session& session, const Statistics& statistics) {
+void showStatistics(MainWindow& w, Session& session, const Statistics& statistics) {
   const auto& rows = statistics.rows();
   for (int n = 1; n <= Statistics::kRows; ++n)
-    w.MSChart1.setRow(n, rows[static_cast<std::size_t>(n - 1)].label,
-                      rows[static_cast<std::size_t>(n - 1)].value);
+    w.statistics.recoveredSpaceChart.setRow(n, rows[static_cast<std::size_t>(n - 1)].label,
+                                            rows[static_cast<std::size_t>(n - 1)].value);
   session.statisticsSlot = statistics.statisticsSlot();
 }
 
-void wireCleaning(Child8& w, AppServices& services, Subsystems& s) {
+void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   Session& session = services.session;
   // The start-up fills session.programFolder only after the wiring; the folder comes
   // from the same source.
   const std::string folder = common::programFolder(services.system.process);
   const std::string ini = folder + "\\mainten.ini";
   auto freeSpace = [&w] { return common::toDouble(w.freeSpaceKB("C:\\")); };
-  s.runView = std::make_unique<Child8RunView>(w);
-  s.boxes = std::make_unique<Child8OptionBoxes>(w);
+  s.runView = std::make_unique<MainWindowRunView>(w);
+  s.boxes = std::make_unique<MainWindowOptionBoxes>(w);
   s.registry = std::make_unique<RegistryAccess>(services.system.registry, services.prompter);
-  s.statistics = std::make_unique<Statistics>(services.settings, services.log, ini,
-                                              freeSpace);
+  s.statistics = std::make_unique<Statistics>(services.settings, services.log, ini, freeSpace);
   s.frame = std::make_unique<RunFrame>(*s.runView, *s.boxes, services.prompter, services.settings,
-                                       services.log, services.system.clock, ini,
-                                       freeSpace, *s.statistics);
-  s.windowsCleaner = std::make_unique<WindowsCleaner>(
-      services.system, *s.registry, services.log, *s.frame, *s.boxes, session.paths, 0,
-      [&services] { services.screen.doEvents(); });
+                                       services.log, services.system.clock, ini, freeSpace,
+                                       *s.statistics);
+  s.windowsCleaner = std::make_unique<WindowsCleaner>(services.system, *s.registry, services.log,
+                                                      *s.frame, *s.boxes, session.paths, 0,
+                                                      [&services] { services.screen.doEvents(); });
   s.secureRemover = std::make_unique<SecureRemover>(services.system.files, services.log, folder);
 
   Statistics& statistics = *s.statistics;
   statistics.changed = [&w, &session, &statistics] { showStatistics(w, session, statistics); };
-  w.Timer2.onTimer = [&s] { s.frame->timer2Tick(); };
+  w.statusAnimationTimer.onTimer = [&s] { s.frame->animateStatus(); };
 
-  Child8Operations& ops = w.operations();
+  MainWindowOperations& ops = w.operations();
   ops.getStatistics = [&statistics] { statistics.getStatistics(); };
   auto slider = [&w, &session] {
-    const SliderSettings level = fixSliderSettings(w.Slider1.value());
+    const SliderSettings level = fixSliderSettings(w.maintenance.safetyLevelSlider.value());
     session.safetyLevel = level.safetyLevel;
-    w.Label14.setCaption(level.caption);
+    w.maintenance.safetyLevelLabel.setCaption(level.caption);
   };
   ops.fixSliderSettings = slider;
-  ops.Slider1Change = slider;
+  ops.safetyLevelChanged = slider;
 
   // The shell's windows belong to the main window once it exists.
   auto cleanWindows = [&w, &s] {
     s.windowsCleaner->setOwner(w.ownerHandle);
-    s.windowsCleaner->cmdRensaWin();
+    s.windowsCleaner->cleanWindows();
   };
   // The run lets the window repaint, so a second press could start a run inside the
   // first one; it is ignored instead.
@@ -75,8 +74,8 @@ void wireCleaning(Child8& w, AppServices& services, Subsystems& s) {
       if (!s.running()) command();
     };
   };
-  ops.cmdRensaWin = whenIdle(cleanWindows);
-  ops.Command25 = whenIdle([&s, &session, cleanWindows] {
+  ops.cleanWindows = whenIdle(cleanWindows);
+  ops.cleanAll = whenIdle([&s, &session, cleanWindows] {
     RunFrame::Engines engines;
     engines.windows = cleanWindows;
     s.frame->cleanAll(engines, session.paths);
@@ -85,11 +84,11 @@ void wireCleaning(Child8& w, AppServices& services, Subsystems& s) {
 
 }  // namespace
 
-std::unique_ptr<Subsystems> wireSubsystems(Child8& child8, AppServices& services) {
+std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services) {
   auto s = std::make_unique<Subsystems>();
-  s->paths = std::make_unique<PathConfig>(child8);
+  s->paths = std::make_unique<PathConfig>(mainWindow);
   s->paths->wire();
-  wireCleaning(child8, services, *s);
+  wireCleaning(mainWindow, services, *s);
   return s;
 }
 

@@ -1,17 +1,17 @@
 #pragma once
 // Where the subsystems built beside the main window plug their operations into it: the
-// load handler's steps and the commands behind its buttons (Child8Operations). The
+// load handler's steps and the commands behind its buttons (MainWindowOperations). The
 // returned object owns the subsystems and must live as long as the window.
 #include <memory>
 
 #include "main/app/app_services.h"
-#include "main/app/child8.h"
+#include "main/app/main_window.h"
 
 namespace vorn {
 
 class PathConfig;
-class Child8RunView;
-class Child8OptionBoxes;
+class MainWindowRunView;
+class MainWindowOptionBoxes;
 class RegistryAccess;
 class Statistics;
 class RunFrame;
@@ -22,8 +22,8 @@ struct Subsystems {
   Subsystems();
   ~Subsystems();
   std::unique_ptr<PathConfig> paths;
-  std::unique_ptr<Child8RunView> runView;
-  std::unique_ptr<Child8OptionBoxes> boxes;
+  std::unique_ptr<MainWindowRunView> runView;
+  std::unique_ptr<MainWindowOptionBoxes> boxes;
   std::unique_ptr<RegistryAccess> registry;
   std::unique_ptr<Statistics> statistics;
   std::unique_ptr<RunFrame> frame;
@@ -35,6 +35,6 @@ struct Subsystems {
   bool running() const;
 };
 
-std::unique_ptr<Subsystems> wireSubsystems(Child8& child8, AppServices& services);
+std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services);
 
 }  // namespace vorn

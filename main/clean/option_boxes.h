@@ -17,7 +17,7 @@ inline constexpr int kUserDefined = 5;
 inline constexpr int kAll = 9;
 }  // namespace area
 
-// The boxes of an area: chkIE 5, chkNetscape 4, chkOpera 4, chkWindows 8, chkEgendef 4;
+// The boxes of an area: Internet Explorer 5, Netscape 4, Opera 4, Windows 8, user-defined 4;
 // 0 for any other code.
 int optionCount(int areaCode);
 

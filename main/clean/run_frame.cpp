@@ -55,7 +55,7 @@ void RunFrame::progressStep() {
   view_.setProgressValue(view_.progressValue() + 1);
 }
 
-void RunFrame::timer2Tick() {
+void RunFrame::animateStatus() {
   if (state.statusBlink) {
     view_.setStatusText("Please Wait...");
     state.statusBlink = false;

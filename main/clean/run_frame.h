@@ -19,8 +19,9 @@
 
 namespace vorn {
 
-// What the frame shows in the main window; the window implements it over StatusBar1,
-// ProgressBar1, Timer2, the mouse pointer and chkAvsluta.
+// What the frame shows in the main window; the window implements it over the status bar,
+// the progress bar, the status animation timer, the mouse pointer and "Close application
+// after cleaning".
 class RunView {
  public:
   virtual ~RunView() = default;
@@ -28,9 +29,9 @@ class RunView {
   virtual float progressValue() = 0;
   virtual void setProgressValue(float value) = 0;
   virtual void setProgressMax(float maximum) = 0;
-  // Timer2 on with this interval; its ticks call RunFrame::timer2Tick.
+  // The animation timer on with this interval; its ticks call RunFrame::animateStatus.
   virtual void startAnimation(int intervalMs) = 0;
-  // Timer2's interval to 0 and the timer off.
+  // The animation timer's interval to 0 and the timer off.
   virtual void stopAnimation() = 0;
   virtual void setBusyPointer(bool busy) = 0;
   // Whether "Close application after cleaning" is ticked.
@@ -53,7 +54,7 @@ struct RunState {
 struct EngineFrame {
   std::string area;                      // currentArea while it runs
   std::vector<std::string> firstStatus;  // status texts set as it starts, in order
-  int timerMs;                           // Timer2 interval
+  int timerMs;                           // animation timer interval
   int checkboxArea;                      // fixCheckboxes area code; 0: not called
   std::string logLabel;                  // its error handler's label; empty: none
 };
@@ -81,8 +82,8 @@ class RunFrame {
   std::string recordLastCleaned();
   // One step of the progress bar, after each option step that ran.
   void progressStep();
-  // Timer2's tick: "Please Wait..." and "Cleaning... <area>" by turns.
-  void timer2Tick();
+  // The animation timer's tick: "Please Wait..." and "Cleaning... <area>" by turns.
+  void animateStatus();
 
   // Runs an engine's steps inside its frame. `steps` gets the engine's error trap (null
   // for an engine without a handler) to run each step through.

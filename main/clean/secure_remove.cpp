@@ -75,7 +75,7 @@ void SecureRemover::overwritePass(const std::string& target, const std::string& 
   common::ErrorTrap trap(log_, label);
   trap.run([&] {
     const int k = static_cast<int>(2 * random_() + 1);
-    const std::string source = folder_ + "\\" + (k == 1 ? kScratchFile1 : kScratchFile2);
+    const std::string source = folder_ + "\\" + (k == 1 ? kFirstScratchFile : kSecondScratchFile);
     std::string scratch;
     common::check(files_.readFile(source, scratch));
     if (scratch.empty()) common::raise(common::errnum::kInputPastEnd);

@@ -10,15 +10,15 @@
 
 namespace vorn {
 
-inline constexpr const char* kScratchFile1 = "ow.chx";
-inline constexpr const char* kScratchFile2 = "ow2.chx";
+inline constexpr const char* kFirstScratchFile = "ow.chx";
+inline constexpr const char* kSecondScratchFile = "ow2.chx";
 
 // The passes a level stands for: "1" 0, "2" 1, "3" 3, "4" 5, "5" 7. Any other text is
 // taken as the highest level, as the slider takes any other position.
 int passesForLevel(const std::string& safetyLevel);
 
 // What the slider in the Safety Level frame sets: the level digit kept in `safetyLevel`
-// and the one-line description shown below the slider (`Label14`).
+// and the one-line description shown below the slider (the safety level label).
 struct SliderSettings {
   std::string safetyLevel;
   std::string caption;

@@ -109,7 +109,7 @@ WindowsCleaner::WindowsCleaner(platform::System& system, RegistryAccess& registr
       owner_(owner),
       doEvents_(std::move(doEvents)) {}
 
-void WindowsCleaner::cmdRensaWin() {
+void WindowsCleaner::cleanWindows() {
   frame_.runEngine(frames::kWindows, [&](common::ErrorTrap* trap) { runSteps(trap); });
 }
 

@@ -48,7 +48,7 @@ class WindowsCleaner {
                  platform::OwnerWindow owner = 0, std::function<void()> doEvents = {});
 
   // "Clean Windows": the eight option steps inside the Windows frame.
-  void cmdRensaWin();
+  void cleanWindows();
   // The steps alone, under the given trap (the frame's handler).
   void runSteps(common::ErrorTrap* trap);
   // The window that owns the shell's own windows, once the main window exists.

@@ -2,8 +2,8 @@
 
 #include "common/conversions.h"
 #include "common/error_trap.h"
-#include "platform/dir_lookup.h"
 #include "main/paths/standard_folder.h"
+#include "platform/dir_lookup.h"
 #include "platform/shell.h"
 
 namespace vorn {
@@ -15,7 +15,7 @@ bool shows(const ui::TextBox& box, const char* text) {
 
 }  // namespace
 
-PathConfig::PathConfig(Child8& window)
+PathConfig::PathConfig(MainWindow& window)
     : w_(window), s_(window.services()), p_(window.services().session.paths) {}
 
 bool PathConfig::exists(const std::string& path) {
@@ -31,52 +31,69 @@ std::string PathConfig::standardFolder(int csidl) {
 }
 
 void PathConfig::wire() {
-  Child8Operations& ops = w_.operations();
+  MainWindowOperations& ops = w_.operations();
   ops.findPath = [this] { findPath(); };
   ops.fixPath = [this] { fixPath(); };
-  ops.cmdIEHitta = [this] { detectIEPaths(); };
-  ops.cmdIESpara = [this] { saveIEPaths(); };
-  ops.Command10 = [this] { detectNetscapePaths(); };
-  ops.Command11 = [this] { saveNetscapePaths(); };
-  ops.Command12 = [this] { detectOperaPaths(); };
-  ops.Command13 = [this] { saveOperaPaths(); };
-  ops.Command14 = [this] { detectWindowsPaths(); };
-  ops.Command15 = [this] { saveWindowsPaths(); };
-  for (ui::Toolbar& t : w_.Toolbar2) t.onButtonClick = [this](int) { detectAllPaths(); };
+  ops.detectIEPaths = [this] { detectIEPaths(); };
+  ops.saveIEPaths = [this] { saveIEPaths(); };
+  ops.detectNetscapePaths = [this] { detectNetscapePaths(); };
+  ops.saveNetscapePaths = [this] { saveNetscapePaths(); };
+  ops.detectOperaPaths = [this] { detectOperaPaths(); };
+  ops.saveOperaPaths = [this] { saveOperaPaths(); };
+  ops.detectWindowsPaths = [this] { detectWindowsPaths(); };
+  ops.saveWindowsPaths = [this] { saveWindowsPaths(); };
+  for (ui::Toolbar& t : w_.paths.detectAllToolbars)
+    t.onButtonClick = [this](int) { detectAllPaths(); };
 
-  w_.cmdIETidigare.onClick = [this] { browse(w_.txtIETidigare, &PathConfig::saveIEPaths); };
-  w_.cmdIETemporary.onClick = [this] { browse(w_.txtIETemporary, &PathConfig::saveIEPaths); };
-  w_.Command9.onClick = [this] { browse(w_.txtIECookies, &PathConfig::saveIEPaths); };
-  w_.cmdNetAnvandare.onClick = [this] {
-    browse(w_.txtNetAnvandare, &PathConfig::saveNetscapePaths);
+  w_.paths.browseIEHistoryButton.onClick = [this] {
+    browse(w_.paths.ieHistoryFolderBox, &PathConfig::saveIEPaths);
   };
-  w_.cmdNetTemporary.onClick = [this] {
-    browse(w_.txtNetTemporary, &PathConfig::saveNetscapePaths);
+  w_.paths.browseIECacheButton.onClick = [this] {
+    browse(w_.paths.ieCacheFolderBox, &PathConfig::saveIEPaths);
   };
-  w_.cmdOperaAnvandare.onClick = [this] {
-    browse(w_.txtOperaAnvandare, &PathConfig::saveOperaPaths);
+  w_.paths.browseIECookiesButton.onClick = [this] {
+    browse(w_.paths.ieCookiesFolderBox, &PathConfig::saveIEPaths);
   };
-  w_.cmdOperaTemporary.onClick = [this] {
-    browse(w_.txtOperaTemporary, &PathConfig::saveOperaPaths);
+  w_.paths.browseNetscapeProfileButton.onClick = [this] {
+    browse(w_.paths.netscapeProfileFolderBox, &PathConfig::saveNetscapePaths);
   };
-  w_.cmdWinDokument.onClick = [this] { browse(w_.txtWinDokument, &PathConfig::saveWindowsPaths); };
-  w_.cmdWinTemp.onClick = [this] { browse(w_.txtWinTemp, &PathConfig::saveWindowsPaths); };
-  w_.cmdWinDownloaded.onClick = [this] {
-    browse(w_.txtWinDownloaded, &PathConfig::saveWindowsPaths);
+  w_.paths.browseNetscapeCacheButton.onClick = [this] {
+    browse(w_.paths.netscapeCacheFolderBox, &PathConfig::saveNetscapePaths);
+  };
+  w_.paths.browseOperaUserButton.onClick = [this] {
+    browse(w_.paths.operaUserFolderBox, &PathConfig::saveOperaPaths);
+  };
+  w_.paths.browseOperaCacheButton.onClick = [this] {
+    browse(w_.paths.operaCacheFolderBox, &PathConfig::saveOperaPaths);
+  };
+  w_.paths.browseWindowsDocHistoryButton.onClick = [this] {
+    browse(w_.paths.windowsDocHistoryFolderBox, &PathConfig::saveWindowsPaths);
+  };
+  w_.paths.browseWindowsTempButton.onClick = [this] {
+    browse(w_.paths.windowsTempFolderBox, &PathConfig::saveWindowsPaths);
+  };
+  w_.paths.browseWindowsDownloadedButton.onClick = [this] {
+    browse(w_.paths.windowsDownloadedFolderBox, &PathConfig::saveWindowsPaths);
   };
 
   // Typing a Users folder lists its users; typing a user name saves the group. Choosing
   // a user from the list does not save.
-  w_.txtNetAnvandare.onChange = [this] { fillUserCombo(w_.txtNetAnvandare.text()); };
-  w_.cboNetAnvandare.onChange = [this] { saveNetscapePaths(); };
+  w_.paths.netscapeProfileFolderBox.onChange = [this] {
+    fillUserCombo(w_.paths.netscapeProfileFolderBox.text());
+  };
+  w_.paths.netscapeUserBox.onChange = [this] { saveNetscapePaths(); };
 
-  ops.Command1 = [this] { viewButton(p_.ie4Found, openIECache); };
-  ops.Command2 = [this] { viewButton(p_.netscapeCacheFound, openNetscapeCache); };
-  ops.Command3 = [this] { viewButton(p_.operaCacheFound, openOperaCache); };
-  ops.cmdIECookies = [this] { viewButton(!w_.Label62.visible(), openIECookies); };
-  ops.cmdNetCookies = [this] { viewButton(!w_.Label60.visible(), openNetscapeCookies); };
-  ops.Command4 = [this] { viewButton(!w_.Label62.visible(), openTypedURLs); };
-  ops.Command5 = [this] { viewButton(!w_.Label60.visible(), openNetscapeHistory); };
+  ops.viewIECache = [this] { viewButton(p_.ie4Found, openIECache); };
+  ops.viewNetscapeCache = [this] { viewButton(p_.netscapeCacheFound, openNetscapeCache); };
+  ops.viewOperaCache = [this] { viewButton(p_.operaCacheFound, openOperaCache); };
+  ops.viewIECookies = [this] { viewButton(!w_.clean.ieMissingLabel.visible(), openIECookies); };
+  ops.viewNetscapeCookies = [this] {
+    viewButton(!w_.clean.netscapeMissingLabel.visible(), openNetscapeCookies);
+  };
+  ops.viewIEUrls = [this] { viewButton(!w_.clean.ieMissingLabel.visible(), openTypedURLs); };
+  ops.viewNetscapeUrls = [this] {
+    viewButton(!w_.clean.netscapeMissingLabel.visible(), openNetscapeHistory);
+  };
 }
 
 void PathConfig::viewButton(bool condition, const std::function<void()>& open) {
@@ -90,9 +107,9 @@ void PathConfig::viewButton(bool condition, const std::function<void()>& open) {
 // --- Internet Explorer ---
 
 void PathConfig::detectIEPaths() {
-  w_.txtIETidigare.setText(standardFolder(platform::csidl::kHistory));
-  w_.txtIETemporary.setText(standardFolder(platform::csidl::kInternetCache));
-  w_.txtIECookies.setText(standardFolder(platform::csidl::kCookies));
+  w_.paths.ieHistoryFolderBox.setText(standardFolder(platform::csidl::kHistory));
+  w_.paths.ieCacheFolderBox.setText(standardFolder(platform::csidl::kInternetCache));
+  w_.paths.ieCookiesFolderBox.setText(standardFolder(platform::csidl::kCookies));
   std::string cache;
   if (s_.system.shell.knownFolder(platform::csidl::kInternetCache, cache) ==
       platform::err::kSuccess) {
@@ -110,13 +127,14 @@ void PathConfig::saveIEPaths() {
     std::string& value;
     const char* key;
   };
-  for (Box b : {Box{w_.txtIETidigare, p_.IE1, "IE1"}, Box{w_.txtIETemporary, p_.IE2, "IE2"},
-                Box{w_.txtIECookies, p_.IE3, "IE3"}}) {
+  for (Box b : {Box{w_.paths.ieHistoryFolderBox, p_.IE1, "IE1"},
+                Box{w_.paths.ieCacheFolderBox, p_.IE2, "IE2"},
+                Box{w_.paths.ieCookiesFolderBox, p_.IE3, "IE3"}}) {
     if (exists(b.box.text())) {
       b.value = b.box.text();
       write(b.key, b.value);
       // The cookie cleaning lists the files of this folder.
-      if (&b.value == &p_.IE3) w_.File4.setPath(p_.IE3);
+      if (&b.value == &p_.IE3) w_.clean.ieCookieFiles.setPath(p_.IE3);
     } else {
       b.box.setText(kPathMissing);  // the stored key keeps its value
     }
@@ -129,9 +147,10 @@ void PathConfig::saveIEPaths() {
 }
 
 void PathConfig::updateIEAvailable() {
-  p_.ieAvailable = !shows(w_.txtIETidigare, kPathMissing) &&
-                   !shows(w_.txtIETemporary, kPathMissing) && !shows(w_.txtIECookies, kPathMissing);
-  p_.ieAvailable ? w_.enableIE() : w_.disableIE();
+  p_.ieAvailable = !shows(w_.paths.ieHistoryFolderBox, kPathMissing) &&
+                   !shows(w_.paths.ieCacheFolderBox, kPathMissing) &&
+                   !shows(w_.paths.ieCookiesFolderBox, kPathMissing);
+  p_.ieAvailable ? w_.clean.enableIE() : w_.clean.disableIE();
 }
 
 // --- Netscape ---
@@ -147,12 +166,12 @@ void PathConfig::detectNetscapePaths() {
       users = c;
       break;
     }
-  w_.txtNetAnvandare.setText(users);
-  const std::string& shown = w_.txtNetAnvandare.text();
+  w_.paths.netscapeProfileFolderBox.setText(users);
+  const std::string& shown = w_.paths.netscapeProfileFolderBox.text();
   if (shown != kPathMissing && !shown.empty()) fillUserCombo(shown);
-  const std::string cache = shown + w_.cboNetAnvandare.text() + "\\Cache\\";
+  const std::string cache = shown + w_.paths.netscapeUserBox.text() + "\\Cache\\";
   p_.netscapeCacheFound = exists(cache);
-  w_.txtNetTemporary.setText(p_.netscapeCacheFound ? cache : kPathMissing);
+  w_.paths.netscapeCacheFolderBox.setText(p_.netscapeCacheFound ? cache : kPathMissing);
 }
 
 void PathConfig::saveNetscapePaths() {
@@ -168,9 +187,9 @@ void PathConfig::saveNetscapePaths() {
       }
     });
   };
-  folder(w_.txtNetAnvandare, p_.Netscape1A, "Netscape1A");
+  folder(w_.paths.netscapeProfileFolderBox, p_.Netscape1A, "Netscape1A");
   trap.runStep([&] {
-    ui::ComboBox& users = w_.cboNetAnvandare;
+    ui::ComboBox& users = w_.paths.netscapeUserBox;
     if (users.text().empty()) {
       write("Netscape1B", "-1");
       write("Netscape1C", "Error");
@@ -180,19 +199,19 @@ void PathConfig::saveNetscapePaths() {
       p_.Netscape1C = users.text();
     }
   });
-  folder(w_.txtNetTemporary, p_.Netscape2, "Netscape2");
+  folder(w_.paths.netscapeCacheFolderBox, p_.Netscape2, "Netscape2");
   trap.runStep([&] { updateNetscapeAvailable(); });
 }
 
 void PathConfig::updateNetscapeAvailable() {
-  p_.netscapeAvailable =
-      !shows(w_.txtNetAnvandare, kPathMissing) && !shows(w_.txtNetTemporary, kPathMissing);
-  p_.netscapeAvailable ? w_.enableNetscape() : w_.disableNetscape();
+  p_.netscapeAvailable = !shows(w_.paths.netscapeProfileFolderBox, kPathMissing) &&
+                         !shows(w_.paths.netscapeCacheFolderBox, kPathMissing);
+  p_.netscapeAvailable ? w_.clean.enableNetscape() : w_.clean.disableNetscape();
 }
 
 void PathConfig::fillUserCombo(const std::string& folder) {
   common::ErrorTrap trap(s_.log, "fillUserCombo (" + folder + ")");
-  ui::ComboBox& users = w_.cboNetAnvandare;
+  ui::ComboBox& users = w_.paths.netscapeUserBox;
   trap.runStep([&] { users.clear(); });
   // Drive roots are never listed as user folders (the test is case-sensitive).
   if (folder == "C:\\" || folder == "D:\\" || folder == "E:\\") return;
@@ -228,10 +247,10 @@ void PathConfig::detectOperaPaths() {
       opera = c;
       break;
     }
-  w_.txtOperaAnvandare.setText(opera);
-  const std::string cache = w_.txtOperaAnvandare.text() + "Cache4\\";
+  w_.paths.operaUserFolderBox.setText(opera);
+  const std::string cache = w_.paths.operaUserFolderBox.text() + "Cache4\\";
   p_.operaCacheFound = exists(cache);
-  w_.txtOperaTemporary.setText(p_.operaCacheFound ? cache : kPathMissing);
+  w_.paths.operaCacheFolderBox.setText(p_.operaCacheFound ? cache : kPathMissing);
 }
 
 void PathConfig::saveOperaPaths() {
@@ -240,8 +259,8 @@ void PathConfig::saveOperaPaths() {
     std::string& value;
     const char* key;
   };
-  for (Box b : {Box{w_.txtOperaAnvandare, p_.Opera1, "Opera1"},
-                Box{w_.txtOperaTemporary, p_.Opera2, "Opera2"}}) {
+  for (Box b : {Box{w_.paths.operaUserFolderBox, p_.Opera1, "Opera1"},
+                Box{w_.paths.operaCacheFolderBox, p_.Opera2, "Opera2"}}) {
     if (exists(b.box.text())) {
       b.value = b.box.text();
       write(b.key, b.value);
@@ -254,21 +273,22 @@ void PathConfig::saveOperaPaths() {
 }
 
 void PathConfig::updateOperaAvailable() {
-  p_.operaAvailable =
-      !shows(w_.txtOperaAnvandare, kPathMissing) && !shows(w_.txtOperaTemporary, kPathMissing);
-  p_.operaAvailable ? w_.enableOpera() : w_.disableOpera();
+  p_.operaAvailable = !shows(w_.paths.operaUserFolderBox, kPathMissing) &&
+                      !shows(w_.paths.operaCacheFolderBox, kPathMissing);
+  p_.operaAvailable ? w_.clean.enableOpera() : w_.clean.disableOpera();
 }
 
 // --- Windows ---
 
 void PathConfig::detectWindowsPaths() {
-  w_.txtWinDokument.setText(standardFolder(platform::csidl::kRecent));
+  w_.paths.windowsDocHistoryFolderBox.setText(standardFolder(platform::csidl::kRecent));
   const std::string temp = p_.windowsFolder + "Temp\\";
   const std::string downloaded = p_.windowsFolder + "Downloaded Program Files\\";
   p_.winTempAvailable = exists(temp);
   p_.winDownloadedAvailable = exists(downloaded);
-  w_.txtWinTemp.setText(p_.winTempAvailable ? temp : kPathMissing);
-  w_.txtWinDownloaded.setText(p_.winDownloadedAvailable ? downloaded : kPathMissing);
+  w_.paths.windowsTempFolderBox.setText(p_.winTempAvailable ? temp : kPathMissing);
+  w_.paths.windowsDownloadedFolderBox.setText(p_.winDownloadedAvailable ? downloaded
+                                                                        : kPathMissing);
 }
 
 void PathConfig::saveWindowsPaths() {
@@ -278,10 +298,12 @@ void PathConfig::saveWindowsPaths() {
     const char* key;
     const char* missing;
   };
-  for (Box b :
-       {Box{w_.txtWinDokument, p_.Win1, "Win1", "Windows Document History path does not exist"},
-        Box{w_.txtWinTemp, p_.Win2, "Win2", "Windows Temporary Files path does not exist"},
-        Box{w_.txtWinDownloaded, p_.Win3, "Win3", "Windows Downloaded path does not exist"}}) {
+  for (Box b : {Box{w_.paths.windowsDocHistoryFolderBox, p_.Win1, "Win1",
+                    "Windows Document History path does not exist"},
+                Box{w_.paths.windowsTempFolderBox, p_.Win2, "Win2",
+                    "Windows Temporary Files path does not exist"},
+                Box{w_.paths.windowsDownloadedFolderBox, p_.Win3, "Win3",
+                    "Windows Downloaded path does not exist"}}) {
     if (exists(b.box.text())) {
       b.value = b.box.text();
       write(b.key, b.value);
@@ -295,11 +317,11 @@ void PathConfig::saveWindowsPaths() {
 }
 
 void PathConfig::updateWindowsAvailable() {
-  p_.winTempAvailable = !shows(w_.txtWinTemp, kPathMissing);
-  p_.winDownloadedAvailable = !shows(w_.txtWinDownloaded, kPathMissing);
-  p_.winTempAvailable ? w_.enableWinTemp() : w_.disableWinTemp();
-  p_.winDownloadedAvailable ? w_.enableWinDownloaded() : w_.disableWinDownloaded();
-  w_.Label63.setVisible(!p_.winTempAvailable || !p_.winDownloadedAvailable);
+  p_.winTempAvailable = !shows(w_.paths.windowsTempFolderBox, kPathMissing);
+  p_.winDownloadedAvailable = !shows(w_.paths.windowsDownloadedFolderBox, kPathMissing);
+  p_.winTempAvailable ? w_.clean.enableWinTemp() : w_.clean.disableWinTemp();
+  p_.winDownloadedAvailable ? w_.clean.enableWinDownloaded() : w_.clean.disableWinDownloaded();
+  w_.clean.windowsPathsMissingLabel.setVisible(!p_.winTempAvailable || !p_.winDownloadedAvailable);
 }
 
 // --- Browsing ---
@@ -330,22 +352,22 @@ void PathConfig::browse(ui::TextBox& box, void (PathConfig::*save)()) {
 
 void PathConfig::fixPath() {
   common::ErrorTrap trap(s_.log, "fixPath");
-  trap.runStep([&] { w_.txtIETidigare.setText(p_.IE1); });
-  trap.runStep([&] { w_.txtIETemporary.setText(p_.IE2); });
-  trap.runStep([&] { w_.txtIECookies.setText(p_.IE3); });
-  trap.runStep([&] { w_.txtNetAnvandare.setText(p_.Netscape1A); });
-  trap.runStep([&] { w_.txtNetTemporary.setText(p_.Netscape2); });
+  trap.runStep([&] { w_.paths.ieHistoryFolderBox.setText(p_.IE1); });
+  trap.runStep([&] { w_.paths.ieCacheFolderBox.setText(p_.IE2); });
+  trap.runStep([&] { w_.paths.ieCookiesFolderBox.setText(p_.IE3); });
+  trap.runStep([&] { w_.paths.netscapeProfileFolderBox.setText(p_.Netscape1A); });
+  trap.runStep([&] { w_.paths.netscapeCacheFolderBox.setText(p_.Netscape2); });
   trap.runStep([&] { fillUserCombo(p_.Netscape1A); });
   // The user is restored by position; a bad position leaves the first user chosen.
   trap.runStep([&] {
-    if (w_.cboNetAnvandare.listIndex() >= 0)
-      w_.cboNetAnvandare.setListIndex(common::toInteger(p_.Netscape1B));
+    if (w_.paths.netscapeUserBox.listIndex() >= 0)
+      w_.paths.netscapeUserBox.setListIndex(common::toInteger(p_.Netscape1B));
   });
-  trap.runStep([&] { w_.txtOperaAnvandare.setText(p_.Opera1); });
-  trap.runStep([&] { w_.txtOperaTemporary.setText(p_.Opera2); });
-  trap.runStep([&] { w_.txtWinDokument.setText(p_.Win1); });
-  trap.runStep([&] { w_.txtWinTemp.setText(p_.Win2); });
-  trap.runStep([&] { w_.txtWinDownloaded.setText(p_.Win3); });
+  trap.runStep([&] { w_.paths.operaUserFolderBox.setText(p_.Opera1); });
+  trap.runStep([&] { w_.paths.operaCacheFolderBox.setText(p_.Opera2); });
+  trap.runStep([&] { w_.paths.windowsDocHistoryFolderBox.setText(p_.Win1); });
+  trap.runStep([&] { w_.paths.windowsTempFolderBox.setText(p_.Win2); });
+  trap.runStep([&] { w_.paths.windowsDownloadedFolderBox.setText(p_.Win3); });
   trap.runStep([&] { updateNetscapeAvailable(); });
   trap.runStep([&] { updateOperaAvailable(); });
   trap.runStep([&] { updateIEAvailable(); });

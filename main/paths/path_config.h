@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "main/app/child8.h"
+#include "main/app/main_window.h"
 
 namespace vorn {
 
@@ -17,7 +17,7 @@ class PathConfig {
       "If you can't see hidden folders you'll have to mark the \xB4Show hidden files and "
       "folders' in the Explorer";
 
-  explicit PathConfig(Child8& window);
+  explicit PathConfig(MainWindow& window);
 
   // Fills the window's path operations and the handlers of the browse buttons, the
   // Netscape user list and the View buttons.
@@ -58,7 +58,7 @@ class PathConfig {
   bool exists(const std::string& path);
   void write(const std::string& key, const std::string& value);
 
-  Child8& w_;
+  MainWindow& w_;
   AppServices& s_;
   PathValues& p_;
 };

@@ -4,8 +4,8 @@
 //   vorn66_driver click <title> <button>      presses the button with this caption
 //   vorn66_driver nav <index>                 presses button <index> of the main toolbar
 //   vorn66_driver tab <index>                 shows tab <index> of the visible tab strip
-//   vorn66_driver toolbar <name> [index]      presses button <index> (0) of the toolbar
-//                                             named <name> in the main window
+//   vorn66_driver toolbar <text>              presses the toolbar button with this text
+//                                             on the main window's visible page
 //   vorn66_driver close <title>               closes the window by its close box
 // Exit code 0 on success, 1 when the window or control is not there in time.
 // clang-format off
@@ -52,6 +52,90 @@ HWND child(HWND parent, const std::string& cls, const std::string& text, bool vi
   return s.found;
 }
 
+// Memory in another process, for the toolbar messages whose answers are written through
+// pointers: those pointers must be valid in the toolbar's process.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HWND window, SIZE_T size) : size_(size) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process_)
+      address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  }
+  ~RemoteBuffer() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+  bool ok() const { return address_ != nullptr; }
+  LPARAM param() const { return reinterpret_cast<LPARAM>(address_); }
+  bool read(void* into, SIZE_T size) const {
+    SIZE_T done = 0;
+    return size <= size_ && ReadProcessMemory(process_, address_, into, size, &done) &&
+           done == size;
+  }
+  bool clear() const {
+    std::string zeros(size_, '\0');
+    SIZE_T done = 0;
+    return WriteProcessMemory(process_, address_, zeros.data(), size_, &done) && done == size_;
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+  SIZE_T size_;
+};
+
+struct ToolbarButton {
+  HWND bar = nullptr;
+  int command = 0;
+};
+
+struct ButtonSearch {
+  std::string text;
+  ToolbarButton found;
+};
+
+// The driver is built for the program's architecture, so TBBUTTON has the program's
+// layout (its padding differs between 32 and 64 bits).
+bool findButton(HWND bar, const std::string& text, ToolbarButton& found) {
+  const int count = static_cast<int>(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0));
+  RemoteBuffer button(bar, sizeof(TBBUTTON));
+  RemoteBuffer caption(bar, 512);
+  if (!button.ok() || !caption.ok()) return false;
+  for (int i = 0; i < count; ++i) {
+    TBBUTTON tb{};
+    if (!button.clear() || !SendMessageA(bar, TB_GETBUTTON, i, button.param()) ||
+        !button.read(&tb, sizeof tb))
+      continue;
+    if (tb.fsStyle & BTNS_SEP) continue;
+    // The length comes first: a longer text than the buffer is not the one sought.
+    LRESULT length = SendMessageA(bar, TB_GETBUTTONTEXTA, tb.idCommand, 0);
+    if (length < 0 || length >= 511) continue;
+    char textHere[512] = {};
+    if (!caption.clear() ||
+        SendMessageA(bar, TB_GETBUTTONTEXTA, tb.idCommand, caption.param()) != length ||
+        !caption.read(textHere, sizeof textHere))
+      continue;
+    if (text == textHere) {
+      found = {bar, tb.idCommand};
+      return true;
+    }
+  }
+  return false;
+}
+
+BOOL CALLBACK visitToolbar(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<ButtonSearch*>(param);
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (lstrcmpiA(cls, TOOLBARCLASSNAMEA) != 0 || !IsWindowVisible(hwnd)) return TRUE;
+  return findButton(hwnd, s->text, s->found) ? FALSE : TRUE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -90,12 +174,14 @@ int main(int argc, char** argv) {
   }
   if (command == "toolbar") {
     HWND top = waitFor("Tervane 6.6", 10);
-    HWND bar = top ? child(top, TOOLBARCLASSNAMEA, argv[2]) : nullptr;
-    if (!bar) return 1;
-    int index = argc > 3 ? std::atoi(argv[3]) : 0;
+    if (!top) return 1;
+    ButtonSearch search{argv[2], {}};
+    EnumChildWindows(top, visitToolbar, reinterpret_cast<LPARAM>(&search));
+    if (!search.found.bar) return 1;
     // Posted: the run ends in a message box, which a sent message would wait for.
-    PostMessageA(GetParent(bar), WM_COMMAND, MAKEWPARAM(index + 1, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(bar));
+    PostMessageA(GetParent(search.found.bar), WM_COMMAND,
+                 MAKEWPARAM(search.found.command, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(search.found.bar));
     return 0;
   }
   if (command == "close") {

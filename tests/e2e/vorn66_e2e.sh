@@ -148,7 +148,7 @@ for box in "Windows Doc History" "Downloaded Program Files Directory" \
   drive click "Tervane 6.6" "$box" || check "box $box" missing present
   sleep 0.3
 done
-drive toolbar Toolbar17 || check "Clean Windows toolbar" missing present
+drive toolbar "Clean Windows" || check "Clean Windows toolbar" missing present
 drive wait Info 60 || check "done message" absent shown
 [ -n "$shots" ] && import -window root "$shots/vorn66-cleaned.png"
 drive click Info OK

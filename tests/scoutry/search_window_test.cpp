@@ -39,19 +39,19 @@ class RefusingFiles : public platform::fake::FakeFiles {
 class SearchTest : public ::testing::Test {
  protected:
   SearchTest()
-      : identity(files), system{files,    fake.registry,     fake.clock,     fake.process,
-                                identity, fake.userSettings, fake.processes, fake.disk,
-                                fake.shell} {
+      : identity(files), system{files,          fake.registry, fake.clock,
+                                fake.process,   identity,      fake.userSettings,
+                                fake.processes, fake.disk,     fake.shell} {
     files.addFolder(kProgram);
   }
   std::unique_ptr<SearchWindow> open() {
     auto w = std::make_unique<SearchWindow>(system, prompter, screen);
-    w->Form_Load();
+    w->loadWindow();
     return w;
   }
   std::unique_ptr<SearchWindow> search() {
     auto w = open();
-    EXPECT_TRUE(w->Command2.click());
+    EXPECT_TRUE(w->startButton.click());
     return w;
   }
   std::string key(const std::string& k) {
@@ -70,11 +70,11 @@ class SearchTest : public ::testing::Test {
 
 TEST_F(SearchTest, LoadFillsTheSearchRootAndName) {
   auto w = open();
-  EXPECT_EQ(w->Text1.text(), "C:");
-  EXPECT_EQ(w->Text2.text(), "index.dat");
-  EXPECT_EQ(w->Command2.caption(), "Start searching");
-  EXPECT_EQ(w->Command3.caption(), "Cancel");
-  EXPECT_THAT(w->Label3.caption(), HasSubstr("Press the \"Start searching\" button"));
+  EXPECT_EQ(w->rootBox.text(), "C:");
+  EXPECT_EQ(w->fileNameBox.text(), "index.dat");
+  EXPECT_EQ(w->startButton.caption(), "Start searching");
+  EXPECT_EQ(w->cancelButton.caption(), "Cancel");
+  EXPECT_THAT(w->durationLabel.caption(), HasSubstr("Press the \"Start searching\" button"));
 }
 
 TEST_F(SearchTest, RecordsIndexFilesDirectlyInTheFourKindsOfFolder) {
@@ -93,7 +93,7 @@ TEST_F(SearchTest, RecordsIndexFilesDirectlyInTheFourKindsOfFolder) {
       "C:\\WINDOWS\\Application Data\\Microsoft\\Internet Explorer\\UserData\\index.dat",
       "C:\\WINDOWS\\Cookies\\INDEX.DAT", "C:\\WINDOWS\\History\\History.IE5\\index.dat",
       kTif + "Content.IE5\\index.dat"};
-  EXPECT_EQ(w->List2.items(), expected);
+  EXPECT_EQ(w->foundList.items(), expected);
   EXPECT_EQ(files.contents(kIndex), "[Path]\r\n1=" + expected[0] + "\r\n2=" + expected[1] +
                                         "\r\n3=" + expected[2] + "\r\n4=" + expected[3] +
                                         "\r\n0=4\r\n");
@@ -118,7 +118,7 @@ TEST_F(SearchTest, NeverEntersReparsePointsOrAFolderItHasSeen) {
   files.addFile("C:\\users\\me\\Back\\Cookies\\index.dat");
   identity.sameAs("C:\\users\\me\\Back", "C:\\users\\me");  // an unmarked loop
   auto w = search();
-  EXPECT_THAT(w->List2.items(), ElementsAre("C:\\users\\me\\Cookies\\index.dat"));
+  EXPECT_THAT(w->foundList.items(), ElementsAre("C:\\users\\me\\Cookies\\index.dat"));
   EXPECT_EQ(key("0"), "1");
 }
 
@@ -127,7 +127,7 @@ TEST_F(SearchTest, PassesOverUnreadableFoldersWithoutAMessage) {
   files.addFile("C:\\Open\\Cookies\\index.dat");
   files.refused.insert("C:\\Locked\\*.*");
   auto w = search();
-  EXPECT_THAT(w->List2.items(), ElementsAre("C:\\Open\\Cookies\\index.dat"));
+  EXPECT_THAT(w->foundList.items(), ElementsAre("C:\\Open\\Cookies\\index.dat"));
   EXPECT_EQ(w->skippedFolders(), 1);
   EXPECT_TRUE(prompter.shown.empty());
 }
@@ -138,7 +138,7 @@ TEST_F(SearchTest, WriteFailuresShowUnexpectedErrorExceptForSysEntries) {
   // index.ini cannot be written: a folder has its name.
   files.addFolder(kIndex);
   auto w = open();
-  w->Command2.click();
+  w->startButton.click();
   ASSERT_FALSE(prompter.shown.empty());
   EXPECT_EQ(prompter.shown[0].title, "Unexpected Error");
   EXPECT_EQ(prompter.shown[0].text, "Error: 70 - Permission denied");
@@ -148,10 +148,10 @@ TEST_F(SearchTest, WriteFailuresShowUnexpectedErrorExceptForSysEntries) {
   // Searching for "*.sys" meets the same failure on a .sys entry, silently.
   prompter.shown.clear();
   auto sys = open();
-  sys->Text2.setText("*.sys");
-  sys->Command2.click();
+  sys->fileNameBox.setText("*.sys");
+  sys->startButton.click();
   ASSERT_EQ(prompter.shown.size(), 1u);  // the count only
-  EXPECT_EQ(sys->List2.listCount(), 1);
+  EXPECT_EQ(sys->foundList.listCount(), 1);
 }
 
 TEST_F(SearchTest, CountsPastTheSixteenBitLimit) {
@@ -176,7 +176,7 @@ TEST_F(SearchTest, BusyIndicatorCyclesOneToTen) {
       if (what == ui::Change::Value) seen.push_back(static_cast<ui::ProgressBar&>(c).value());
     }
   } view;
-  w->ProgressBar1.bind(&view);
+  w->progressBar.bind(&view);
   std::string path = "C:\\many";
   std::int32_t fileCount = 0, folderCount = 0;
   w->FindFiles(path, "index.dat", fileCount, folderCount);
@@ -187,7 +187,7 @@ TEST_F(SearchTest, BusyIndicatorCyclesOneToTen) {
   EXPECT_THAT(std::vector<int>(view.seen.begin(), view.seen.begin() + 12),
               ElementsAre(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2));
   for (int v : view.seen) EXPECT_TRUE(v >= 1 && v <= 10) << v;
-  w->ProgressBar1.bind(nullptr);
+  w->progressBar.bind(nullptr);
 }
 
 TEST_F(SearchTest, FileCounterAndTotalKeepCountingAndSizesAddUp) {
@@ -205,9 +205,9 @@ TEST_F(SearchTest, CancelAsksAndEndsOnlyOnYes) {
   files.addFile(kIndex, "[Path]\r\n0=0\r\n");
   auto w = open();
   prompter.answers = {ui::Answer::No, ui::Answer::Yes};
-  w->Command3.click();
+  w->cancelButton.click();
   EXPECT_FALSE(w->unloaded());
-  w->Command3.click();
+  w->cancelButton.click();
   EXPECT_TRUE(w->unloaded());
   ASSERT_EQ(prompter.shown.size(), 2u);
   EXPECT_EQ(prompter.shown[0].title, "Cancel");
@@ -224,10 +224,10 @@ TEST_F(SearchTest, WindowRepaintsDuringTheSearchButCannotBeCancelledOrClosed) {
   auto w = open();
   bool cancelRan = false, closeAllowed = true;
   screen.duringEvents = [&] {
-    cancelRan = w->Command3.click();
+    cancelRan = w->cancelButton.click();
     closeAllowed = w->queryUnload();
   };
-  w->Command2.click();
+  w->startButton.click();
   EXPECT_GT(screen.pumps, 1);
   EXPECT_FALSE(cancelRan);
   EXPECT_FALSE(closeAllowed);

@@ -23,7 +23,7 @@ struct RecordingView : ControlView {
 }  // namespace
 
 TEST(Control, PushesOnlyRealChangesToTheBoundView) {
-  Label label("Label1", "Search");
+  Label label("titleLabel", "Search");
   RecordingView view;
   label.bind(&view);
   label.setCaption("Search");  // same text: nothing to show
@@ -39,7 +39,7 @@ TEST(Control, PushesOnlyRealChangesToTheBoundView) {
 }
 
 TEST(Button, ClickRunsTheHandlerOnlyWhileEnabledAndVisible) {
-  Button button("Command2", "Start searching");
+  Button button("startButton", "Start searching");
   int clicks = 0;
   EXPECT_FALSE(button.click());  // no handler yet
   button.onClick = [&] { ++clicks; };
@@ -53,7 +53,7 @@ TEST(Button, ClickRunsTheHandlerOnlyWhileEnabledAndVisible) {
 }
 
 TEST(TextBox, CodeAndUserEditsRunTheChangeHandlerButOnlyCodeIsPushedBack) {
-  TextBox box("Text1");
+  TextBox box("rootBox");
   RecordingView view;
   box.bind(&view);
   int changes = 0;
@@ -68,7 +68,7 @@ TEST(TextBox, CodeAndUserEditsRunTheChangeHandlerButOnlyCodeIsPushedBack) {
 }
 
 TEST(ListBox, ItemsAndSelectionFollowEditsAndNotifyTheView) {
-  ListBox list("List2");
+  ListBox list("foundList");
   RecordingView view;
   list.bind(&view);
   int clicks = 0;
@@ -93,7 +93,7 @@ TEST(ListBox, ItemsAndSelectionFollowEditsAndNotifyTheView) {
 }
 
 TEST(ProgressBar, ValueStaysInsideTheRange) {
-  ProgressBar bar("ProgressBar1");
+  ProgressBar bar("progressBar");
   bar.setRange(0, 10);
   bar.setValue(11);
   EXPECT_EQ(bar.value(), 10);

@@ -30,7 +30,7 @@ void command(const Form& form, const ControlBinding& b, int code) {
 TEST(Win32ModelBindings, CheckBoxesComboBoxesAndSliders) {
   Form form;
   ASSERT_TRUE(form.create("Model bindings", 400, 300));
-  CheckBox box("Check4", "Opera");
+  CheckBox box("operaTabBox", "Opera");
   int clicks = 0;
   box.onClick = [&] { ++clicks; };
   auto& boxView = form.add<CheckBoxBinding>(box, Rect{8, 8, 120, 20});
@@ -41,7 +41,7 @@ TEST(Win32ModelBindings, CheckBoxesComboBoxesAndSliders) {
   EXPECT_EQ(SendMessageA(boxView.hwnd(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_EQ(clicks, 2);
 
-  ComboBox combo("cboHour");
+  ComboBox combo("autoHourBox");
   for (int h = 0; h < 24; ++h) combo.addItem(std::to_string(h));
   combo.setListIndex(3);
   auto& comboView = form.add<ComboBoxBinding>(combo, Rect{8, 40, 80, 200});
@@ -53,7 +53,7 @@ TEST(Win32ModelBindings, CheckBoxesComboBoxesAndSliders) {
   combo.setListIndex(1);
   EXPECT_EQ(SendMessageA(comboView.hwnd(), CB_GETCURSEL, 0, 0), 1);
 
-  Slider slider("Slider1");
+  Slider slider("safetyLevelSlider");
   slider.setRange(1, 5);
   slider.setValue(4);
   SliderBinding sliderView(slider, form.hwnd(), 4000, Rect{8, 80, 200, 30});
@@ -66,7 +66,7 @@ TEST(Win32ModelBindings, CheckBoxesComboBoxesAndSliders) {
 TEST(Win32ModelBindings, TabStripsShowOnePanelAndKeepDisabledTabsOut) {
   Form form;
   ASSERT_TRUE(form.create("Tabs", 400, 300));
-  TabStrip strip("SSTab2");
+  TabStrip strip("areaTabs");
   for (const char* t : {"Internet Explorer", "Netscape", "Opera"}) strip.addTab(t);
   strip.setTabEnabled(2, false);
   TabStripBinding view(strip, form.hwnd(), 4001, Rect{8, 8, 380, 280});
@@ -93,7 +93,7 @@ TEST(Win32ModelBindings, TabStripsShowOnePanelAndKeepDisabledTabsOut) {
 TEST(Win32ModelBindings, ToolbarButtonsFollowTheirPicturesAndPressedState) {
   Form form;
   ASSERT_TRUE(form.create("Toolbar", 400, 100));
-  Toolbar bar("Toolbar1");
+  Toolbar bar("navigationToolbar");
   bar.addButton("1a", "Clean", 1);
   bar.addButton("2a", "Path", 2);
   std::vector<int> clicked;
@@ -116,7 +116,7 @@ TEST(Win32ModelBindings, ToolbarButtonsFollowTheirPicturesAndPressedState) {
 TEST(Win32ModelBindings, PictureBoxesDecodeJpegAndFallBackToTheCaption) {
   Form form;
   ASSERT_TRUE(form.create("Picture", 400, 200));
-  PictureBox box("WebBrowser1", "Tervane");
+  PictureBox box("infoPicture", "Tervane");
   auto& view = form.add<PictureBoxBinding>(box, Rect{0, 0, 381, 163});
   EXPECT_FALSE(view.showsPicture());
   box.setPicture(std::string("Z:") + TERVANE_DATA_DIR + "/377x159.jpg");

@@ -38,7 +38,7 @@ int errorOf(const std::function<void()>& f) {
 }  // namespace
 
 TEST(CheckBox, SettingAValueFromCodeClicksOnlyWhenItChanges) {
-  CheckBox box("chkIE", "Internet Explorer Cookies");
+  CheckBox box("ieOptions", "Internet Explorer Cookies");
   RecordingView view;
   box.bind(&view);
   std::vector<int> seen;
@@ -66,7 +66,7 @@ TEST(CheckBox, SettingAValueFromCodeClicksOnlyWhenItChanges) {
 }
 
 TEST(CheckBox, AHandlerThatSetsItsOwnBoxDoesNotLoop) {
-  CheckBox box("Check4");
+  CheckBox box("operaTabBox");
   int clicks = 0;
   box.onClick = [&] {
     ++clicks;
@@ -77,7 +77,7 @@ TEST(CheckBox, AHandlerThatSetsItsOwnBoxDoesNotLoop) {
 }
 
 TEST(ComboBox, ListPositionsFollowTheItemsAndRefuseWhatIsNotThere) {
-  ComboBox combo("cboMinute");
+  ComboBox combo("autoMinuteBox");
   int clicks = 0;
   combo.onClick = [&] { ++clicks; };
   for (const char* m : {"0", "2", "15", "30", "45"}) combo.addItem(m);
@@ -97,7 +97,7 @@ TEST(ComboBox, ListPositionsFollowTheItemsAndRefuseWhatIsNotThere) {
 }
 
 TEST(Slider, PositionsOutsideTheRangeAreRefusedFromCodeAndHeldFromTheUser) {
-  Slider slider("Slider1");
+  Slider slider("safetyLevelSlider");
   slider.setRange(1, 5);
   int changes = 0;
   slider.onChange = [&] { ++changes; };
@@ -110,7 +110,7 @@ TEST(Slider, PositionsOutsideTheRangeAreRefusedFromCodeAndHeldFromTheUser) {
 }
 
 TEST(Toolbar, ClicksReachTheHandlerOnlyThroughEnabledButtons) {
-  Toolbar bar("Toolbar1");
+  Toolbar bar("navigationToolbar");
   bar.addButton("1a", "Clean", 1);
   bar.addButton("2a", "Path", 2);
   std::vector<int> clicked;
@@ -127,7 +127,7 @@ TEST(Toolbar, ClicksReachTheHandlerOnlyThroughEnabledButtons) {
 }
 
 TEST(TabStrip, DisabledTabsRefuseTheUserButNotTheCode) {
-  TabStrip strip("SSTab2");
+  TabStrip strip("areaTabs");
   for (const char* t : {"Internet Explorer", "Netscape", "Opera"}) strip.addTab(t);
   RecordingView view;
   strip.bind(&view);
@@ -149,7 +149,7 @@ TEST(FileList, ListsTheOrdinaryFilesOfAFolder) {
   fake.files.addFile("C:\\Cookies\\index.dat", "x");
   fake.files.setAttributes("C:\\Cookies\\index.dat", platform::attr::kHidden);
   fake.files.addFolder("C:\\Cookies\\sub");
-  FileList list("File4", fake.files);
+  FileList list("ieCookieFiles", fake.files);
   list.setPath("C:\\Cookies\\");
   EXPECT_EQ(list.path(), "C:\\Cookies");
   EXPECT_THAT(list.items(), ElementsAre("a@site[1].txt", "b@site[1].txt"));
@@ -160,7 +160,7 @@ TEST(FileList, ListsTheOrdinaryFilesOfAFolder) {
 }
 
 TEST(Timer, TicksOnlyWhileEnabledWithAnInterval) {
-  Timer timer("Timer3");
+  Timer timer("automaticCleaningTimer");
   int ticks = 0;
   timer.onTimer = [&] { ++ticks; };
   EXPECT_FALSE(timer.tick());
@@ -174,7 +174,7 @@ TEST(Timer, TicksOnlyWhileEnabledWithAnInterval) {
 }
 
 TEST(Chart, RowsAreNumberedFromOne) {
-  Chart chart("MSChart1", "Recovered Hard-Drive Space (Kb)", 4);
+  Chart chart("recoveredSpaceChart", "Recovered Hard-Drive Space (Kb)", 4);
   chart.setRow(4, "07.12.2026 10:00:00", "2048");
   EXPECT_EQ(chart.row(4).value, "2048");
   EXPECT_EQ(chart.row(1).label, "");

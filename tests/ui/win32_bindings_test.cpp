@@ -30,11 +30,11 @@ std::string textOf(HWND hwnd) {
 TEST(Win32Bindings, ControlsShowTheModelAndForwardUserActions) {
   Form form;
   ASSERT_TRUE(form.create("Binding test", 300, 200));
-  Label label("Label1", "Hello");
-  Button button("Command2", "Start");
-  TextBox box("Text1", "C:");
-  ListBox list("List2");
-  ProgressBar bar("ProgressBar1");
+  Label label("titleLabel", "Hello");
+  Button button("startButton", "Start");
+  TextBox box("rootBox", "C:");
+  ListBox list("foundList");
+  ProgressBar bar("progressBar");
   bar.setRange(0, 10);
   auto& labelView = form.add<LabelBinding>(label, Rect{8, 8, 100, 16});
   auto& buttonView = form.add<ButtonBinding>(button, Rect{8, 30, 80, 24}, true);

@@ -100,9 +100,6 @@ ToolbarBinding::ToolbarBinding(Toolbar& model, HWND parent, int id, Rect place, 
                      place),
       bar_(model) {
   SendMessageA(hwnd(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  // A toolbar shows no window text; its model's name there lets accessibility tools and
-  // the end-to-end driver tell one bar from another.
-  SetWindowTextA(hwnd(), model.name().c_str());
   SendMessageA(hwnd(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pictures));
   if (textBeside) SendMessageA(hwnd(), TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
   addButtons();

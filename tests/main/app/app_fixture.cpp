@@ -12,8 +12,8 @@ AppFixture::AppFixture() {
   };
 }
 
-Child8Operations AppFixture::recordingOperations() {
-  Child8Operations ops;
+MainWindowOperations AppFixture::recordingOperations() {
+  MainWindowOperations ops;
   auto rec = [this](const char* name) { return [this, name] { events.push_back(name); }; };
   ops.findPath = [this] {
     events.push_back("findPath");
@@ -25,17 +25,17 @@ Child8Operations AppFixture::recordingOperations() {
   ops.fixSliderSettings = rec("fixSliderSettings");
   ops.listCookiestoSave = rec("listCookiestoSave");
   ops.getStatistics = rec("getStatistics");
-  ops.Check7 = rec("Check7");
-  ops.cmdRensaIE = rec("cmdRensaIE");
-  ops.Command25 = rec("Command25");
-  ops.cmdIEHitta = rec("cmdIEHitta");
-  ops.cmdIESpara = rec("cmdIESpara");
-  ops.Command10 = rec("Command10");
-  ops.Command11 = rec("Command11");
-  ops.Command12 = rec("Command12");
-  ops.Command13 = rec("Command13");
-  ops.Command14 = rec("Command14");
-  ops.Command15 = rec("Command15");
+  ops.autoStartChanged = rec("autoStartChanged");
+  ops.cleanIE = rec("cleanIE");
+  ops.cleanAll = rec("cleanAll");
+  ops.detectIEPaths = rec("detectIEPaths");
+  ops.saveIEPaths = rec("saveIEPaths");
+  ops.detectNetscapePaths = rec("detectNetscapePaths");
+  ops.saveNetscapePaths = rec("saveNetscapePaths");
+  ops.detectOperaPaths = rec("detectOperaPaths");
+  ops.saveOperaPaths = rec("saveOperaPaths");
+  ops.detectWindowsPaths = rec("detectWindowsPaths");
+  ops.saveWindowsPaths = rec("saveWindowsPaths");
   return ops;
 }
 

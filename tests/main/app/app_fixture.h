@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "main/app/child8.h"
+#include "main/app/main_window.h"
 #include "platform/fake/fake_system.h"
 #include "ui/scripted_prompter.h"
 #include "ui/scripted_screen.h"
@@ -28,9 +28,9 @@ class AppFixture {
 
   // Every recorded operation and process event, in order.
   std::vector<std::string> events;
-  Child8Operations recordingOperations();
-  std::unique_ptr<Child8> child8;
-  void makeWindow() { child8 = std::make_unique<Child8>(services, recordingOperations()); }
+  MainWindowOperations recordingOperations();
+  std::unique_ptr<MainWindow> mainWindow;
+  void makeWindow() { mainWindow = std::make_unique<MainWindow>(services, recordingOperations()); }
 
   std::string folder() const { return fake.process.folder; }
   std::string mainten() const { return folder() + "\\mainten.ini"; }

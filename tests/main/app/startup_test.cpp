@@ -22,12 +22,12 @@ class StartupTest : public ::testing::Test, public AppFixture {
   }
   void start() {
     makeWindow();
-    Main(services, *child8, splash);
+    Main(services, *mainWindow, splash);
   }
   std::string tipsSetting() {
     return fake.userSettings.getSetting("vorn66", "Options", "Show Tips at Startup", "missing");
   }
-  FrmSplash splash{windows};
+  SplashWindow splash{windows};
 };
 
 TEST_F(StartupTest, AFirstStartRunsTheInstallerOnceAndTheSearchToolOnce) {
@@ -43,10 +43,10 @@ TEST_F(StartupTest, AFirstStartRunsTheInstallerOnceAndTheSearchToolOnce) {
   EXPECT_EQ(ini("Inst", "Scoutry"), "0");
   EXPECT_THAT(windows.events, ::testing::ElementsAre("show ", "show Tervane 6.6", "modal Notice!",
                                                      "close Notice!", "close "));
-  EXPECT_EQ(child8->WebBrowser1.picture(), folder() + "\\377x159.jpg");
+  EXPECT_EQ(mainWindow->help.infoPicture.picture(), folder() + "\\377x159.jpg");
 
   // The next start skips both.
-  windows.close(*child8);
+  windows.close(*mainWindow);
   std::size_t before = fake.processes.started.size();
   start();
   EXPECT_EQ(fake.processes.started.size(), before);
@@ -68,20 +68,20 @@ TEST_F(StartupTest, AMissingInstallerIsLoggedAndTheStartGoesOn) {
   auto records = logRecords();
   ASSERT_GE(records.size(), 2u);
   EXPECT_EQ(records[1].rfind("Main ShFolder.Exe at line 3 - File not found (53)", 0), 0u);
-  EXPECT_TRUE(windows.isOpen(*child8));
+  EXPECT_TRUE(windows.isOpen(*mainWindow));
 }
 
 TEST_F(StartupTest, AKeyOnTheSplashClosesItAndTheLoadGoesOn) {
   makeWindow();
-  child8->operations().fixPlugins = [this] {
+  mainWindow->operations().fixPlugins = [this] {
     EXPECT_TRUE(windows.isOpen(splash));
     splash.dismiss();
   };
-  Main(services, *child8, splash);
+  Main(services, *mainWindow, splash);
   EXPECT_FALSE(windows.isOpen(splash));
   EXPECT_EQ(std::count(windows.events.begin(), windows.events.end(), "close "), 1);
   EXPECT_EQ(ini("Inst", "Scoutry"), "0");
-  EXPECT_TRUE(windows.isOpen(*child8));
+  EXPECT_TRUE(windows.isOpen(*mainWindow));
 }
 
 }  // namespace

@@ -98,12 +98,12 @@ class AutomaticCleaningTest : public ::testing::Test {
   ui::ScriptedTray tray;
   RegistryAccess registry{fake.registry, prompter};
 
-  ui::ComboBox areaList{"cboClean"}, dayList{"cboDay"}, hourList{"cboHour"},
-      minuteList{"cboMinute"};
-  ui::CheckBox autoStartBox{"Check7", "Auto-Start on Windows Startup"};
-  ui::CheckBox closeAfterBox{"chkAvsluta", "Close application after cleaning"};
-  ui::Button startStopButton{"Command18", kStartAutomaticCleaning};
-  ui::Timer tickTimer{"Timer3"};
+  ui::ComboBox areaList{"autoCleanAreaBox"}, dayList{"autoDayBox"}, hourList{"autoHourBox"},
+      minuteList{"autoMinuteBox"};
+  ui::CheckBox autoStartBox{"autoStartBox", "Auto-Start on Windows Startup"};
+  ui::CheckBox closeAfterBox{"closeAfterCleaningBox", "Close application after cleaning"};
+  ui::Button startStopButton{"startAutomaticCleaningButton", kStartAutomaticCleaning};
+  ui::Timer tickTimer{"automaticCleaningTimer"};
 
   BoxView view{closeAfterBox};
   PlainOptionBoxes boxes;

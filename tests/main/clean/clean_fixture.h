@@ -40,7 +40,7 @@ class RecordingView : public vorn::RunView {
     events.push_back("timer off");
   }
   void setBusyPointer(bool busy) override { events.push_back(busy ? "busy" : "idle"); }
-  bool closeAfterCleaning() override { return chkAvsluta; }
+  bool closeAfterCleaning() override { return closeAfterCleaningBox; }
   void closeMainWindow() override { events.push_back("close"); }
 
   int count(const std::string& event) const {
@@ -52,7 +52,7 @@ class RecordingView : public vorn::RunView {
   std::vector<std::string> events;
   std::string status;
   float value = 0, maximum = 100;
-  bool timerOn = false, chkAvsluta = false;
+  bool timerOn = false, closeAfterCleaningBox = false;
 };
 
 class CleanSession : public ::testing::Test {

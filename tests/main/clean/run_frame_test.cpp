@@ -83,7 +83,7 @@ TEST_F(RunFrameTest, WithNoOptionTheRunStillRecordsTheDate) {
 }
 
 TEST_F(RunFrameTest, CloseAfterCleaningClosesInsteadOfTheMessage) {
-  view.chkAvsluta = true;
+  view.closeAfterCleaningBox = true;
   runIE();
   EXPECT_EQ(view.count("close"), 1);
   EXPECT_TRUE(prompter.shown.empty());
@@ -159,13 +159,13 @@ TEST_F(RunFrameTest, CleanAllLeavesItsModeEvenWhenAnEngineFails) {
   EXPECT_EQ(prompter.shown.size(), 1u);
 }
 
-TEST_F(RunFrameTest, Timer2AlternatesItsTwoTexts) {
+TEST_F(RunFrameTest, StatusAnimationAlternatesItsTwoTexts) {
   frame.state.currentArea = "Windows";
-  frame.timer2Tick();
+  frame.animateStatus();
   EXPECT_EQ(view.status, "Please Wait...");
-  frame.timer2Tick();
+  frame.animateStatus();
   EXPECT_EQ(view.status, "Cleaning... Windows");
-  frame.timer2Tick();
+  frame.animateStatus();
   EXPECT_EQ(view.status, "Please Wait...");
 }
 

@@ -3,9 +3,8 @@
 // so it runs only in the project's own Wine prefix.
 #include <windows.h>
 // After windows.h, which it builds on.
-#include <shellapi.h>
-
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include "main/clean/windows_cleaner.h"
 #include "platform/win32/win32_system.h"
@@ -77,8 +76,9 @@ TEST_F(RealWindowsCleaning, CleansFilesFoldersAndHistoriesForReal) {
   put(chk);
   HKEY run;
   ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, vorn::kRunMruKey, &run), ERROR_SUCCESS);
-  for (char c = 'a'; c <= 'z'; ++c) RegSetValueExA(run, std::string(1, c).c_str(), 0, REG_SZ,
-                                                   reinterpret_cast<const BYTE*>("x"), 2);
+  for (char c = 'a'; c <= 'z'; ++c)
+    RegSetValueExA(run, std::string(1, c).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>("x"),
+                   2);
   RegSetValueExA(run, "MRUList", 0, REG_SZ, reinterpret_cast<const BYTE*>("ab"), 3);
 
   platform::System& sys = real.system();
@@ -91,10 +91,10 @@ TEST_F(RealWindowsCleaning, CleansFilesFoldersAndHistoriesForReal) {
   boxes.check(vorn::area::kWindows, {0, 1, 2, 4, 5, 7});
   const std::string ini = dir + "\\mainten.ini";
   vorn::Statistics statistics(settings, log, ini, [] { return 1000.0; });
-  vorn::RunFrame frame(view, boxes, prompter, settings, log, sys.clock, ini,
-                       [] { return 1000.0; }, statistics);
+  vorn::RunFrame frame(
+      view, boxes, prompter, settings, log, sys.clock, ini, [] { return 1000.0; }, statistics);
   vorn::WindowsCleaner cleaner(sys, registry, log, frame, boxes, paths);
-  cleaner.cmdRensaWin();
+  cleaner.cleanWindows();
 
   EXPECT_FALSE(exists(paths.Win1 + "letter.doc.lnk"));
   EXPECT_FALSE(exists(paths.Win2 + "old.tmp"));

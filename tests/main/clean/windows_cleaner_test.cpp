@@ -39,7 +39,7 @@ class WindowsCleaning : public clean_test::CleanSession {
   bool hasValue(const char* key, const std::string& name) {
     return fake.registry.hasValue(platform::hkey::kCurrentUser, key, name);
   }
-  void clean() { cleaner.cmdRensaWin(); }
+  void clean() { cleaner.cleanWindows(); }
 
   PathValues paths;
   int doEvents = 0;

@@ -26,7 +26,7 @@ class PathConfigTest : public ::testing::Test, public testing::AppFixture {
       fake.files.addFolder(f);
     session.paths.windowsFolder = "C:\\WINDOWS\\";
     session.paths.programFilesFolder = "C:\\Program Files\\";
-    window = std::make_unique<Child8>(services);
+    window = std::make_unique<MainWindow>(services);
     paths = std::make_unique<PathConfig>(*window);
     paths->wire();
   }
@@ -36,7 +36,7 @@ class PathConfigTest : public ::testing::Test, public testing::AppFixture {
   }
   std::string logText() { return fake.files.contents(session.programFolder + "\\vorn.log"); }
 
-  std::unique_ptr<Child8> window;
+  std::unique_ptr<MainWindow> window;
   std::unique_ptr<PathConfig> paths;
   PathValues& p = session.paths;
 };
@@ -59,8 +59,8 @@ TEST_F(PathConfigTest, FirstStartDetectsSavesEverythingAndMarksDetectionDone) {
   EXPECT_EQ(ini("Detect"), "1");
   EXPECT_TRUE(p.ieAvailable && p.netscapeAvailable && p.operaAvailable && p.winTempAvailable &&
               p.winDownloadedAvailable);
-  EXPECT_FALSE(window->Label62.visible());
-  EXPECT_FALSE(window->Label63.visible());
+  EXPECT_FALSE(window->clean.ieMissingLabel.visible());
+  EXPECT_FALSE(window->clean.windowsPathsMissingLabel.visible());
   EXPECT_TRUE(prompter.shown.empty());
   EXPECT_EQ(logText(), "");
 }
@@ -71,18 +71,18 @@ TEST_F(PathConfigTest, MissingBrowsersShowDashesAndSwitchTheirAreasOff) {
   fake.files.removeDirectory("C:\\Program Files\\Opera\\Cache4");
   fake.files.removeDirectory("C:\\Program Files\\Opera");
   paths->detectAllPaths();
-  EXPECT_EQ(window->txtIETidigare.text(), "-");
+  EXPECT_EQ(window->paths.ieHistoryFolderBox.text(), "-");
   EXPECT_FALSE(p.ieAvailable);
-  EXPECT_TRUE(window->Label62.visible());
-  EXPECT_FALSE(window->chkIE[0].enabled());
+  EXPECT_TRUE(window->clean.ieMissingLabel.visible());
+  EXPECT_FALSE(window->clean.ieOptions[0].enabled());
   EXPECT_EQ(ini("IE1"), "");  // a missing IE folder writes nothing
   EXPECT_EQ(ini("IE2"), "C:\\WINDOWS\\Temporary Internet Files\\");
   // Netscape is still found in the fixed candidate "C:\Program Files\Netscape\Users\".
   EXPECT_TRUE(p.netscapeAvailable);
-  EXPECT_EQ(window->txtOperaAnvandare.text(), "-");
+  EXPECT_EQ(window->paths.operaUserFolderBox.text(), "-");
   EXPECT_EQ(ini("Opera1"), "-");
   EXPECT_FALSE(p.operaAvailable);
-  EXPECT_TRUE(window->Label61.visible());
+  EXPECT_TRUE(window->clean.operaMissingLabel.visible());
   EXPECT_EQ(ini("Detect"), "");  // detecting everything by hand does not touch Detect
 }
 
@@ -92,10 +92,10 @@ TEST_F(PathConfigTest, ARemovedHistoryFolderKeepsTheStoredKey) {
   fake.files.deleteFile("C:\\WINDOWS\\History\\keep");
   fake.files.removeDirectory("C:\\WINDOWS\\History");
   paths->saveIEPaths();
-  EXPECT_EQ(window->txtIETidigare.text(), "-");
+  EXPECT_EQ(window->paths.ieHistoryFolderBox.text(), "-");
   EXPECT_FALSE(p.ieAvailable);
-  EXPECT_TRUE(window->Label62.visible());
-  EXPECT_FALSE(window->Toolbar14.enabled());
+  EXPECT_TRUE(window->clean.ieMissingLabel.visible());
+  EXPECT_FALSE(window->clean.cleanIEToolbar.enabled());
   EXPECT_EQ(ini("IE1"), "C:\\WINDOWS\\History\\");
   EXPECT_EQ(p.IE1, "C:\\WINDOWS\\History\\");
 }
@@ -106,7 +106,7 @@ TEST_F(PathConfigTest, OperaAndWindowsGroupsStoreDashesForMissingFolders) {
   paths->saveOperaPaths();
   EXPECT_EQ(ini("Opera2"), "-");
   EXPECT_FALSE(p.operaAvailable);
-  EXPECT_TRUE(window->Label61.visible());
+  EXPECT_TRUE(window->clean.operaMissingLabel.visible());
 
   fake.files.removeDirectory("C:\\WINDOWS\\Temp");
   paths->saveWindowsPaths();
@@ -116,25 +116,25 @@ TEST_F(PathConfigTest, OperaAndWindowsGroupsStoreDashesForMissingFolders) {
   EXPECT_EQ(ini("Win2"), "-");
   EXPECT_FALSE(p.winTempAvailable);
   EXPECT_TRUE(p.winDownloadedAvailable);
-  EXPECT_TRUE(window->Label63.visible());
+  EXPECT_TRUE(window->clean.windowsPathsMissingLabel.visible());
 }
 
 TEST_F(PathConfigTest, UserListSkipsDriveRootsAndListsFilesToo) {
   fake.files.addFile("C:\\Program Files\\Netscape\\Users\\notes.txt");
   paths->fillUserCombo("C:\\Program Files\\Netscape\\Users\\");
-  EXPECT_THAT(window->cboNetAnvandare.items(), ElementsAre("default", "jane", "notes.txt"));
-  EXPECT_EQ(window->cboNetAnvandare.listIndex(), 0);
+  EXPECT_THAT(window->paths.netscapeUserBox.items(), ElementsAre("default", "jane", "notes.txt"));
+  EXPECT_EQ(window->paths.netscapeUserBox.listIndex(), 0);
   paths->fillUserCombo("C:\\");
-  EXPECT_EQ(window->cboNetAnvandare.listCount(), 0);
+  EXPECT_EQ(window->paths.netscapeUserBox.listCount(), 0);
   paths->fillUserCombo("c:\\");
-  EXPECT_THAT(window->cboNetAnvandare.items(), ::testing::Contains("WINDOWS"));
+  EXPECT_THAT(window->paths.netscapeUserBox.items(), ::testing::Contains("WINDOWS"));
 }
 
 TEST_F(PathConfigTest, AnEmptyUserSavesMinusOneAndError) {
   fake.files.addFolder("C:\\Netscape\\Users");
-  window->txtNetAnvandare.setText("C:\\Netscape\\Users\\");
-  EXPECT_EQ(window->cboNetAnvandare.listCount(), 0);
-  window->Command11.click();
+  window->paths.netscapeProfileFolderBox.setText("C:\\Netscape\\Users\\");
+  EXPECT_EQ(window->paths.netscapeUserBox.listCount(), 0);
+  window->paths.saveNetscapeButton.click();
   EXPECT_EQ(ini("Netscape1B"), "-1");
   EXPECT_EQ(ini("Netscape1C"), "Error");
   EXPECT_EQ(ini("Netscape1A"), "C:\\Netscape\\Users\\");
@@ -144,40 +144,40 @@ TEST_F(PathConfigTest, FixPathRestoresTheUserByPositionAndLogsABadOne) {
   p.Netscape1A = "C:\\Program Files\\Netscape\\Users\\";
   p.Netscape1B = "1";
   paths->fixPath();
-  EXPECT_EQ(window->cboNetAnvandare.text(), "jane");
+  EXPECT_EQ(window->paths.netscapeUserBox.text(), "jane");
   p.Netscape1B = "many";
   paths->fixPath();
-  EXPECT_EQ(window->cboNetAnvandare.text(), "default");
+  EXPECT_EQ(window->paths.netscapeUserBox.text(), "default");
   EXPECT_THAT(logText(), HasSubstr("fixPath at line 6 - Type mismatch (13)"));
   p.Netscape1B = "-1";
   paths->fixPath();
-  EXPECT_EQ(window->cboNetAnvandare.listIndex(), -1);
+  EXPECT_EQ(window->paths.netscapeUserBox.listIndex(), -1);
 }
 
 TEST_F(PathConfigTest, SavingAnotherUserDoesNotMoveTheProfileFolder) {
   paths->findPath();
   p.netscapeProfile = p.Netscape1A + p.Netscape1C;  // computed at load
-  window->cboNetAnvandare.userSelected(1);
-  window->Command11.click();
+  window->paths.netscapeUserBox.userSelected(1);
+  window->paths.saveNetscapeButton.click();
   EXPECT_EQ(ini("Netscape1C"), "jane");
   EXPECT_EQ(p.Netscape1C, "jane");
   EXPECT_EQ(p.netscapeProfile, "C:\\Program Files\\Netscape\\Users\\default");
 }
 
 TEST_F(PathConfigTest, BrowsingCancelledKeepsTheTextAndStillSaves) {
-  window->txtIETidigare.setText("C:\\WINDOWS\\History\\");
-  window->txtIETemporary.setText("C:\\WINDOWS\\Temporary Internet Files\\");
-  window->txtIECookies.setText("C:\\WINDOWS\\Cookies\\");
+  window->paths.ieHistoryFolderBox.setText("C:\\WINDOWS\\History\\");
+  window->paths.ieCacheFolderBox.setText("C:\\WINDOWS\\Temporary Internet Files\\");
+  window->paths.ieCookiesFolderBox.setText("C:\\WINDOWS\\Cookies\\");
   fake.shell.pickerAnswers.push_back(std::nullopt);
-  window->cmdIETidigare.click();
-  EXPECT_EQ(window->txtIETidigare.text(), "C:\\WINDOWS\\History\\");
+  window->paths.browseIEHistoryButton.click();
+  EXPECT_EQ(window->paths.ieHistoryFolderBox.text(), "C:\\WINDOWS\\History\\");
   EXPECT_EQ(ini("IE1"), "C:\\WINDOWS\\History\\");
   ASSERT_EQ(fake.shell.pickerTitles.size(), 1u);
   EXPECT_EQ(fake.shell.pickerTitles[0], PathConfig::kBrowseTitle);
 
   fake.shell.pickerAnswers.push_back("C:\\");
-  window->cmdWinTemp.click();
-  EXPECT_EQ(window->txtWinTemp.text(), "C:\\");
+  window->paths.browseWindowsTempButton.click();
+  EXPECT_EQ(window->paths.windowsTempFolderBox.text(), "C:\\");
   EXPECT_EQ(ini("Win2"), "C:\\");
 }
 
@@ -185,13 +185,13 @@ TEST_F(PathConfigTest, ViewButtonsOpenOnlyWhatWasFound) {
   int opened = 0;
   paths->openIECache = [&] { ++opened; };
   p.ie4Found = false;
-  window->Command1.click();
+  window->clean.viewIECacheButton.click();
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].text, "Path could not be found");
   EXPECT_EQ(prompter.shown[0].style, ui::mb::kOk);
   EXPECT_EQ(opened, 0);
   p.ie4Found = true;
-  window->Command1.click();
+  window->clean.viewIECacheButton.click();
   EXPECT_EQ(opened, 1);
   EXPECT_EQ(prompter.shown.size(), 1u);
 }

@@ -6,7 +6,7 @@
 
 namespace vorn {
 
-struct Child8Operations {
+struct MainWindowOperations {
   using Op = std::function<void()>;
 
   // Load handler, in the order it calls them.
@@ -14,19 +14,21 @@ struct Child8Operations {
   Op fixPlugins, fixUserDef, fixPath, fixSliderSettings, listCookiestoSave, getStatistics;
 
   // Clean page.
-  Op cmdRensaIE, cmdRensaNets, cmdRensaOpera, cmdRensaWin, RensaEgendef, Command21;
-  Op Command25;  // Clean All
-  Op Command23;  // user-defined lists editor
-  Op Command1, Command2, Command3, cmdIECookies, cmdNetCookies, Command4, Command5;  // View
+  Op cleanIE, cleanNetscape, cleanOpera, cleanWindows, cleanUserDefined, cleanPlugins;
+  Op cleanAll;
+  Op editUserDefinedLists;
+  Op viewIECache, viewNetscapeCache, viewOperaCache, viewIECookies, viewNetscapeCookies, viewIEUrls,
+      viewNetscapeUrls;
 
   // Path page.
-  Op cmdIEHitta, cmdIESpara, Command10, Command11, Command12, Command13, Command14, Command15;
-  Op Command19, Command17;  // user-defined list Add / Remove
+  Op detectIEPaths, saveIEPaths, detectNetscapePaths, saveNetscapePaths, detectOperaPaths,
+      saveOperaPaths, detectWindowsPaths, saveWindowsPaths;
+  Op addUserDefinedList, removeUserDefinedList;
 
   // Maintenance page.
-  Op Command18;      // start automatic cleaning
-  Op Check7;         // auto-start entry follows Check7
-  Op Slider1Change;  // safety level moved
+  Op startAutomaticCleaning;
+  Op autoStartChanged;    // the auto-start entry follows its box
+  Op safetyLevelChanged;  // the safety level slider moved
 };
 
 inline void runOp(const std::function<void()>& op) {

@@ -1,16 +1,16 @@
 #pragma once
 // The main window as the cleaning engines see it: the run frame's view over the status
-// bar, the progress bar, Timer2, the pointer and "Close application after cleaning", and
-// the option boxes over the five check-box arrays of the Clean page.
-#include "main/app/child8.h"
+// bar, the progress bar, statusAnimationTimer, the pointer and "Close application after cleaning",
+// and the option boxes over the five check-box arrays of the Clean page.
+#include "main/app/main_window.h"
 #include "main/clean/option_boxes.h"
 #include "main/clean/run_frame.h"
 
 namespace vorn {
 
-class Child8RunView : public RunView {
+class MainWindowRunView : public RunView {
  public:
-  explicit Child8RunView(Child8& window) : w_(window) {}
+  explicit MainWindowRunView(MainWindow& window) : w_(window) {}
   void setStatusText(const std::string& text) override;
   float progressValue() override;
   // Lets the window repaint, so the bar moves while the run goes on.
@@ -23,12 +23,12 @@ class Child8RunView : public RunView {
   void closeMainWindow() override;
 
  private:
-  Child8& w_;
+  MainWindow& w_;
 };
 
-class Child8OptionBoxes : public OptionBoxes {
+class MainWindowOptionBoxes : public OptionBoxes {
  public:
-  explicit Child8OptionBoxes(Child8& window) : w_(window) {}
+  explicit MainWindowOptionBoxes(MainWindow& window) : w_(window) {}
   int value(int areaCode, int index) override;
   bool enabled(int areaCode, int index) override;
   void setValue(int areaCode, int index, int value) override;
@@ -36,7 +36,7 @@ class Child8OptionBoxes : public OptionBoxes {
  private:
   // The box, or null for an area or index the page does not have.
   ui::CheckBox* box(int areaCode, int index);
-  Child8& w_;
+  MainWindow& w_;
 };
 
 }  // namespace vorn

@@ -1,0 +1,73 @@
+#pragma once
+// The Clean page of the main window: each area's option boxes, its cleaning toolbar and
+// View buttons, the notices of missing paths, the progress bar and "Clean All".
+#include "main/app/area_tabs.h"
+#include "main/app/main_window_operations.h"
+#include "platform/files.h"
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/file_list.h"
+#include "ui/label.h"
+#include "ui/progress_bar.h"
+#include "ui/tab_strip.h"
+#include "ui/toolbar.h"
+
+namespace vorn {
+
+class CleanPage {
+ public:
+  explicit CleanPage(platform::Files& files);
+  CleanPage(const CleanPage&) = delete;
+
+  // The buttons and toolbars run these operations.
+  void wire(MainWindowOperations& ops);
+
+  // The 25 option boxes in [Rensa] order: Value1 is box 0.
+  static constexpr int kOptionBoxes = 25;
+  ui::CheckBox& optionBox(int index);
+
+  // An area whose paths are missing cannot be cleaned and says why.
+  void disableIE();
+  void enableIE();
+  void disableNetscape();
+  void enableNetscape();
+  void disableOpera();
+  void enableOpera();
+  void disableWinTemp();
+  void enableWinTemp();
+  void disableWinDownloaded();
+  void enableWinDownloaded();
+
+  ui::TabStrip areaTabs{"areaTabs"};
+  ControlArray<ui::CheckBox> ieOptions, netscapeOptions, operaOptions, windowsOptions,
+      userDefinedOptions;
+  ui::Toolbar cleanIEToolbar{"cleanIEToolbar"}, cleanNetscapeToolbar{"cleanNetscapeToolbar"},
+      cleanOperaToolbar{"cleanOperaToolbar"}, cleanWindowsToolbar{"cleanWindowsToolbar"},
+      cleanUserDefinedToolbar{"cleanUserDefinedToolbar"},
+      cleanPluginsToolbar{"cleanPluginsToolbar"};
+  ControlArray<ui::Toolbar> cleanAllToolbars;  // "Clean All", one per area tab
+  ui::Label ieMissingLabel{
+      "ieMissingLabel",
+      "You don't have Internet Explorer installed or have specified incorrect paths"};
+  ui::Label netscapeMissingLabel{
+      "netscapeMissingLabel",
+      "You don't have Netscape installed or have specified incorrect paths"};
+  ui::Label operaMissingLabel{"operaMissingLabel",
+                              "You don't have Opera installed or have specified incorrect paths"};
+  ui::Label windowsPathsMissingLabel{"windowsPathsMissingLabel",
+                                     "Some Windows path could not be found"};
+  ui::Button viewIECacheButton{"viewIECacheButton", "Cache"},
+      viewIECookiesButton{"viewIECookiesButton", "Cookies"},
+      viewIEUrlsButton{"viewIEUrlsButton", "URLs"};
+  ui::Button viewNetscapeCacheButton{"viewNetscapeCacheButton", "Cache"},
+      viewNetscapeCookiesButton{"viewNetscapeCookiesButton", "Cookies"},
+      viewNetscapeUrlsButton{"viewNetscapeUrlsButton", "URLs"};
+  ui::Button viewOperaCacheButton{"viewOperaCacheButton", "Cache"};
+  ui::Button userDefinedListsButton{"userDefinedListsButton", "Defined Files"};
+  ui::ProgressBar progressBar{"progressBar"};
+  ui::Button cleanAllButton{"cleanAllButton", "Clean All"};
+  // The cookie files of Internet Explorer's cookie folder.
+  ui::FileList ieCookieFiles;
+};
+
+}  // namespace vorn

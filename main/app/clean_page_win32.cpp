@@ -1,0 +1,78 @@
+#include "main/app/page_view_win32.h"
+#include "ui/win32/button_binding.h"
+#include "ui/win32/check_box_binding.h"
+#include "ui/win32/label_binding.h"
+#include "ui/win32/panel.h"
+#include "ui/win32/progress_bar_binding.h"
+
+namespace vorn {
+
+using namespace ui::win32;
+
+void buildPageView(PageControls& c, HWND page, CleanPage& m) {
+  auto& strip = c.addTabStrip(page, m.areaTabs, {8, 6, 604, 338});
+  const auto& tabs = strip.pages();
+
+  auto boxes = [&](HWND tab, ControlArray<ui::CheckBox>& array, int x, int first, int count,
+                   int y0) {
+    for (int i = 0; i < count; ++i)
+      c.add<CheckBoxBinding>(tab, array[first + i], {x, y0 + i * 24, 280, 20});
+  };
+  auto viewFrame = [&](HWND tab, std::initializer_list<ui::Button*> buttons) {
+    createFrame(tab, "View", {440, 8, 144, 28 + 30 * static_cast<int>(buttons.size())});
+    int y = 28;
+    for (ui::Button* b : buttons) {
+      c.add<ButtonBinding>(tab, *b, {452, y, 120, 24});
+      y += 30;
+    }
+  };
+  auto notice = [&](HWND tab, ui::Label& label) {
+    c.markNotice(c.add<LabelBinding>(tab, label, {14, 230, 560, 18}).hwnd());
+  };
+  auto actions = [&](HWND tab, ui::Toolbar& clean, int area) {
+    c.addToolbar(tab, clean, {14, 268, 190, 30});
+    c.addToolbar(tab, m.cleanAllToolbars[area], {210, 268, 150, 30});
+  };
+
+  HWND ie = tabs[kIE];
+  for (int i = 0; i < 5; ++i)
+    c.add<CheckBoxBinding>(ie, m.ieOptions[i], {14, 14 + i * 24, 410, 20});
+  viewFrame(ie, {&m.viewIECacheButton, &m.viewIECookiesButton, &m.viewIEUrlsButton});
+  notice(ie, m.ieMissingLabel);
+  actions(ie, m.cleanIEToolbar, kIE);
+
+  HWND ns = tabs[kNetscape];
+  for (int i = 0; i < 4; ++i)
+    c.add<CheckBoxBinding>(ns, m.netscapeOptions[i], {14, 14 + i * 24, 410, 20});
+  viewFrame(ns,
+            {&m.viewNetscapeCacheButton, &m.viewNetscapeCookiesButton, &m.viewNetscapeUrlsButton});
+  notice(ns, m.netscapeMissingLabel);
+  actions(ns, m.cleanNetscapeToolbar, kNetscape);
+
+  HWND op = tabs[kOpera];
+  for (int i = 0; i < 4; ++i)
+    c.add<CheckBoxBinding>(op, m.operaOptions[i], {14, 14 + i * 24, 410, 20});
+  viewFrame(op, {&m.viewOperaCacheButton});
+  notice(op, m.operaMissingLabel);
+  actions(op, m.cleanOperaToolbar, kOpera);
+
+  HWND win = tabs[kWindows];
+  boxes(win, m.windowsOptions, 14, 0, 4, 14);
+  boxes(win, m.windowsOptions, 300, 4, 4, 14);
+  notice(win, m.windowsPathsMissingLabel);
+  actions(win, m.cleanWindowsToolbar, kWindows);
+
+  HWND ud = tabs[kUserDef];
+  for (int i = 0; i < 4; ++i)
+    c.add<CheckBoxBinding>(ud, m.userDefinedOptions[i], {14, 14 + i * 24, 410, 20});
+  c.add<ButtonBinding>(ud, m.userDefinedListsButton, {452, 14, 120, 24});
+  actions(ud, m.cleanUserDefinedToolbar, kUserDef);
+
+  HWND pl = tabs[kPlugins];
+  actions(pl, m.cleanPluginsToolbar, kPlugins);
+
+  c.add<ProgressBarBinding>(page, m.progressBar, {8, 358, 470, 20});
+  c.add<ButtonBinding>(page, m.cleanAllButton, {488, 354, 124, 28});
+}
+
+}  // namespace vorn

@@ -1,0 +1,32 @@
+#pragma once
+// The Help page of the main window: the help files and where to get more.
+#include <cstdint>
+#include <string>
+
+#include "main/app/app_services.h"
+#include "ui/button.h"
+#include "ui/label.h"
+#include "ui/picture_box.h"
+
+namespace vorn {
+
+class HelpPage {
+ public:
+  // `owner` is the main window's handle value, owner of what the shell opens.
+  HelpPage(AppServices& services, const std::uintptr_t& owner);
+  HelpPage(const HelpPage&) = delete;
+
+  ui::Button helpFileButton{"helpFileButton", "Help File"}, faqButton{"faqButton", "FAQ"},
+      pluginHelpButton{"pluginHelpButton", "Plugin Help"};
+  ui::Label infoLabel{"infoLabel", "You have to be connected to the Internet."};
+  ui::Button getItButton{"getItButton", "Get it!"};
+  ui::PictureBox infoPicture{"infoPicture"};
+
+ private:
+  void openHelp(const std::string& file);
+
+  AppServices& s_;
+  const std::uintptr_t& owner_;
+};
+
+}  // namespace vorn

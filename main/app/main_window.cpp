@@ -1,0 +1,346 @@
+#include "main/app/main_window.h"
+
+#include <cmath>
+
+#include "common/conversions.h"
+#include "main/app/free_space.h"
+#include "main/paths/standard_folder.h"
+
+namespace vorn {
+namespace {
+
+using common::toFlag;
+using common::toInteger;
+
+}  // namespace
+
+MainWindow::MainWindow(AppServices services, MainWindowOperations operations)
+    : ui::WindowModel(kCaption),
+      s_(services),
+      ops_(std::move(operations)),
+      clean(s_.system.files),
+      help(s_, ownerHandle),
+      about(s_, ownerHandle),
+      noticeDialog(s_.settings, s_.log, s_.session, s_.windows, [this] { showNotice = false; }) {
+  const char* const nav[][2] = {{"1a", "Clean"},      {"2a", "Path"}, {"3a", "Maintenance"},
+                                {"4a", "Statistics"}, {"6a", "Help"}, {"7a", "About..."},
+                                {"8a", "Quit"}};
+  int image = 1;
+  for (const auto& b : nav) navigationToolbar.addButton(b[0], b[1], image++);
+  for (const char* page : {"Clean", "Path", "Maintenance", "Statistics", "Help", "About"})
+    pageTabs.addTab(page);
+
+  wireHandlers();
+  onUnload = [this] { unloadWindow(); };
+}
+
+std::string MainWindow::ini(const std::string& section, const std::string& key) {
+  return s_.settings.getini(section, key, s_.session.mainten());
+}
+
+int MainWindow::numberOf(const std::string& text) {
+  return toInteger(text);
+}
+
+std::string MainWindow::freeSpaceKB(const std::string& drive) {
+  return vorn::freeSpaceKB(s_.system.disk, s_.session.extendedFreeSpace, drive);
+}
+
+void MainWindow::wireHandlers() {
+  navigationToolbar.onButtonClick = [this](int i) { onNavigate(i); };
+  clean.wire(ops_);
+  paths.wire(ops_, s_.log);
+  maintenance.wire(ops_, s_);
+  maintenance.ieTabBox.onClick = [this] { setTabState(s_.session.tabIE, maintenance.ieTabBox); };
+  maintenance.netscapeTabBox.onClick = [this] {
+    setTabState(s_.session.tabNetscape, maintenance.netscapeTabBox);
+  };
+  maintenance.operaTabBox.onClick = [this] {
+    setTabState(s_.session.tabOpera, maintenance.operaTabBox);
+  };
+  maintenance.windowsTabBox.onClick = [this] {
+    setTabState(s_.session.tabWindows, maintenance.windowsTabBox);
+  };
+}
+
+void MainWindow::setTabState(std::string& state, const ui::CheckBox& box) {
+  state = std::to_string(box.value());
+  checkActiveTabs();
+}
+
+void MainWindow::showPage(Page page) {
+  pageTabs.setTab(page);
+}
+
+void MainWindow::onNavigate(int index) {
+  for (int i = 0; i < navigationToolbar.buttonCount(); ++i)
+    navigationToolbar.setPressed(i, i == index);
+  for (int i = 0; i < navigationToolbar.buttonCount(); ++i)
+    if (navigationToolbar.button(i).image > 8)
+      navigationToolbar.setImage(i, navigationToolbar.button(i).image - 8);
+  navigationToolbar.setImage(index, index + 1 + 8);
+  navigationToolbar.refresh();
+  const std::string& key = navigationToolbar.button(index).key;
+  if (key == "1a")
+    showPage(kClean);
+  else if (key == "2a")
+    showPage(kPath);
+  else if (key == "3a")
+    showPage(kMaintenance);
+  else if (key == "4a")
+    showPage(kStatistics);
+  else if (key == "6a")
+    showPage(kHelp);
+  else if (key == "7a")
+    showPage(kAbout);
+  else if (key == "8a") {
+    saveToIni();
+    s_.windows.close(*this);
+  }
+}
+
+void MainWindow::saveToIni() {
+  const std::string file = s_.session.mainten();
+  for (int i = 0; i < 4; ++i) {
+    s_.settings.AddToini("UserDef", "UDname" + std::to_string(i + 1), s_.session.UDname[i], file);
+    s_.settings.AddToini("UserDef", "UDvalue" + std::to_string(i + 1), s_.session.UDvalue[i], file);
+  }
+  s_.settings.AddToini("Tab", "IE", s_.session.tabIE, file);
+  s_.settings.AddToini("Tab", "Netscape", s_.session.tabNetscape, file);
+  s_.settings.AddToini("Tab", "Opera", s_.session.tabOpera, file);
+  s_.settings.AddToini("Tab", "Windows", s_.session.tabWindows, file);
+}
+
+void MainWindow::fixCleanInfo() {
+  common::ErrorTrap trap(s_.log, "fixCleanInfo");
+  for (int k = 1; k <= kOptionBoxes; ++k) {
+    trap.step = k;
+    trap.run([&] {
+      clean.optionBox(k - 1).setValue(numberOf(ini("Rensa", "Value" + std::to_string(k))));
+    });
+  }
+}
+
+void MainWindow::fixMainten() {
+  maintenance.closeAfterCleaningBox.setValue(numberOf(ini("Inst", "AutomaticClose")));
+  maintenance.autoStartBox.setValue(numberOf(ini("Inst", "Autostart")));
+}
+
+void MainWindow::checkActiveTabs() {
+  const std::string* states[] = {&s_.session.tabIE, &s_.session.tabNetscape, &s_.session.tabOpera,
+                                 &s_.session.tabWindows};
+  ui::CheckBox* boxes[] = {&maintenance.ieTabBox, &maintenance.netscapeTabBox,
+                           &maintenance.operaTabBox, &maintenance.windowsTabBox};
+  for (int area = 0; area < 4; ++area) {
+    // A copy: setting the box runs its click handler, which rewrites the state.
+    const std::string state = *states[area];
+    bool active = toFlag(state);
+    clean.areaTabs.setTabEnabled(area, active);
+    paths.areaTabs.setTabEnabled(area, active);
+    boxes[area]->setValue(numberOf(state));
+  }
+}
+
+void MainWindow::checkUserdef() {
+  for (int list = 0; list < 4; ++list) {
+    const std::string& value = s_.session.UDvalue[list];
+    const std::string& name = s_.session.UDname[list];
+    const int pos = MaintenancePage::kUserDefinedPosition[list];
+    maintenance.userDefinedActiveBoxes[pos].setValue(numberOf(value));
+    maintenance.userDefinedNameBoxes[pos].setEnabled(toFlag(value));
+    maintenance.userDefinedNameBoxes[pos].setText(name);
+    clean.userDefinedOptions[list].setCaption(name);
+    clean.userDefinedOptions[list].setEnabled(toFlag(value));
+  }
+}
+
+void MainWindow::startPathSearch() {
+  std::uint32_t id = 0;
+  common::check(s_.system.processes.start("\"" + s_.session.programFolder + "\\scoutry.exe\"",
+                                          platform::show::kNormal, id));
+  common::check(s_.system.processes.waitForExit(id));
+}
+
+// The [Path] part of the settings load: the standard folders, the first start's
+// detection, the stored paths with their found flags. Netscape1B comes later in the load.
+void MainWindow::loadPaths(common::ErrorTrap& trap) {
+  Session& ss = s_.session;
+  PathValues& p = ss.paths;
+  platform::Files& files = s_.system.files;
+  trap.runStep([&] {
+    p.windowsFolder = standardFolder(s_.system.shell, platform::csidl::kWindows);
+    p.systemFolder = standardFolder(s_.system.shell, platform::csidl::kSystem);
+    p.programFilesFolder = standardFolder(s_.system.shell, platform::csidl::kProgramFiles);
+  });
+  trap.step += 100;
+  trap.runStep([&] {
+    if (ini("Path", "Detect") == "0") runOp(ops_.findPath);
+  });
+
+  // Steps 6 to 9 read several values each; a value that fails is skipped alone.
+  auto path = [&](const char* key, std::string& value, bool* found) {
+    trap.run([&] {
+      value = ini("Path", key);
+      if (found) *found = common::folderExists(files, value);
+    });
+  };
+  path("IE1", p.IE1, &ss.found.IE1);
+  path("IE2", p.IE2, &ss.found.IE2);
+  path("IE3", p.IE3, &ss.found.IE3);
+  path("IE4", p.IE4, &ss.found.IE4);
+  path("Netscape1A", p.Netscape1A, nullptr);
+  path("Netscape1C", p.Netscape1C, nullptr);
+  trap.run([&] {
+    p.netscapeProfile = p.Netscape1A + p.Netscape1C;
+    ss.found.netscapeProfile = common::folderExists(files, p.netscapeProfile);
+  });
+  path("Netscape2", p.Netscape2, &ss.found.Netscape2);
+  path("Opera1", p.Opera1, &ss.found.Opera1);
+  path("Opera2", p.Opera2, &ss.found.Opera2);
+  path("Win1", p.Win1, &ss.found.Win1);
+  path("Win2", p.Win2, &ss.found.Win2);
+  path("Win3", p.Win3, &ss.found.Win3);
+  p.ie4Found = ss.found.IE4;
+  p.netscapeCacheFound = ss.found.Netscape2;
+  p.operaCacheFound = ss.found.Opera2;
+  p.winTempAvailable = ss.found.Win2;
+  p.winDownloadedAvailable = ss.found.Win3;
+}
+
+void MainWindow::loadSettings() {
+  Session& ss = s_.session;
+  PathValues& p = ss.paths;
+  common::ErrorTrap trap(s_.log, "Initialize");
+
+  trap.runStep([&] { ss.extendedFreeSpace = probeExtendedFreeSpace(s_.system.disk); });
+  trap.runStep([&] { ss.found = PathFound{}; });
+  trap.runStep([&] { ss.lastCleanedText = ini("Senast", "Value1"); });
+  loadPaths(trap);
+  ++trap.step;
+
+  for (int i = 0; i < 4; ++i) {
+    trap.run([&] { ss.UDvalue[i] = ini("UserDef", "UDvalue" + std::to_string(i + 1)); });
+    trap.run([&] { ss.UDname[i] = ini("UserDef", "UDname" + std::to_string(i + 1)); });
+  }
+  trap.run([&] { ss.safetyLevel = ini("Inst", "Safetylevel"); });
+  trap.run([&] { p.Netscape1B = ini("Path", "Netscape1B"); });
+  trap.run([&] { ss.tabIE = ini("Tab", "IE"); });
+  trap.run([&] { ss.tabNetscape = ini("Tab", "Netscape"); });
+  trap.run([&] { ss.tabOpera = ini("Tab", "Opera"); });
+  trap.run([&] { ss.tabWindows = ini("Tab", "Windows"); });
+  ++trap.step;
+
+  trap.run([&] { maintenance.autoDayBox.setListIndex(numberOf(ini("Automatic", "Day"))); });
+  trap.run([&] { maintenance.autoHourBox.setListIndex(numberOf(ini("Automatic", "Hour"))); });
+  trap.run([&] { maintenance.autoMinuteBox.setListIndex(numberOf(ini("Automatic", "Minute"))); });
+  trap.run([&] { maintenance.autoCleanAreaBox.setListIndex(numberOf(ini("Automatic", "Clean"))); });
+  ++trap.step;
+
+  trap.run([&] { showNotice = toFlag(ini("Inst", "Showtip")); });
+  trap.run([&] { runPathSearch = toFlag(ini("Inst", "Scoutry")); });
+  ++trap.step;
+}
+
+void MainWindow::loadWindow() {
+  common::ErrorTrap trap(s_.log, "Load");
+  Session& ss = s_.session;
+
+  trap.runStep([&] { maintenance.fillSchedule(); });
+  trap.runStep([&] { loadSettings(); });
+  trap.runStep([&] {
+    ss.urlHome = s_.settings.getini("Internet", "Home", ss.urlIni());
+    ss.urlMail = s_.settings.getini("Internet", "Mail", ss.urlIni());
+    ss.urlInfo = s_.settings.getini("Internet", "Info", ss.urlIni());
+    about.homePageLink.setCaption(ss.urlHome);
+    about.mailLabel.setCaption(ss.urlMail);
+  });
+  if (runPathSearch) {
+    // A missing search tool is logged; the tool is still not asked for again.
+    trap.run([&] { startPathSearch(); });
+    trap.run([&] { s_.settings.AddToini("Inst", "Scoutry", "0", ss.mainten()); });
+  }
+  ++trap.step;
+  trap.runStep([&] { s_.windows.show(*this); });
+  trap.runStep([&] {
+    clean.netscapeMissingLabel.setVisible(false);
+    clean.operaMissingLabel.setVisible(false);
+    clean.ieMissingLabel.setVisible(false);
+  });
+  trap.runStep([&] {
+    navigationToolbar.setPressed(0, true);
+    navigationToolbar.setImage(0, 9);
+  });
+  trap.runStep([&] { statusBar.setSimpleText(kLastCleanedPrefix + ss.lastCleanedText); });
+  // One step of seven calls: a call that fails does not keep the next from running.
+  trap.run([&] { runOp(ops_.fixPlugins); });
+  trap.run([&] { fixMainten(); });
+  trap.run([&] { runOp(ops_.fixUserDef); });
+  trap.run([&] { fixCleanInfo(); });
+  trap.run([&] { runOp(ops_.fixPath); });
+  trap.run([&] { checkActiveTabs(); });
+  trap.run([&] { checkUserdef(); });
+  ++trap.step;
+  trap.run([&] { maintenance.safetyLevelSlider.setValue(numberOf(ss.safetyLevel)); });
+  trap.run([&] { runOp(ops_.fixSliderSettings); });
+  ++trap.step;
+  trap.runStep([&] { runOp(ops_.listCookiestoSave); });
+  trap.runStep([&] {
+    if (common::folderExists(s_.system.files, ss.paths.IE3))
+      clean.ieCookieFiles.setPath(ss.paths.IE3);
+    else
+      s_.log.writeLog("sIECookies in Load " + ss.paths.IE3, static_cast<std::int16_t>(trap.step), 0,
+                      "");
+  });
+  trap.runStep([&] {
+    freeSpaceBefore =
+        static_cast<std::int64_t>(std::nearbyint(common::toDouble(freeSpaceKB("C:\\"))));
+    freeSpaceAfter = freeSpaceBefore;
+  });
+  trap.runStep([&] { runOp(ops_.getStatistics); });
+  trap.runStep([&] {
+    if (showNotice) s_.windows.showModal(noticeDialog, this);
+  });
+}
+
+void MainWindow::unloadWindow() {
+  const std::string file = s_.session.mainten();
+  for (int k = 1; k <= kOptionBoxes; ++k)
+    s_.settings.AddToini("Rensa", "Value" + std::to_string(k),
+                         std::to_string(clean.optionBox(k - 1).value()), file);
+  s_.settings.AddToini("Inst", "Safetylevel", std::to_string(maintenance.safetyLevelSlider.value()),
+                       file);
+  s_.settings.AddToini("Inst", "AutomaticClose",
+                       std::to_string(maintenance.closeAfterCleaningBox.value()), file);
+  s_.settings.AddToini("Inst", "Autostart", std::to_string(maintenance.autoStartBox.value()), file);
+  s_.settings.AddToini("Automatic", "Day", std::to_string(maintenance.autoDayBox.listIndex()),
+                       file);
+  s_.settings.AddToini("Automatic", "Hour", std::to_string(maintenance.autoHourBox.listIndex()),
+                       file);
+  s_.settings.AddToini("Automatic", "Minute", std::to_string(maintenance.autoMinuteBox.listIndex()),
+                       file);
+  s_.settings.AddToini("Automatic", "Clean",
+                       std::to_string(maintenance.autoCleanAreaBox.listIndex()), file);
+  s_.settings.AddToini("Statistics", "Current", std::to_string(s_.session.statisticsSlot), file);
+  for (int row = 1; row <= 4; ++row) {
+    s_.settings.AddToini("Statistics", "Size" + std::to_string(row),
+                         statistics.recoveredSpaceChart.row(row).value, file);
+    s_.settings.AddToini("Statistics", "Date" + std::to_string(row),
+                         statistics.recoveredSpaceChart.row(row).label, file);
+  }
+  // Close the program's other windows, each once.
+  for (;;) {
+    auto open = s_.windows.openWindows();
+    if (open.size() <= 1) break;
+    ui::WindowModel* other = nullptr;
+    for (ui::WindowModel* w : open)
+      if (w->caption() != caption()) {
+        other = w;
+        break;
+      }
+    if (!other) break;
+    s_.windows.close(*other);
+    if (s_.windows.openWindows().size() >= open.size()) break;
+  }
+}
+
+}  // namespace vorn

@@ -1,0 +1,97 @@
+#pragma once
+// The main window "Tervane 6.6" as a model: the navigation toolbar over its pages, the
+// status bar, the timers, the load and unload handlers and what ties the pages together.
+// Each page is a model of its own; main_window_win32.cpp only shows them.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "common/error_trap.h"
+#include "main/app/about_page.h"
+#include "main/app/app_services.h"
+#include "main/app/area_tabs.h"
+#include "main/app/clean_page.h"
+#include "main/app/help_page.h"
+#include "main/app/main_window_operations.h"
+#include "main/app/maintenance_page.h"
+#include "main/app/notice_dialog.h"
+#include "main/app/paths_page.h"
+#include "main/app/statistics_page.h"
+#include "ui/status_bar.h"
+#include "ui/tab_strip.h"
+#include "ui/timer.h"
+#include "ui/toolbar.h"
+
+namespace vorn {
+
+class MainWindow : public ui::WindowModel {
+  // First, so that the pages may keep references to them.
+  AppServices s_;
+  MainWindowOperations ops_;
+
+ public:
+  static constexpr const char* kCaption = "Tervane 6.6";
+  static constexpr const char* kLastCleanedPrefix = "This computer was last cleaned at: ";
+
+  // Pages of pageTabs, chosen only through the navigation toolbar.
+  enum Page { kClean = 0, kPath, kMaintenance, kStatistics, kHelp, kAbout };
+  // Tabs of the Clean and Path pages' area strips.
+  using enum AreaTab;
+  static constexpr int kOptionBoxes = CleanPage::kOptionBoxes;
+
+  MainWindow(AppServices services, MainWindowOperations operations = {});
+  MainWindow(const MainWindow&) = delete;
+
+  // --- handlers and operations ---
+  void loadWindow();
+  void unloadWindow();
+  void loadSettings();
+  void fixCleanInfo();
+  void fixMainten();
+  void checkActiveTabs();
+  void checkUserdef();
+  void saveToIni();
+  void startPathSearch();
+  void onNavigate(int index);
+
+  std::string freeSpaceKB(const std::string& drive);
+
+  // --- window state ---
+  bool showNotice = false;
+  bool runPathSearch = false;
+  // Kilobytes of "C:\". 64 bits: Wine's C: is the host's disk, often past the 2 TB that a
+  // 32-bit count of kilobytes holds.
+  std::int64_t freeSpaceBefore = 0;
+  std::int64_t freeSpaceAfter = 0;
+  // The main window's handle value, owner of the windows the shell opens; set by the view.
+  std::uintptr_t ownerHandle = 0;
+
+  // --- controls ---
+  ui::Toolbar navigationToolbar{"navigationToolbar"};
+  ui::TabStrip pageTabs{"pageTabs"};
+  ui::StatusBar statusBar{"statusBar", std::string(kLastCleanedPrefix) + "Never"};
+  ui::Timer statusAnimationTimer{"statusAnimationTimer"};
+  ui::Timer automaticCleaningTimer{"automaticCleaningTimer"};
+
+  CleanPage clean;
+  PathsPage paths;
+  MaintenancePage maintenance;
+  StatisticsPage statistics;
+  HelpPage help;
+  AboutPage about;
+
+  NoticeDialog noticeDialog;
+
+  AppServices& services() { return s_; }
+  MainWindowOperations& operations() { return ops_; }
+
+ private:
+  void wireHandlers();
+  void loadPaths(common::ErrorTrap& trap);
+  void setTabState(std::string& state, const ui::CheckBox& box);
+  int numberOf(const std::string& text);
+  std::string ini(const std::string& section, const std::string& key);
+  void showPage(Page page);
+};
+
+}  // namespace vorn

@@ -1,0 +1,67 @@
+#pragma once
+// The Path page of the main window: each area's folders, with browse buttons, detection
+// and save, and the toolbars that detect one area's paths or all of them.
+#include "common/session_log.h"
+#include "main/app/area_tabs.h"
+#include "main/app/main_window_operations.h"
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/tab_strip.h"
+#include "ui/text_box.h"
+#include "ui/toolbar.h"
+
+namespace vorn {
+
+class PathsPage {
+ public:
+  PathsPage();
+  PathsPage(const PathsPage&) = delete;
+
+  // The buttons and toolbars run these operations; a failed detection is logged.
+  void wire(MainWindowOperations& ops, common::SessionLog& log);
+
+  ui::TabStrip areaTabs{"areaTabs"};
+
+  // Internet Explorer.
+  ui::TextBox ieHistoryFolderBox{"ieHistoryFolderBox"}, ieCacheFolderBox{"ieCacheFolderBox"},
+      ieCookiesFolderBox{"ieCookiesFolderBox"};
+  ui::Button browseIEHistoryButton{"browseIEHistoryButton", "..."},
+      browseIECacheButton{"browseIECacheButton", "..."},
+      browseIECookiesButton{"browseIECookiesButton", "..."};
+  ui::Button detectIEButton{"detectIEButton", "Auto-Detect"}, saveIEButton{"saveIEButton", "Save"};
+
+  // Netscape.
+  ui::TextBox netscapeProfileFolderBox{"netscapeProfileFolderBox"},
+      netscapeCacheFolderBox{"netscapeCacheFolderBox"};
+  ui::ComboBox netscapeUserBox{"netscapeUserBox"};
+  ui::Button browseNetscapeProfileButton{"browseNetscapeProfileButton", "..."},
+      browseNetscapeCacheButton{"browseNetscapeCacheButton", "..."};
+  ui::Button detectNetscapeButton{"detectNetscapeButton", "Auto-Detect"},
+      saveNetscapeButton{"saveNetscapeButton", "Save"};
+
+  // Opera.
+  ui::TextBox operaUserFolderBox{"operaUserFolderBox"}, operaCacheFolderBox{"operaCacheFolderBox"};
+  ui::Button browseOperaUserButton{"browseOperaUserButton", "..."},
+      browseOperaCacheButton{"browseOperaCacheButton", "..."};
+  ui::Button detectOperaButton{"detectOperaButton", "Auto-Detect"},
+      saveOperaButton{"saveOperaButton", "Save"};
+
+  // Windows.
+  ui::TextBox windowsDocHistoryFolderBox{"windowsDocHistoryFolderBox"},
+      windowsTempFolderBox{"windowsTempFolderBox"},
+      windowsDownloadedFolderBox{"windowsDownloadedFolderBox"};
+  ui::Button browseWindowsDocHistoryButton{"browseWindowsDocHistoryButton", "..."},
+      browseWindowsTempButton{"browseWindowsTempButton", "..."},
+      browseWindowsDownloadedButton{"browseWindowsDownloadedButton", "..."};
+  ui::Button detectWindowsButton{"detectWindowsButton", "Auto-Detect"},
+      saveWindowsButton{"saveWindowsButton", "Save"};
+
+  ui::Toolbar detectIEToolbar{"detectIEToolbar"}, detectNetscapeToolbar{"detectNetscapeToolbar"},
+      detectOperaToolbar{"detectOperaToolbar"}, detectWindowsToolbar{"detectWindowsToolbar"};
+  ControlArray<ui::Toolbar> detectAllToolbars;  // "Auto-detect All", one per area tab
+  // The user-defined lists.
+  ui::Toolbar addUserDefinedToolbar{"addUserDefinedToolbar"},
+      removeUserDefinedToolbar{"removeUserDefinedToolbar"};
+};
+
+}  // namespace vorn

@@ -1,0 +1,13 @@
+#pragma once
+// The Statistics page of the main window: the space recovered by the last cleanings.
+#include "ui/chart.h"
+
+namespace vorn {
+
+class StatisticsPage {
+ public:
+  static constexpr int kRows = 4;
+  ui::Chart recoveredSpaceChart{"recoveredSpaceChart", "Recovered Hard-Drive Space (Kb)", kRows};
+};
+
+}  // namespace vorn

@@ -1,0 +1,12 @@
+#include "main/app/page_view_win32.h"
+#include "ui/win32/chart_binding.h"
+
+namespace vorn {
+
+using namespace ui::win32;
+
+void buildPageView(PageControls& c, HWND page, StatisticsPage& m) {
+  c.add<ChartBinding>(page, m.recoveredSpaceChart, {8, 6, 604, 392});
+}
+
+}  // namespace vorn
