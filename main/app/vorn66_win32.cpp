@@ -14,6 +14,7 @@
 #include "platform/win32/win32_system.h"
 #include "ui/win32/prompter_win32.h"
 #include "ui/win32/screen_win32.h"
+#include "ui/win32/tray_win32.h"
 #include "ui/win32/window_host_win32.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -36,7 +37,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   {
     vorn::MainWindow mainWindow(services);
     vorn::SplashWindow splash(windows);
-    auto subsystems = vorn::wireSubsystems(mainWindow, services);
+    // Lives until the views are gone: a window destroyed while in the tray still finds it.
+    ui::win32::Win32Tray tray([&windows, &mainWindow] { return windows.hwndOf(mainWindow); });
+    auto subsystems = vorn::wireSubsystems(mainWindow, services, tray);
     windows.registerView(
         mainWindow,
         [&mainWindow](ui::WindowModel&) {

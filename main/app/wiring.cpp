@@ -2,6 +2,7 @@
 
 #include "common/conversions.h"
 #include "main/app/main_window_clean_seams.h"
+#include "main/auto/automatic_cleaning.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
 #include "main/clean/windows_cleaner.h"
@@ -13,6 +14,10 @@ namespace vorn {
 
 Subsystems::Subsystems() = default;
 Subsystems::~Subsystems() = default;
+
+bool AutomaticStateOfSubsystems::automaticCleaningOn() const {
+  return s_.automatic && s_.automatic->automaticCleaningOn();
+}
 
 bool Subsystems::running() const {
   return frame && (frame->state.cleanAllRunning || !frame->state.currentArea.empty());
@@ -82,13 +87,56 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   });
 }
 
+// The schedule runs the very commands behind "Clean All" and the area buttons, looked up
+// when it fires, so engines wired later are run too.
+void wireAutomatic(MainWindow& w, AppServices& services, Subsystems& s, ui::Tray& tray) {
+  MaintenancePage& m = w.maintenance;
+  MainWindowOperations& ops = w.operations();
+  auto command = [&ops](MainWindowOperations::Op MainWindowOperations::*op) {
+    return [&ops, op] { runOp(ops.*op); };
+  };
+  CleaningCommands commands{command(&MainWindowOperations::cleanAll),
+                            command(&MainWindowOperations::cleanIE),
+                            command(&MainWindowOperations::cleanNetscape),
+                            command(&MainWindowOperations::cleanOpera),
+                            command(&MainWindowOperations::cleanUserDefined),
+                            command(&MainWindowOperations::cleanPlugins)};
+  AutomaticControls controls{m.autoCleanAreaBox,
+                             m.autoDayBox,
+                             m.autoHourBox,
+                             m.autoMinuteBox,
+                             m.autoStartBox,
+                             m.closeAfterCleaningBox,
+                             m.startAutomaticCleaningButton,
+                             w.automaticCleaningTimer};
+  AutomaticServices automaticServices{
+      services.system.clock,
+      services.system.process,
+      *s.registry,
+      services.settings,
+      common::programFolder(services.system.process) + "\\mainten.ini",
+      services.prompter,
+      services.screen,
+      tray,
+      s.frame->state};
+  s.automatic = std::make_unique<AutomaticCleaning>(controls, automaticServices, commands);
+  AutomaticCleaning& automatic = *s.automatic;
+  automatic.busy = [&s] { return s.running(); };
+  automatic.closeMainWindow = [&services, &w] { services.windows.close(w); };
+  ops.startAutomaticCleaning = [&automatic] { automatic.startStopClicked(); };
+  ops.autoStartChanged = [&automatic] { automatic.autoStartClicked(); };
+  w.automaticCleaningTimer.onTimer = [&automatic] { automatic.timerTick(); };
+}
+
 }  // namespace
 
-std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services) {
+std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services,
+                                           ui::Tray& tray) {
   auto s = std::make_unique<Subsystems>();
   s->paths = std::make_unique<PathConfig>(mainWindow);
   s->paths->wire();
   wireCleaning(mainWindow, services, *s);
+  wireAutomatic(mainWindow, services, *s, tray);
   return s;
 }
 

@@ -155,10 +155,11 @@ void AutomaticCleaning::autoStartClicked() {
     const std::string program = s_.process.programFile();
     // A value that names no file would start nothing at every logon.
     if (program.empty()) return;
+    // A profile that never had an auto-start entry may lack the key.
+    s_.registry.createKey(platform::hkey::kCurrentUser, kRunSubKey);
     s_.registry.setStringValue(kRunKey, kAutoStartValue, autoStartCommand(program));
   } else {
-    s_.registry.deleteValue(platform::hkey::kCurrentUser,
-                            "Software\\Microsoft\\Windows\\CurrentVersion\\Run", kAutoStartValue);
+    s_.registry.deleteValue(platform::hkey::kCurrentUser, kRunSubKey, kAutoStartValue);
   }
 }
 

@@ -31,6 +31,7 @@ inline constexpr const char* kZeroIntervalMessage =
 inline constexpr const char* kTrayTip = "Tervane";
 inline constexpr const char* kRunKey =
     "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr const char* kRunSubKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr const char* kAutoStartValue = "Cleaner";
 inline constexpr int kTickMs = 60000;
 

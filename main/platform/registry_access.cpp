@@ -92,6 +92,11 @@ void RegistryAccess::deleteValue(platform::HKey root, const std::string& subKey,
   if (key) registry_.deleteValue(key.get(), valueName);
 }
 
+void RegistryAccess::createKey(platform::HKey root, const std::string& subKey) {
+  platform::HKey key = 0;
+  if (registry_.createKey(root, subKey, key) == platform::err::kSuccess) registry_.closeKey(key);
+}
+
 void RegistryAccess::deleteRegistryKey(platform::HKey root, const std::string& subKey) {
   registry_.deleteKey(root, subKey);
 }

@@ -28,6 +28,9 @@ class RegistryAccess {
                                const std::string& valueName);
   void deleteValue(platform::HKey root, const std::string& subKey, const std::string& valueName);
   void deleteRegistryKey(platform::HKey root, const std::string& subKey);
+  // Creates a key with its missing parents, so that a value can be written under it;
+  // an existing key is left as it is.
+  void createKey(platform::HKey root, const std::string& subKey);
 
  private:
   platform::Registry& registry_;

@@ -7,10 +7,18 @@
 //   vorn66_driver toolbar <text>              presses the toolbar button with this text
 //                                             on the main window's visible page
 //   vorn66_driver close <title>               closes the window by its close box
+//   vorn66_driver shown <title> <0|1> <secs>  the window becomes hidden (0) or shown (1)
+//   vorn66_driver has <title> <caption>       a button with this caption is there
+//   vorn66_driver checked <title> <caption>   the check box with this caption is ticked
+//   vorn66_driver trayicon <title>            the window has its icon in the tray
+//   vorn66_driver traymouse <title> <event>   the tray's message for a mouse event on the
+//                                             window's icon: dblclick or rdown
+//   vorn66_driver menu <index>                picks item <index> of the open popup menu
 // Exit code 0 on success, 1 when the window or control is not there in time.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 // clang-format on
 
 #include <cstdio>
@@ -136,6 +144,17 @@ BOOL CALLBACK visitToolbar(HWND hwnd, LPARAM param) {
   return findButton(hwnd, s->text, s->found) ? FALSE : TRUE;
 }
 
+// The record that names a window's tray icon: the window and its instance handle.
+NOTIFYICONDATAA trayRecord(HWND window) {
+  NOTIFYICONDATAA record{};
+  record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  record.hWnd = window;
+  record.uID = static_cast<UINT>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+  return record;
+}
+
+constexpr UINT kTrayMessage = 1039;
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -188,6 +207,58 @@ int main(int argc, char** argv) {
     HWND top = waitFor(argv[2], 10);
     if (!top) return 1;
     PostMessageA(top, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (command == "shown" && argc > 3) {
+    HWND top = waitFor(argv[2], 10);
+    const bool wanted = std::atoi(argv[3]) != 0;
+    const double seconds = argc > 4 ? std::atof(argv[4]) : 10;
+    for (int i = 0; top && i <= static_cast<int>(seconds * 10); ++i) {
+      if ((IsWindowVisible(top) != FALSE) == wanted) return 0;
+      Sleep(100);
+    }
+    return 1;
+  }
+  if (command == "has" && argc > 3) {
+    HWND top = waitFor(argv[2], 10);
+    return top && child(top, "Button", argv[3]) ? 0 : 1;
+  }
+  if (command == "checked" && argc > 3) {
+    HWND top = waitFor(argv[2], 10);
+    HWND box = top ? child(top, "Button", argv[3]) : nullptr;
+    return box && SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED ? 0 : 1;
+  }
+  if (command == "trayicon") {
+    HWND top = waitFor(argv[2], 10);
+    if (!top) return 1;
+    // Changing nothing succeeds only for an icon the shell holds.
+    NOTIFYICONDATAA record = trayRecord(top);
+    return Shell_NotifyIconA(NIM_MODIFY, &record) ? 0 : 1;
+  }
+  if (command == "traymouse" && argc > 3) {
+    HWND top = waitFor(argv[2], 10);
+    if (!top) return 1;
+    const std::string event = argv[3];
+    const UINT mouse = event == "dblclick" ? WM_LBUTTONDBLCLK : WM_RBUTTONDOWN;
+    // Posted: the menu that a right button opens waits for the user.
+    PostMessageA(top, kTrayMessage, trayRecord(top).uID, mouse);
+    return 0;
+  }
+  if (command == "menu") {
+    HWND menu = nullptr;
+    for (int i = 0; i <= 100 && !menu; ++i) {
+      HWND candidate = FindWindowA("#32768", nullptr);
+      if (candidate && IsWindowVisible(candidate)) menu = candidate;
+      if (!menu) Sleep(100);
+    }
+    if (!menu) return 1;
+    // The menu's loop reads the keys of its thread: down to the item, then Enter.
+    for (int i = 0; i <= std::atoi(argv[2]); ++i) {
+      PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+      PostMessageA(menu, WM_KEYUP, VK_DOWN, 0);
+    }
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(menu, WM_KEYUP, VK_RETURN, 0);
     return 0;
   }
   std::fprintf(stderr, "unknown command %s\n", command.c_str());

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "main/auto/automatic_cleaning.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/windows_cleaner.h"
 #include "tests/main/app/app_fixture.h"
+#include "ui/scripted_tray.h"
 
 namespace vorn {
 namespace {
@@ -22,7 +24,7 @@ class WiringTest : public ::testing::Test, public testing::AppFixture {
     p.Win3 = "C:\\WINDOWS\\Downloaded Program Files\\";
     for (const std::string& f : {p.Win1, p.Win2, p.Win3}) fake.files.addFolder(f);
     window = std::make_unique<MainWindow>(services);
-    subsystems = wireSubsystems(*window, services);
+    subsystems = wireSubsystems(*window, services, tray);
   }
 
   // Ticks Windows options as the user does: each tick runs the box's handler.
@@ -34,6 +36,7 @@ class WiringTest : public ::testing::Test, public testing::AppFixture {
   }
 
   PathValues& p = session.paths;
+  ui::ScriptedTray tray;
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<Subsystems> subsystems;
 };
@@ -144,6 +147,107 @@ TEST_F(WiringTest, LoadPlacesTheSliderAndShowsTheStoredStatistics) {
   EXPECT_EQ(window->statistics.recoveredSpaceChart.row(2).value, "512");
   EXPECT_EQ(window->statistics.recoveredSpaceChart.row(2).label, "11/04/2001 09:00:00");
   EXPECT_EQ(session.statisticsSlot, 3);
+}
+
+TEST_F(WiringTest, AutomaticAllRunsCleanAllWithWindowsFromTheTrayWithoutAMessage) {
+  EXPECT_FALSE(subsystems->automaticState.automaticCleaningOn());
+  installDeliveredSettings();
+  window->loadWindow();
+  windows.show(*window);
+  MaintenancePage& m = window->maintenance;
+  EXPECT_EQ(m.closeAfterCleaningBox.value(), 0);
+  setIni("Inst", "AutomaticClose", "1");
+  m.closeAfterCleaningBox.setValue(1);
+  m.autoHourBox.setListIndex(0);
+  m.autoMinuteBox.setListIndex(1);     // 2 minutes
+  m.autoCleanAreaBox.setListIndex(0);  // "All"
+  tick({4});
+  fake.files.addFile("C:\\FILE0000.CHK", "x");
+
+  m.startAutomaticCleaningButton.click();
+  EXPECT_EQ(m.startAutomaticCleaningButton.caption(), "Stop Automatic Cleaning");
+  EXPECT_FALSE(tray.windowShown);
+  EXPECT_TRUE(tray.iconShown);
+  EXPECT_EQ(m.closeAfterCleaningBox.value(), 0);
+  EXPECT_EQ(window->automaticCleaningTimer.interval(), 60000);
+  const AutomaticCleaningState& state = subsystems->automaticState;
+  EXPECT_TRUE(state.automaticCleaningOn());
+
+  fake.clock.advanceSeconds(60);
+  window->automaticCleaningTimer.tick();
+  EXPECT_TRUE(fake.files.exists("C:\\FILE0000.CHK"));
+  fake.clock.advanceSeconds(60);
+  window->automaticCleaningTimer.tick();
+  EXPECT_FALSE(fake.files.exists("C:\\FILE0000.CHK")) << "Clean All ran Windows cleaning";
+  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_TRUE(windows.isOpen(*window));
+  EXPECT_EQ(ini("Senast", "Value1"), "12/04/2001 10:32:00");
+  EXPECT_EQ(session.statisticsSlot, 2);
+
+  // Back from the tray and switched off: the box comes from the file again.
+  ASSERT_TRUE(tray.mouse(ui::TrayMouse::LeftDoubleClick));
+  EXPECT_TRUE(tray.windowShown);
+  m.startAutomaticCleaningButton.click();
+  EXPECT_FALSE(state.automaticCleaningOn());
+  EXPECT_EQ(m.closeAfterCleaningBox.value(), 1);
+  EXPECT_EQ(window->automaticCleaningTimer.interval(), 0);
+}
+
+TEST_F(WiringTest, ATickDuringARunWaitsAndTheNextTickRunsTheSlot) {
+  installDeliveredSettings();
+  window->loadWindow();
+  MaintenancePage& m = window->maintenance;
+  m.autoHourBox.setListIndex(0);
+  m.autoMinuteBox.setListIndex(1);
+  m.autoCleanAreaBox.setListIndex(0);
+  tick({7});
+  m.startAutomaticCleaningButton.click();
+  fake.clock.advanceSeconds(120);
+  // The user's own run lets the tick in while it pumps messages.
+  screen.duringEvents = [this] { window->automaticCleaningTimer.tick(); };
+  window->clean.cleanWindowsToolbar.click(0);
+  EXPECT_EQ(session.statisticsSlot, 2) << "the tick started no run inside the run";
+  fake.clock.advanceSeconds(60);
+  window->automaticCleaningTimer.tick();
+  EXPECT_EQ(session.statisticsSlot, 3);
+}
+
+TEST_F(WiringTest, CloseInTheTrayMenuEndsTheProgramAndSavesTheSettings) {
+  installDeliveredSettings();
+  setIni("Inst", "AutomaticClose", "1");
+  window->loadWindow();
+  windows.show(*window);
+  MaintenancePage& m = window->maintenance;
+  EXPECT_EQ(m.closeAfterCleaningBox.value(), 1);
+  m.autoDayBox.setListIndex(3);
+  m.startAutomaticCleaningButton.click();
+  tray.menuChoice = TrayMenu::kClose;
+  ASSERT_TRUE(tray.mouse(ui::TrayMouse::RightButtonDown));
+  EXPECT_FALSE(windows.isOpen(*window));
+  EXPECT_FALSE(tray.iconShown);
+  EXPECT_FALSE(tray.hooked);
+  EXPECT_EQ(ini("Inst", "AutomaticClose"), "0") << "saved from the box unticked while on";
+  EXPECT_EQ(ini("Automatic", "Day"), "3");
+}
+
+TEST_F(WiringTest, AutoStartEntryFollowsTheBoxAndIsRewrittenAtEachStart) {
+  const std::string run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  const std::string program = "\"" + folder() + "\\vorn66.exe\"";
+  installDeliveredSettings();
+  window->loadWindow();
+  EXPECT_FALSE(fake.registry.hasValue(platform::hkey::kCurrentUser, run, "Cleaner"));
+  window->maintenance.autoStartBox.userClicked();
+  EXPECT_EQ(fake.registry.value(platform::hkey::kCurrentUser, run, "Cleaner"), program);
+  window->maintenance.autoStartBox.userClicked();
+  EXPECT_FALSE(fake.registry.hasValue(platform::hkey::kCurrentUser, run, "Cleaner"));
+
+  // A start with Autostart=1 writes the entry again: a moved program is found again.
+  fake.registry.setString(platform::hkey::kCurrentUser, run, "Cleaner", "C:\\old\\vorn6.exe");
+  setIni("Inst", "Autostart", "1");
+  auto next = std::make_unique<MainWindow>(services);
+  auto nextSubsystems = wireSubsystems(*next, services, tray);
+  next->loadWindow();
+  EXPECT_EQ(fake.registry.value(platform::hkey::kCurrentUser, run, "Cleaner"), program);
 }
 
 }  // namespace

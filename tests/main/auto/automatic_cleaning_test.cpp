@@ -25,8 +25,6 @@ class BoxView : public clean_test::RecordingView {
   ui::CheckBox& box_;
 };
 
-constexpr const char* kRunSubKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
 }  // namespace
 
 class AutomaticCleaningTest : public ::testing::Test {
@@ -45,10 +43,6 @@ class AutomaticCleaningTest : public ::testing::Test {
     startStopButton.onClick = [this] { automatic.startStopClicked(); };
     autoStartBox.onClick = [this] { automatic.autoStartClicked(); };
     tickTimer.onTimer = [this] { automatic.timerTick(); };
-    // Every user profile has its Run key.
-    platform::HKey key = 0;
-    fake.registry.createKey(platform::hkey::kCurrentUser, kRunSubKey, key);
-    fake.registry.closeKey(key);
   }
 
   std::string ini() { return fake.process.folder + "\\mainten.ini"; }
@@ -417,6 +411,7 @@ TEST_F(AutomaticCleaningTest, WithoutANotificationAreaTheWindowStaysShownAndClea
 }
 
 TEST_F(AutomaticCleaningTest, AutoStartBoxWritesAndRemovesCleanerWithTheRunningProgramsPath) {
+  // The profile has no Run key yet: the first entry creates it.
   fake.process.folder = "C:\\Tools\\Tervane";
   autoStartBox.setValue(1);
   EXPECT_EQ(runValue(), "C:\\Tools\\Tervane\\vorn66.exe");
@@ -432,10 +427,13 @@ TEST_F(AutomaticCleaningTest, AutoStartBoxWritesAndRemovesCleanerWithTheRunningP
   autoStartBox.setValue(0);
   autoStartBox.setValue(1);
   EXPECT_EQ(runValue(), "\"C:\\Program Files\\Tervane\\tervane.exe\"");
-  // Removing a value that is not there is quiet.
+  // Removing a value that is not there is quiet, and other programs' entries stay.
+  registry.setStringValue(kRunKey, "Other", "other.exe");
   autoStartBox.setValue(0);
   autoStartBox.setValue(1);
   autoStartBox.setValue(0);
   EXPECT_FALSE(runValueExists());
+  EXPECT_EQ(registry.queryStringValue(platform::hkey::kCurrentUser, kRunSubKey, "Other"),
+            "other.exe");
   EXPECT_TRUE(prompter.shown.empty());
 }
