@@ -15,6 +15,10 @@ namespace vorn {
 Subsystems::Subsystems() = default;
 Subsystems::~Subsystems() = default;
 
+bool AutomaticStateOfSubsystems::automaticCleaningOn() const {
+  return s_.automatic && s_.automatic->automaticCleaningOn();
+}
+
 bool Subsystems::running() const {
   return frame && (frame->state.cleanAllRunning || !frame->state.currentArea.empty());
 }

@@ -6,6 +6,7 @@
 
 #include "main/app/app_services.h"
 #include "main/app/main_window.h"
+#include "main/auto/automatic_state.h"
 #include "ui/tray.h"
 
 namespace vorn {
@@ -20,6 +21,19 @@ class WindowsCleaner;
 class SecureRemover;
 class AutomaticCleaning;
 
+struct Subsystems;
+
+// Whether automatic cleaning is on, for the engines that read it: it exists before
+// automatic cleaning is wired (and reads off until then), so engines may be built first.
+class AutomaticStateOfSubsystems : public AutomaticCleaningState {
+ public:
+  explicit AutomaticStateOfSubsystems(const Subsystems& s) : s_(s) {}
+  bool automaticCleaningOn() const override;
+
+ private:
+  const Subsystems& s_;
+};
+
 struct Subsystems {
   Subsystems();
   ~Subsystems();
@@ -32,8 +46,9 @@ struct Subsystems {
   std::unique_ptr<WindowsCleaner> windowsCleaner;
   // Used by the browsers' cookie cleaning.
   std::unique_ptr<SecureRemover> secureRemover;
-  // Also the automatic-cleaning state that engines read.
   std::unique_ptr<AutomaticCleaning> automatic;
+  // What engines take as their `const AutomaticCleaningState&`.
+  AutomaticStateOfSubsystems automaticState{*this};
 
   // A run is going on: the cleaning commands wait for it to end.
   bool running() const;

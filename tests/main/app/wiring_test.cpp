@@ -150,6 +150,7 @@ TEST_F(WiringTest, LoadPlacesTheSliderAndShowsTheStoredStatistics) {
 }
 
 TEST_F(WiringTest, AutomaticAllRunsCleanAllWithWindowsFromTheTrayWithoutAMessage) {
+  EXPECT_FALSE(subsystems->automaticState.automaticCleaningOn());
   installDeliveredSettings();
   window->loadWindow();
   windows.show(*window);
@@ -169,7 +170,7 @@ TEST_F(WiringTest, AutomaticAllRunsCleanAllWithWindowsFromTheTrayWithoutAMessage
   EXPECT_TRUE(tray.iconShown);
   EXPECT_EQ(m.closeAfterCleaningBox.value(), 0);
   EXPECT_EQ(window->automaticCleaningTimer.interval(), 60000);
-  const AutomaticCleaningState& state = *subsystems->automatic;
+  const AutomaticCleaningState& state = subsystems->automaticState;
   EXPECT_TRUE(state.automaticCleaningOn());
 
   fake.clock.advanceSeconds(60);
