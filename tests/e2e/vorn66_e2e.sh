@@ -184,6 +184,9 @@ clean_windows() {
   pid=$!
   drive wait "Tervane 6.6" 60 || { check "main window ($1)" absent shown; return; }
   sleep 1
+  drive nav 0
+  drive tab 3
+  sleep 0.5
   drive toolbar "Clean Windows" || check "Clean Windows toolbar ($1)" missing present
   drive wait Info 60 || check "done message ($1)" absent shown
   drive click Info OK
