@@ -19,6 +19,12 @@ class Files {
   virtual ErrorCode find(const std::string& pattern,
                          const std::function<bool(const FindData&)>& visit) = 0;
 
+  // Wine's own calls change a link's target instead of the link (its RemoveDirectory
+  // removes an empty target folder, its DeleteFile deletes the file a link points at).
+  // So under Wine, deleteFile, setAttributes, removeDirectory, overwriteInPlace and
+  // setFileLength refuse with kNotSupported anything reached through a link, the link
+  // itself included; reading and listing follow links as usual.
+
   // Reads a whole file. A missing file gives kFileNotFound or kPathNotFound.
   virtual ErrorCode readFile(const std::string& path, std::string& contents) = 0;
   // Creates or replaces a file with `contents`. Read-only files refuse (kAccessDenied).
@@ -34,6 +40,11 @@ class Files {
   virtual ErrorCode createDirectory(const std::string& path) = 0;
   // Removes an empty folder; a folder with entries gives kDirNotEmpty.
   virtual ErrorCode removeDirectory(const std::string& path) = 0;
+  // Removes a junction or symbolic link itself (the path's last part), never anything of
+  // its target. A path that is no reparse point gives kInvalidParameter and stays. Where
+  // the system cannot remove a link to a folder without reaching its target (Wine, whose
+  // Unix links go the target's way on every delete), kNotSupported and the link stays.
+  virtual ErrorCode removeLink(const std::string& path) = 0;
 
   // Overwrites an existing file where it lies on disk: `pattern` (not empty) is written
   // repeated from the first byte over the file's whole length (at least once in full)

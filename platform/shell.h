@@ -22,6 +22,8 @@ inline constexpr int kHistory = 0x22;
 inline constexpr int kWindows = 0x24;
 inline constexpr int kSystem = 0x25;
 inline constexpr int kProgramFiles = 0x26;
+inline constexpr int kProfile = 0x28;
+inline constexpr int kProgramFilesX86 = 0x2A;
 }  // namespace csidl
 
 class Shell {

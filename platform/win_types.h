@@ -19,6 +19,7 @@ inline constexpr ErrorCode kInvalidHandle = 6;
 inline constexpr ErrorCode kNoMoreFiles = 18;
 inline constexpr ErrorCode kWriteFault = 29;
 inline constexpr ErrorCode kSharingViolation = 32;
+inline constexpr ErrorCode kNotSupported = 50;
 inline constexpr ErrorCode kFileExists = 80;
 inline constexpr ErrorCode kInvalidParameter = 87;
 inline constexpr ErrorCode kDiskFull = 112;
@@ -27,6 +28,8 @@ inline constexpr ErrorCode kDirNotEmpty = 145;
 inline constexpr ErrorCode kAlreadyExists = 183;
 inline constexpr ErrorCode kMoreData = 234;
 inline constexpr ErrorCode kBadKey = 1010;
+inline constexpr ErrorCode kCantResolveFilename = 1921;
+inline constexpr ErrorCode kReparsePointEncountered = 4395;
 }  // namespace err
 
 namespace attr {

@@ -5,6 +5,8 @@
 #include "common/error_trap.h"
 #include "common/run_error.h"
 #include "common/settings.h"
+#include "main/clean/removal_failures.h"
+#include "main/paths/protected_folders.h"
 #include "platform/dir_lookup.h"
 #include "platform/file_time.h"
 
@@ -131,16 +133,23 @@ void WindowsCleaner::runSteps(common::ErrorTrap* trap) {
   };
   auto usable = [&](int i) { return boxes_.checked(w, i) && boxes_.enabled(w, i); };
 
+  // A path setting that names a system folder skips its step with the reason logged.
+  auto cleanable = [&](const std::string& folder) {
+    if (!isFolder(folder)) return false;
+    requireCleanableFolder(system_, folder);
+    return true;
+  };
   step(boxes_.checked(w, 0), [&] {
-    if (isFolder(paths_.Win1) && common::fileExists(files, paths_.Win1 + "*.*"))
+    if (cleanable(paths_.Win1) && common::fileExists(files, paths_.Win1 + "*.*"))
       deleteMatching(paths_.Win1 + "*.*");
   });
+  // Files and sub-folders go; links are removed as links or left, never followed.
   step(usable(1), [&] {
-    if (isFolder(paths_.Win3) && common::fileExists(files, paths_.Win3 + "*.*"))
-      system_.shell.deleteFiles(owner_, paths_.Win3 + "*.*");
+    if (cleanable(paths_.Win3) && common::fileExists(files, paths_.Win3 + "*.*"))
+      raiseRemovalFailures(system_.removal.emptyFolder(paths_.Win3));
   });
   step(usable(2), [&] {
-    if (isFolder(paths_.Win2)) deleteFilesOlderThan(files, system_.clock, 1, paths_.Win2 + "*.*");
+    if (cleanable(paths_.Win2)) deleteFilesOlderThan(files, system_.clock, 1, paths_.Win2 + "*.*");
   });
   if (boxes_.checked(w, 3)) {
     frame_.statement(trap, [&] { frame_.setStatus("Cleaning Recycle Bin"); });

@@ -2,6 +2,7 @@
 
 #include "common/conversions.h"
 #include "common/error_trap.h"
+#include "main/paths/protected_folders.h"
 #include "main/paths/standard_folder.h"
 #include "platform/dir_lookup.h"
 #include "platform/shell.h"
@@ -20,6 +21,14 @@ PathConfig::PathConfig(MainWindow& window)
 
 bool PathConfig::exists(const std::string& path) {
   return common::folderExists(s_.system.files, path);
+}
+
+bool PathConfig::refusesSystemFolder(ui::TextBox& box, const std::string& previous) {
+  if (!exists(box.text()) || !isProtectedFolder(s_.system, box.text())) return false;
+  s_.prompter.messageBox(systemFolderMessage(box.text()), "Info",
+                         ui::mb::kOk | ui::mb::kIconWarning);
+  box.setText(previous.empty() ? kPathMissing : previous);
+  return true;
 }
 
 void PathConfig::write(const std::string& key, const std::string& value) {
@@ -130,6 +139,7 @@ void PathConfig::saveIEPaths() {
   for (Box b : {Box{w_.paths.ieHistoryFolderBox, p_.IE1, "IE1"},
                 Box{w_.paths.ieCacheFolderBox, p_.IE2, "IE2"},
                 Box{w_.paths.ieCookiesFolderBox, p_.IE3, "IE3"}}) {
+    if (refusesSystemFolder(b.box, b.value)) continue;
     if (exists(b.box.text())) {
       b.value = b.box.text();
       write(b.key, b.value);
@@ -178,6 +188,7 @@ void PathConfig::saveNetscapePaths() {
   common::ErrorTrap trap(s_.log, "Command11Child8");
   auto folder = [&](ui::TextBox& box, std::string& value, const char* key) {
     trap.runStep([&] {
+      if (refusesSystemFolder(box, value)) return;
       if (exists(box.text())) {
         value = box.text();
         write(key, value);
@@ -261,6 +272,7 @@ void PathConfig::saveOperaPaths() {
   };
   for (Box b : {Box{w_.paths.operaUserFolderBox, p_.Opera1, "Opera1"},
                 Box{w_.paths.operaCacheFolderBox, p_.Opera2, "Opera2"}}) {
+    if (refusesSystemFolder(b.box, b.value)) continue;
     if (exists(b.box.text())) {
       b.value = b.box.text();
       write(b.key, b.value);
@@ -304,6 +316,7 @@ void PathConfig::saveWindowsPaths() {
                     "Windows Temporary Files path does not exist"},
                 Box{w_.paths.windowsDownloadedFolderBox, p_.Win3, "Win3",
                     "Windows Downloaded path does not exist"}}) {
+    if (refusesSystemFolder(b.box, b.value)) continue;
     if (exists(b.box.text())) {
       b.value = b.box.text();
       write(b.key, b.value);

@@ -56,6 +56,8 @@ class PathConfig {
   void browse(ui::TextBox& box, void (PathConfig::*save)());
   void viewButton(bool condition, const std::function<void()>& open);
   bool exists(const std::string& path);
+  // A box naming a system folder is refused with a message and shows `previous` again.
+  bool refusesSystemFolder(ui::TextBox& box, const std::string& previous);
   void write(const std::string& key, const std::string& value);
 
   MainWindow& w_;

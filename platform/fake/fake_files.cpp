@@ -14,9 +14,11 @@ struct FakeFiles::Node {
   std::string data;
   FileTime created = 0, modified = 0;
   bool open = false;
+  std::string linkTarget;                                 // not empty for a link
   std::map<std::string, std::unique_ptr<Node>> children;  // keyed by lower-case name
 
   bool isFolder() const { return (attributes & attr::kDirectory) != 0; }
+  bool isLink() const { return !linkTarget.empty(); }
   FindData entry(const std::string& shownName) const {
     FindData d;
     d.name = shownName;
@@ -33,6 +35,7 @@ struct FakeFiles::Lookup {
   Node* node = nullptr;    // null when the last part is missing
   std::string leaf;        // last part as written; empty for a path ending in "\"
   bool trailingSeparator = false;
+  bool throughLink = false;  // a folder on the way is a link
 };
 
 namespace {
@@ -73,7 +76,7 @@ FakeFiles::~FakeFiles() = default;
 
 // Turns a path into the list of folder names from the drive down, resolving "." and
 // "..", and relative paths against the current folder.
-FakeFiles::Lookup FakeFiles::resolve(const std::string& path) const {
+FakeFiles::Lookup FakeFiles::resolve(const std::string& path, int depth) const {
   Lookup result;
   bool trailing = false;
   std::vector<std::string> raw = splitPath(path, trailing);
@@ -101,14 +104,38 @@ FakeFiles::Lookup FakeFiles::resolve(const std::string& path) const {
   Node* node = root_.get();
   for (std::size_t k = 0; k + 1 < parts.size(); ++k) {
     auto it = node->children.find(lower(parts[k]));
-    if (it == node->children.end() || !it->second->isFolder()) return result;
-    node = it->second.get();
+    if (it == node->children.end()) return result;
+    Node* next = follow(it->second.get(), depth);
+    if (!next || !next->isFolder()) return result;
+    if (next != it->second.get()) result.throughLink = true;
+    node = next;
   }
   result.parent = node;
   result.leaf = parts.back();
   auto it = node->children.find(lower(parts.back()));
   if (it != node->children.end()) result.node = it->second.get();
   return result;
+}
+
+// Links to links are followed a few times over; a longer chain (or a circle) leads
+// nowhere, as the system gives up on it too.
+FakeFiles::Node* FakeFiles::follow(Node* node, int depth) const {
+  if (!node || !node->isLink()) return node;
+  if (depth > 16) return nullptr;
+  return follow(resolve(node->linkTarget, depth + 1).node, depth + 1);
+}
+
+// Wine marks only its links to folders; a link to a file lists as the file.
+std::uint32_t FakeFiles::shownAttributes(const Node& node) const {
+  std::uint32_t a = node.attributes == 0 ? attr::kNormal : node.attributes;
+  if (linksLikeWine_ && node.isLink() && !node.isFolder()) a &= ~attr::kReparsePoint;
+  return a;
+}
+
+// Our Win32 files under Wine refuse to change anything reached through a link, since
+// Wine would change the link's target.
+bool FakeFiles::refusedAsWineLink(const Lookup& l) const {
+  return linksLikeWine_ && l.node && (l.throughLink || l.node->isLink());
 }
 
 FakeFiles::Node* FakeFiles::parentFor(const std::string& path, std::string& leaf,
@@ -132,7 +159,7 @@ ErrorCode FakeFiles::find(const std::string& pattern,
   // resolve() drops a final ".", so the looked-up node is the folder itself.
   Lookup l = resolve(folder + ".");
   if (!l.parent) return err::kPathNotFound;
-  Node* dir = l.node;
+  Node* dir = follow(l.node);
   if (!dir || !dir->isFolder()) return err::kPathNotFound;
   const bool atDriveRoot = l.parent == root_.get();
   std::vector<FindData> found;
@@ -143,8 +170,10 @@ ErrorCode FakeFiles::find(const std::string& pattern,
   for (auto& [key, child] : dir->children)
     if (hasWildcard(leaf)
             ? wildcardMatch(leaf, child->name) || wildcardMatch(leaf, shortNameOf(child->name))
-            : equalsIgnoreCase(leaf, child->name))
+            : equalsIgnoreCase(leaf, child->name)) {
       found.push_back(child->entry(child->name));
+      found.back().attributes = shownAttributes(*child);
+    }
   if (found.empty()) return err::kFileNotFound;
   for (const FindData& d : found)
     if (!visit(d)) break;
@@ -154,9 +183,10 @@ ErrorCode FakeFiles::find(const std::string& pattern,
 ErrorCode FakeFiles::readFile(const std::string& path, std::string& contents) {
   Lookup l = resolve(path);
   if (!l.parent) return err::kPathNotFound;
-  if (!l.node) return err::kFileNotFound;
-  if (l.node->isFolder()) return err::kAccessDenied;
-  contents = l.node->data;
+  Node* file = follow(l.node);
+  if (!file) return err::kFileNotFound;
+  if (file->isFolder()) return err::kAccessDenied;
+  contents = file->data;
   return err::kSuccess;
 }
 
@@ -166,28 +196,33 @@ ErrorCode FakeFiles::writeFile(const std::string& path, const std::string& conte
   Node* parent = parentFor(path, leaf, e);
   if (!parent) return e;
   if (leaf.empty() || hasWildcard(leaf)) return err::kInvalidName;
-  auto& slot = parent->children[lower(leaf)];
-  if (slot) {
-    if (slot->isFolder() || (slot->attributes & attr::kReadOnly)) return err::kAccessDenied;
-    if (slot->open) return err::kSharingViolation;
+  auto found = parent->children.find(lower(leaf));
+  Node* file = nullptr;
+  if (found != parent->children.end()) {
+    file = follow(found->second.get());
+    if (!file) return err::kFileNotFound;
+    if (file->isFolder() || (file->attributes & attr::kReadOnly)) return err::kAccessDenied;
+    if (file->open) return err::kSharingViolation;
   } else {
+    auto& slot = parent->children[lower(leaf)];
     slot = std::make_unique<Node>();
     slot->name = leaf;
     slot->attributes = attr::kArchive;
     slot->created = now_();
+    file = slot.get();
   }
-  slot->data = contents;
-  slot->modified = now_();
+  file->data = contents;
+  file->modified = now_();
   return err::kSuccess;
 }
 
 ErrorCode FakeFiles::appendFile(const std::string& path, const std::string& contents) {
-  Lookup l = resolve(path);
-  if (l.node && !l.node->isFolder()) {
-    if (l.node->attributes & attr::kReadOnly) return err::kAccessDenied;
-    if (l.node->open) return err::kSharingViolation;
-    l.node->data += contents;
-    l.node->modified = now_();
+  Node* file = follow(resolve(path).node);
+  if (file && !file->isFolder()) {
+    if (file->attributes & attr::kReadOnly) return err::kAccessDenied;
+    if (file->open) return err::kSharingViolation;
+    file->data += contents;
+    file->modified = now_();
     return err::kSuccess;
   }
   return writeFile(path, contents);
@@ -197,6 +232,7 @@ ErrorCode FakeFiles::deleteFile(const std::string& path) {
   Lookup l = resolve(path);
   if (!l.parent) return err::kPathNotFound;
   if (!l.node) return err::kFileNotFound;
+  if (refusedAsWineLink(l)) return err::kNotSupported;
   if (l.node->isFolder() || (l.node->attributes & attr::kReadOnly)) return err::kAccessDenied;
   if (l.node->open) return err::kSharingViolation;
   l.parent->children.erase(lower(l.leaf));
@@ -231,7 +267,7 @@ ErrorCode FakeFiles::getAttributes(const std::string& path, std::uint32_t& attri
   Lookup l = resolve(path);
   if (!l.parent) return err::kPathNotFound;
   if (!l.node) return err::kFileNotFound;
-  attributes = l.node->attributes == 0 ? attr::kNormal : l.node->attributes;
+  attributes = shownAttributes(*l.node);
   return err::kSuccess;
 }
 
@@ -239,8 +275,10 @@ ErrorCode FakeFiles::setAttributes(const std::string& path, std::uint32_t attrib
   Lookup l = resolve(path);
   if (!l.parent) return err::kPathNotFound;
   if (!l.node) return err::kFileNotFound;
+  if (refusedAsWineLink(l)) return err::kNotSupported;
   const std::uint32_t settable = attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive;
-  l.node->attributes = (l.node->attributes & attr::kDirectory) | (attributes & settable);
+  const std::uint32_t kept = attr::kDirectory | attr::kReparsePoint;
+  l.node->attributes = (l.node->attributes & kept) | (attributes & settable);
   return err::kSuccess;
 }
 
@@ -263,8 +301,24 @@ ErrorCode FakeFiles::removeDirectory(const std::string& path) {
   if (!l.parent) return err::kPathNotFound;
   if (!l.node) return err::kFileNotFound;
   if (!l.node->isFolder()) return 267;  // ERROR_DIRECTORY
+  if (refusedAsWineLink(l)) return err::kNotSupported;
+  if (l.node->isLink()) {
+    l.parent->children.erase(lower(l.leaf));  // the link itself, as Windows does
+    return err::kSuccess;
+  }
   if (!l.node->children.empty()) return err::kDirNotEmpty;
   if (l.parent == root_.get()) return err::kAccessDenied;
+  l.parent->children.erase(lower(l.leaf));
+  return err::kSuccess;
+}
+
+ErrorCode FakeFiles::removeLink(const std::string& path) {
+  Lookup l = resolve(path);
+  if (!l.parent) return err::kPathNotFound;
+  if (!l.node) return err::kFileNotFound;
+  if (!(shownAttributes(*l.node) & attr::kReparsePoint)) return err::kInvalidParameter;
+  if (refusedAsWineLink(l)) return err::kNotSupported;
+  if (l.node->open) return err::kSharingViolation;
   l.parent->children.erase(lower(l.leaf));
   return err::kSuccess;
 }
@@ -272,16 +326,18 @@ ErrorCode FakeFiles::removeDirectory(const std::string& path) {
 ErrorCode FakeFiles::overwriteInPlace(const std::string& path, const std::string& pattern) {
   Lookup l = resolve(path);
   if (!l.parent) return err::kPathNotFound;
-  if (!l.node) return err::kFileNotFound;
-  if (l.node->isFolder() || (l.node->attributes & attr::kReadOnly)) return err::kAccessDenied;
-  if (l.node->open) return err::kSharingViolation;
+  Node* file = follow(l.node);
+  if (!file) return err::kFileNotFound;
+  if (file->isFolder() || (file->attributes & attr::kReadOnly)) return err::kAccessDenied;
+  if (refusedAsWineLink(l)) return err::kNotSupported;
+  if (file->open) return err::kSharingViolation;
   if (pattern.empty()) return err::kInvalidParameter;
   std::string extent;
-  const std::size_t length = std::max(l.node->data.size(), pattern.size());
+  const std::size_t length = std::max(file->data.size(), pattern.size());
   while (extent.size() < length) extent += pattern;
   extent.resize(length);
-  l.node->data = extent;
-  l.node->modified = now_();
+  file->data = extent;
+  file->modified = now_();
   if (onOverwrite) onOverwrite(path, extent);
   return err::kSuccess;
 }
@@ -289,11 +345,13 @@ ErrorCode FakeFiles::overwriteInPlace(const std::string& path, const std::string
 ErrorCode FakeFiles::setFileLength(const std::string& path, std::uint64_t length) {
   Lookup l = resolve(path);
   if (!l.parent) return err::kPathNotFound;
-  if (!l.node) return err::kFileNotFound;
-  if (l.node->isFolder() || (l.node->attributes & attr::kReadOnly)) return err::kAccessDenied;
-  if (l.node->open) return err::kSharingViolation;
-  l.node->data.resize(static_cast<std::size_t>(length), '\0');
-  l.node->modified = now_();
+  Node* file = follow(l.node);
+  if (!file) return err::kFileNotFound;
+  if (file->isFolder() || (file->attributes & attr::kReadOnly)) return err::kAccessDenied;
+  if (refusedAsWineLink(l)) return err::kNotSupported;
+  if (file->open) return err::kSharingViolation;
+  file->data.resize(static_cast<std::size_t>(length), '\0');
+  file->modified = now_();
   return err::kSuccess;
 }
 
@@ -358,6 +416,23 @@ void FakeFiles::setReparsePoint(const std::string& path) {
   if (l.node) l.node->attributes |= attr::kReparsePoint;
 }
 
+void FakeFiles::addLink(const std::string& path, const std::string& target) {
+  std::size_t cut = path.find_last_of("\\/");
+  if (cut != std::string::npos) addFolder(path.substr(0, cut));
+  std::string leaf;
+  ErrorCode e;
+  Node* parent = parentFor(path, leaf, e);
+  if (!parent || target.empty()) return;
+  Node* reached = follow(resolve(target).node);
+  auto& slot = parent->children[lower(leaf)];
+  slot = std::make_unique<Node>();
+  slot->name = leaf;
+  slot->linkTarget = target;
+  slot->attributes =
+      attr::kReparsePoint | (reached && !reached->isFolder() ? attr::kArchive : attr::kDirectory);
+  slot->created = slot->modified = now_();
+}
+
 bool FakeFiles::exists(const std::string& path) const {
   return resolve(path).node != nullptr;
 }
@@ -368,8 +443,8 @@ bool FakeFiles::isFolder(const std::string& path) const {
 }
 
 std::string FakeFiles::contents(const std::string& path) const {
-  Lookup l = resolve(path);
-  return l.node && !l.node->isFolder() ? l.node->data : std::string();
+  Node* file = follow(resolve(path).node);
+  return file && !file->isFolder() ? file->data : std::string();
 }
 
 std::string FakeFiles::dump() const {
@@ -383,7 +458,9 @@ std::string FakeFiles::dump() const {
                                    ":"
                              : prefix + "\\" + child->name;
       out << path << (child->isFolder() ? "\\" : "") << "  [attr " << std::hex << child->attributes
-          << std::dec << ", " << child->data.size() << " bytes]\n";
+          << std::dec << ", " << child->data.size() << " bytes]";
+      if (child->isLink()) out << " -> " << child->linkTarget;
+      out << "\n";
       walk(*child, path);
     }
   };

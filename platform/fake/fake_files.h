@@ -28,6 +28,7 @@ class FakeFiles : public Files {
   ErrorCode setAttributes(const std::string& path, std::uint32_t attributes) override;
   ErrorCode createDirectory(const std::string& path) override;
   ErrorCode removeDirectory(const std::string& path) override;
+  ErrorCode removeLink(const std::string& path) override;
   ErrorCode overwriteInPlace(const std::string& path, const std::string& pattern) override;
   ErrorCode setFileLength(const std::string& path, std::uint64_t length) override;
 
@@ -43,6 +44,14 @@ class FakeFiles : public Files {
   // Lists a folder as a junction or symbolic link (the reparse-point attribute), as
   // Wine lists the links of its prefix.
   void setReparsePoint(const std::string& path);
+  // A symbolic link at `path` to `target` (a full path, which need not exist): listed
+  // with the reparse-point attribute (and the folder one unless the target is a file);
+  // paths through it reach the target, as on Windows.
+  void addLink(const std::string& path, const std::string& target);
+  // Links behave as Wine's Unix links do under our Win32 files: a link to a file lists
+  // as a plain file, and nothing reached through a link can be deleted, removed or
+  // changed (kNotSupported), since Wine would change the target instead.
+  void setLinksLikeWine(bool likeWine) { linksLikeWine_ = likeWine; }
 
   bool exists(const std::string& path) const;
   bool isFolder(const std::string& path) const;
@@ -58,12 +67,17 @@ class FakeFiles : public Files {
  private:
   struct Node;
   struct Lookup;
-  Lookup resolve(const std::string& path) const;
+  Lookup resolve(const std::string& path, int depth = 0) const;
+  // The file or folder a link leads to (through further links), or null.
+  Node* follow(Node* node, int depth = 0) const;
+  std::uint32_t shownAttributes(const Node& node) const;
+  bool refusedAsWineLink(const Lookup& l) const;
   Node* parentFor(const std::string& path, std::string& leaf, ErrorCode& error);
 
   std::unique_ptr<Node> root_;  // children are the drives ("c:")
   std::vector<std::string> current_;
   std::function<FileTime()> now_;
+  bool linksLikeWine_ = false;
 };
 
 }  // namespace platform::fake

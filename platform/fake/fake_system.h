@@ -3,13 +3,13 @@
 #include <string>
 
 #include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_file_identity.h"
 #include "platform/fake/fake_disk.h"
+#include "platform/fake/fake_file_identity.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_processes.h"
 #include "platform/fake/fake_registry.h"
-#include "platform/registry_user_settings.h"
 #include "platform/fake/fake_shell.h"
+#include "platform/registry_user_settings.h"
 #include "platform/system.h"
 
 namespace platform::fake {
@@ -37,12 +37,14 @@ class FakeSystem {
   FakeProcesses processes{files};
   FakeDisk disk;
   FakeShell shell{files};
+  WalkingTreeRemoval removal{files};
 
   System& system() { return system_; }
   operator System&() { return system_; }
 
  private:
-  System system_{files, registry, clock, process, identity, userSettings, processes, disk, shell};
+  System system_{files,        registry,  clock, process, identity,
+                 userSettings, processes, disk,  shell,   removal};
 };
 
 }  // namespace platform::fake

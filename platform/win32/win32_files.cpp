@@ -62,6 +62,57 @@ bool isReadOnlyFile(const std::string& path) {
          !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// Wine's delete calls act on a Unix link's target (an empty target folder is removed,
+// the link stays), and it has no call that removes the link alone.
+bool underWine() {
+  static const bool wine = [] {
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+  }();
+  return wine;
+}
+
+std::wstring widen(const std::string& text) {
+  std::wstring wide(text.size() + 1, L'\0');
+  int n =
+      MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+  wide.resize(n > 0 ? static_cast<std::size_t>(n - 1) : 0);
+  return wide;
+}
+
+std::wstring comparable(std::wstring path) {
+  if (path.rfind(L"\\\\?\\", 0) == 0) path.erase(0, 4);
+  while (path.size() > 3 && path.back() == L'\\') path.pop_back();
+  CharUpperBuffW(path.data(), static_cast<DWORD>(path.size()));
+  return path;
+}
+
+// Under Wine a Unix link to a file lists as a plain file, and a file in a folder linked
+// from above lists as any other; yet every call that changes such a file (delete,
+// attributes, writing) acts on the link's target: Wine opens the real location. That
+// location, as the system names it, differs from the path asked for exactly when a link
+// lies on the way, so such a file is left alone.
+bool reachedThroughLink(const std::string& path) {
+  if (!underWine()) return false;
+  using FinalPath = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD);
+  static const auto finalPath = reinterpret_cast<FinalPath>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleW")));
+  if (!finalPath) return false;
+  Handle h(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!h.valid()) return false;  // the operation itself reports why
+  wchar_t real[MAX_PATH * 4];
+  DWORD n = finalPath(h.get(), real, MAX_PATH * 4, 0);
+  if (n == 0 || n >= MAX_PATH * 4) return false;
+  wchar_t full[MAX_PATH * 4], longForm[MAX_PATH * 4];
+  DWORD f = GetFullPathNameW(widen(path).c_str(), MAX_PATH * 4, full, nullptr);
+  if (f == 0 || f >= MAX_PATH * 4) return false;
+  DWORD l = GetLongPathNameW(full, longForm, MAX_PATH * 4);
+  const std::wstring asked = l > 0 && l < MAX_PATH * 4 ? longForm : full;
+  return comparable(std::wstring(real, n)) != comparable(asked);
+}
+
 class Win32Files : public Files {
  public:
   ErrorCode find(const std::string& pattern,
@@ -120,6 +171,7 @@ class Win32Files : public Files {
   }
 
   ErrorCode deleteFile(const std::string& path) override {
+    if (reachedThroughLink(path)) return err::kNotSupported;
     return DeleteFileA(path.c_str()) ? err::kSuccess : lastError();
   }
 
@@ -137,6 +189,7 @@ class Win32Files : public Files {
   }
 
   ErrorCode setAttributes(const std::string& path, std::uint32_t attributes) override {
+    if (reachedThroughLink(path)) return err::kNotSupported;
     return SetFileAttributesA(path.c_str(), attributes) ? err::kSuccess : lastError();
   }
 
@@ -145,12 +198,26 @@ class Win32Files : public Files {
   }
 
   ErrorCode removeDirectory(const std::string& path) override {
+    if (reachedThroughLink(path)) return err::kNotSupported;
+    return RemoveDirectoryA(path.c_str()) ? err::kSuccess : lastError();
+  }
+
+  ErrorCode removeLink(const std::string& path) override {
+    // GetFileAttributes reports the link's own attributes; it does not follow.
+    DWORD a = GetFileAttributesA(path.c_str());
+    if (a == INVALID_FILE_ATTRIBUTES) return lastError();
+    if (!(a & FILE_ATTRIBUTE_REPARSE_POINT)) return err::kInvalidParameter;
+    if (!(a & FILE_ATTRIBUTE_DIRECTORY))
+      return DeleteFileA(path.c_str()) ? err::kSuccess : lastError();
+    if (underWine()) return err::kNotSupported;
+    // On Windows this removes the junction or link, whatever its target holds.
     return RemoveDirectoryA(path.c_str()) ? err::kSuccess : lastError();
   }
 
   ErrorCode overwriteInPlace(const std::string& path, const std::string& pattern) override {
     if (pattern.empty()) return err::kInvalidParameter;
     if (isReadOnlyFile(path)) return err::kAccessDenied;
+    if (reachedThroughLink(path)) return err::kNotSupported;
     // OPEN_EXISTING without truncation: the same clusters get the new bytes.
     Handle f(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -187,6 +254,7 @@ class Win32Files : public Files {
 
   ErrorCode setFileLength(const std::string& path, std::uint64_t length) override {
     if (isReadOnlyFile(path)) return err::kAccessDenied;
+    if (reachedThroughLink(path)) return err::kNotSupported;
     Handle f(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f.valid()) return lastError();

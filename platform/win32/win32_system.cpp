@@ -41,7 +41,8 @@ Win32System::Win32System()
       processes_(makeProcesses()),
       disk_(makeDisk()),
       shell_(makeShell()),
-      system_{*files_, *registry_, *clock_, *process_, *identity_, *userSettings_, *processes_,
-              *disk_, *shell_} {}
+      removal_(std::make_unique<WalkingTreeRemoval>(*files_)),
+      system_{*files_,        *registry_,  *clock_, *process_, *identity_,
+              *userSettings_, *processes_, *disk_,  *shell_,   *removal_} {}
 
 }  // namespace platform::win32

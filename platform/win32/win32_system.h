@@ -33,6 +33,7 @@ class Win32System {
   std::unique_ptr<Processes> processes_;
   std::unique_ptr<Disk> disk_;
   std::unique_ptr<Shell> shell_;
+  std::unique_ptr<TreeRemoval> removal_;
   System system_;
 };
 

@@ -39,9 +39,9 @@ class RefusingFiles : public platform::fake::FakeFiles {
 class SearchTest : public ::testing::Test {
  protected:
   SearchTest()
-      : identity(files), system{files,          fake.registry, fake.clock,
-                                fake.process,   identity,      fake.userSettings,
-                                fake.processes, fake.disk,     fake.shell} {
+      : identity(files), system{files,      fake.registry,     fake.clock,     fake.process,
+                                identity,   fake.userSettings, fake.processes, fake.disk,
+                                fake.shell, fake.removal} {
     files.addFolder(kProgram);
   }
   std::unique_ptr<SearchWindow> open() {

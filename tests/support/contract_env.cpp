@@ -7,7 +7,8 @@ namespace {
 
 class FakeEnv : public ContractEnv {
  public:
-  FakeEnv() {
+  explicit FakeEnv(bool wineLinks = false) {
+    fake_.files.setLinksLikeWine(wineLinks);
     fake_.files.addFolder(scratch());
     // A real program runs from its own file.
     fake_.files.addFile(fake_.process.programFile(), "MZ");
@@ -20,6 +21,10 @@ class FakeEnv : public ContractEnv {
   std::string scratch() const override { return "C:\\contract"; }
   std::string scratchKey() const override { return "Software\\TervaneContract"; }
   void setOpen(const std::string& path, bool open) override { fake_.files.setOpen(path, open); }
+  bool makeLink(const std::string& link, const std::string& target) override {
+    fake_.files.addLink(link, target);
+    return fake_.files.exists(link);
+  }
   std::string dump() const override { return fake_.files.dump(); }
   bool recycleBinIsScratch() const override { return true; }
   bool recycle(const std::string& path) override {
@@ -46,6 +51,10 @@ class FakeEnv : public ContractEnv {
 
 std::unique_ptr<ContractEnv> makeFakeEnv() {
   return std::make_unique<FakeEnv>();
+}
+
+std::unique_ptr<ContractEnv> makeFakeEnvWithWineLinks() {
+  return std::make_unique<FakeEnv>(true);
 }
 
 std::vector<EnvMaker> contractEnvs() {

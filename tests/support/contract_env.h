@@ -22,6 +22,10 @@ class ContractEnv {
   virtual std::string scratchKey() const = 0;
   // Holds a file open the way another program would (no sharing), or lets it go.
   virtual void setOpen(const std::string& path, bool open) = 0;
+  // Makes `link` a symbolic link to the existing file or folder `target`: a Unix link
+  // under Wine, which lists it as the real programs would meet one. False when the
+  // environment cannot.
+  virtual bool makeLink(const std::string& link, const std::string& target) = 0;
   // The environment's state for a failure message.
   virtual std::string dump() const { return {}; }
 
@@ -46,6 +50,8 @@ inline void PrintTo(const EnvMaker& maker, std::ostream* os) {
 }
 
 std::unique_ptr<ContractEnv> makeFakeEnv();
+// The fake whose links behave as Wine's Unix links do (FakeFiles::setLinksLikeWine).
+std::unique_ptr<ContractEnv> makeFakeEnvWithWineLinks();
 #ifdef _WIN32
 std::unique_ptr<ContractEnv> makeWin32Env();
 // True only under Wine in the project's own prefix and home (scripts/wine-env.sh), where

@@ -1,9 +1,9 @@
 #include <windows.h>
 // After windows.h, which they build on.
+#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shlwapi.h>
-#include <commctrl.h>
 
 #include <chrono>
 #include <map>
@@ -15,7 +15,77 @@
 namespace testing_support {
 namespace {
 
+bool underWine() {
+  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+// The Unix path Wine maps a Windows path to, or an empty text.
+std::string unixPath(const std::string& path) {
+  using ToUnix = char*(CDECL*)(LPCWSTR);
+  auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  if (!toUnix) return {};
+  std::wstring wide(path.size() + 1, L'\0');
+  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(),
+                                                           static_cast<int>(wide.size()))));
+  char* found = toUnix(wide.c_str());
+  if (!found) return {};
+  std::string result(found);
+  HeapFree(GetProcessHeap(), 0, found);
+  return result;
+}
+
+// Runs a Unix program (Wine starts ELF files like any other) on Unix paths. Its end is
+// not reliably reported back, so callers check its effect.
+bool runUnix(const std::string& program, const std::string& arguments) {
+  std::string command = program + " " + arguments;
+  std::string file = "Z:\\bin\\" + program;
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(file.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &si, &pi))
+    return false;
+  WaitForSingleObject(pi.hProcess, 10000);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return true;
+}
+
+std::string quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+bool waitForAttributes(const std::string& path, bool present) {
+  for (int i = 0; i < 200; ++i) {
+    if ((GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == present) return true;
+    Sleep(25);
+  }
+  return false;
+}
+
+// A link is removed as a link, by RemoveDirectory/DeleteFile on the link itself.
+void removeLinkItself(const std::string& path, DWORD attributes) {
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    RemoveDirectoryA(path.c_str());
+  } else {
+    DeleteFileA(path.c_str());
+  }
+}
+
 void removeTree(const std::string& folder) {
+  // Under Wine a link whose target went first is no longer listed, and would keep its
+  // folder: Unix removes the scratch tree, never following a link.
+  if (underWine()) {
+    // Unix programs end unreported: wait until the folder is gone, and start none for
+    // a folder that is not there.
+    if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    const std::string unix = unixPath(folder);
+    if (unix.find("tervane-contract-") != std::string::npos && runUnix("rm", "-rf " + quoted(unix)))
+      waitForAttributes(folder, false);
+    return;
+  }
   WIN32_FIND_DATAA fd;
   HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
   if (h != INVALID_HANDLE_VALUE) {
@@ -23,6 +93,10 @@ void removeTree(const std::string& folder) {
       std::string name = fd.cFileName;
       if (name == "." || name == "..") continue;
       std::string path = folder + "\\" + name;
+      if (fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        removeLinkItself(path, fd.dwFileAttributes);
+        continue;
+      }
       SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
       if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         removeTree(path);
@@ -158,6 +232,25 @@ class Win32Env : public ContractEnv {
       CloseHandle(open_[path]);
       open_.erase(path);
     }
+  }
+  bool makeLink(const std::string& link, const std::string& target) override {
+    const DWORD targetAttributes = GetFileAttributesA(target.c_str());
+    if (targetAttributes == INVALID_FILE_ATTRIBUTES) return false;
+    if (underWine()) {
+      // Wine 8 answers CreateSymbolicLink with success and makes nothing.
+      const std::string from = unixPath(target), to = unixPath(link);
+      if (from.empty() || to.empty()) return false;
+      return runUnix("ln", "-s " + quoted(from) + " " + quoted(to)) &&
+             waitForAttributes(link, true);
+    }
+    // Looked up: the programs are built for systems older than symbolic links.
+    using CreateLink = BOOLEAN(WINAPI*)(LPCSTR, LPCSTR, DWORD);
+    auto createLink = reinterpret_cast<CreateLink>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "CreateSymbolicLinkA")));
+    DWORD flags = 0x2;                                              // allow unprivileged creation
+    if (targetAttributes & FILE_ATTRIBUTE_DIRECTORY) flags |= 0x1;  // a link to a folder
+    return createLink && createLink(link.c_str(), target.c_str(), flags) &&
+           (GetFileAttributesA(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
   }
   bool recycleBinIsScratch() const override { return inProjectWinePrefix(); }
   bool recycle(const std::string& path) override {

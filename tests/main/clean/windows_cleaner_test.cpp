@@ -137,14 +137,59 @@ TEST_F(WindowsCleaning, ALockedRecentDocumentSkipsTheRestOfThatStepAndIsLogged) 
 
 TEST_F(WindowsCleaning, DownloadedProgramFilesAreRemovedWithTheirSubFolders) {
   fake.files.addFile(paths.Win3 + "ctl.ocx");
+  fake.files.addFile(paths.Win3 + "ctl.inf", "", platform::attr::kReadOnly);
   fake.files.addFile(paths.Win3 + "CONFLICT.1\\old.ocx");
+  // A link to a folder elsewhere, as a user's folders are in a Wine prefix.
+  fake.files.addFile("D:\\Home\\letter.doc", "mine");
+  fake.files.addLink(paths.Win3 + "CONFLICT.1\\home", "D:\\Home");
   boxes.check(area::kWindows, {1});
   clean();
   EXPECT_FALSE(fake.files.exists(paths.Win3 + "ctl.ocx"));
+  EXPECT_FALSE(fake.files.exists(paths.Win3 + "ctl.inf"));
   EXPECT_FALSE(fake.files.exists(paths.Win3 + "CONFLICT.1")) << fake.files.dump();
   EXPECT_TRUE(fake.files.isFolder(paths.Win3));
-  ASSERT_FALSE(fake.shell.owners.empty());
-  EXPECT_EQ(fake.shell.owners.back(), 0x1234u);
+  EXPECT_EQ(fake.files.contents("D:\\Home\\letter.doc"), "mine");
+  EXPECT_EQ(logText(), "");
+  EXPECT_EQ(view.value, 1);
+}
+
+TEST_F(WindowsCleaning, ALinkTheSystemCannotRemoveStaysWithItsTargetAndIsLogged) {
+  fake.files.setLinksLikeWine(true);
+  fake.files.addFile(paths.Win3 + "ctl.ocx");
+  fake.files.addFile("D:\\Home\\letter.doc", "mine");
+  fake.files.addLink(paths.Win3 + "home", "D:\\Home");
+  fake.files.addFile(paths.Win3 + "zz.ocx");
+  fake.files.setOpen(paths.Win3 + "zz.ocx", true);
+  boxes.check(area::kWindows, {1, 4});
+  fake.files.addFile("C:\\found.chk");
+  clean();
+  EXPECT_FALSE(fake.files.exists(paths.Win3 + "ctl.ocx"));
+  EXPECT_TRUE(fake.files.exists(paths.Win3 + "home"));
+  EXPECT_EQ(fake.files.contents("D:\\Home\\letter.doc"), "mine");
+  EXPECT_THAT(logText(), HasSubstr("cmdCleanWin at line 0 - 2 entries could not be removed; the "
+                                   "first, C:\\WINDOWS\\Downloaded Program Files\\home: a link, "
+                                   "left in place (75)"));
+  EXPECT_FALSE(fake.files.exists("C:\\found.chk"));  // the next step ran
+  EXPECT_EQ(view.value, 2);
+}
+
+TEST_F(WindowsCleaning, PathsNamingSystemFoldersSkipTheirStepsAndSayWhy) {
+  for (const char* f : {"C:\\WINDOWS\\win.ini", "C:\\WINDOWS\\SYSTEM\\user.exe", "C:\\autoexec.bat",
+                        "C:\\WINDOWS\\old.tmp"})
+    fake.files.addFile(f, "x", platform::attr::kArchive, at(2000, 1, 1, 0, 0));
+  paths.Win1 = "C:\\";
+  paths.Win2 = "c:\\windows";
+  paths.Win3 = "C:\\WINDOWS\\";
+  boxes.check(area::kWindows, {0, 1, 2});
+  clean();
+  for (const char* f : {"C:\\WINDOWS\\win.ini", "C:\\WINDOWS\\SYSTEM\\user.exe", "C:\\autoexec.bat",
+                        "C:\\WINDOWS\\old.tmp"})
+    EXPECT_TRUE(fake.files.exists(f)) << f;
+  EXPECT_THAT(logText(), HasSubstr("cmdCleanWin at line 0 - C:\\ is a system folder and cannot "
+                                   "be cleaned (75)"));
+  EXPECT_THAT(logText(), HasSubstr("C:\\WINDOWS\\ is a system folder and cannot be cleaned"));
+  EXPECT_THAT(logText(), HasSubstr("c:\\windows is a system folder and cannot be cleaned"));
+  EXPECT_EQ(view.value, 3);
 }
 
 TEST_F(WindowsCleaning, DownloadedProgramFilesWithOnlySubFoldersAreLeftAlone) {

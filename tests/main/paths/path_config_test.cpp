@@ -119,6 +119,43 @@ TEST_F(PathConfigTest, OperaAndWindowsGroupsStoreDashesForMissingFolders) {
   EXPECT_TRUE(window->clean.windowsPathsMissingLabel.visible());
 }
 
+TEST_F(PathConfigTest, SystemFoldersAreRefusedAndThePreviousValueKept) {
+  paths->findPath();
+  fake.files.addFolder("C:\\WINDOWS\\SYSTEM");
+  window->paths.windowsDownloadedFolderBox.setText("C:\\");
+  window->paths.windowsTempFolderBox.setText("c:\\windows\\");
+  window->paths.windowsDocHistoryFolderBox.setText("C:\\WINDOWS\\Recent\\");
+  paths->saveWindowsPaths();
+  ASSERT_EQ(prompter.shown.size(), 2u);
+  EXPECT_EQ(prompter.shown[0].text, "c:\\windows\\ is a system folder and cannot be cleaned");
+  EXPECT_EQ(prompter.shown[1].text, "C:\\ is a system folder and cannot be cleaned");
+  EXPECT_EQ(window->paths.windowsTempFolderBox.text(), "C:\\WINDOWS\\Temp\\");
+  EXPECT_EQ(window->paths.windowsDownloadedFolderBox.text(),
+            "C:\\WINDOWS\\Downloaded Program Files\\");
+  EXPECT_EQ(p.Win2, "C:\\WINDOWS\\Temp\\");
+  EXPECT_EQ(ini("Win2"), "C:\\WINDOWS\\Temp\\");
+  EXPECT_EQ(ini("Win3"), "C:\\WINDOWS\\Downloaded Program Files\\");
+  EXPECT_TRUE(p.winTempAvailable && p.winDownloadedAvailable);
+
+  // Every group refuses them; a folder inside one is an ordinary folder.
+  window->paths.ieCacheFolderBox.setText("C:\\WINDOWS\\SYSTEM\\");
+  window->paths.operaCacheFolderBox.setText("C:\\Program Files\\");
+  window->paths.netscapeCacheFolderBox.setText("C:\\WINDOWS\\Temp\\..\\");
+  paths->saveIEPaths();
+  paths->saveOperaPaths();
+  paths->saveNetscapePaths();
+  EXPECT_EQ(prompter.shown.size(), 5u);
+  EXPECT_EQ(ini("IE2"), "C:\\WINDOWS\\Temporary Internet Files\\");
+  EXPECT_EQ(ini("Opera2"), "C:\\Program Files\\Opera\\Cache4\\");
+  EXPECT_EQ(ini("Netscape2"), "C:\\Program Files\\Netscape\\Users\\default\\Cache\\");
+  EXPECT_EQ(window->paths.operaCacheFolderBox.text(), "C:\\Program Files\\Opera\\Cache4\\");
+  EXPECT_TRUE(p.ieAvailable && p.operaAvailable && p.netscapeAvailable);
+  window->paths.operaCacheFolderBox.setText("C:\\Program Files\\Opera\\");
+  paths->saveOperaPaths();
+  EXPECT_EQ(prompter.shown.size(), 5u);
+  EXPECT_EQ(ini("Opera2"), "C:\\Program Files\\Opera\\");
+}
+
 TEST_F(PathConfigTest, UserListSkipsDriveRootsAndListsFilesToo) {
   fake.files.addFile("C:\\Program Files\\Netscape\\Users\\notes.txt");
   paths->fillUserCombo("C:\\Program Files\\Netscape\\Users\\");
@@ -175,10 +212,13 @@ TEST_F(PathConfigTest, BrowsingCancelledKeepsTheTextAndStillSaves) {
   ASSERT_EQ(fake.shell.pickerTitles.size(), 1u);
   EXPECT_EQ(fake.shell.pickerTitles[0], PathConfig::kBrowseTitle);
 
+  // A drive root comes back as "C:\\" (no second backslash added), and is refused.
   fake.shell.pickerAnswers.push_back("C:\\");
   window->paths.browseWindowsTempButton.click();
-  EXPECT_EQ(window->paths.windowsTempFolderBox.text(), "C:\\");
-  EXPECT_EQ(ini("Win2"), "C:\\");
+  ASSERT_EQ(prompter.shown.size(), 3u);  // the two empty boxes say they do not exist
+  EXPECT_EQ(prompter.shown[1].text, "C:\\ is a system folder and cannot be cleaned");
+  EXPECT_EQ(window->paths.windowsTempFolderBox.text(), "-");
+  EXPECT_EQ(ini("Win2"), "");
 }
 
 TEST_F(PathConfigTest, ViewButtonsOpenOnlyWhatWasFound) {
