@@ -1,22 +1,23 @@
 #!/usr/bin/env bash
-# Copies the built programs and the delivered data files into a program folder:
+# Installs the built programs and the delivered data files into a program folder, as the
+# installer does but without it (the run command, the cleaner's end-to-end test):
 #   install-programs.sh <build tree> <program folder>
-# Programs that are not built in this tree are left out.
+# Programs that are not built in this tree are left out. The user's own files
+# (installer/user-files.txt) are copied only where the folder has none yet, so a second
+# install keeps the user's settings and lists.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$root/scripts/user-files.sh"
 build="$1"
 target="$2"
+stage="$(mktemp -d)"
+trap 'rm -rf "$stage"' EXIT
+bash "$root/scripts/stage.sh" "$build" "$stage" 2>/dev/null
 mkdir -p "$target"
-for exe in main/vorn66.exe scoutry/scoutry.exe vesper/vesper.exe; do
-  [ -f "$build/$exe" ] && cp "$build/$exe" "$target/"
-done
-# Data files; settings files only when the folder has none yet, so a second install keeps
-# the user's settings.
-for f in "$root"/data/*; do
+for f in "$stage"/*; do
   name="$(basename "$f")"
-  case "$name" in
-    vorn66.ico) continue ;;  # built into the program
-    mainten.ini|url.ini) [ -f "$target/$name" ] || cp "$f" "$target/" ;;
-    *) cp -r "$f" "$target/" ;;
-  esac
+  if tervane_is_user_file "$name" && [ -e "$target/$name" ]; then
+    continue
+  fi
+  cp -r "$f" "$target/"
 done
