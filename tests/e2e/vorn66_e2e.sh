@@ -177,6 +177,63 @@ check "[Statistics] Current after one run" "$(ini Statistics Current)" 2
 rm -f "$temp/tervane-e2e-new.tmp"
 wine reg delete "$runmru" /f >/dev/null 2>&1
 
+# Cleaning again with the Windows boxes still ticked. clean_windows <what>: start, press
+# "Clean Windows", answer the done message, close.
+clean_windows() {
+  wine 'C:\tervane-e2e\vorn66.exe' >"$out/vorn66.txt" 2>&1 </dev/null &
+  pid=$!
+  drive wait "Tervane 6.6" 60 || { check "main window ($1)" absent shown; return; }
+  sleep 1
+  drive nav 0
+  drive tab 3
+  sleep 0.5
+  drive toolbar "Clean Windows" || check "Clean Windows toolbar ($1)" missing present
+  drive wait Info 60 || check "done message ($1)" absent shown
+  drive click Info OK
+  drive gone Info 10 || check "done message closes ($1)" open closed
+  drive close "Tervane 6.6"
+  for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+  if kill -0 "$pid" 2>/dev/null; then check "program ends ($1)" running ended; fi
+}
+
+# The Downloaded Program Files folder holds Unix links to a folder and a file outside
+# the prefix, as a prefix's user folders are: only what lies in the folder itself goes.
+outside="$TERVANE_WINE_DIR/tervane-e2e-outside"
+rm -rf "$outside"
+mkdir -p "$outside/inner" "$dpf/CONFLICT.1"
+echo keep >"$outside/keep.txt"
+echo deep >"$outside/inner/deep.txt"
+echo ocx >"$dpf/tervane-e2e.ocx"
+echo old >"$dpf/CONFLICT.1/old.ocx"
+ln -s "$outside" "$dpf/CONFLICT.1/tervane-e2e-home"
+ln -s "$outside/keep.txt" "$dpf/tervane-e2e-note.txt"
+clean_windows "links"
+check "outside file" "$(cat "$outside/keep.txt" 2>/dev/null)" keep
+check "outside file in a sub-folder" "$(cat "$outside/inner/deep.txt" 2>/dev/null)" deep
+check "downloaded control beside the links" "$(gone "$dpf/tervane-e2e.ocx")" gone
+check "file in the folder holding a link" "$(gone "$dpf/CONFLICT.1/old.ocx")" gone
+log="$(tr -d '\r' <"$folder/vorn.log")"
+echo "$log" | grep -q "cmdCleanWin at line 0 - [0-9]* entries could not be removed; the first, .*: a link, left in place (75)" ||
+  check "links left in place logged" no yes
+rm -rf "$dpf/CONFLICT.1" "$dpf/tervane-e2e-note.txt" "$outside"
+
+# The path set by hand in mainten.ini to the drive root, then to the Windows folder:
+# nothing there is deleted, and the log says why.
+drive_c="$WINEPREFIX/drive_c"
+echo root >"$drive_c/tervane-e2e-root.txt"
+echo win >"$drive_c/windows/tervane-e2e-win.txt"
+for path in 'C:\' 'C:\windows\'; do
+  sed -i -E "s/^Win3=.*$/Win3=${path//\\/\\\\}\r/" "$folder/mainten.ini"
+  check "[Path] Win3 set by hand" "$(ini Path Win3)" "$path"
+  clean_windows "$path"
+  check "file in the drive root ($path)" "$(gone "$drive_c/tervane-e2e-root.txt")" present
+  check "file in the Windows folder ($path)" "$(gone "$drive_c/windows/tervane-e2e-win.txt")" present
+  check "Windows folder's system folder ($path)" "$(gone "$drive_c/windows/system32")" present
+  tr -d '\r' <"$folder/vorn.log" | grep -qF "$path is a system folder and cannot be cleaned" ||
+    check "refusal of $path logged" no yes
+done
+rm -f "$drive_c/tervane-e2e-root.txt" "$drive_c/windows/tervane-e2e-win.txt"
+
 stop
 [ "$failures" -eq 0 ] && echo "vorn66 end to end: passed"
 exit $((failures > 0))
