@@ -33,7 +33,8 @@ class Files {
   virtual ErrorCode appendFile(const std::string& path, const std::string& contents) = 0;
   // Deletes one file. Read-only or open files refuse; a missing file is kFileNotFound.
   virtual ErrorCode deleteFile(const std::string& path) = 0;
-  // Renames a file, replacing an existing target (MoveFileEx with REPLACE_EXISTING).
+  // Renames a file, replacing an existing target in one step (MoveFileEx with
+  // REPLACE_EXISTING, COPY_ALLOWED across drives, WRITE_THROUGH).
   virtual ErrorCode renameFile(const std::string& from, const std::string& to) = 0;
   virtual ErrorCode getAttributes(const std::string& path, std::uint32_t& attributes) = 0;
   virtual ErrorCode setAttributes(const std::string& path, std::uint32_t attributes) = 0;

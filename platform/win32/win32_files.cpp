@@ -177,8 +177,10 @@ class Win32Files : public Files {
 
   ErrorCode renameFile(const std::string& from, const std::string& to) override {
     if (isReadOnlyFile(to)) return err::kAccessDenied;
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) ? err::kSuccess
-                                                                            : lastError();
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH)
+               ? err::kSuccess
+               : lastError();
   }
 
   ErrorCode getAttributes(const std::string& path, std::uint32_t& attributes) override {
