@@ -8,6 +8,7 @@
 #include "main/clean/secure_remove.h"
 #include "main/clean/windows_cleaner.h"
 #include "main/dialogs/doc_history_dialog.h"
+#include "main/dialogs/file_list_window.h"
 #include "main/dialogs/history_viewer.h"
 #include "main/paths/path_config.h"
 #include "main/platform/registry_access.h"
@@ -192,6 +193,32 @@ std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& 
   wireAutomatic(mainWindow, services, *s, tray);
   wireHistoryViewers(mainWindow, services, *s);
   return s;
+}
+
+void wireFileListWindow(MainWindow& w, AppServices& services, Subsystems& s,
+                        ViewerServices& viewer) {
+  Session& session = services.session;
+  auto startFolder = [&session](FileListWindow::Mode mode) {
+    switch (mode) {
+      case FileListWindow::Mode::InternetExplorer:
+        return session.paths.IE4;
+      case FileListWindow::Mode::Netscape:
+        return session.paths.Netscape2;
+      default:
+        return session.paths.Opera2;
+    }
+  };
+  s.fileList = std::make_unique<FileListWindow>(
+      FileListWindow::Services{services.system.files, viewer.locale, viewer.shellInfo,
+                               viewer.shellOpen, services.log, services.screen, services.windows},
+      startFolder, common::programFolder(services.system.process));
+  FileListWindow& window = *s.fileList;
+  auto open = [&window, &w](FileListWindow::Mode mode) {
+    return [&window, &w, mode] { window.open(mode, &w); };
+  };
+  s.paths->openIECache = open(FileListWindow::Mode::InternetExplorer);
+  s.paths->openNetscapeCache = open(FileListWindow::Mode::Netscape);
+  s.paths->openOperaCache = open(FileListWindow::Mode::Opera);
 }
 
 }  // namespace vorn
