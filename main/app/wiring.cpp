@@ -8,6 +8,8 @@
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
 #include "main/clean/windows_cleaner.h"
+#include "main/dialogs/doc_history_dialog.h"
+#include "main/dialogs/history_viewer.h"
 #include "main/dialogs/keep_list_file.h"
 #include "main/paths/path_config.h"
 #include "main/platform/registry_access.h"
@@ -179,6 +181,30 @@ void wireAutomatic(MainWindow& w, AppServices& services, Subsystems& s, ui::Tray
   w.automaticCleaningTimer.onTimer = [&automatic] { automatic.timerTick(); };
 }
 
+// The history viewer and the document history, opened by the View buttons over the main
+// window; the folders are read at each opening, so a saved path is used at once.
+void wireHistoryViewers(MainWindow& w, AppServices& services, Subsystems& s) {
+  Session& session = services.session;
+  s.historyViewer = std::make_unique<HistoryViewer>(
+      HistoryViewer::Services{services.system.files, *s.registry, services.log, services.screen,
+                              services.windows},
+      [&session] { return session.paths.netscapeProfile; });
+  s.docHistory = std::make_unique<DocHistoryDialog>(
+      services.system.files, services.log, services.prompter, services.windows,
+      [&session] { return session.paths.Win1; });
+  HistoryViewer& viewer = *s.historyViewer;
+  DocHistoryDialog& docs = *s.docHistory;
+  auto open = [&viewer, &w](HistoryViewer::Mode mode) {
+    return [&viewer, &w, mode] { viewer.open(mode, &w); };
+  };
+  s.paths->openTypedURLs = open(HistoryViewer::Mode::TypedUrls);
+  s.paths->openNetscapeHistory = open(HistoryViewer::Mode::NetscapeUrls);
+  MainWindowOperations& ops = w.operations();
+  ops.viewRunHistory = open(HistoryViewer::Mode::RunHistory);
+  ops.viewSearchHistory = open(HistoryViewer::Mode::SearchHistory);
+  ops.viewDocHistory = [&docs, &w] { docs.open(&w); };
+}
+
 }  // namespace
 
 std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services,
@@ -189,6 +215,7 @@ std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& 
   wireCleaning(mainWindow, services, *s);
   wirePlugins(mainWindow, services, *s);
   wireAutomatic(mainWindow, services, *s, tray);
+  wireHistoryViewers(mainWindow, services, *s);
   return s;
 }
 

@@ -26,6 +26,8 @@ class PluginInfoDialog;
 class PluginManager;
 class PluginCleaner;
 class AutomaticCleaning;
+class HistoryViewer;
+class DocHistoryDialog;
 
 struct Subsystems;
 
@@ -61,6 +63,9 @@ struct Subsystems {
   std::unique_ptr<PluginManager> plugins;
   std::unique_ptr<PluginCleaner> pluginCleaner;
   std::unique_ptr<AutomaticCleaning> automatic;
+  // The history viewer and the document history of the View buttons.
+  std::unique_ptr<HistoryViewer> historyViewer;
+  std::unique_ptr<DocHistoryDialog> docHistory;
   // What engines take as their `const AutomaticCleaningState&`.
   AutomaticStateOfSubsystems automaticState{*this};
 
