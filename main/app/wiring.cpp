@@ -2,6 +2,7 @@
 
 #include "common/conversions.h"
 #include "main/app/main_window_clean_seams.h"
+#include "main/clean/ie_cleaner.h"
 #include "main/clean/plugin_cleaner.h"
 #include "main/auto/automatic_cleaning.h"
 #include "main/clean/run_frame.h"
@@ -10,6 +11,7 @@
 #include "main/dialogs/doc_history_dialog.h"
 #include "main/dialogs/file_list_window.h"
 #include "main/dialogs/history_viewer.h"
+#include "main/dialogs/keep_list_file.h"
 #include "main/paths/path_config.h"
 #include "main/platform/registry_access.h"
 #include "main/plugins/plugin_info_dialog.h"
@@ -40,6 +42,15 @@ void showStatistics(MainWindow& w, Session& session, const Statistics& statistic
   session.statisticsSlot = statistics.statisticsSlot();
 }
 
+// The browser's own clearing of its cache and history, ahead of the engine's file steps.
+BrowserClearing ieBrowserClearing(AppServices&, Subsystems& s) {
+  return [&s](int mode) {
+    if (mode == 1 || mode == 2) s.frame->progressStep();
+    if (mode == 0 || mode == 2) s.frame->progressStep();
+    return false;
+  };
+}
+
 void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   Session& session = services.session;
   // The start-up fills session.programFolder only after the wiring; the folder comes
@@ -58,6 +69,10 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
                                                       *s.frame, *s.boxes, session.paths, 0,
                                                       [&services] { services.screen.doEvents(); });
   s.secureRemover = std::make_unique<SecureRemover>(services.system.files, services.log, folder);
+  s.ieCleaner = std::make_unique<IECleaner>(
+      services.system, *s.registry, services.log, services.settings, *s.frame, *s.boxes,
+      session.paths, *s.secureRemover, IECleanerControls{s.ieKeepList, w.clean.ieCookieFiles},
+      folder, [&session] { return session.safetyLevel; }, ieBrowserClearing(services, s));
 
   Statistics& statistics = *s.statistics;
   statistics.changed = [&w, &session, &statistics] { showStatistics(w, session, statistics); };
@@ -88,8 +103,18 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   ops.cleanWindows = whenIdle(cleanWindows);
   auto cleanPlugins = [&s] { s.pluginCleaner->cleanPlugins(); };
   ops.cleanPlugins = whenIdle(cleanPlugins);
-  ops.cleanAll = whenIdle([&s, &session, cleanWindows, cleanPlugins] {
+  auto cleanIE = [&s] { s.ieCleaner->cleanIE(); };
+  ops.cleanIE = whenIdle(cleanIE);
+  ops.listCookiestoSave = [&services, &s, folder] {
+    common::ErrorTrap trap(services.log, "listCookiestoSave");
+    s.ieKeepList.clear();
+    trap.run([&] {
+      s.ieKeepList = readListFile(services.system.files, folder + "\\" + kIEKeepList);
+    });
+  };
+  ops.cleanAll = whenIdle([&s, &session, cleanIE, cleanWindows, cleanPlugins] {
     RunFrame::Engines engines;
+    engines.ie = cleanIE;
     engines.windows = cleanWindows;
     engines.plugins = cleanPlugins;
     s.frame->cleanAll(engines, session.paths);

@@ -3,6 +3,8 @@
 // load handler's steps and the commands behind its buttons (MainWindowOperations). The
 // returned object owns the subsystems and must live as long as the window.
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "main/app/app_services.h"
 #include "main/app/main_window.h"
@@ -18,6 +20,7 @@ class RegistryAccess;
 class Statistics;
 class RunFrame;
 class WindowsCleaner;
+class IECleaner;
 class SecureRemover;
 class PluginInfoDialog;
 class PluginManager;
@@ -52,6 +55,10 @@ struct Subsystems {
   std::unique_ptr<WindowsCleaner> windowsCleaner;
   // Used by the browsers' cookie cleaning.
   std::unique_ptr<SecureRemover> secureRemover;
+  // Internet Explorer cleaning and the keep list it spares (the main window's List1,
+  // filled from cookies1.lst by listCookiestoSave).
+  std::unique_ptr<IECleaner> ieCleaner;
+  std::vector<std::string> ieKeepList;
   // Plugin management and plugin cleaning; the dialog is shown by the window host.
   std::unique_ptr<PluginInfoDialog> pluginInfo;
   std::unique_ptr<PluginManager> plugins;

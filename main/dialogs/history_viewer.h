@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/session_log.h"
+#include "main/clean/ie_cleaner.h"  // kTypedUrlsKey, which the cleaning deletes whole
 #include "main/platform/registry_access.h"
 #include "platform/files.h"
 #include "ui/button.h"
@@ -17,7 +18,6 @@
 
 namespace vorn {
 
-inline constexpr const char* kTypedUrlsKey = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
 // What marks a line of prefs.js as one of the Netscape address history.
 inline constexpr const char* kNetscapeHistoryMarker = "user_pref(\"browser.url_history.URL";
 
