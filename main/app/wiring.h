@@ -3,6 +3,8 @@
 // load handler's steps and the commands behind its buttons (MainWindowOperations). The
 // returned object owns the subsystems and must live as long as the window.
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "main/app/app_services.h"
 #include "main/app/main_window.h"
@@ -18,11 +20,15 @@ class RegistryAccess;
 class Statistics;
 class RunFrame;
 class WindowsCleaner;
+class IECleaner;
 class SecureRemover;
 class PluginInfoDialog;
 class PluginManager;
 class PluginCleaner;
 class AutomaticCleaning;
+class HistoryViewer;
+class DocHistoryDialog;
+class FileListWindow;
 
 struct Subsystems;
 
@@ -49,11 +55,20 @@ struct Subsystems {
   std::unique_ptr<WindowsCleaner> windowsCleaner;
   // Used by the browsers' cookie cleaning.
   std::unique_ptr<SecureRemover> secureRemover;
+  // Internet Explorer cleaning and the keep list it spares (the main window's List1,
+  // filled from cookies1.lst by listCookiestoSave).
+  std::unique_ptr<IECleaner> ieCleaner;
+  std::vector<std::string> ieKeepList;
   // Plugin management and plugin cleaning; the dialog is shown by the window host.
   std::unique_ptr<PluginInfoDialog> pluginInfo;
   std::unique_ptr<PluginManager> plugins;
   std::unique_ptr<PluginCleaner> pluginCleaner;
   std::unique_ptr<AutomaticCleaning> automatic;
+  // The history viewer and the document history of the View buttons.
+  std::unique_ptr<HistoryViewer> historyViewer;
+  std::unique_ptr<DocHistoryDialog> docHistory;
+  // "View Cache", wired by wireFileListWindow.
+  std::unique_ptr<FileListWindow> fileList;
   // What engines take as their `const AutomaticCleaningState&`.
   AutomaticStateOfSubsystems automaticState{*this};
 
@@ -64,5 +79,9 @@ struct Subsystems {
 // `tray` is the main window's notification icon, used by automatic cleaning.
 std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services,
                                            ui::Tray& tray);
+
+// Plugs the cache file list window into the three "Cache" buttons; after wireSubsystems.
+void wireFileListWindow(MainWindow& mainWindow, AppServices& services, Subsystems& subsystems,
+                        ViewerServices& viewerServices);
 
 }  // namespace vorn
