@@ -2,9 +2,9 @@
 
 #include "common/conversions.h"
 #include "main/app/main_window_clean_seams.h"
+#include "main/auto/automatic_cleaning.h"
 #include "main/clean/ie_cleaner.h"
 #include "main/clean/plugin_cleaner.h"
-#include "main/auto/automatic_cleaning.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
 #include "main/clean/windows_cleaner.h"
@@ -133,8 +133,7 @@ void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
   platform::Files& files = services.system.files;
   s.pluginCleaner = std::make_unique<PluginCleaner>(
       files, *s.registry, services.log, *s.frame, folder,
-      [&plugins] { return plugins.tickedInformationFiles(); },
-      [&files](const std::string& pattern) { return removeMatchingFiles(files, pattern); });
+      [&plugins] { return plugins.tickedInformationFiles(); }, services.system.removal);
   MainWindowOperations& ops = w.operations();
   ops.fixPlugins = [&plugins] { plugins.fixPlugins(); };
   ops.showPluginInfo = [&plugins] { plugins.showPluginInfo(); };
