@@ -101,7 +101,7 @@ drive wait "View URLs" 10 >/dev/null || check "View URLs window" absent shown
 check "typed addresses listed" "$(drive items 'View URLs' | tr -d '\r' | paste -sd' ')" \
   "http://first.example/ http://second.example/ http://third.example/"
 shot view-urls
-drive select "View URLs" "http://second.example/" || check "selecting a typed address" failed done
+drive lbselect "View URLs" "http://second.example/" || check "selecting a typed address" failed done
 drive click "View URLs" "Remove Highlighted"
 sleep 1
 check "typed addresses after removal" "$(drive items 'View URLs' | tr -d '\r' | paste -sd' ')" \
@@ -130,7 +130,7 @@ drive wait "View URLs" 10 >/dev/null || check "View URLs (Netscape)" absent show
 check "Netscape addresses" "$(drive items 'View URLs' | tr -d '\r' | paste -sd' ')" \
   'http://one.example/ "http://ten.example/'
 shot view-netscape-urls
-drive select "View URLs" '"http://ten.example/' || check "selecting a Netscape address" failed done
+drive lbselect "View URLs" '"http://ten.example/' || check "selecting a Netscape address" failed done
 drive click "View URLs" "Remove Highlighted"
 sleep 1
 check "prefs.js after removal" "$(tr -d '\r' <"$ns/Users/ann/prefs.js" | paste -sd'|')" \
@@ -152,7 +152,7 @@ drive wait "View Run History" 10 >/dev/null || check "View Run History window" a
 check "Run history listed" "$(drive items 'View Run History' | tr -d '\r' | paste -sd' ')" \
   'notepad\1 regedit\1'
 shot view-run-history
-drive select "View Run History" 'regedit\1' || check "selecting a Run entry" failed done
+drive lbselect "View Run History" 'regedit\1' || check "selecting a Run entry" failed done
 drive click "View Run History" "Remove Highlighted"
 sleep 1
 check "Run entry b removed" "$(value "$runmru" b)" absent

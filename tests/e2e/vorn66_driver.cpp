@@ -16,7 +16,7 @@
 //                                             window's icon: dblclick or rdown
 //   vorn66_driver menu <index>                picks item <index> of the open popup menu
 //   vorn66_driver items <title>               prints the items of the window's list box
-//   vorn66_driver select <title> <text>       selects the list box item with this text, as
+//   vorn66_driver lbselect <title> <text>     selects the list box item with this text, as
 //                                             a click on it does
 //   vorn66_driver lvcount <title>             prints the number of items of its list view
 //   vorn66_driver lvrclick <title>            a right click on its list view
@@ -293,7 +293,7 @@ int main(int argc, char** argv) {
     PostMessageA(menu, WM_KEYUP, VK_RETURN, 0);
     return 0;
   }
-  if (command == "items" || (command == "select" && argc > 3)) {
+  if (command == "items" || (command == "lbselect" && argc > 3)) {
     HWND top = waitFor(argv[2], 10);
     HWND list = top ? child(top, "ListBox", "") : nullptr;
     if (!list) return 1;
