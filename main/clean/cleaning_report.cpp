@@ -104,6 +104,12 @@ const char* kindTitle(Kind kind) {
   return "";
 }
 
+std::string reason(platform::ErrorCode code) {
+  // The removal refuses what it cannot remove without reaching a link's target.
+  if (code == platform::err::kNotSupported) return "a link, left in place";
+  return "error " + std::to_string(code);
+}
+
 bool hasSize(Kind kind) {
   return kind == Kind::FileDeleted || kind == Kind::FileOverwritten || kind == Kind::FileCut ||
          kind == Kind::FileReplaced;
@@ -162,8 +168,7 @@ std::string cleaningReportText(const std::vector<platform::RecordedChange>& chan
     if (!failed.empty()) {
       text += "Not removed (" + countText(failed.size()) + ")\r\n";
       for (const auto* c : failed)
-        text += "  " + c->target + "  (" + kindTitle(c->kind) + ", error " +
-                std::to_string(c->result) + ")\r\n";
+        text += "  " + c->target + "  (" + kindTitle(c->kind) + ", " + reason(c->result) + ")\r\n";
     }
   }
   return text;

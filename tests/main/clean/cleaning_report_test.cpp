@@ -33,6 +33,7 @@ TEST(ReportText, TotalsFirstThenEachAreaLargestFirstAndFailuresApart) {
       {Kind::FileDeleted, "C:\\W\\held.tmp", 99999, "Windows", 32},
       {Kind::ValueDeleted, "HKEY_CURRENT_USER\\Software\\RunMRU\\a", 8, "Windows", 0},
       {Kind::KeyDeleted, "HKEY_CURRENT_USER\\Software\\P", 0, "Plugins", 0},
+      {Kind::LinkRemoved, "C:\\W\\home", 0, "Plugins", platform::err::kNotSupported},
   };
   const std::string text = vorn::cleaningReportText(changes, "Cleaning of today", false);
   EXPECT_EQ(text.rfind("Cleaning of today\r\n", 0), 0u) << text;
@@ -40,7 +41,11 @@ TEST(ReportText, TotalsFirstThenEachAreaLargestFirstAndFailuresApart) {
   EXPECT_NE(text.find("Removed: 2.0 KB in 2 files, 1 registry value, 1 registry key\r\n"),
             std::string::npos)
       << text;
-  EXPECT_NE(text.find("Could not be removed: 1\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("Could not be removed: 2\r\n"), std::string::npos) << text;
+  EXPECT_NE(
+      text.find("C:\\W\\home  (Links (the link only, never its target), a link, left in place)"),
+      std::string::npos)
+      << text;
   const auto big = text.find("C:\\W\\big.tmp"), small = text.find("C:\\W\\small.tmp");
   ASSERT_NE(big, std::string::npos);
   EXPECT_LT(big, small);
