@@ -2,6 +2,8 @@
 
 #include "common/conversions.h"
 #include "main/app/main_window_clean_seams.h"
+#include "main/clean/netscape_cleaner.h"
+#include "main/clean/opera_cleaner.h"
 #include "main/clean/plugin_cleaner.h"
 #include "main/auto/automatic_cleaning.h"
 #include "main/clean/run_frame.h"
@@ -55,6 +57,12 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
                                                       *s.frame, *s.boxes, session.paths, 0,
                                                       [&services] { services.screen.doEvents(); });
   s.secureRemover = std::make_unique<SecureRemover>(services.system.files, services.log, folder);
+  s.netscapeCleaner = std::make_unique<NetscapeCleaner>(
+      services.system, services.log, services.prompter, *s.frame, *s.boxes, *s.secureRemover,
+      s.automaticState, session.paths, session.safetyLevel, folder);
+  s.operaCleaner = std::make_unique<OperaCleaner>(services.system, *s.frame, *s.boxes,
+                                                  *s.secureRemover, session.paths,
+                                                  session.safetyLevel, folder);
 
   Statistics& statistics = *s.statistics;
   statistics.changed = [&w, &session, &statistics] { showStatistics(w, session, statistics); };
@@ -83,10 +91,22 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
     };
   };
   ops.cleanWindows = whenIdle(cleanWindows);
+  auto cleanNetscape = [&w, &s] {
+    s.netscapeCleaner->setOwner(w.ownerHandle);
+    s.netscapeCleaner->cleanNetscape();
+  };
+  ops.cleanNetscape = whenIdle(cleanNetscape);
+  auto cleanOpera = [&w, &s] {
+    s.operaCleaner->setOwner(w.ownerHandle);
+    s.operaCleaner->cleanOpera();
+  };
+  ops.cleanOpera = whenIdle(cleanOpera);
   auto cleanPlugins = [&s] { s.pluginCleaner->cleanPlugins(); };
   ops.cleanPlugins = whenIdle(cleanPlugins);
-  ops.cleanAll = whenIdle([&s, &session, cleanWindows, cleanPlugins] {
+  ops.cleanAll = whenIdle([&s, &session, cleanNetscape, cleanOpera, cleanWindows, cleanPlugins] {
     RunFrame::Engines engines;
+    engines.netscape = cleanNetscape;
+    engines.opera = cleanOpera;
     engines.windows = cleanWindows;
     engines.plugins = cleanPlugins;
     s.frame->cleanAll(engines, session.paths);

@@ -18,6 +18,8 @@ class RegistryAccess;
 class Statistics;
 class RunFrame;
 class WindowsCleaner;
+class NetscapeCleaner;
+class OperaCleaner;
 class SecureRemover;
 class PluginInfoDialog;
 class PluginManager;
@@ -49,6 +51,8 @@ struct Subsystems {
   std::unique_ptr<WindowsCleaner> windowsCleaner;
   // Used by the browsers' cookie cleaning.
   std::unique_ptr<SecureRemover> secureRemover;
+  std::unique_ptr<NetscapeCleaner> netscapeCleaner;
+  std::unique_ptr<OperaCleaner> operaCleaner;
   // Plugin management and plugin cleaning; the dialog is shown by the window host.
   std::unique_ptr<PluginInfoDialog> pluginInfo;
   std::unique_ptr<PluginManager> plugins;

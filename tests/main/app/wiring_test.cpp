@@ -110,6 +110,45 @@ TEST_F(WiringTest, CleanAllRunsWindowsInItsOwnFrameWithOneMessageAndOneRow) {
   EXPECT_FALSE(subsystems->running());
 }
 
+TEST_F(WiringTest, BrowserButtonsAndCleanAllCleanNetscapeAndOperaWhereAvailable) {
+  const std::string folder = fake.process.folder;
+  p.Netscape1A = "C:\\Program Files\\Netscape\\Users\\";
+  p.Netscape1C = "ann";
+  p.Netscape2 = p.Netscape1A + "ann\\Cache\\";
+  p.Opera1 = "C:\\Program Files\\Opera\\";
+  p.Opera2 = p.Opera1 + "Cache4\\";
+  session.safetyLevel = "1";
+  fake.files.addFile(folder + "\\cookies2.lst", "kept\r\n");
+  fake.files.addFile(folder + "\\opera.win", "clean");
+  auto seed = [&] {
+    fake.files.addFile(p.Netscape1A + "ann\\cookies.txt", "secret");
+    fake.files.addFile(p.Opera1 + "vlink4.dat", "visited");
+  };
+  window->clean.netscapeOptions[2].setValue(1);
+  window->clean.operaOptions[3].setValue(1);
+
+  seed();
+  window->clean.cleanNetscapeToolbar.click(0);
+  EXPECT_EQ(fake.files.contents(p.Netscape1A + "ann\\cookies.txt"), "kept\r\n");
+  EXPECT_TRUE(fake.files.exists(p.Opera1 + "vlink4.dat"));
+  window->clean.cleanOperaToolbar.click(0);
+  EXPECT_FALSE(fake.files.exists(p.Opera1 + "vlink4.dat"));
+  EXPECT_EQ(prompter.shown.size(), 2u);
+
+  // "Clean All" runs a browser's engine only while that browser is available.
+  seed();
+  p.netscapeAvailable = true;
+  p.operaAvailable = false;
+  window->clean.cleanAllButton.click();
+  EXPECT_EQ(fake.files.contents(p.Netscape1A + "ann\\cookies.txt"), "kept\r\n");
+  EXPECT_TRUE(fake.files.exists(p.Opera1 + "vlink4.dat"));
+  p.operaAvailable = true;
+  window->clean.cleanAllButton.click();
+  EXPECT_FALSE(fake.files.exists(p.Opera1 + "vlink4.dat"));
+  EXPECT_EQ(prompter.shown.size(), 4u);
+  EXPECT_FALSE(subsystems->running());
+}
+
 TEST_F(WiringTest, APressDuringARunIsIgnored) {
   tick({7});
   screen.duringEvents = [this] {
