@@ -11,6 +11,7 @@
 #include "main/app/splash_window_win32.h"
 #include "main/app/startup.h"
 #include "main/app/wiring.h"
+#include "main/dialogs/net_cookies_dialog_win32.h"
 #include "main/plugins/plugin_info_dialog_win32.h"
 #include "platform/win32/win32_system.h"
 #include "ui/win32/prompter_win32.h"
@@ -52,6 +53,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     });
     windows.registerView(*subsystems->pluginInfo, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::PluginInfoDialogView>(*subsystems->pluginInfo);
+    });
+    windows.registerView(*subsystems->netCookies, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::NetCookiesDialogView>(*subsystems->netCookies);
     });
     windows.registerView(splash, [&splash](ui::WindowModel&) {
       return std::make_unique<vorn::SplashWindowView>(splash);

@@ -3,6 +3,7 @@
 #include "common/conversions.h"
 #include "main/app/main_window_clean_seams.h"
 #include "main/clean/netscape_cleaner.h"
+#include "main/dialogs/net_cookies_dialog.h"
 #include "main/clean/opera_cleaner.h"
 #include "main/clean/plugin_cleaner.h"
 #include "main/auto/automatic_cleaning.h"
@@ -133,6 +134,16 @@ void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
   ops.startPluginCreator = [&plugins] { plugins.startPluginCreator(); };
 }
 
+// The dialog lists the cookies of the profile found at start-up.
+void wireCookieDialogs(MainWindow& w, AppServices& services, Subsystems& s) {
+  Session& session = services.session;
+  s.netCookies = std::make_unique<NetCookiesDialog>(
+      services.system.files, services.log, services.prompter, services.windows,
+      common::programFolder(services.system.process),
+      [&session] { return session.paths.netscapeProfile; });
+  s.paths->openNetscapeCookies = [&s, &w] { s.netCookies->open(&w); };
+}
+
 // The schedule runs the very commands behind "Clean All" and the area buttons, looked up
 // when it fires, so engines wired later are run too.
 void wireAutomatic(MainWindow& w, AppServices& services, Subsystems& s, ui::Tray& tray) {
@@ -183,6 +194,7 @@ std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& 
   s->paths->wire();
   wireCleaning(mainWindow, services, *s);
   wirePlugins(mainWindow, services, *s);
+  wireCookieDialogs(mainWindow, services, *s);
   wireAutomatic(mainWindow, services, *s, tray);
   return s;
 }

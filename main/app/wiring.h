@@ -25,6 +25,7 @@ class PluginInfoDialog;
 class PluginManager;
 class PluginCleaner;
 class AutomaticCleaning;
+class NetCookiesDialog;
 
 struct Subsystems;
 
@@ -58,6 +59,8 @@ struct Subsystems {
   std::unique_ptr<PluginManager> plugins;
   std::unique_ptr<PluginCleaner> pluginCleaner;
   std::unique_ptr<AutomaticCleaning> automatic;
+  // "Netscape Cookies", opened by the Netscape tab's "Cookies" button.
+  std::unique_ptr<NetCookiesDialog> netCookies;
   // What engines take as their `const AutomaticCleaningState&`.
   AutomaticStateOfSubsystems automaticState{*this};
 

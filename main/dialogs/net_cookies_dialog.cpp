@@ -1,0 +1,104 @@
+#include "main/dialogs/net_cookies_dialog.h"
+
+#include "common/error_trap.h"
+#include "common/file_replace.h"
+#include "common/run_error.h"
+#include "common/text_lines.h"
+
+namespace vorn {
+namespace {
+
+constexpr const char* kApplicationTitle = "Tervane";
+
+std::string withoutTrailingBlanks(const std::string& text) {
+  const std::size_t end = text.find_last_not_of(' ');
+  return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
+}  // namespace
+
+std::vector<std::string> cookieRecords(const std::string& text) {
+  std::vector<std::string> records;
+  for (std::string& line : common::splitLines(text))
+    if (!line.empty() && line[0] != '#') records.push_back(std::move(line));
+  return records;
+}
+
+bool isKeptAlready(const std::vector<std::string>& kept, const std::string& candidate) {
+  for (const std::string& entry : kept)
+    if (withoutTrailingBlanks(entry) == candidate) return true;
+  return false;
+}
+
+NetCookiesDialog::NetCookiesDialog(platform::Files& files, common::SessionLog& log,
+                                   ui::Prompter& prompter, ui::WindowHost& windows,
+                                   std::string programFolder,
+                                   std::function<std::string()> profileFolder)
+    : ui::WindowModel(kCaption),
+      files_(files),
+      log_(log),
+      prompter_(prompter),
+      windows_(windows),
+      folder_(std::move(programFolder)),
+      profile_(std::move(profileFolder)) {
+  addToolbar.addButton("", "Add", 4);
+  removeToolbar.addButton("", "Remove", 5);
+  addButton.onClick = [this] { add(); };
+  addToolbar.onButtonClick = [this](int) { add(); };
+  allCookiesList.onDoubleClick = [this] { add(); };
+  deleteButton.onClick = [this] { remove(); };
+  removeToolbar.onButtonClick = [this](int) { remove(); };
+  keptCookiesList.onDoubleClick = [this] { remove(); };
+  okButton.onClick = [this] { save(); };
+  cancelButton.onClick = [this] { windows_.close(*this); };
+}
+
+void NetCookiesDialog::open(ui::WindowModel* owner) {
+  load();
+  windows_.showModal(*this, owner);
+}
+
+void NetCookiesDialog::readRecords(const std::string& path, ui::ListBox& list) {
+  list.clear();
+  common::ErrorTrap trap(log_, "NetCookies.Load");
+  trap.run([&] {
+    std::string text;
+    common::check(files_.readFile(path, text));
+    for (const std::string& record : cookieRecords(text)) list.addItem(record);
+  });
+}
+
+void NetCookiesDialog::load() {
+  readRecords(profile_() + "\\cookies.txt", allCookiesList);
+  readRecords(folder_ + "\\cookies2.lst", keptCookiesList);
+}
+
+void NetCookiesDialog::add() {
+  const int selected = allCookiesList.listIndex();
+  if (selected < 0) return;
+  const std::string candidate = allCookiesList.item(selected);
+  if (!isKeptAlready(keptCookiesList.items(), candidate)) keptCookiesList.addItem(candidate);
+}
+
+void NetCookiesDialog::remove() {
+  const int selected = keptCookiesList.listIndex();
+  if (selected >= 0) keptCookiesList.removeItem(selected);
+}
+
+void NetCookiesDialog::save() {
+  common::ErrorTrap trap(log_, "NetCookies.command3");
+  std::string contents;
+  const platform::ErrorCode e = files_.readFile(folder_ + "\\" + kNetscapeKeepListTemplate, contents);
+  if (e != platform::err::kSuccess) {
+    // As when the template could not be copied: told, and the list holds the entries.
+    contents.clear();
+    trap.run([&] { prompter_.messageBox(std::to_string(e), kApplicationTitle, ui::mb::kOk); });
+  }
+  contents += common::joinLines(keptCookiesList.items());
+  trap.run([&] {
+    common::check(common::replaceFileContents(files_, folder_ + "\\cookies2.lst", contents));
+  });
+  windows_.close(*this);
+}
+
+}  // namespace vorn
