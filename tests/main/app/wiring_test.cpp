@@ -7,6 +7,7 @@
 #include "main/auto/automatic_cleaning.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/windows_cleaner.h"
+#include "main/dialogs/net_cookies_dialog.h"
 #include "tests/main/app/app_fixture.h"
 #include "ui/scripted_tray.h"
 
@@ -147,6 +148,25 @@ TEST_F(WiringTest, BrowserButtonsAndCleanAllCleanNetscapeAndOperaWhereAvailable)
   EXPECT_FALSE(fake.files.exists(p.Opera1 + "vlink4.dat"));
   EXPECT_EQ(prompter.shown.size(), 4u);
   EXPECT_FALSE(subsystems->running());
+}
+
+TEST_F(WiringTest, TheNetscapeCookiesButtonOpensTheDialogOnlyWhileNetscapeIsThere) {
+  p.netscapeProfile = "C:\\Program Files\\Netscape\\Users\\ann";
+  fake.files.addFile(p.netscapeProfile + "\\cookies.txt", "# comment\r\n.a.example\tTRUE\r\n");
+  std::vector<std::string> listed;
+  windows.whileModal["Netscape Cookies"] = [&](ui::WindowModel&) {
+    listed = subsystems->netCookies->allCookiesList.items();
+  };
+  window->clean.netscapeMissingLabel.setVisible(true);
+  window->clean.viewNetscapeCookiesButton.click();
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text, "Path could not be found");
+  EXPECT_TRUE(listed.empty());
+
+  window->clean.netscapeMissingLabel.setVisible(false);
+  window->clean.viewNetscapeCookiesButton.click();
+  EXPECT_EQ(listed, std::vector<std::string>{".a.example\tTRUE"});
+  EXPECT_EQ(windows.events.back(), "close Netscape Cookies");
 }
 
 TEST_F(WiringTest, APressDuringARunIsIgnored) {
