@@ -24,6 +24,7 @@ void FileList::list(const std::string& path) {
   std::sort(found.begin(), found.end());
   path_ = folder;
   items_ = std::move(found);
+  listIndex_ = -1;
   notify(Change::Items);
 }
 
@@ -34,6 +35,16 @@ void FileList::setPath(const std::string& path) {
 void FileList::setPattern(const std::string& pattern) {
   pattern_ = pattern.empty() ? "*.*" : pattern;
   if (!path_.empty()) refresh();
+}
+
+void FileList::setListIndex(int index) {
+  if (index < -1 || index >= listCount() || index == listIndex_) return;
+  listIndex_ = index;
+  notify(Change::Selection);
+}
+
+void FileList::userSelected(int index) {
+  if (index >= -1 && index < listCount()) listIndex_ = index;
 }
 
 void FileList::refresh() {

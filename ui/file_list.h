@@ -24,11 +24,19 @@ class FileList : public Control {
   const std::vector<std::string>& items() const { return items_; }
   int listCount() const { return static_cast<int>(items_.size()); }
 
+  // The selected file's position, -1 for none; listing again clears the selection.
+  int listIndex() const { return listIndex_; }
+  // -1 clears the selection; a position outside the list is ignored.
+  void setListIndex(int index);
+  // Called by the view when the user has selected a file.
+  void userSelected(int index);
+
  private:
   void list(const std::string& path);
   platform::Files& files_;
   std::string path_, pattern_ = "*.*";
   std::vector<std::string> items_;
+  int listIndex_ = -1;
 };
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 // the user does while a modal window is up.
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -14,6 +15,8 @@ class WindowModel {
   explicit WindowModel(std::string caption) : caption_(std::move(caption)) {}
   virtual ~WindowModel() = default;
   const std::string& caption() const { return caption_; }
+  // For a window whose caption depends on what it shows; set before it is shown.
+  void setCaption(std::string caption) { caption_ = std::move(caption); }
   // Runs when the window is closed, by its close box or from code.
   std::function<void()> onUnload;
 

@@ -72,6 +72,9 @@ void CleanPage::wire(MainWindowOperations& ops) {
   onButton(viewNetscapeCookiesButton, ops.viewNetscapeCookies);
   onButton(viewIEUrlsButton, ops.viewIEUrls);
   onButton(viewNetscapeUrlsButton, ops.viewNetscapeUrls);
+  onButton(viewRunHistoryButton, ops.viewRunHistory);
+  onButton(viewSearchHistoryButton, ops.viewSearchHistory);
+  onButton(viewDocHistoryButton, ops.viewDocHistory);
 }
 
 ui::CheckBox& CleanPage::optionBox(int index) {

@@ -64,6 +64,9 @@ class CleanPage {
       viewNetscapeCookiesButton{"viewNetscapeCookiesButton", "Cookies"},
       viewNetscapeUrlsButton{"viewNetscapeUrlsButton", "URLs"};
   ui::Button viewOperaCacheButton{"viewOperaCacheButton", "Cache"};
+  ui::Button viewRunHistoryButton{"viewRunHistoryButton", "Run History"},
+      viewSearchHistoryButton{"viewSearchHistoryButton", "Search History"},
+      viewDocHistoryButton{"viewDocHistoryButton", "Doc History"};
   ui::Button userDefinedListsButton{"userDefinedListsButton", "Defined Files"};
   // The installed plugins, ticked when they run in plugin cleaning.
   ui::CheckListBox pluginList{"pluginList"};

@@ -60,6 +60,11 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
   HWND win = tabs[kWindows];
   boxes(win, m.windowsOptions, 14, 0, 4, 14);
   boxes(win, m.windowsOptions, 300, 4, 4, 14);
+  // The two columns of options take the width, so the View frame goes beneath them.
+  createFrame(win, "View", {14, 116, 422, 60});
+  c.add<ButtonBinding>(win, m.viewRunHistoryButton, {26, 138, 124, 24});
+  c.add<ButtonBinding>(win, m.viewSearchHistoryButton, {162, 138, 124, 24});
+  c.add<ButtonBinding>(win, m.viewDocHistoryButton, {298, 138, 124, 24});
   notice(win, m.windowsPathsMissingLabel);
   actions(win, m.cleanWindowsToolbar, kWindows);
 

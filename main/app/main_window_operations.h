@@ -20,6 +20,7 @@ struct MainWindowOperations {
   Op showPluginInfo;  // "Plugin Info" for the highlighted plugin
   Op viewIECache, viewNetscapeCache, viewOperaCache, viewIECookies, viewNetscapeCookies, viewIEUrls,
       viewNetscapeUrls;
+  Op viewRunHistory, viewSearchHistory, viewDocHistory;  // the Windows tab's View buttons
 
   // Path page.
   Op detectIEPaths, saveIEPaths, detectNetscapePaths, saveNetscapePaths, detectOperaPaths,

@@ -12,6 +12,7 @@
 #include "main/app/startup.h"
 #include "main/app/wiring.h"
 #include "main/dialogs/net_cookies_dialog_win32.h"
+#include "main/dialogs/history_viewer_win32.h"
 #include "main/plugins/plugin_info_dialog_win32.h"
 #include "platform/win32/win32_system.h"
 #include "ui/win32/prompter_win32.h"
@@ -53,6 +54,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     });
     windows.registerView(*subsystems->pluginInfo, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::PluginInfoDialogView>(*subsystems->pluginInfo);
+    });
+    windows.registerView(*subsystems->historyViewer, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::HistoryViewerView>(*subsystems->historyViewer);
+    });
+    windows.registerView(*subsystems->docHistory, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::DocHistoryDialogView>(*subsystems->docHistory);
     });
     windows.registerView(*subsystems->netCookies, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::NetCookiesDialogView>(*subsystems->netCookies);

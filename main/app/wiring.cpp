@@ -2,6 +2,7 @@
 
 #include "common/conversions.h"
 #include "main/app/main_window_clean_seams.h"
+#include "main/clean/ie_cleaner.h"
 #include "main/clean/netscape_cleaner.h"
 #include "main/dialogs/net_cookies_dialog.h"
 #include "main/clean/opera_cleaner.h"
@@ -10,6 +11,9 @@
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
 #include "main/clean/windows_cleaner.h"
+#include "main/dialogs/doc_history_dialog.h"
+#include "main/dialogs/history_viewer.h"
+#include "main/dialogs/keep_list_file.h"
 #include "main/paths/path_config.h"
 #include "main/platform/registry_access.h"
 #include "main/plugins/plugin_info_dialog.h"
@@ -40,6 +44,15 @@ void showStatistics(MainWindow& w, Session& session, const Statistics& statistic
   session.statisticsSlot = statistics.statisticsSlot();
 }
 
+// The browser's own clearing of its cache and history, ahead of the engine's file steps.
+BrowserClearing ieBrowserClearing(AppServices&, Subsystems& s) {
+  return [&s](int mode) {
+    if (mode == 1 || mode == 2) s.frame->progressStep();
+    if (mode == 0 || mode == 2) s.frame->progressStep();
+    return false;
+  };
+}
+
 void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   Session& session = services.session;
   // The start-up fills session.programFolder only after the wiring; the folder comes
@@ -64,6 +77,10 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   s.operaCleaner = std::make_unique<OperaCleaner>(services.system, *s.frame, *s.boxes,
                                                   *s.secureRemover, session.paths,
                                                   session.safetyLevel, folder);
+  s.ieCleaner = std::make_unique<IECleaner>(
+      services.system, *s.registry, services.log, services.settings, *s.frame, *s.boxes,
+      session.paths, *s.secureRemover, IECleanerControls{s.ieKeepList, w.clean.ieCookieFiles},
+      folder, [&session] { return session.safetyLevel; }, ieBrowserClearing(services, s));
 
   Statistics& statistics = *s.statistics;
   statistics.changed = [&w, &session, &statistics] { showStatistics(w, session, statistics); };
@@ -104,8 +121,19 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   ops.cleanOpera = whenIdle(cleanOpera);
   auto cleanPlugins = [&s] { s.pluginCleaner->cleanPlugins(); };
   ops.cleanPlugins = whenIdle(cleanPlugins);
-  ops.cleanAll = whenIdle([&s, &session, cleanNetscape, cleanOpera, cleanWindows, cleanPlugins] {
+  auto cleanIE = [&s] { s.ieCleaner->cleanIE(); };
+  ops.cleanIE = whenIdle(cleanIE);
+  ops.listCookiestoSave = [&services, &s, folder] {
+    common::ErrorTrap trap(services.log, "listCookiestoSave");
+    s.ieKeepList.clear();
+    trap.run([&] {
+      s.ieKeepList = readListFile(services.system.files, folder + "\\" + kIEKeepList);
+    });
+  };
+  ops.cleanAll = whenIdle([&s, &session, cleanIE, cleanNetscape, cleanOpera, cleanWindows,
+                           cleanPlugins] {
     RunFrame::Engines engines;
+    engines.ie = cleanIE;
     engines.netscape = cleanNetscape;
     engines.opera = cleanOpera;
     engines.windows = cleanWindows;
@@ -185,6 +213,30 @@ void wireAutomatic(MainWindow& w, AppServices& services, Subsystems& s, ui::Tray
   w.automaticCleaningTimer.onTimer = [&automatic] { automatic.timerTick(); };
 }
 
+// The history viewer and the document history, opened by the View buttons over the main
+// window; the folders are read at each opening, so a saved path is used at once.
+void wireHistoryViewers(MainWindow& w, AppServices& services, Subsystems& s) {
+  Session& session = services.session;
+  s.historyViewer = std::make_unique<HistoryViewer>(
+      HistoryViewer::Services{services.system.files, *s.registry, services.log, services.screen,
+                              services.windows},
+      [&session] { return session.paths.netscapeProfile; });
+  s.docHistory = std::make_unique<DocHistoryDialog>(
+      services.system.files, services.log, services.prompter, services.windows,
+      [&session] { return session.paths.Win1; });
+  HistoryViewer& viewer = *s.historyViewer;
+  DocHistoryDialog& docs = *s.docHistory;
+  auto open = [&viewer, &w](HistoryViewer::Mode mode) {
+    return [&viewer, &w, mode] { viewer.open(mode, &w); };
+  };
+  s.paths->openTypedURLs = open(HistoryViewer::Mode::TypedUrls);
+  s.paths->openNetscapeHistory = open(HistoryViewer::Mode::NetscapeUrls);
+  MainWindowOperations& ops = w.operations();
+  ops.viewRunHistory = open(HistoryViewer::Mode::RunHistory);
+  ops.viewSearchHistory = open(HistoryViewer::Mode::SearchHistory);
+  ops.viewDocHistory = [&docs, &w] { docs.open(&w); };
+}
+
 }  // namespace
 
 std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services,
@@ -196,6 +248,7 @@ std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& 
   wirePlugins(mainWindow, services, *s);
   wireCookieDialogs(mainWindow, services, *s);
   wireAutomatic(mainWindow, services, *s, tray);
+  wireHistoryViewers(mainWindow, services, *s);
   return s;
 }
 

@@ -3,6 +3,8 @@
 // load handler's steps and the commands behind its buttons (MainWindowOperations). The
 // returned object owns the subsystems and must live as long as the window.
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "main/app/app_services.h"
 #include "main/app/main_window.h"
@@ -20,12 +22,15 @@ class RunFrame;
 class WindowsCleaner;
 class NetscapeCleaner;
 class OperaCleaner;
+class IECleaner;
 class SecureRemover;
 class PluginInfoDialog;
 class PluginManager;
 class PluginCleaner;
 class AutomaticCleaning;
 class NetCookiesDialog;
+class HistoryViewer;
+class DocHistoryDialog;
 
 struct Subsystems;
 
@@ -54,6 +59,10 @@ struct Subsystems {
   std::unique_ptr<SecureRemover> secureRemover;
   std::unique_ptr<NetscapeCleaner> netscapeCleaner;
   std::unique_ptr<OperaCleaner> operaCleaner;
+  // Internet Explorer cleaning and the keep list it spares (the main window's List1,
+  // filled from cookies1.lst by listCookiestoSave).
+  std::unique_ptr<IECleaner> ieCleaner;
+  std::vector<std::string> ieKeepList;
   // Plugin management and plugin cleaning; the dialog is shown by the window host.
   std::unique_ptr<PluginInfoDialog> pluginInfo;
   std::unique_ptr<PluginManager> plugins;
@@ -61,6 +70,9 @@ struct Subsystems {
   std::unique_ptr<AutomaticCleaning> automatic;
   // "Netscape Cookies", opened by the Netscape tab's "Cookies" button.
   std::unique_ptr<NetCookiesDialog> netCookies;
+  // The history viewer and the document history of the View buttons.
+  std::unique_ptr<HistoryViewer> historyViewer;
+  std::unique_ptr<DocHistoryDialog> docHistory;
   // What engines take as their `const AutomaticCleaningState&`.
   AutomaticStateOfSubsystems automaticState{*this};
 

@@ -10,6 +10,7 @@
 #include "main/clean/option_boxes.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
+#include "main/dialogs/keep_list_file.h"
 #include "main/paths/path_values.h"
 #include "platform/system.h"
 #include "ui/prompter.h"
@@ -20,7 +21,6 @@ namespace vorn {
 inline constexpr const char* kTypedAddressMarker = "user_pref(\"browser.url_history.URL";
 inline constexpr const char* kTempPathError = "Error getting temporary file path.";
 inline constexpr const char* kTempNameError = "Error getting temporary file name.";
-inline constexpr const char* kNetscapeKeepList = "cookies2.lst";
 // The caption of the engines' own message boxes.
 inline constexpr const char* kApplicationTitle = "Tervane";
 

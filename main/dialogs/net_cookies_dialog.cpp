@@ -1,19 +1,14 @@
 #include "main/dialogs/net_cookies_dialog.h"
 
 #include "common/error_trap.h"
-#include "common/file_replace.h"
 #include "common/run_error.h"
 #include "common/text_lines.h"
+#include "main/dialogs/keep_list_file.h"
 
 namespace vorn {
 namespace {
 
 constexpr const char* kApplicationTitle = "Tervane";
-
-std::string withoutTrailingBlanks(const std::string& text) {
-  const std::size_t end = text.find_last_not_of(' ');
-  return end == std::string::npos ? std::string() : text.substr(0, end + 1);
-}
 
 }  // namespace
 
@@ -22,12 +17,6 @@ std::vector<std::string> cookieRecords(const std::string& text) {
   for (std::string& line : common::splitLines(text))
     if (!line.empty() && line[0] != '#') records.push_back(std::move(line));
   return records;
-}
-
-bool isKeptAlready(const std::vector<std::string>& kept, const std::string& candidate) {
-  for (const std::string& entry : kept)
-    if (withoutTrailingBlanks(entry) == candidate) return true;
-  return false;
 }
 
 NetCookiesDialog::NetCookiesDialog(platform::Files& files, common::SessionLog& log,
@@ -70,14 +59,14 @@ void NetCookiesDialog::readRecords(const std::string& path, ui::ListBox& list) {
 
 void NetCookiesDialog::load() {
   readRecords(profile_() + "\\cookies.txt", allCookiesList);
-  readRecords(folder_ + "\\cookies2.lst", keptCookiesList);
+  readRecords(folder_ + "\\" + kNetscapeKeepList, keptCookiesList);
 }
 
 void NetCookiesDialog::add() {
   const int selected = allCookiesList.listIndex();
   if (selected < 0) return;
   const std::string candidate = allCookiesList.item(selected);
-  if (!isKeptAlready(keptCookiesList.items(), candidate)) keptCookiesList.addItem(candidate);
+  if (!isListedEntry(keptCookiesList.items(), candidate)) keptCookiesList.addItem(candidate);
 }
 
 void NetCookiesDialog::remove() {
@@ -87,17 +76,18 @@ void NetCookiesDialog::remove() {
 
 void NetCookiesDialog::save() {
   common::ErrorTrap trap(log_, "NetCookies.command3");
-  std::string contents;
-  const platform::ErrorCode e = files_.readFile(folder_ + "\\" + kNetscapeKeepListTemplate, contents);
-  if (e != platform::err::kSuccess) {
-    // As when the template could not be copied: told, and the list holds the entries.
-    contents.clear();
-    trap.run([&] { prompter_.messageBox(std::to_string(e), kApplicationTitle, ui::mb::kOk); });
+  const ListSave saved =
+      saveListFile(files_, folder_ + "\\" + kNetscapeKeepListTemplate,
+                   folder_ + "\\" + kNetscapeKeepList, keptCookiesList.items());
+  // A template that could not be read is told by its code; the list holds the entries.
+  if (saved.templateError != platform::err::kSuccess) {
+    trap.run([&] {
+      prompter_.messageBox(std::to_string(saved.templateError), kApplicationTitle, ui::mb::kOk);
+    });
   }
-  contents += common::joinLines(keptCookiesList.items());
-  trap.run([&] {
-    common::check(common::replaceFileContents(files_, folder_ + "\\cookies2.lst", contents));
-  });
+  // The old list stays whole; the log says why the new one is not there.
+  if (saved.writeError != platform::err::kSuccess)
+    trap.run([&] { common::raiseWin32(saved.writeError); });
   windows_.close(*this);
 }
 

@@ -15,15 +15,9 @@
 
 namespace vorn {
 
-inline constexpr const char* kNetscapeKeepListTemplate = "cookies2.000";
-
 // The records of a cookie file or keep list: every line that is not empty and does not
 // begin with "#", whatever its line ends and bytes.
 std::vector<std::string> cookieRecords(const std::string& text);
-
-// Whether `candidate` is already kept: it equals an entry without that entry's trailing
-// blanks. Case counts.
-bool isKeptAlready(const std::vector<std::string>& kept, const std::string& candidate);
 
 class NetCookiesDialog : public ui::WindowModel {
  public:

@@ -17,10 +17,20 @@ class FileListBinding : public ControlBinding {
 
  protected:
   void update(Change what) override {
+    if (what == Change::Selection) {
+      SendMessageA(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(list_.listIndex()), 0);
+      return;
+    }
     if (what != Change::Items) return;
     SendMessageA(hwnd(), LB_RESETCONTENT, 0, 0);
     for (const auto& name : list_.items())
       SendMessageA(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  }
+
+ public:
+  void command(int code) override {
+    if (code == LBN_SELCHANGE)
+      list_.userSelected(static_cast<int>(SendMessageA(hwnd(), LB_GETCURSEL, 0, 0)));
   }
 
  private:

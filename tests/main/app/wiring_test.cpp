@@ -228,6 +228,38 @@ TEST_F(WiringTest, LoadListsThePluginsAndCleanAllCarriesOutTheTickedOnes) {
   EXPECT_EQ(windows.events.back(), "show Plugin Info");
 }
 
+TEST_F(WiringTest, CleanIEAndCleanAllSpareTheKeepListReadAtStartUp) {
+  p.IE3 = "C:\\WINDOWS\\Cookies\\";
+  p.ieAvailable = true;
+  fake.files.addFile(folder() + "\\cookies1.lst", "me@kept[1].txt\r\n");
+  fake.files.addFile(folder() + "\\ow.chx", "0123");
+  fake.files.addFile(folder() + "\\ow2.chx", "4567");
+  for (const char* n : {"me@kept[1].txt", "me@gone[1].txt", "index.dat"})
+    fake.files.addFile(p.IE3 + n, "c");
+  window->operations().listCookiestoSave();
+  EXPECT_EQ(subsystems->ieKeepList, std::vector<std::string>{"me@kept[1].txt"});
+  window->clean.ieOptions[2].setValue(1);
+  window->clean.cleanIEToolbar.click(0);
+  EXPECT_TRUE(fake.files.exists(p.IE3 + "me@kept[1].txt"));
+  EXPECT_TRUE(fake.files.exists(p.IE3 + "index.dat"));
+  EXPECT_FALSE(fake.files.exists(p.IE3 + "me@gone[1].txt"));
+  EXPECT_EQ(window->clean.progressBar.value(), 1);
+  ASSERT_EQ(prompter.shown.size(), 1u);
+
+  fake.files.addFile(p.IE3 + "me@again[1].txt", "c");
+  window->clean.cleanAllButton.click();
+  EXPECT_FALSE(fake.files.exists(p.IE3 + "me@again[1].txt"));
+  EXPECT_TRUE(fake.files.exists(p.IE3 + "me@kept[1].txt"));
+  EXPECT_EQ(prompter.shown.size(), 2u);
+
+  // A list that cannot be read leaves nothing kept, and says why in the log.
+  fake.files.deleteFile(folder() + "\\cookies1.lst");
+  window->operations().listCookiestoSave();
+  EXPECT_TRUE(subsystems->ieKeepList.empty());
+  EXPECT_NE(fake.files.contents(folder() + "\\vorn.log").find("listCookiestoSave"),
+            std::string::npos);
+}
+
 TEST_F(WiringTest, AutomaticAllRunsCleanAllWithWindowsFromTheTrayWithoutAMessage) {
   EXPECT_FALSE(subsystems->automaticState.automaticCleaningOn());
   installDeliveredSettings();

@@ -1,5 +1,7 @@
 #include "main/dialogs/net_cookies_dialog.h"
 
+#include "main/dialogs/keep_list_file.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -84,10 +86,10 @@ TEST_F(NetCookies, AddKeepsOneOfEachRecordByTheTrailingBlankRule) {
     EXPECT_THAT(kept(), ElementsAre(kFirst + "  ", kSecond));
   });
   // Letter case counts; blanks on the candidate do not match a bare entry.
-  EXPECT_FALSE(isKeptAlready({"abc"}, "ABC"));
-  EXPECT_FALSE(isKeptAlready({"abc"}, "abc "));
-  EXPECT_TRUE(isKeptAlready({"abc \t "}, "abc \t") );
-  EXPECT_FALSE(isKeptAlready({"abc\t"}, "abc"));
+  EXPECT_FALSE(isListedEntry({"abc"}, "ABC"));
+  EXPECT_FALSE(isListedEntry({"abc"}, "abc "));
+  EXPECT_TRUE(isListedEntry({"abc \t "}, "abc \t") );
+  EXPECT_FALSE(isListedEntry({"abc\t"}, "abc"));
 }
 
 TEST_F(NetCookies, DeleteRemovesTheSelectedEntryByButtonToolbarOrDoubleClick) {
@@ -276,7 +278,7 @@ TEST(CookieRecordReader, SavedKeepListsReadBackEntryForEntry) {
     dialog.load();
     std::vector<std::string> distinct;
     for (const std::string& e : entries)
-      if (!isKeptAlready(distinct, e)) distinct.push_back(e);
+      if (!isListedEntry(distinct, e)) distinct.push_back(e);
     ASSERT_EQ(dialog.keptCookiesList.items(), distinct) << "run " << run;
   }
 }

@@ -1,0 +1,169 @@
+#include "main/clean/ie_cleaner.h"
+
+#include <algorithm>
+
+#include "common/history_folders.h"
+#include "common/run_error.h"
+#include "main/clean/removal_failures.h"
+#include "main/paths/protected_folders.h"
+#include "platform/dir_lookup.h"
+
+namespace vorn {
+namespace {
+
+bool isFolder(const std::string& path) {
+  return !path.empty() && path != kPathMissing;
+}
+
+std::string withSeparator(const std::string& folder) {
+  return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+}
+
+std::string lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  });
+  return text;
+}
+
+// The browser's index file is locked while Windows runs and is left to the boot-time
+// remover. The file system ignores case, so neither may any spelling of it be deleted.
+bool isIndexFile(const std::string& name) {
+  return lower(name) == "index.dat";
+}
+
+}  // namespace
+
+IECleaner::IECleaner(platform::System& system, RegistryAccess& registry, common::SessionLog& log,
+                     common::Settings& settings, RunFrame& frame, OptionBoxes& boxes,
+                     const PathValues& paths, SecureRemover& remover, IECleanerControls controls,
+                     std::string programFolder, std::function<std::string()> safetyLevel,
+                     BrowserClearing browserClearing)
+    : system_(system),
+      registry_(registry),
+      log_(log),
+      settings_(settings),
+      frame_(frame),
+      boxes_(boxes),
+      paths_(paths),
+      remover_(remover),
+      controls_(controls),
+      folder_(std::move(programFolder)),
+      safetyLevel_(std::move(safetyLevel)),
+      browserClearing_(std::move(browserClearing)) {}
+
+std::string IECleaner::pathSetting(const std::string& key) {
+  return settings_.getini("Path", key, folder_ + "\\mainten.ini");
+}
+
+void IECleaner::cleanIE() {
+  frame_.runEngine(frames::kIE, [&](common::ErrorTrap* trap) {
+    // The cookie list shows the folder as it is now, and the path as saved now.
+    frame_.statement(trap, [&] {
+      if (isFolder(paths_.IE3) && common::folderExists(system_.files, paths_.IE3))
+        controls_.cookieFiles.setPath(paths_.IE3);
+    });
+    runSteps(trap);
+  });
+}
+
+void IECleaner::runSteps(common::ErrorTrap* trap) {
+  constexpr int ie = area::kIE;
+  const bool cache = boxes_.value(ie, 0) == 1;
+  const bool history = boxes_.value(ie, 1) == 1;
+  if (cache || history)
+    frame_.statement(trap, [&] { showInetProperties(cache && history ? 2 : cache ? 1 : 0); });
+  if (boxes_.checked(ie, 2)) frame_.optionStep(trap, [&] { removeCookies(); });
+  if (boxes_.checked(ie, 3))
+    frame_.optionStep(trap, [&] {
+      registry_.deleteRegistryKey(platform::hkey::kCurrentUser, kTypedUrlsKey);
+    });
+  if (boxes_.checked(ie, 4)) frame_.optionStep(trap, [&] { scheduleIndexRemoval(); });
+}
+
+bool IECleaner::showInetProperties(int mode) {
+  common::ErrorTrap trap(log_, "ShowInetProperties");
+  bool started = false;
+  trap.run([&] {
+    if (browserClearing_) started = browserClearing_(mode);
+  });
+  if (mode == 0 || mode == 2) trap.run([&] { removeHistoryFolders(); });
+  if (mode == 1 || mode == 2) trap.run([&] { delTemporaryIF(); });
+  return started;
+}
+
+void IECleaner::removeHistoryFolders() {
+  const std::string historyFolder = pathSetting("IE1");
+  if (!isFolder(historyFolder)) return;
+  requireCleanableFolder(system_, historyFolder);
+  common::ErrorTrap trap(log_, "ShowInetProperties");
+  const std::string base = withSeparator(historyFolder) + "history.ie5\\";
+  for (int i = 1; i <= common::kHistoryFolderCount; ++i) {
+    const std::string folder = base + common::historyFolderName(i);
+    if (!common::folderExists(system_.files, folder + "\\")) continue;
+    // Never through a link: a history folder that is one stays, and so does its target.
+    trap.run([&] { raiseRemovalFailures(system_.removal.removeFolder(folder)); });
+  }
+}
+
+void IECleaner::delTemporaryIF() {
+  common::ErrorTrap trap(log_, "delTemporaryIF");
+  const std::string cacheFolder = pathSetting("IE2");
+  if (!isFolder(cacheFolder)) return;
+  requireCleanableFolder(system_, cacheFolder);
+  const std::string folder = withSeparator(cacheFolder);
+  std::vector<std::string> names;
+  system_.files.find(folder + "*.*", [&](const platform::FindData& d) {
+    if (!d.isDirectory() && platform::matchesDirMask(d.attributes, platform::dirmask::kNormal))
+      names.push_back(d.name);
+    return true;
+  });
+  std::sort(names.begin(), names.end());
+  for (const std::string& name : names) {
+    if (isIndexFile(name)) continue;
+    trap.run([&] { raiseRemovalFailures(system_.removal.removeMatching(folder + name)); });
+  }
+}
+
+void IECleaner::removeCookies() {
+  common::ErrorTrap trap(log_, "removeCookies");
+  if (!isFolder(paths_.IE3)) return;
+  requireCleanableFolder(system_, paths_.IE3);
+  const int passes = passesForLevel(safetyLevel_ ? safetyLevel_() : "5");
+  int counter = 0;
+  const std::vector<std::string> names = controls_.cookieFiles.items();
+  const std::vector<std::string>& keep = controls_.keepList;
+  for (const std::string& name : names) {
+    // Exact comparison: the list holds the names as the folder listing gave them.
+    if (std::find(keep.begin(), keep.end(), name) != keep.end()) continue;
+    const std::string target = SecureRemover::ieTarget(paths_, name);
+    std::uint32_t attributes = 0;
+    const bool isLink = system_.files.getAttributes(target, attributes) == platform::err::kSuccess &&
+                        (attributes & platform::attr::kReparsePoint);
+    for (int pass = 0; pass < passes; ++pass) {
+      trap.run([&] {
+        ++counter;
+        frame_.setStatus("Please wait...Security level processing " + std::to_string(counter));
+      });
+      // Overwriting through a link would overwrite whatever file it points to.
+      if (!isIndexFile(name) && !isLink) remover_.overWriteFileIE(paths_, name);
+    }
+    if (isIndexFile(name)) continue;
+    trap.run([&] { frame_.setStatus("Removing Cookie"); });
+    trap.run([&] {
+      if (isLink)
+        common::check(system_.files.removeLink(target));
+      else if (common::fileExists(system_.files, target))
+        common::check(system_.files.deleteFile(target));
+    });
+  }
+  trap.run([&] { controls_.cookieFiles.refresh(); });
+}
+
+void IECleaner::scheduleIndexRemoval() {
+  const std::string remover = folder_ + "\\vesper.exe";
+  registry_.setStringValue(kRunOnceKey, kRunOnceValueName, remover);
+  registry_.setStringValue(kRunServicesOnceKey, kRunOnceValueName, remover);
+}
+
+}  // namespace vorn
