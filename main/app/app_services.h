@@ -3,6 +3,9 @@
 #include "common/session_log.h"
 #include "common/settings.h"
 #include "main/app/session.h"
+#include "platform/locale.h"
+#include "platform/shell_file_info.h"
+#include "platform/shell_open.h"
 #include "platform/system.h"
 #include "ui/prompter.h"
 #include "ui/screen.h"
@@ -18,6 +21,14 @@ struct AppServices {
   ui::Screen& screen;
   ui::WindowHost& windows;
   Session& session;
+};
+
+// The services only the windows that show files need: numbers and dates in the user's
+// format, the shell's icons and type names, and opening a file with the shell.
+struct ViewerServices {
+  platform::Locale& locale;
+  platform::ShellFileInfo& shellInfo;
+  platform::ShellOpen& shellOpen;
 };
 
 }  // namespace vorn
