@@ -3,7 +3,11 @@
 #include "common/session_log.h"
 #include "common/settings.h"
 #include "main/app/session.h"
+#include "platform/internet_properties.h"
+#include "platform/key_sender.h"
 #include "platform/system.h"
+#include "platform/top_windows.h"
+#include "platform/url_cache.h"
 #include "ui/prompter.h"
 #include "ui/screen.h"
 #include "ui/window_host.h"
@@ -18,6 +22,13 @@ struct AppServices {
   ui::Screen& screen;
   ui::WindowHost& windows;
   Session& session;
+  // What the Internet Explorer cleaning drives the browser's own dialog with, and the
+  // URL cache it falls back on. Without them the cache and history are left to the
+  // engine's file steps.
+  platform::InternetProperties* internetProperties = nullptr;
+  platform::TopWindows* topWindows = nullptr;
+  platform::KeySender* keySender = nullptr;
+  platform::UrlCache* urlCache = nullptr;
 };
 
 }  // namespace vorn

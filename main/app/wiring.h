@@ -21,6 +21,7 @@ class Statistics;
 class RunFrame;
 class WindowsCleaner;
 class IECleaner;
+class InternetPropertiesAutomation;
 class SecureRemover;
 class PluginInfoDialog;
 class PluginManager;
@@ -56,6 +57,7 @@ struct Subsystems {
   std::unique_ptr<SecureRemover> secureRemover;
   // Internet Explorer cleaning and the keep list it spares (the main window's List1,
   // filled from cookies1.lst by listCookiestoSave).
+  std::unique_ptr<InternetPropertiesAutomation> internetProperties;
   std::unique_ptr<IECleaner> ieCleaner;
   std::vector<std::string> ieKeepList;
   // Plugin management and plugin cleaning; the dialog is shown by the window host.
