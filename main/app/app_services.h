@@ -5,6 +5,9 @@
 #include "main/app/session.h"
 #include "platform/internet_properties.h"
 #include "platform/key_sender.h"
+#include "platform/locale.h"
+#include "platform/shell_file_info.h"
+#include "platform/shell_open.h"
 #include "platform/system.h"
 #include "platform/top_windows.h"
 #include "platform/url_cache.h"
@@ -29,6 +32,14 @@ struct AppServices {
   platform::TopWindows* topWindows = nullptr;
   platform::KeySender* keySender = nullptr;
   platform::UrlCache* urlCache = nullptr;
+};
+
+// The services only the windows that show files need: numbers and dates in the user's
+// format, the shell's icons and type names, and opening a file with the shell.
+struct ViewerServices {
+  platform::Locale& locale;
+  platform::ShellFileInfo& shellInfo;
+  platform::ShellOpen& shellOpen;
 };
 
 }  // namespace vorn

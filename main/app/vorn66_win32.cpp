@@ -11,10 +11,12 @@
 #include "main/app/splash_window_win32.h"
 #include "main/app/startup.h"
 #include "main/app/wiring.h"
+#include "main/dialogs/file_list_window_win32.h"
 #include "main/dialogs/history_viewer_win32.h"
 #include "main/plugins/plugin_info_dialog_win32.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_system.h"
+#include "platform/win32/win32_viewer_services.h"
 #include "ui/win32/prompter_win32.h"
 #include "ui/win32/screen_win32.h"
 #include "ui/win32/tray_win32.h"
@@ -43,6 +45,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   services.topWindows = topWindows.get();
   services.keySender = keySender.get();
   services.urlCache = urlCache.get();
+  auto locale = platform::win32::makeLocale();
+  auto shellInfo = platform::win32::makeShellFileInfo();
+  auto shellOpen = platform::win32::makeShellOpen();
+  vorn::ViewerServices viewerServices{*locale, *shellInfo, *shellOpen};
 
   int exitCode = 0;
   {
@@ -51,6 +57,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Lives until the views are gone: a window destroyed while in the tray still finds it.
     ui::win32::Win32Tray tray([&windows, &mainWindow] { return windows.hwndOf(mainWindow); });
     auto subsystems = vorn::wireSubsystems(mainWindow, services, tray);
+    vorn::wireFileListWindow(mainWindow, services, *subsystems, viewerServices);
     windows.registerView(
         mainWindow,
         [&mainWindow](ui::WindowModel&) {
@@ -68,6 +75,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     });
     windows.registerView(*subsystems->docHistory, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::DocHistoryDialogView>(*subsystems->docHistory);
+    });
+    windows.registerView(*subsystems->fileList, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::FileListWindowView>(*subsystems->fileList);
     });
     windows.registerView(splash, [&splash](ui::WindowModel&) {
       return std::make_unique<vorn::SplashWindowView>(splash);

@@ -2,14 +2,15 @@
 
 #include "common/conversions.h"
 #include "main/app/main_window_clean_seams.h"
+#include "main/auto/automatic_cleaning.h"
 #include "main/clean/ie_cleaner.h"
 #include "main/clean/inet_properties.h"
 #include "main/clean/plugin_cleaner.h"
-#include "main/auto/automatic_cleaning.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
 #include "main/clean/windows_cleaner.h"
 #include "main/dialogs/doc_history_dialog.h"
+#include "main/dialogs/file_list_window.h"
 #include "main/dialogs/history_viewer.h"
 #include "main/dialogs/keep_list_file.h"
 #include "main/paths/path_config.h"
@@ -141,8 +142,7 @@ void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
   platform::Files& files = services.system.files;
   s.pluginCleaner = std::make_unique<PluginCleaner>(
       files, *s.registry, services.log, *s.frame, folder,
-      [&plugins] { return plugins.tickedInformationFiles(); },
-      [&files](const std::string& pattern) { return removeMatchingFiles(files, pattern); });
+      [&plugins] { return plugins.tickedInformationFiles(); }, services.system.removal);
   MainWindowOperations& ops = w.operations();
   ops.fixPlugins = [&plugins] { plugins.fixPlugins(); };
   ops.showPluginInfo = [&plugins] { plugins.showPluginInfo(); };
@@ -226,6 +226,32 @@ std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& 
   wireAutomatic(mainWindow, services, *s, tray);
   wireHistoryViewers(mainWindow, services, *s);
   return s;
+}
+
+void wireFileListWindow(MainWindow& w, AppServices& services, Subsystems& s,
+                        ViewerServices& viewer) {
+  Session& session = services.session;
+  auto startFolder = [&session](FileListWindow::Mode mode) {
+    switch (mode) {
+      case FileListWindow::Mode::InternetExplorer:
+        return session.paths.IE4;
+      case FileListWindow::Mode::Netscape:
+        return session.paths.Netscape2;
+      default:
+        return session.paths.Opera2;
+    }
+  };
+  s.fileList = std::make_unique<FileListWindow>(
+      FileListWindow::Services{services.system.files, viewer.locale, viewer.shellInfo,
+                               viewer.shellOpen, services.log, services.screen, services.windows},
+      startFolder, common::programFolder(services.system.process));
+  FileListWindow& window = *s.fileList;
+  auto open = [&window, &w](FileListWindow::Mode mode) {
+    return [&window, &w, mode] { window.open(mode, &w); };
+  };
+  s.paths->openIECache = open(FileListWindow::Mode::InternetExplorer);
+  s.paths->openNetscapeCache = open(FileListWindow::Mode::Netscape);
+  s.paths->openOperaCache = open(FileListWindow::Mode::Opera);
 }
 
 }  // namespace vorn

@@ -29,6 +29,7 @@ class PluginCleaner;
 class AutomaticCleaning;
 class HistoryViewer;
 class DocHistoryDialog;
+class FileListWindow;
 
 struct Subsystems;
 
@@ -68,6 +69,8 @@ struct Subsystems {
   // The history viewer and the document history of the View buttons.
   std::unique_ptr<HistoryViewer> historyViewer;
   std::unique_ptr<DocHistoryDialog> docHistory;
+  // "View Cache", wired by wireFileListWindow.
+  std::unique_ptr<FileListWindow> fileList;
   // What engines take as their `const AutomaticCleaningState&`.
   AutomaticStateOfSubsystems automaticState{*this};
 
@@ -78,5 +81,9 @@ struct Subsystems {
 // `tray` is the main window's notification icon, used by automatic cleaning.
 std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services,
                                            ui::Tray& tray);
+
+// Plugs the cache file list window into the three "Cache" buttons; after wireSubsystems.
+void wireFileListWindow(MainWindow& mainWindow, AppServices& services, Subsystems& subsystems,
+                        ViewerServices& viewerServices);
 
 }  // namespace vorn

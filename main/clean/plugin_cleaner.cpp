@@ -3,6 +3,7 @@
 #include "common/run_error.h"
 #include "common/settings.h"
 #include "main/clean/plugin_definition.h"
+#include "main/clean/removal_failures.h"
 
 namespace vorn {
 
@@ -11,40 +12,17 @@ std::string definitionFileFor(const std::string& informationFile) {
   return informationFile.substr(0, informationFile.size() - 1) + "1";
 }
 
-platform::ErrorCode removeMatchingFiles(platform::Files& files, const std::string& pattern) {
-  const std::string folder = pattern.substr(0, pattern.find_last_of('\\') + 1);
-  std::vector<platform::FindData> found;
-  platform::ErrorCode e = files.find(pattern, [&](const platform::FindData& d) {
-    if (!(d.attributes & (platform::attr::kDirectory | platform::attr::kReparsePoint)))
-      found.push_back(d);
-    return true;
-  });
-  if (e != platform::err::kSuccess && e != platform::err::kFileNotFound &&
-      e != platform::err::kNoMoreFiles)
-    return e;
-  platform::ErrorCode first = platform::err::kSuccess;
-  for (const platform::FindData& d : found) {
-    const std::string path = folder + d.name;
-    // A read-only file would refuse; the shell's delete took it too.
-    if (d.attributes & platform::attr::kReadOnly)
-      files.setAttributes(path, d.attributes & ~platform::attr::kReadOnly);
-    e = files.deleteFile(path);
-    if (e != platform::err::kSuccess && first == platform::err::kSuccess) first = e;
-  }
-  return first;
-}
-
 PluginCleaner::PluginCleaner(platform::Files& files, RegistryAccess& registry,
                              common::SessionLog& log, RunFrame& frame, std::string programFolder,
                              std::function<std::vector<std::string>()> tickedInformationFiles,
-                             MatchingFileRemoval removeMatching)
+                             platform::TreeRemoval& removal)
     : files_(files),
       registry_(registry),
       log_(log),
       frame_(frame),
       folder_(std::move(programFolder)),
       ticked_(std::move(tickedInformationFiles)),
-      removeMatching_(std::move(removeMatching)) {}
+      removal_(removal) {}
 
 void PluginCleaner::cleanPlugins() {
   frame_.runEngine(frames::kPlugins, [&](common::ErrorTrap* trap) {
@@ -88,8 +66,7 @@ void PluginCleaner::carryOut(common::ErrorTrap& trap, const std::string& entry) 
     case PluginEntry::Kind::File:
       // Only ordinary files count: an entry naming a folder, or matching hidden or system
       // files alone, does nothing.
-      if (common::fileExists(files_, e.path) && removeMatching_)
-        common::check(removeMatching_(e.path));
+      if (common::fileExists(files_, e.path)) raiseRemovalFailures(removal_.removeMatching(e.path));
       break;
   }
 }

@@ -10,6 +10,7 @@
 #include "main/clean/run_frame.h"
 #include "main/platform/registry_access.h"
 #include "platform/files.h"
+#include "platform/tree_removal.h"
 #include "platform/win_types.h"
 
 namespace vorn {
@@ -18,24 +19,15 @@ namespace vorn {
 // character changed to "1" ("tool2.cp2" gives "tool2.cp1").
 std::string definitionFileFor(const std::string& informationFile);
 
-// Removes the ordinary files a pattern (a folder, "\" and a name that may hold wildcards)
-// matches in that folder; never a folder, never anything reached through a link. Returns
-// kSuccess when every match went, else the first failure (the rest are still tried).
-using MatchingFileRemoval = std::function<platform::ErrorCode(const std::string& pattern)>;
-
-// A MatchingFileRemoval over Files: deletes the entries the pattern lists that are neither
-// folders nor links (any entry with the reparse-point attribute stays, since deleting
-// through a link may reach its target).
-platform::ErrorCode removeMatchingFiles(platform::Files& files, const std::string& pattern);
-
 class PluginCleaner {
  public:
   // `tickedInformationFiles` gives, at each run, the information file names of the ticked
-  // plugins in list order.
+  // plugins in list order. File entries go through `removal`, which takes matching files
+  // only and never follows a link.
   PluginCleaner(platform::Files& files, RegistryAccess& registry, common::SessionLog& log,
                 RunFrame& frame, std::string programFolder,
                 std::function<std::vector<std::string>()> tickedInformationFiles,
-                MatchingFileRemoval removeMatching);
+                platform::TreeRemoval& removal);
 
   // "Clean Plugins": every ticked plugin, inside the plugins' frame. "Clean All" and the
   // automatic cleaning call it too.
@@ -53,7 +45,7 @@ class PluginCleaner {
   RunFrame& frame_;
   std::string folder_;
   std::function<std::vector<std::string>()> ticked_;
-  MatchingFileRemoval removeMatching_;
+  platform::TreeRemoval& removal_;
 };
 
 }  // namespace vorn

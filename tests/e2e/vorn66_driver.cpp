@@ -208,14 +208,19 @@ int main(int argc, char** argv) {
                  reinterpret_cast<LPARAM>(search.found.bar));
     return 0;
   }
-  if (command == "tick") {
-    // Ticks an item of the visible list with tick boxes, as a click on its box does.
+  if (command == "tick" || command == "select") {
+    // Ticks an item of the visible list with tick boxes, as a click on its box does, or
+    // highlights it, as a click on its text does.
     HWND top = waitFor("Tervane 6.6", 10);
     HWND list = top ? child(top, WC_LISTVIEWA, "", true) : nullptr;
     if (!list) return 1;
     LVITEMA item{};
-    item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(2);
+    if (command == "tick") {
+      item.stateMask = LVIS_STATEIMAGEMASK;
+      item.state = INDEXTOSTATEIMAGEMASK(2);
+    } else {
+      item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    }
     RemoteBuffer remote(list, sizeof item);
     if (!remote.ok() || !remote.write(&item, sizeof item)) return 1;
     return SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(std::atoi(argv[2])),

@@ -101,7 +101,7 @@ TEST_F(PluginCleaning, FileEntriesRemoveMatchingFilesButNoFolderAndNothingBehind
   EXPECT_TRUE(fake.files.exists("C:\\Viewer\\Folder\\inside.txt"));
   EXPECT_TRUE(fake.files.exists("C:\\Viewer\\hidden.log"));
   // Only the wildcard entry reached the removal, and never the shell's delete.
-  EXPECT_EQ(removedPatterns, std::vector<std::string>{cache + "*.thb"});
+  EXPECT_EQ(removal.requests, std::vector<std::string>{cache + "*.thb"});
   EXPECT_EQ(logText(), "");
 }
 
@@ -191,18 +191,22 @@ TEST_F(PluginCleaning, CleanAllRunsThePluginsLastInItsOwnFrame) {
 
 namespace {
 
-TEST_F(PluginSession, FileRemovalTakesReadOnlyFilesAndReportsTheFirstRefusal) {
+TEST_F(PluginSession, FileRemovalTakesReadOnlyFilesGoesOnPastARefusalAndLogsIt) {
   fake.files.addFile("C:\\T\\a.tmp", "1", platform::attr::kReadOnly);
   fake.files.addFile("C:\\T\\b.tmp", "2");
   fake.files.addFile("C:\\T\\c.tmp", "3");
   fake.files.setOpen("C:\\T\\b.tmp", true);
-  EXPECT_EQ(vorn::removeMatchingFiles(fake.files, "C:\\T\\*.tmp"),
-            platform::err::kSharingViolation);
+  install("t.cp2", "T", "True", "C:\\T\\*.tmp\r\nHKEY_CURRENT_USER\\Software\\After-\r\n");
+  fake.registry.setString(kHKCU, "Software\\After", "v", "1");
+  manager.fixPlugins();
+  cleaner.cleanPlugins();
   EXPECT_FALSE(fake.files.exists("C:\\T\\a.tmp"));
   EXPECT_TRUE(fake.files.exists("C:\\T\\b.tmp"));
   EXPECT_FALSE(fake.files.exists("C:\\T\\c.tmp"));
-  EXPECT_EQ(vorn::removeMatchingFiles(fake.files, "C:\\Nowhere\\*.tmp"),
-            platform::err::kPathNotFound);
+  // The refusal is logged once and the next entry is still carried out.
+  EXPECT_NE(logText().find("pluginCleanFiles"), std::string::npos) << logText();
+  EXPECT_NE(logText().find("b.tmp"), std::string::npos) << logText();
+  EXPECT_FALSE(fake.registry.hasKey(kHKCU, "Software\\After"));
 }
 
 }  // namespace

@@ -132,18 +132,18 @@ TEST_F(PluginFuzz, AnyDefinitionFileStaysWithinTheCurrentUserAndTheFilesItNames)
   vorn::RegistryAccess access(checked, prompter);
   std::string removedFrom, text;
   bool outsideNamed = false;
-  vorn::PluginCleaner fuzzCleaner(
-      fake.files, access, log, frame, folder(), {}, [&](const std::string& pattern) {
-        // Only a full path that the definition file spells out, free of control
-        // characters, may reach the removal.
-        bool control = false;
-        for (char c : pattern) control = control || (static_cast<unsigned char>(c) < 0x20);
-        if (!isFullPath(pattern) || control || text.find(pattern) == std::string::npos) {
-          outsideNamed = true;
-          removedFrom = pattern;
-        }
-        return platform::err::kSuccess;
-      });
+  plugin_test::RecordingRemoval fuzzRemoval([&](const std::string& pattern) {
+    // Only a full path that the definition file spells out, free of control
+    // characters, may reach the removal.
+    bool control = false;
+    for (char c : pattern) control = control || (static_cast<unsigned char>(c) < 0x20);
+    if (!isFullPath(pattern) || control || text.find(pattern) == std::string::npos) {
+      outsideNamed = true;
+      removedFrom = pattern;
+    }
+    return platform::RemovalReport{};
+  });
+  vorn::PluginCleaner fuzzCleaner(fake.files, access, log, frame, folder(), {}, fuzzRemoval);
   fake.files.addFile("C:\\Fuzz\\a.tmp", "x");
   fake.files.addFolder("C:\\Fuzz\\Sub");
   fake.files.addFolder("C:\\Fuzz\\Link");

@@ -11,12 +11,29 @@
 
 namespace plugin_test {
 
-// The cleaner's file removal, recording each pattern it is given.
-inline platform::ErrorCode removeFilesOnly(platform::Files& files, const std::string& pattern,
-                                           std::vector<std::string>& patterns) {
-  patterns.push_back(pattern);
-  return vorn::removeMatchingFiles(files, pattern);
-}
+// A removal service that records every request ("pattern" as given, folder requests
+// prefixed with what they asked for) and hands pattern removals to `removeMatching`.
+class RecordingRemoval : public platform::TreeRemoval {
+ public:
+  using Matching = std::function<platform::RemovalReport(const std::string&)>;
+  explicit RecordingRemoval(Matching removeMatching) : matching_(std::move(removeMatching)) {}
+  platform::RemovalReport emptyFolder(const std::string& folder) override {
+    requests.push_back("emptyFolder " + folder);
+    return {};
+  }
+  platform::RemovalReport removeFolder(const std::string& folder) override {
+    requests.push_back("removeFolder " + folder);
+    return {};
+  }
+  platform::RemovalReport removeMatching(const std::string& pattern) override {
+    requests.push_back(pattern);
+    return matching_(pattern);
+  }
+  std::vector<std::string> requests;
+
+ private:
+  Matching matching_;
+};
 
 class PluginSession : public clean_test::CleanSession {
  protected:
@@ -34,7 +51,7 @@ class PluginSession : public clean_test::CleanSession {
     fake.files.addFile(path(vorn::definitionFileFor(infoName)), definition);
   }
 
-  std::vector<std::string> removedPatterns;
+  RecordingRemoval removal{[this](const std::string& p) { return fake.removal.removeMatching(p); }};
   ui::ScriptedWindowHost windows;
   ui::CheckListBox pluginList{"pluginList"};
   ui::ListBox availablePlugins{"availablePlugins"};
@@ -48,14 +65,10 @@ class PluginSession : public clean_test::CleanSession {
                               folder(),
                               {pluginList, availablePlugins, pluginFolder},
                               dialog};
-  vorn::PluginCleaner cleaner{
-      fake.files,
-      registry,
-      log,
-      frame,
-      folder(),
-      [this] { return manager.tickedInformationFiles(); },
-      [this](const std::string& p) { return removeFilesOnly(fake.files, p, removedPatterns); }};
+  vorn::PluginCleaner cleaner{fake.files, registry,
+                              log,        frame,
+                              folder(),   [this] { return manager.tickedInformationFiles(); },
+                              removal};
 };
 
 }  // namespace plugin_test

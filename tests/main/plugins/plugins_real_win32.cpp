@@ -127,10 +127,11 @@ TEST_F(RealPluginCleaning, TickedExamplePluginsRemoveTheirTracesAndNothingElse) 
   vorn::PluginInfoDialog dialog(sys.files, prompter, windows_);
   vorn::PluginManager manager(sys, settings, log, prompter, windows_, dir,
                               {list, available, folderBox}, dialog);
-  std::vector<std::string> patterns;
+  plugin_test::RecordingRemoval removal(
+      [&](const std::string& p) { return sys.removal.removeMatching(p); });
   vorn::PluginCleaner cleaner(
       sys.files, registry, log, frame, dir, [&] { return manager.tickedInformationFiles(); },
-      [&](const std::string& p) { return plugin_test::removeFilesOnly(sys.files, p, patterns); });
+      removal);
 
   manager.fixPlugins();
   ASSERT_EQ(list.items(),
