@@ -13,6 +13,7 @@
 #include "platform/key_sender.h"
 #include "platform/top_windows.h"
 #include "platform/url_cache.h"
+#include "main/clean/application_title.h"
 #include "ui/prompter.h"
 
 namespace vorn {
@@ -20,7 +21,6 @@ namespace vorn {
 inline constexpr const char* kNoLanguageKey = "nohits";
 inline constexpr const char* kLanguageNotSupported =
     "Your Internet Explorer language is not supported";
-inline constexpr const char* kApplicationTitle = "Tervane";
 
 struct DialogHotKeys {
   std::string cache1, cache2, history;
