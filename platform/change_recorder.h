@@ -28,8 +28,9 @@ struct RecordedChange {
     ValueDeleted,  // target: "HKEY_CURRENT_USER\Key\Name"
     ValueSet,
     KeyDeleted,
-    ShellDeleted,      // the shell's delete operation on a path or pattern
-    RecycleBinEmptied  // target: the drive root, or empty for every drive
+    ShellDeleted,       // the shell's delete operation on a path or pattern
+    RecycleBinEmptied,  // target: the drive root, or empty for every drive
+    CacheEntryRemoved   // an entry of the browser's URL cache (analysis only)
   };
   Kind kind;
   std::string target;

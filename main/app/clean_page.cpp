@@ -44,6 +44,7 @@ CleanPage::CleanPage(platform::Files& files) : ieCookieFiles("ieCookieFiles", fi
   cleanPluginsToolbar.addButton("", "Clean Plugins", 1);
   for (int i = 0; i < 6; ++i)
     cleanAllToolbars.emplace_back("cleanAllToolbar").addButton("", "Clean All", 2);
+  for (int i = 0; i < 6; ++i) analyzeButtons.emplace_back("analyzeButton", "Analyze");
   windowsPathsMissingLabel.setVisible(false);  // shown by the path checks when one is missing
 }
 
@@ -59,6 +60,12 @@ void CleanPage::wire(MainWindowOperations& ops) {
   onToolbar(cleanPluginsToolbar, ops.cleanPlugins);
   for (auto& t : cleanAllToolbars) t.onButtonClick = [this](int) { cleanAllButton.click(); };
   cleanAllButton.onClick = [&ops] { runOp(ops.cleanAll); };
+  analyzeAllButton.onClick = [&ops] { runOp(ops.analyzeAll); };
+  const MainWindowOperations::Op* analyzeArea[] = {&ops.analyzeIE,          &ops.analyzeNetscape,
+                                                   &ops.analyzeOpera,       &ops.analyzeWindows,
+                                                   &ops.analyzeUserDefined, &ops.analyzePlugins};
+  for (int area = 0; area < 6; ++area)
+    analyzeButtons[area].onClick = [op = analyzeArea[area]] { runOp(*op); };
 
   auto onButton = [](ui::Button& b, const MainWindowOperations::Op& op) {
     b.onClick = [&op] { runOp(op); };

@@ -47,6 +47,7 @@ class CleanPage {
       cleanUserDefinedToolbar{"cleanUserDefinedToolbar"},
       cleanPluginsToolbar{"cleanPluginsToolbar"};
   ControlArray<ui::Toolbar> cleanAllToolbars;  // "Clean All", one per area tab
+  ControlArray<ui::Button> analyzeButtons;     // "Analyze", one per area tab
   ui::Label ieMissingLabel{
       "ieMissingLabel",
       "You don't have Internet Explorer installed or have specified incorrect paths"};
@@ -73,6 +74,7 @@ class CleanPage {
   ui::Button pluginInfoButton{"pluginInfoButton", "Plugin Info"};
   ui::ProgressBar progressBar{"progressBar"};
   ui::Button cleanAllButton{"cleanAllButton", "Clean All"};
+  ui::Button analyzeAllButton{"analyzeAllButton", "Analyze All"};
   // The cookie files of Internet Explorer's cookie folder.
   ui::FileList ieCookieFiles;
 };

@@ -33,6 +33,7 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
   auto actions = [&](HWND tab, ui::Toolbar& clean, int area) {
     c.addToolbar(tab, clean, {14, 268, 190, 30});
     c.addToolbar(tab, m.cleanAllToolbars[area], {210, 268, 150, 30});
+    c.add<ButtonBinding>(tab, m.analyzeButtons[area], {366, 270, 96, 26});
   };
 
   HWND ie = tabs[kIE];
@@ -80,7 +81,8 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
   viewFrame(pl, {&m.pluginInfoButton});
   actions(pl, m.cleanPluginsToolbar, kPlugins);
 
-  c.add<ProgressBarBinding>(page, m.progressBar, {8, 358, 470, 20});
+  c.add<ProgressBarBinding>(page, m.progressBar, {8, 358, 338, 20});
+  c.add<ButtonBinding>(page, m.analyzeAllButton, {356, 354, 124, 28});
   c.add<ButtonBinding>(page, m.cleanAllButton, {488, 354, 124, 28});
 }
 

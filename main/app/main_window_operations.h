@@ -16,6 +16,9 @@ struct MainWindowOperations {
   // Clean page.
   Op cleanIE, cleanNetscape, cleanOpera, cleanWindows, cleanUserDefined, cleanPlugins;
   Op cleanAll;
+  // The same runs with nothing changed, ending in a report of what they would remove.
+  Op analyzeIE, analyzeNetscape, analyzeOpera, analyzeWindows, analyzeUserDefined, analyzePlugins,
+      analyzeAll;
   Op editUserDefinedLists;
   Op showPluginInfo;  // "Plugin Info" for the highlighted plugin
   Op viewIECache, viewNetscapeCache, viewOperaCache, viewIECookies, viewNetscapeCookies, viewIEUrls,

@@ -11,9 +11,11 @@
 #include "main/app/splash_window_win32.h"
 #include "main/app/startup.h"
 #include "main/app/wiring.h"
+#include "main/clean/analysis.h"
+#include "main/dialogs/analysis_report_dialog_win32.h"
 #include "main/dialogs/file_list_window_win32.h"
-#include "main/dialogs/net_cookies_dialog_win32.h"
 #include "main/dialogs/history_viewer_win32.h"
+#include "main/dialogs/net_cookies_dialog_win32.h"
 #include "main/plugins/plugin_info_dialog_win32.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_system.h"
@@ -38,7 +40,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   vorn::Session session;
   common::SessionLog log(system.files, system.clock, [&session] { return session.programFolder; });
   common::Settings settings(system.files, log);
-  ui::win32::Win32Prompter prompter;
+  ui::win32::Win32Prompter shownPrompter;
+  // An analysis shows none of the engines' message boxes.
+  vorn::AnalysisPrompter prompter(shownPrompter, recorder);
   ui::win32::Win32Screen screen;
   ui::win32::Win32WindowHost windows;
   vorn::AppServices services{system, log, settings, prompter, screen, windows, session};
@@ -72,6 +76,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         true);
     windows.registerView(mainWindow.noticeDialog, [&mainWindow](ui::WindowModel&) {
       return std::make_unique<vorn::NoticeDialogView>(mainWindow.noticeDialog);
+    });
+    windows.registerView(*subsystems->analysisReport, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::AnalysisReportDialogView>(*subsystems->analysisReport);
     });
     windows.registerView(*subsystems->pluginInfo, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::PluginInfoDialogView>(*subsystems->pluginInfo);

@@ -9,16 +9,17 @@
 #include "main/clean/ie_cleaner.h"
 #include "main/clean/inet_properties.h"
 #include "main/clean/netscape_cleaner.h"
-#include "main/dialogs/net_cookies_dialog.h"
 #include "main/clean/opera_cleaner.h"
 #include "main/clean/plugin_cleaner.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
 #include "main/clean/windows_cleaner.h"
+#include "main/dialogs/analysis_report_dialog.h"
 #include "main/dialogs/doc_history_dialog.h"
 #include "main/dialogs/file_list_window.h"
 #include "main/dialogs/history_viewer.h"
 #include "main/dialogs/keep_list_file.h"
+#include "main/dialogs/net_cookies_dialog.h"
 #include "main/paths/path_config.h"
 #include "main/platform/registry_access.h"
 #include "main/plugins/plugin_info_dialog.h"
@@ -49,6 +50,21 @@ void showStatistics(MainWindow& w, Session& session, const Statistics& statistic
   session.statisticsSlot = statistics.statisticsSlot();
 }
 
+// What the browser's dialog would empty: the content entries (mode 1 or 2) and the
+// history entries (mode 0 or 2), cookies apart, which the engine's own steps handle.
+void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRecorder& recorder) {
+  auto list = [&](const std::string& pattern) {
+    std::vector<platform::UrlCacheEntry> found;
+    if (cache.entries(pattern, found) != platform::err::kSuccess) return;
+    for (const auto& entry : found)
+      if (!(entry.type & platform::cacheentry::kCookie))
+        recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
+                     platform::err::kSuccess);
+  };
+  if (mode == 1 || mode == 2) list("");
+  if (mode == 0 || mode == 2) list("Visited:");
+}
+
 // The browser's own clearing of its cache and history, ahead of the engine's file steps.
 BrowserClearing ieBrowserClearing(AppServices& services, Subsystems& s) {
   if (services.internetProperties && services.topWindows && services.keySender &&
@@ -57,7 +73,16 @@ BrowserClearing ieBrowserClearing(AppServices& services, Subsystems& s) {
         InternetPropertiesServices{*services.internetProperties, *services.topWindows,
                                    *services.keySender, *services.urlCache},
         *s.frame, services.prompter, services.log);
-    return [&s](int mode) { return s.internetProperties->clear(mode); };
+    platform::UrlCache& cache = *services.urlCache;
+    return [&s, &cache](int mode) {
+      if (s.recorder && s.recorder->analyzing()) {
+        listUrlCacheEntries(cache, mode, *s.recorder);
+        if (mode == 1 || mode == 2) s.frame->progressStep();
+        if (mode == 0 || mode == 2) s.frame->progressStep();
+        return false;
+      }
+      return s.internetProperties->clear(mode);
+    };
   }
   return [&s](int mode) {
     if (mode == 1 || mode == 2) s.frame->progressStep();
@@ -87,9 +112,9 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   s.netscapeCleaner = std::make_unique<NetscapeCleaner>(
       services.system, services.log, services.prompter, *s.frame, *s.boxes, *s.secureRemover,
       s.automaticState, session.paths, session.safetyLevel, folder);
-  s.operaCleaner = std::make_unique<OperaCleaner>(services.system, *s.frame, *s.boxes,
-                                                  *s.secureRemover, session.paths,
-                                                  session.safetyLevel, folder);
+  s.operaCleaner =
+      std::make_unique<OperaCleaner>(services.system, *s.frame, *s.boxes, *s.secureRemover,
+                                     session.paths, session.safetyLevel, folder);
   s.ieCleaner = std::make_unique<IECleaner>(
       services.system, *s.registry, services.log, services.settings, *s.frame, *s.boxes,
       session.paths, *s.secureRemover, IECleanerControls{s.ieKeepList, w.clean.ieCookieFiles},
@@ -142,16 +167,16 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
     trap.run(
         [&] { s.ieKeepList = readListFile(services.system.files, folder + "\\" + kIEKeepList); });
   };
-  ops.cleanAll = whenIdle([&s, &session, cleanIE, cleanNetscape, cleanOpera, cleanWindows,
-                           cleanPlugins] {
-    RunFrame::Engines engines;
-    engines.ie = cleanIE;
-    engines.netscape = cleanNetscape;
-    engines.opera = cleanOpera;
-    engines.windows = cleanWindows;
-    engines.plugins = cleanPlugins;
-    s.frame->cleanAll(engines, session.paths);
-  });
+  ops.cleanAll =
+      whenIdle([&s, &session, cleanIE, cleanNetscape, cleanOpera, cleanWindows, cleanPlugins] {
+        RunFrame::Engines engines;
+        engines.ie = cleanIE;
+        engines.netscape = cleanNetscape;
+        engines.opera = cleanOpera;
+        engines.windows = cleanWindows;
+        engines.plugins = cleanPlugins;
+        s.frame->cleanAll(engines, session.paths);
+      });
 }
 
 void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
@@ -295,9 +320,14 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
   const std::string report = folder + "\\" + kReportFile;
   recorder.ignoreFolder(folder);
   RunFrame& frame = *s.frame;
-  frame.onRunStart = [&recorder] { recorder.start(false); };
+  s.recorder = &recorder;
+  // An analysis has started the recorder itself and shows its own report.
+  frame.onRunStart = [&recorder, &frame] {
+    if (!frame.state.analyzing) recorder.start(false);
+  };
   frame.onAreaStart = [&recorder](const std::string& area) { recorder.setSection(area); };
   frame.onRunEnd = [&recorder, &services, &frame, report] {
+    if (frame.state.analyzing) return;
     recorder.stop();
     const std::string text =
         cleaningReportText(recorder.changes(), "Cleaning of " + frame.state.lastCleanedText, false);
@@ -305,6 +335,40 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     trap.runStep(
         [&] { common::check(common::replaceFileContents(services.system.files, report, text)); });
   };
+  s.analysisReport = std::make_unique<AnalysisReportDialog>(services.windows);
+  MainWindowOperations& ops = w.operations();
+  auto analyze = [&s, &recorder, &services, &w, &frame](MainWindowOperations::Op* command,
+                                                        const std::string& what) {
+    return [&s, &recorder, &services, &w, &frame, command, what] {
+      if (s.running() || !*command) return;
+      frame.state.analyzing = true;
+      recorder.start(true);
+      struct Restore {
+        RunFrame& frame;
+        platform::ChangeRecorder& recorder;
+        ~Restore() {
+          recorder.stop();
+          frame.state.analyzing = false;
+        }
+      } restore{frame, recorder};
+      (*command)();
+      recorder.stop();
+      frame.state.analyzing = false;
+      platform::Clock& clock = services.system.clock;
+      s.analysisReport->open(
+          cleaningReportText(recorder.changes(),
+                             "Analysis of " + what + ", " + clock.generalDate(clock.now()), true),
+          &w);
+    };
+  };
+  ops.analyzeAll = analyze(&ops.cleanAll, "all areas");
+  ops.analyzeIE = analyze(&ops.cleanIE, "Internet Explorer");
+  ops.analyzeNetscape = analyze(&ops.cleanNetscape, "Netscape");
+  ops.analyzeOpera = analyze(&ops.cleanOpera, "Opera");
+  ops.analyzeWindows = analyze(&ops.cleanWindows, "Windows");
+  ops.analyzeUserDefined = analyze(&ops.cleanUserDefined, "User.def");
+  ops.analyzePlugins = analyze(&ops.cleanPlugins, "Plugins");
+
   w.statistics.cleaningDetailsButton.onClick = [&services, &shellOpen, &w, report] {
     std::uint32_t attributes = 0;
     if (services.system.files.getAttributes(report, attributes) != platform::err::kSuccess) {

@@ -37,6 +37,7 @@ class DocHistoryDialog;
 class FileListWindow;
 
 struct Subsystems;
+class AnalysisReportDialog;
 
 // Whether automatic cleaning is on, for the engines that read it: it exists before
 // automatic cleaning is wired (and reads off until then), so engines may be built first.
@@ -80,6 +81,10 @@ struct Subsystems {
   std::unique_ptr<DocHistoryDialog> docHistory;
   // "View Cache", wired by wireFileListWindow.
   std::unique_ptr<FileListWindow> fileList;
+  // "Analysis", and the recorder the analysis runs the engines through (set by
+  // wireCleaningReport; null before).
+  std::unique_ptr<AnalysisReportDialog> analysisReport;
+  platform::ChangeRecorder* recorder = nullptr;
   // What engines take as their `const AutomaticCleaningState&`.
   AutomaticStateOfSubsystems automaticState{*this};
 
@@ -97,7 +102,10 @@ void wireFileListWindow(MainWindow& mainWindow, AppServices& services, Subsystem
 
 // Records what each cleaning run changes through `recorder` (which must wrap the services'
 // system) and saves the report beside the log when the run ends; "Last Cleaning Details"
-// opens it. After wireSubsystems.
+// opens it. The Analyze buttons run the same cleaning commands with the recorder
+// analysing (nothing is changed, no message box is shown: the services' prompter must be
+// an AnalysisPrompter over the same recorder) and show what they would remove.
+// After wireSubsystems.
 void wireCleaningReport(MainWindow& mainWindow, AppServices& services, Subsystems& subsystems,
                         platform::ChangeRecorder& recorder, platform::ShellOpen& shellOpen);
 

@@ -65,6 +65,9 @@ ReportTotals reportTotals(const std::vector<platform::RecordedChange>& changes) 
       case Kind::RecycleBinEmptied:
         ++t.shellDeletes;
         break;
+      case Kind::CacheEntryRemoved:
+        ++t.cacheEntries;
+        break;
     }
   }
   return t;
@@ -100,6 +103,8 @@ const char* kindTitle(Kind kind) {
       return "Removed by the shell";
     case Kind::RecycleBinEmptied:
       return "Recycle Bin emptied";
+    case Kind::CacheEntryRemoved:
+      return "Entries the Internet Properties dialog empties";
   }
   return "";
 }
@@ -124,6 +129,8 @@ std::string totalsLine(const ReportTotals& t) {
   if (t.folders) line += ", " + plural(t.folders, "folder", "folders");
   if (t.links) line += ", " + plural(t.links, "link", "links");
   if (t.rewritten) line += ", " + plural(t.rewritten, "item rewritten", "items rewritten");
+  if (t.cacheEntries)
+    line += ", " + plural(t.cacheEntries, "browser cache entry", "browser cache entries");
   if (t.shellDeletes) line += ", " + plural(t.shellDeletes, "shell removal", "shell removals");
   return line;
 }

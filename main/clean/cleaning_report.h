@@ -19,7 +19,7 @@ std::string countText(std::uint64_t count);
 
 struct ReportTotals {
   std::uint64_t files = 0, bytes = 0, folders = 0, links = 0, values = 0, keys = 0, rewritten = 0,
-                overwritten = 0, shellDeletes = 0, failed = 0;
+                overwritten = 0, shellDeletes = 0, cacheEntries = 0, failed = 0;
 };
 ReportTotals reportTotals(const std::vector<platform::RecordedChange>& changes);
 // "23.4 MB in 1,204 files, 37 registry values", with the other counts only where not 0.

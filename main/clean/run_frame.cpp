@@ -98,6 +98,14 @@ void RunFrame::runEngine(const EngineFrame& frame,
 }
 
 void RunFrame::finish(common::ErrorTrap* trap) {
+  if (state.analyzing) {
+    statement(trap, [&] { view_.stopAnimation(); });
+    statement(trap, [&] { view_.setStatusText(kAnalysisDone); });
+    state.currentArea.clear();
+    if (onRunEnd) statement(trap, [&] { onRunEnd(); });
+    statement(trap, [&] { view_.setBusyPointer(false); });
+    return;
+  }
   statement(trap, [&] { view_.stopAnimation(); });
   statement(trap, [&] { view_.setStatusText(kLastCleanedPrefix + recordLastCleaned()); });
   statement(trap, [&] {
@@ -145,6 +153,16 @@ void RunFrame::cleanAll(const Engines& engines, const PathValues& paths) {
   run(engines.windows);
   run(engines.userDefined);
   run(engines.plugins);
+  if (state.analyzing) {
+    view_.stopAnimation();
+    view_.setStatusText(kAnalysisDone);
+    state.currentArea.clear();
+    if (onRunEnd) onRunEnd();
+    state.cleanAllRunning = false;
+    view_.setBusyPointer(false);
+    restore.done = true;
+    return;
+  }
   view_.stopAnimation();
   view_.setStatusText(kLastCleanedPrefix + recordLastCleaned());
   statistics_.updateGraph(state.freeSpaceBefore, state.freeSpaceAfter, state.lastCleanedText);

@@ -46,6 +46,9 @@ struct RunState {
   bool cleanAllRunning = false;  // "Clean All" is running its engines
   bool statusBlink = true;       // which of the two animation texts comes next
   bool showDoneMessage = true;   // false while automatic cleaning is on
+  // An analysis runs the engines over services that change nothing; the frame then
+  // records no date and no statistics row, shows no message and never closes the window.
+  bool analyzing = false;
   std::int64_t freeSpaceBefore = 0, freeSpaceAfter = 0;  // kilobytes of "C:\"
   std::string lastCleanedText;                           // when the last run finished
 };
@@ -65,6 +68,7 @@ extern const EngineFrame kIE, kNetscape, kOpera, kWindows, kUserDefined, kPlugin
 
 inline constexpr const char* kDoneMessage = "Cleaning System...Done";
 inline constexpr const char* kLastCleanedPrefix = "This computer was last cleaned: ";
+inline constexpr const char* kAnalysisDone = "Analysis complete: nothing was changed";
 
 class RunFrame {
  public:

@@ -20,4 +20,14 @@ class TextBoxBinding : public ControlBinding {
   TextBox& box_;
 };
 
+// A long read-only text (a report) in a scrolling multi-line EDIT control.
+class ReportTextBinding : public ControlBinding {
+ public:
+  ReportTextBinding(TextBox& model, HWND parent, int id, Rect place)
+      : ControlBinding(model, parent, id, "EDIT",
+                       WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
+                           ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                       place, WS_EX_CLIENTEDGE) {}
+};
+
 }  // namespace ui::win32

@@ -1,0 +1,123 @@
+// Analyze and the report of a cleaning, through the main window over a recording system.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "main/app/wiring.h"
+#include "main/clean/analysis.h"
+#include "main/clean/cleaning_report.h"
+#include "main/clean/windows_cleaner.h"
+#include "main/dialogs/analysis_report_dialog.h"
+#include "platform/fake/fake_system.h"
+#include "platform/fake/fake_viewer_services.h"
+#include "ui/scripted_prompter.h"
+#include "ui/scripted_screen.h"
+#include "ui/scripted_tray.h"
+#include "ui/scripted_window_host.h"
+
+namespace vorn {
+namespace {
+
+constexpr platform::HKey kHKCU = platform::hkey::kCurrentUser;
+
+class AnalysisTest : public ::testing::Test {
+ protected:
+  AnalysisTest() {
+    session.programFolder = fake.process.folder;
+    fake.clock.set({2001, 4, 12, 10, 30, 0, 0});
+    p.Win1 = "C:\\WINDOWS\\Recent\\";
+    p.Win2 = "C:\\WINDOWS\\Temp\\";
+    p.Win3 = "C:\\WINDOWS\\Downloaded Program Files\\";
+    for (const std::string& f : {p.Win1, p.Win2, p.Win3}) fake.files.addFolder(f);
+    fake.files.addFile(p.Win1 + "letter.lnk", std::string(700, 'l'));
+    fake.files.addFile(p.Win1 + "report.lnk", std::string(300, 'r'));
+    // A link in the recent documents to the user's own folder.
+    fake.files.addFile("C:\\Mine\\thesis.doc", "mine");
+    fake.files.addFolder(p.Win1 + "Mine");
+    fake.files.setReparsePoint(p.Win1 + "Mine");
+    fake.registry.setString(kHKCU, kRunMruKey, "a", "notepad");
+    fake.registry.setString(kHKCU, kRunMruKey, "u", "kept");
+    window = std::make_unique<MainWindow>(services);
+    subsystems = wireSubsystems(*window, services, tray);
+    wireCleaningReport(*window, services, *subsystems, recorder, shellOpen);
+    for (int i : {0, 5}) window->clean.windowsOptions[static_cast<std::size_t>(i)].setValue(1);
+  }
+
+  std::string analysisText() { return subsystems->analysisReport->reportText.text(); }
+
+  platform::fake::FakeSystem fake;
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording{fake, recorder};
+  Session session;
+  common::SessionLog log{recording.system().files, fake.clock,
+                         [this] { return session.programFolder; }};
+  common::Settings settings{recording.system().files, log};
+  ui::ScriptedPrompter shown;
+  AnalysisPrompter prompter{shown, recorder};
+  ui::ScriptedScreen screen;
+  ui::ScriptedWindowHost windows;
+  AppServices services{recording.system(), log, settings, prompter, screen, windows, session};
+  platform::fake::FakeShellOpen shellOpen;
+  ui::ScriptedTray tray;
+  PathValues& p = session.paths;
+  std::unique_ptr<MainWindow> window;
+  std::unique_ptr<Subsystems> subsystems;
+};
+
+TEST_F(AnalysisTest, AnalyzeChangesNothingShowsNoMessageAndListsWhatCleaningThenRemoves) {
+  const std::string filesBefore = fake.files.dump();
+  const std::string iniBefore = fake.files.contents(fake.process.folder + "\\mainten.ini");
+
+  window->clean.analyzeButtons[kWindows].click();
+
+  EXPECT_EQ(fake.files.dump(), filesBefore);
+  EXPECT_EQ(fake.files.contents(fake.process.folder + "\\mainten.ini"), iniBefore);
+  EXPECT_TRUE(fake.registry.hasValue(kHKCU, kRunMruKey, "a"));
+  EXPECT_TRUE(shown.shown.empty()) << shown.shown[0].text;
+  EXPECT_FALSE(fake.files.exists(fake.process.folder + "\\" + kReportFile));
+  EXPECT_NE(std::find(windows.events.begin(), windows.events.end(),
+                      std::string("modal ") + AnalysisReportDialog::kCaption),
+            windows.events.end());
+  const std::string analysis = analysisText();
+  EXPECT_NE(analysis.find("Would remove: 1000 bytes in 2 files, 1 registry value"),
+            std::string::npos)
+      << analysis;
+  EXPECT_NE(analysis.find("letter.lnk  (700 bytes)"), std::string::npos) << analysis;
+  EXPECT_LT(analysis.find("letter.lnk"), analysis.find("report.lnk"));
+  EXPECT_EQ(analysis.find("thesis.doc"), std::string::npos) << analysis;
+  EXPECT_FALSE(subsystems->running());
+
+  window->clean.cleanWindowsToolbar.click(0);
+
+  EXPECT_FALSE(fake.files.exists(p.Win1 + "letter.lnk"));
+  EXPECT_FALSE(fake.registry.hasValue(kHKCU, kRunMruKey, "a"));
+  EXPECT_EQ(fake.files.contents("C:\\Mine\\thesis.doc"), "mine");
+  ASSERT_EQ(shown.shown.size(), 1u);  // the done message, shown again after the analysis
+  const std::string report = fake.files.contents(fake.process.folder + "\\" + kReportFile);
+  EXPECT_NE(report.find("Removed: 1000 bytes in 2 files, 1 registry value"), std::string::npos)
+      << report;
+  // The same items in the same order, below the first line that names the run.
+  auto items = [](const std::string& text) { return text.substr(text.find("\r\n== ")); };
+  EXPECT_EQ(items(analysis), items(report));
+}
+
+TEST_F(AnalysisTest, AnalyzeAllRecordsNoDateNoStatisticsRowAndLeavesQuestionsUnasked) {
+  const std::string ini = fake.process.folder + "\\mainten.ini";
+  const std::string iniBefore = fake.files.contents(ini);
+  window->clean.analyzeAllButton.click();
+  EXPECT_EQ(fake.files.contents(ini), iniBefore);
+  EXPECT_TRUE(shown.shown.empty());
+  EXPECT_NE(analysisText().find("Analysis of all areas"), std::string::npos) << analysisText();
+  EXPECT_TRUE(fake.files.exists(p.Win1 + "letter.lnk"));
+  // The cleaning itself writes its date and statistics row there.
+  window->clean.cleanAllButton.click();
+  EXPECT_NE(fake.files.contents(ini).find("10:30:00"), std::string::npos);
+
+  EXPECT_EQ(defaultAnswer(ui::mb::kYesNo | ui::mb::kDefaultButton2), ui::Answer::No);
+  EXPECT_EQ(defaultAnswer(ui::mb::kYesNo), ui::Answer::Yes);
+  EXPECT_EQ(defaultAnswer(ui::mb::kOkCancel | ui::mb::kDefaultButton2), ui::Answer::Cancel);
+  EXPECT_EQ(defaultAnswer(ui::mb::kOk | ui::mb::kIconError), ui::Answer::Ok);
+}
+
+}  // namespace
+}  // namespace vorn
