@@ -31,7 +31,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   OleInitialize(nullptr);
 
   platform::win32::Win32System real;
-  platform::System& system = real.system();
+  // Every service the cleaner uses goes through the recorder, which keeps what a
+  // cleaning run changes for its report.
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording(real.system(), recorder);
+  platform::System& system = recording.system();
   vorn::Session session;
   common::SessionLog log(system.files, system.clock, [&session] { return session.programFolder; });
   common::Settings settings(system.files, log);
@@ -60,6 +64,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ui::win32::Win32Tray tray([&windows, &mainWindow] { return windows.hwndOf(mainWindow); });
     auto subsystems = vorn::wireSubsystems(mainWindow, services, tray);
     vorn::wireFileListWindow(mainWindow, services, *subsystems, viewerServices);
+    vorn::wireCleaningReport(mainWindow, services, *subsystems, recorder, *shellOpen);
     windows.registerView(
         mainWindow,
         [&mainWindow](ui::WindowModel&) {
