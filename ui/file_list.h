@@ -1,6 +1,7 @@
 #pragma once
 // A list of the ordinary files of one folder that match a pattern, like the classic
 // file list box. Setting the path lists the folder through the file service.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,12 @@ class FileList : public Control {
   int listIndex() const { return listIndex_; }
   // -1 clears the selection; a position outside the list is ignored.
   void setListIndex(int index);
-  // Called by the view when the user has selected a file.
+  // Called by the view when the user has selected a file; runs onClick.
   void userSelected(int index);
+  // Called by the view when the user has double-clicked the selected file.
+  void userDoubleClicked();
+
+  std::function<void()> onClick, onDoubleClick;
 
  private:
   void list(const std::string& path);

@@ -15,6 +15,7 @@
 #include "main/dialogs/analysis_report_dialog_win32.h"
 #include "main/dialogs/file_list_window_win32.h"
 #include "main/dialogs/history_viewer_win32.h"
+#include "main/dialogs/ie_cookies_dialog_win32.h"
 #include "main/dialogs/net_cookies_dialog_win32.h"
 #include "main/plugins/plugin_info_dialog_win32.h"
 #include "platform/win32/win32_desktop.h"
@@ -91,6 +92,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     });
     windows.registerView(*subsystems->fileList, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::FileListWindowView>(*subsystems->fileList);
+    });
+    windows.registerView(*subsystems->ieCookies, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::IECookiesDialogView>(*subsystems->ieCookies);
     });
     windows.registerView(*subsystems->netCookies, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::NetCookiesDialogView>(*subsystems->netCookies);

@@ -18,6 +18,7 @@
 #include "main/dialogs/doc_history_dialog.h"
 #include "main/dialogs/file_list_window.h"
 #include "main/dialogs/history_viewer.h"
+#include "main/dialogs/ie_cookies_dialog.h"
 #include "main/dialogs/keep_list_file.h"
 #include "main/dialogs/net_cookies_dialog.h"
 #include "main/paths/path_config.h"
@@ -206,6 +207,12 @@ void wireCookieDialogs(MainWindow& w, AppServices& services, Subsystems& s) {
       common::programFolder(services.system.process),
       [&session] { return session.paths.netscapeProfile; });
   s.paths->openNetscapeCookies = [&s, &w] { s.netCookies->open(&w); };
+  MainWindowOperations& ops = w.operations();
+  s.ieCookies = std::make_unique<IECookiesDialog>(
+      services.system.files, services.log, services.prompter, services.windows,
+      common::programFolder(services.system.process), [&session] { return session.paths.IE3; },
+      [&ops] { runOp(ops.listCookiestoSave); });
+  s.paths->openIECookies = [&s, &w] { s.ieCookies->open(&w); };
 }
 
 // The schedule runs the very commands behind "Clean All" and the area buttons, looked up

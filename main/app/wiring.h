@@ -25,6 +25,7 @@ class WindowsCleaner;
 class NetscapeCleaner;
 class OperaCleaner;
 class IECleaner;
+class IECookiesDialog;
 class InternetPropertiesAutomation;
 class SecureRemover;
 class PluginInfoDialog;
@@ -68,6 +69,7 @@ struct Subsystems {
   // filled from cookies1.lst by listCookiestoSave).
   std::unique_ptr<InternetPropertiesAutomation> internetProperties;
   std::unique_ptr<IECleaner> ieCleaner;
+  std::unique_ptr<IECookiesDialog> ieCookies;
   std::vector<std::string> ieKeepList;
   // Plugin management and plugin cleaning; the dialog is shown by the window host.
   std::unique_ptr<PluginInfoDialog> pluginInfo;
