@@ -29,6 +29,7 @@ class RecordingFiles : public Files {
                  const std::function<bool(const FindData&)>& visit) override {
     return inner_.find(pattern, visit);
   }
+  ErrorCode changeRefusal(const std::string& path) override { return inner_.changeRefusal(path); }
   ErrorCode readFile(const std::string& path, std::string& contents) override {
     return inner_.readFile(path, contents);
   }
@@ -106,11 +107,16 @@ class RecordingFiles : public Files {
 
  private:
   bool watched(const std::string& path) const { return rec_.recording() && !rec_.ignored(path); }
+  // What the change would give: the path's absence, or the system's refusal of it.
   ErrorCode existence(const std::string& path) {
     std::uint32_t a = 0;
-    return inner_.getAttributes(path, a);
+    const ErrorCode e = inner_.getAttributes(path, a);
+    return e == err::kSuccess ? inner_.changeRefusal(path) : e;
   }
-  bool exists(const std::string& path) { return existence(path) == err::kSuccess; }
+  bool exists(const std::string& path) {
+    std::uint32_t a = 0;
+    return inner_.getAttributes(path, a) == err::kSuccess;
+  }
   std::uint64_t sizeOf(const std::string& path) {
     std::uint64_t size = 0;
     inner_.find(path, [&](const FindData& d) {

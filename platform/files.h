@@ -25,6 +25,14 @@ class Files {
   // setFileLength refuse with kNotSupported anything reached through a link, the link
   // itself included; reading and listing follow links as usual.
 
+  // What a change to `path` would meet from that rule: kNotSupported where it is reached
+  // through a link and the system refuses it for that reason, kSuccess otherwise. Lets
+  // an analysis predict the refusal without making the change.
+  virtual ErrorCode changeRefusal(const std::string& path) {
+    (void)path;
+    return err::kSuccess;
+  }
+
   // Reads a whole file. A missing file gives kFileNotFound or kPathNotFound.
   virtual ErrorCode readFile(const std::string& path, std::string& contents) = 0;
   // Creates or replaces a file with `contents`. Read-only files refuse (kAccessDenied).

@@ -140,11 +140,14 @@ std::string cleaningReportText(const std::vector<platform::RecordedChange>& chan
   const ReportTotals totals = reportTotals(changes);
   std::string text = heading + "\r\n";
   text += std::string(analysis ? "Would remove: " : "Removed: ") + totalsLine(totals) + "\r\n";
-  if (totals.failed) text += "Could not be removed: " + countText(totals.failed) + "\r\n";
+  if (totals.failed)
+    text += std::string(analysis ? "Would not be removed: " : "Could not be removed: ") +
+            countText(totals.failed) + "\r\n";
   if (analysis)
     text +=
-        "Secure removal would overwrite each cookie file the listed number of times before "
-        "removing it; what the Internet Properties dialog empties is not listed.\r\n";
+        "Cookie files are listed once; a cleaning overwrites each of them at the safety\r\n"
+        "level before removing it. Entries of the Internet Properties dialog are listed as\r\n"
+        "what it would empty.\r\n";
 
   // Areas in the order they ran; within each, kinds in a fixed order.
   std::vector<std::string> areas;

@@ -170,6 +170,10 @@ class Win32Files : public Files {
     return writeAll(f.get(), contents);
   }
 
+  ErrorCode changeRefusal(const std::string& path) override {
+    return reachedThroughLink(path) ? err::kNotSupported : err::kSuccess;
+  }
+
   ErrorCode deleteFile(const std::string& path) override {
     if (reachedThroughLink(path)) return err::kNotSupported;
     return DeleteFileA(path.c_str()) ? err::kSuccess : lastError();

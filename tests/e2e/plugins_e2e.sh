@@ -3,7 +3,8 @@
 # ticked through the list (which rewrites their Active key), and "Clean Plugins" carries
 # them out against the prefix's registry and disk. Folders matching a wildcard entry and
 # links to places outside the prefix stay untouched. "Plugin Info" opens for the
-# highlighted plugin.
+# highlighted plugin. "Analyze" first lists what the cleaning then removes, changing
+# nothing, and the cleaning's report beside the log lists it again.
 #   plugins_e2e.sh <windows build tree> [screenshot folder]
 set -uo pipefail
 shots="${2:-}"
@@ -64,6 +65,27 @@ sleep 1
 drive close "Plugin Info"
 drive gone "Plugin Info" 10 || check "Plugin Info closes" open closed
 
+# Analyze first: the window lists what would go and nothing changes.
+state() {  # the seeded files with their times, and the seeded registry keys, as one text
+  (cd "$WINEPREFIX/drive_c" && find windows/temp "Program Files/Image Viewer" \
+    \( -name 'tervane-e2e*' -o -name '*.thb' -o -name 'index.tdb' \) -printf '%p %s %T@\n' |
+    sort)
+  wine reg query "$player" /s 2>/dev/null | tr -d '\r'
+  wine reg query "$viewer" /s 2>/dev/null | tr -d '\r'
+}
+before="$(state)"
+drive vclick "Tervane 6.6" "Analyze" || check "Analyze button on the Plugins tab" missing present
+drive wait Analysis 60 || check "Analysis window" absent shown
+sleep 1
+[ -n "$shots" ] && import -window root "$shots/plugins-analysis.png"
+analysis="$(wine "$driver" edittext Analysis 2>/dev/null | tr -d '\r')"
+drive click Analysis Close
+drive gone Analysis 10 || check "Analysis closes" open closed
+check "analysis changes nothing" "$(state)" "$before"
+echo "$analysis" | grep -q "^Would remove: .* in 4 files, 5 registry values, 2 registry keys" ||
+  check "analysis totals" "$(echo "$analysis" | sed -n 2p)" "Would remove: ... 4 files, 5 values, 2 keys"
+check "no report file after an analysis" "$(gone "$folder/vorn-report.txt")" gone
+
 drive toolbar "Clean Plugins" || check "Clean Plugins toolbar" missing present
 drive wait Info 60 || check "done message" absent shown
 drive click Info OK
@@ -106,6 +128,9 @@ echo "$report" | grep -q '^Removed: .* in [0-9]* files, [0-9]* registry values' 
 echo "$report" | grep -qF 'HKEY_CURRENT_USER\Software\Microsoft\MediaPlayer\Player\RecentFileList\File0' ||
   check "report lists a removed value" no yes
 echo "$report" | grep -qF 'Thumbs\a.thb' || check "report lists a removed file" no yes
+# The analysis listed exactly what the cleaning then removed.
+check "analysis items equal the report's" "$(echo "$analysis" | sed -n '/^== /,$p')" \
+  "$(echo "$report" | sed -n '/^== /,$p')"
 
 rm -rf "$outside" "$temp/tervane-e2e-dir.asx" "$temp/tervane-e2e-link.asx" "$temp/tervane-e2e.txt" \
   "$thumbs"

@@ -33,6 +33,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <cwchar>
 
@@ -224,6 +225,18 @@ int main(int argc, char** argv) {
     HWND button = top ? child(top, "Button", argv[3], command == "vclick") : nullptr;
     if (!button) return 1;
     PostMessageA(button, BM_CLICK, 0, 0);
+    return 0;
+  }
+  if (command == "edittext" && argc > 2) {
+    // Prints the text of a window's first edit box (a report), line ends as they are.
+    HWND top = waitFor(argv[2], 10);
+    HWND edit = top ? child(top, "Edit", "") : nullptr;
+    if (!edit) return 1;
+    const LRESULT length = SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(std::strlen(text.c_str()));
+    std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
   }
   if (command == "nav") {

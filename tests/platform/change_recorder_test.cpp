@@ -149,3 +149,57 @@ TEST_F(Recording, AnalysisCreatesNoKeyWhereACleaningWouldWriteAValue) {
 }
 
 }  // namespace
+
+namespace {
+
+// Files that refuse changes to one path, as Wine refuses a file reached through a link.
+class RefusingFiles : public platform::fake::FakeFiles {
+ public:
+  platform::ErrorCode changeRefusal(const std::string& path) override {
+    return path == refused ? err::kNotSupported : err::kSuccess;
+  }
+  platform::ErrorCode deleteFile(const std::string& path) override {
+    return path == refused ? err::kNotSupported : FakeFiles::deleteFile(path);
+  }
+  std::string refused;
+};
+
+TEST(RecordingRefusals, AnAnalysisPredictsTheRefusalTheCleaningMeets) {
+  platform::fake::FakeSystem others;
+  RefusingFiles files;
+  files.addFile("C:\\Cache\\plain.thb", "1");
+  files.addFile("C:\\Cache\\linked.thb", "22");
+  files.refused = "C:\\Cache\\linked.thb";
+  platform::WalkingTreeRemoval walk(files);
+  platform::System inner{files,
+                         others.registry,
+                         others.clock,
+                         others.process,
+                         others.identity,
+                         others.userSettings,
+                         others.processes,
+                         others.disk,
+                         others.shell,
+                         walk};
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording(inner, recorder);
+
+  recorder.start(true);
+  recording.system().removal.removeMatching("C:\\Cache\\*.thb");
+  const auto analysed = recorder.changes();
+  EXPECT_TRUE(files.exists("C:\\Cache\\plain.thb"));
+  recorder.start(false);
+  recording.system().removal.removeMatching("C:\\Cache\\*.thb");
+  const auto cleaned = recorder.changes();
+  EXPECT_FALSE(files.exists("C:\\Cache\\plain.thb"));
+  EXPECT_TRUE(files.exists("C:\\Cache\\linked.thb"));
+
+  ASSERT_EQ(analysed.size(), 2u);
+  ASSERT_EQ(cleaned.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(analysed[i].target, cleaned[i].target);
+    EXPECT_EQ(analysed[i].result, cleaned[i].result) << analysed[i].target;
+  }
+}
+
+}  // namespace
