@@ -17,6 +17,7 @@
 #include "main/plugins/plugin_info_dialog.h"
 #include "main/plugins/plugin_manager.h"
 #include "main/stats/statistics.h"
+#include "main/userdef/user_defined_cleaner.h"
 
 namespace vorn {
 
@@ -73,6 +74,8 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
       services.system, *s.registry, services.log, services.settings, *s.frame, *s.boxes,
       session.paths, *s.secureRemover, IECleanerControls{s.ieKeepList, w.clean.ieCookieFiles},
       folder, [&session] { return session.safetyLevel; }, ieBrowserClearing(services, s));
+  s.userDefinedCleaner = std::make_unique<UserDefinedCleaner>(services.system, services.log,
+                                                              *s.frame, *s.boxes, folder);
 
   Statistics& statistics = *s.statistics;
   statistics.changed = [&w, &session, &statistics] { showStatistics(w, session, statistics); };
@@ -105,6 +108,8 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   ops.cleanPlugins = whenIdle(cleanPlugins);
   auto cleanIE = [&s] { s.ieCleaner->cleanIE(); };
   ops.cleanIE = whenIdle(cleanIE);
+  auto cleanUserDefined = [&s] { s.userDefinedCleaner->cleanUserDefined(); };
+  ops.cleanUserDefined = whenIdle(cleanUserDefined);
   ops.listCookiestoSave = [&services, &s, folder] {
     common::ErrorTrap trap(services.log, "listCookiestoSave");
     s.ieKeepList.clear();
@@ -112,10 +117,11 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
       s.ieKeepList = readListFile(services.system.files, folder + "\\" + kIEKeepList);
     });
   };
-  ops.cleanAll = whenIdle([&s, &session, cleanIE, cleanWindows, cleanPlugins] {
+  ops.cleanAll = whenIdle([&s, &session, cleanIE, cleanWindows, cleanUserDefined, cleanPlugins] {
     RunFrame::Engines engines;
     engines.ie = cleanIE;
     engines.windows = cleanWindows;
+    engines.userDefined = cleanUserDefined;
     engines.plugins = cleanPlugins;
     s.frame->cleanAll(engines, session.paths);
   });

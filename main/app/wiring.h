@@ -29,6 +29,7 @@ class AutomaticCleaning;
 class HistoryViewer;
 class DocHistoryDialog;
 class FileListWindow;
+class UserDefinedCleaner;
 
 struct Subsystems;
 
@@ -59,6 +60,8 @@ struct Subsystems {
   // filled from cookies1.lst by listCookiestoSave).
   std::unique_ptr<IECleaner> ieCleaner;
   std::vector<std::string> ieKeepList;
+  // "Clean User.def" and its part of "Clean All".
+  std::unique_ptr<UserDefinedCleaner> userDefinedCleaner;
   // Plugin management and plugin cleaning; the dialog is shown by the window host.
   std::unique_ptr<PluginInfoDialog> pluginInfo;
   std::unique_ptr<PluginManager> plugins;
