@@ -64,10 +64,10 @@ FileListWindow::FileListWindow(Services services, std::function<std::string(Mode
       s_(services),
       startFolder_(std::move(startFolder)),
       programFolder_(std::move(programFolder)) {
-  entries.addColumn("Name", 180);
-  entries.addColumn("Size", 80);
-  entries.addColumn("Type", 140);
-  entries.addColumn("Created", 90);
+  entries.addColumn("Name", 206);
+  entries.addColumn("Size", 90);
+  entries.addColumn("Type", 160);
+  entries.addColumn("Created", 96);
   openSelectedButton.onClick = [this] { openSelected(); };
   selectFolderButton.onClick = [this] { selectFolder(); };
   doneButton.onClick = [this] { s_.windows.close(*this); };

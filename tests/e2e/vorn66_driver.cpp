@@ -2,6 +2,7 @@
 //   vorn66_driver wait <title> <seconds>      a top-level window with this title appears
 //   vorn66_driver gone <title> <seconds>      it disappears
 //   vorn66_driver click <title> <button>      presses the button with this caption
+//   vorn66_driver vclick <title> <button>     the same among the visible buttons only
 //   vorn66_driver nav <index>                 presses button <index> of the main toolbar
 //   vorn66_driver tab <index>                 shows tab <index> of the visible tab strip
 //   vorn66_driver toolbar <text>              presses the toolbar button with this text
@@ -14,6 +15,11 @@
 //   vorn66_driver traymouse <title> <event>   the tray's message for a mouse event on the
 //                                             window's icon: dblclick or rdown
 //   vorn66_driver menu <index>                picks item <index> of the open popup menu
+//   vorn66_driver items <title>               prints the items of the window's list box
+//   vorn66_driver lbselect <title> <text>     selects the list box item with this text, as
+//                                             a click on it does
+//   vorn66_driver lvcount <title>             prints the number of items of its list view
+//   vorn66_driver lvrclick <title>            a right click on its list view
 // Exit code 0 on success, 1 when the window or control is not there in time.
 // clang-format off
 #include <windows.h>
@@ -24,6 +30,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <cwchar>
 
 namespace {
 
@@ -174,9 +181,9 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
-  if (command == "click" && argc > 3) {
+  if ((command == "click" || command == "vclick") && argc > 3) {
     HWND top = waitFor(argv[2], 10);
-    HWND button = top ? child(top, "Button", argv[3]) : nullptr;
+    HWND button = top ? child(top, "Button", argv[3], command == "vclick") : nullptr;
     if (!button) return 1;
     PostMessageA(button, BM_CLICK, 0, 0);
     return 0;
@@ -284,6 +291,47 @@ int main(int argc, char** argv) {
     }
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
     PostMessageA(menu, WM_KEYUP, VK_RETURN, 0);
+    return 0;
+  }
+  if (command == "items" || (command == "lbselect" && argc > 3)) {
+    HWND top = waitFor(argv[2], 10);
+    HWND list = top ? child(top, "ListBox", "") : nullptr;
+    if (!list) return 1;
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      // Asked in UTF-16: Wine hands another process's list box text over that way.
+      const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+      if (length < 0 || length > 4000) continue;
+      std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+      SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide.data()));
+      wide.resize(wcslen(wide.c_str()));
+      std::string text(wide.size() * 2 + 1, '\0');
+      const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
+                                            text.data(), static_cast<int>(text.size()), nullptr,
+                                            nullptr);
+      text.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
+      if (command == "items") {
+        std::printf("%s\n", text.c_str());
+      } else if (text == argv[3]) {
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        SendMessageA(GetParent(list), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        return 0;
+      }
+    }
+    return command == "items" ? 0 : 1;
+  }
+  if (command == "lvcount" || command == "lvrclick") {
+    HWND top = waitFor(argv[2], 10);
+    HWND list = top ? child(top, WC_LISTVIEWA, "", true) : nullptr;
+    if (!list) return 1;
+    if (command == "lvcount") {
+      std::printf("%d\n", static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)));
+      return 0;
+    }
+    // Posted: the menu that the click opens waits for the user.
+    PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(40, 40));
+    PostMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(40, 40));
     return 0;
   }
   std::fprintf(stderr, "unknown command %s\n", command.c_str());
