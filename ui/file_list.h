@@ -1,6 +1,7 @@
 #pragma once
 // A list of the ordinary files of one folder that match a pattern, like the classic
 // file list box. Setting the path lists the folder through the file service.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace ui {
 class FileList : public Control {
  public:
   FileList(std::string name, platform::Files& files) : Control(std::move(name)), files_(files) {}
+
+  // Runs when the user double-clicks a file.
+  std::function<void()> onDoubleClick;
 
   const std::string& path() const { return path_; }
   // Lists the folder; a folder that cannot be listed raises run-time error 76 (Path not

@@ -14,6 +14,8 @@ class ListBox : public Control {
 
   // Runs when the selection changes, from code or from the user.
   std::function<void()> onClick;
+  // Runs when the user double-clicks an item.
+  std::function<void()> onDoubleClick;
 
   const std::vector<std::string>& items() const { return items_; }
   int listCount() const { return static_cast<int>(items_.size()); }

@@ -18,6 +18,7 @@
 #include "main/plugins/plugin_manager.h"
 #include "main/stats/statistics.h"
 #include "main/userdef/user_defined_cleaner.h"
+#include "main/userdef/user_lists_editor.h"
 
 namespace vorn {
 
@@ -211,6 +212,28 @@ void wireHistoryViewers(MainWindow& w, AppServices& services, Subsystems& s) {
   ops.viewDocHistory = [&docs, &w] { docs.open(&w); };
 }
 
+// The drive roots the lists' picker offers. A and B are left out: asking an empty floppy
+// drive stops the program with the system's own question.
+std::vector<std::string> pickerDrives(platform::Files& files) {
+  std::vector<std::string> roots;
+  for (char d = 'C'; d <= 'Z'; ++d) {
+    const std::string root = std::string(1, d) + ":\\";
+    std::uint32_t attributes = 0;
+    if (files.getAttributes(root, attributes) == platform::err::kSuccess) roots.push_back(root);
+  }
+  return roots;
+}
+
+void wireUserLists(MainWindow& w, AppServices& services, Subsystems& s) {
+  platform::Files& files = services.system.files;
+  s.userLists = std::make_unique<UserListsEditor>(
+      files, services.log, services.prompter, services.session,
+      common::programFolder(services.system.process),
+      UserListsEditor::Pages{w.paths, w.maintenance, w.clean},
+      [&files] { return pickerDrives(files); });
+  s.userLists->wire(w.operations());
+}
+
 }  // namespace
 
 std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services,
@@ -222,6 +245,7 @@ std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& 
   wirePlugins(mainWindow, services, *s);
   wireAutomatic(mainWindow, services, *s, tray);
   wireHistoryViewers(mainWindow, services, *s);
+  wireUserLists(mainWindow, services, *s);
   return s;
 }
 

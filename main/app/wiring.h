@@ -30,6 +30,7 @@ class HistoryViewer;
 class DocHistoryDialog;
 class FileListWindow;
 class UserDefinedCleaner;
+class UserListsEditor;
 
 struct Subsystems;
 
@@ -62,6 +63,8 @@ struct Subsystems {
   std::vector<std::string> ieKeepList;
   // "Clean User.def" and its part of "Clean All".
   std::unique_ptr<UserDefinedCleaner> userDefinedCleaner;
+  // The lists' editor on the Path page and their names and activation.
+  std::unique_ptr<UserListsEditor> userLists;
   // Plugin management and plugin cleaning; the dialog is shown by the window host.
   std::unique_ptr<PluginInfoDialog> pluginInfo;
   std::unique_ptr<PluginManager> plugins;

@@ -51,6 +51,8 @@ void ListBoxBinding::update(Change what) {
 void ListBoxBinding::command(int code) {
   if (code == LBN_SELCHANGE)
     list_.userSelected(static_cast<int>(SendMessageA(hwnd(), LB_GETCURSEL, 0, 0)));
+  else if (code == LBN_DBLCLK && list_.onDoubleClick)
+    list_.onDoubleClick();
 }
 
 }  // namespace ui::win32
