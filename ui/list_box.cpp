@@ -45,4 +45,8 @@ void ListBox::userSelected(int index) {
   if (select(index) && onClick) onClick();
 }
 
+void ListBox::userDoubleClicked() {
+  if (enabled() && onDoubleClick) onDoubleClick();
+}
+
 }  // namespace ui

@@ -14,7 +14,7 @@ class ListBox : public Control {
 
   // Runs when the selection changes, from code or from the user.
   std::function<void()> onClick;
-  // Runs when the user double-clicks an item.
+  // Runs when the user double-clicks an item (after the click has selected it).
   std::function<void()> onDoubleClick;
 
   const std::vector<std::string>& items() const { return items_; }
@@ -30,6 +30,8 @@ class ListBox : public Control {
   void setListIndex(int index);
   // Called by the view when the user has selected an item.
   void userSelected(int index);
+  // Called by the view when the user has double-clicked the selected item.
+  void userDoubleClicked();
 
  private:
   bool select(int index);

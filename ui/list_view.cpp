@@ -49,13 +49,15 @@ std::string ListView::text(int item, int column) const {
 }
 
 void ListView::addItem(Item item) {
-  items_.push_back(std::move(item));
-  if (sorted_) {
-    sortItems();
-    notify(Change::Items);
-  } else {
-    notify(Change::ItemAdded);
-  }
+  auto at = items_.end();
+  // Found by halves, so a long listing into a sorted list stays quick.
+  if (sorted_)
+    at = std::upper_bound(items_.begin(), items_.end(), item,
+                          [this](const Item& a, const Item& b) { return before(a, b); });
+  lastAdded_ = static_cast<int>(at - items_.begin());
+  items_.insert(at, std::move(item));
+  if (selected_ >= lastAdded_) ++selected_;
+  notify(Change::ItemAdded);
 }
 
 void ListView::clearItems() {
@@ -108,13 +110,22 @@ void ListView::setSorted(bool sorted) {
   }
 }
 
+bool ListView::before(const Item& a, const Item& b) const {
+  auto textOf = [this](const Item& i) {
+    return static_cast<std::size_t>(sortKey_) < i.texts.size()
+               ? i.texts[static_cast<std::size_t>(sortKey_)]
+               : std::string();
+  };
+  const int c = compareNoCase(textOf(a), textOf(b));
+  return sortOrder_ == SortOrder::Ascending ? c < 0 : c > 0;
+}
+
 void ListView::sortItems() {
   const Item* selected = selected_ >= 0 ? &items_[static_cast<std::size_t>(selected_)] : nullptr;
   std::vector<std::size_t> order(items_.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    const int c = compareNoCase(text(static_cast<int>(a), sortKey_), text(static_cast<int>(b), sortKey_));
-    return sortOrder_ == SortOrder::Ascending ? c < 0 : c > 0;
+    return before(items_[a], items_[b]);
   });
   std::vector<Item> sortedItems;
   sortedItems.reserve(items_.size());

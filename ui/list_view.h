@@ -44,8 +44,10 @@ class ListView : public Control {
   int imageOf(const std::string& key) const;
   const std::vector<std::pair<std::string, int>>& images() const { return images_; }
 
-  // Adds an item; a sorted list puts it in its place.
+  // Adds an item; a sorted list puts it in its place (after the items it equals).
   void addItem(Item item);
+  // Where the last added item went.
+  int lastAdded() const { return lastAdded_; }
   void clearItems();
   const std::vector<Item>& items() const { return items_; }
   int listCount() const { return static_cast<int>(items_.size()); }
@@ -59,6 +61,7 @@ class ListView : public Control {
   void setSelectedIndex(int index);
 
   View view() const { return view_; }
+  // Views hear of it as Change::Range.
   void setView(View view);
 
   // Sorting compares the key column's texts, ignoring case; equal texts keep their order.
@@ -77,10 +80,12 @@ class ListView : public Control {
 
  private:
   void sortItems();
+  bool before(const Item& a, const Item& b) const;  // a sorts before b
   std::vector<Column> columns_;
   std::vector<std::pair<std::string, int>> images_;
   std::vector<Item> items_;
   int selected_ = -1;
+  int lastAdded_ = -1;
   View view_ = View::List;
   int sortKey_ = 0;
   SortOrder sortOrder_ = SortOrder::Ascending;

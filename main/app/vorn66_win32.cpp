@@ -12,6 +12,7 @@
 #include "main/app/startup.h"
 #include "main/app/wiring.h"
 #include "main/dialogs/file_list_window_win32.h"
+#include "main/dialogs/net_cookies_dialog_win32.h"
 #include "main/dialogs/history_viewer_win32.h"
 #include "main/plugins/plugin_info_dialog_win32.h"
 #include "platform/win32/win32_system.h"
@@ -69,6 +70,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     });
     windows.registerView(*subsystems->fileList, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::FileListWindowView>(*subsystems->fileList);
+    });
+    windows.registerView(*subsystems->netCookies, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::NetCookiesDialogView>(*subsystems->netCookies);
     });
     windows.registerView(splash, [&splash](ui::WindowModel&) {
       return std::make_unique<vorn::SplashWindowView>(splash);

@@ -4,6 +4,9 @@
 #include "main/app/main_window_clean_seams.h"
 #include "main/auto/automatic_cleaning.h"
 #include "main/clean/ie_cleaner.h"
+#include "main/clean/netscape_cleaner.h"
+#include "main/dialogs/net_cookies_dialog.h"
+#include "main/clean/opera_cleaner.h"
 #include "main/clean/plugin_cleaner.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
@@ -71,6 +74,12 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
                                                       *s.frame, *s.boxes, session.paths, 0,
                                                       [&services] { services.screen.doEvents(); });
   s.secureRemover = std::make_unique<SecureRemover>(services.system.files, services.log, folder);
+  s.netscapeCleaner = std::make_unique<NetscapeCleaner>(
+      services.system, services.log, services.prompter, *s.frame, *s.boxes, *s.secureRemover,
+      s.automaticState, session.paths, session.safetyLevel, folder);
+  s.operaCleaner = std::make_unique<OperaCleaner>(services.system, *s.frame, *s.boxes,
+                                                  *s.secureRemover, session.paths,
+                                                  session.safetyLevel, folder);
   s.ieCleaner = std::make_unique<IECleaner>(
       services.system, *s.registry, services.log, services.settings, *s.frame, *s.boxes,
       session.paths, *s.secureRemover, IECleanerControls{s.ieKeepList, w.clean.ieCookieFiles},
@@ -105,6 +114,16 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
     };
   };
   ops.cleanWindows = whenIdle(cleanWindows);
+  auto cleanNetscape = [&w, &s] {
+    s.netscapeCleaner->setOwner(w.ownerHandle);
+    s.netscapeCleaner->cleanNetscape();
+  };
+  ops.cleanNetscape = whenIdle(cleanNetscape);
+  auto cleanOpera = [&w, &s] {
+    s.operaCleaner->setOwner(w.ownerHandle);
+    s.operaCleaner->cleanOpera();
+  };
+  ops.cleanOpera = whenIdle(cleanOpera);
   auto cleanPlugins = [&s] { s.pluginCleaner->cleanPlugins(); };
   ops.cleanPlugins = whenIdle(cleanPlugins);
   auto cleanIE = [&s] { s.ieCleaner->cleanIE(); };
@@ -118,9 +137,12 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
       s.ieKeepList = readListFile(services.system.files, folder + "\\" + kIEKeepList);
     });
   };
-  ops.cleanAll = whenIdle([&s, &session, cleanIE, cleanWindows, cleanUserDefined, cleanPlugins] {
+  ops.cleanAll = whenIdle([&s, &session, cleanIE, cleanNetscape, cleanOpera, cleanWindows,
+                           cleanUserDefined, cleanPlugins] {
     RunFrame::Engines engines;
     engines.ie = cleanIE;
+    engines.netscape = cleanNetscape;
+    engines.opera = cleanOpera;
     engines.windows = cleanWindows;
     engines.userDefined = cleanUserDefined;
     engines.plugins = cleanPlugins;
@@ -145,6 +167,16 @@ void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
   ops.fixPlugins = [&plugins] { plugins.fixPlugins(); };
   ops.showPluginInfo = [&plugins] { plugins.showPluginInfo(); };
   ops.startPluginCreator = [&plugins] { plugins.startPluginCreator(); };
+}
+
+// The dialog lists the cookies of the profile found at start-up.
+void wireCookieDialogs(MainWindow& w, AppServices& services, Subsystems& s) {
+  Session& session = services.session;
+  s.netCookies = std::make_unique<NetCookiesDialog>(
+      services.system.files, services.log, services.prompter, services.windows,
+      common::programFolder(services.system.process),
+      [&session] { return session.paths.netscapeProfile; });
+  s.paths->openNetscapeCookies = [&s, &w] { s.netCookies->open(&w); };
 }
 
 // The schedule runs the very commands behind "Clean All" and the area buttons, looked up
@@ -243,6 +275,7 @@ std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& 
   s->paths->wire();
   wireCleaning(mainWindow, services, *s);
   wirePlugins(mainWindow, services, *s);
+  wireCookieDialogs(mainWindow, services, *s);
   wireAutomatic(mainWindow, services, *s, tray);
   wireHistoryViewers(mainWindow, services, *s);
   wireUserLists(mainWindow, services, *s);

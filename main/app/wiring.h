@@ -20,12 +20,15 @@ class RegistryAccess;
 class Statistics;
 class RunFrame;
 class WindowsCleaner;
+class NetscapeCleaner;
+class OperaCleaner;
 class IECleaner;
 class SecureRemover;
 class PluginInfoDialog;
 class PluginManager;
 class PluginCleaner;
 class AutomaticCleaning;
+class NetCookiesDialog;
 class HistoryViewer;
 class DocHistoryDialog;
 class FileListWindow;
@@ -57,6 +60,8 @@ struct Subsystems {
   std::unique_ptr<WindowsCleaner> windowsCleaner;
   // Used by the browsers' cookie cleaning.
   std::unique_ptr<SecureRemover> secureRemover;
+  std::unique_ptr<NetscapeCleaner> netscapeCleaner;
+  std::unique_ptr<OperaCleaner> operaCleaner;
   // Internet Explorer cleaning and the keep list it spares (the main window's List1,
   // filled from cookies1.lst by listCookiestoSave).
   std::unique_ptr<IECleaner> ieCleaner;
@@ -70,6 +75,8 @@ struct Subsystems {
   std::unique_ptr<PluginManager> plugins;
   std::unique_ptr<PluginCleaner> pluginCleaner;
   std::unique_ptr<AutomaticCleaning> automatic;
+  // "Netscape Cookies", opened by the Netscape tab's "Cookies" button.
+  std::unique_ptr<NetCookiesDialog> netCookies;
   // The history viewer and the document history of the View buttons.
   std::unique_ptr<HistoryViewer> historyViewer;
   std::unique_ptr<DocHistoryDialog> docHistory;

@@ -20,6 +20,10 @@
 //                                             a click on it does
 //   vorn66_driver lvcount <title>             prints the number of items of its list view
 //   vorn66_driver lvrclick <title>            a right click on its list view
+//   vorn66_driver lbpick <title> <list> <item>  selects item <item> of list box <list>
+//                                             (0-based, in creation order) as a click does
+//   vorn66_driver lbdouble <title> <list> <item>  the same, then a double-click on it
+//   vorn66_driver lbcount <title> <list>      prints the number of items of list box <list>
 // Exit code 0 on success, 1 when the window or control is not there in time.
 // clang-format off
 #include <windows.h>
@@ -166,6 +170,40 @@ NOTIFYICONDATAA trayRecord(HWND window) {
 }
 
 constexpr UINT kTrayMessage = 1039;
+
+struct ListSearch {
+  int wanted;
+  int seen = 0;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK visitList(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<ListSearch*>(param);
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (lstrcmpiA(cls, "ListBox") != 0) return TRUE;
+  if (s->seen++ == s->wanted) {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The window's list box number `index`, counted in creation order.
+HWND nthListBox(const char* title, const char* index) {
+  HWND top = waitFor(title, 10);
+  if (!top) return nullptr;
+  ListSearch search{std::atoi(index)};
+  EnumChildWindows(top, visitList, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// What the list box tells its parent when the user clicks or double-clicks an item.
+void notifyParent(HWND list, WORD code) {
+  SendMessageA(GetParent(list), WM_COMMAND,
+               MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(list)), code),
+               reinterpret_cast<LPARAM>(list));
+}
 
 }  // namespace
 
@@ -332,6 +370,21 @@ int main(int argc, char** argv) {
     // Posted: the menu that the click opens waits for the user.
     PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(40, 40));
     PostMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(40, 40));
+    return 0;
+  }
+  if ((command == "lbpick" || command == "lbdouble") && argc > 4) {
+    HWND list = nthListBox(argv[2], argv[3]);
+    if (!list) return 1;
+    const WPARAM item = static_cast<WPARAM>(std::atoi(argv[4]));
+    if (SendMessageA(list, LB_SETCURSEL, item, 0) == LB_ERR) return 1;
+    notifyParent(list, LBN_SELCHANGE);
+    if (command == "lbdouble") notifyParent(list, LBN_DBLCLK);
+    return 0;
+  }
+  if (command == "lbcount" && argc > 3) {
+    HWND list = nthListBox(argv[2], argv[3]);
+    if (!list) return 1;
+    std::printf("%d\n", static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
     return 0;
   }
   std::fprintf(stderr, "unknown command %s\n", command.c_str());

@@ -2,9 +2,10 @@
 
 namespace ui::win32 {
 
-ListBoxBinding::ListBoxBinding(ListBox& model, HWND parent, int id, Rect place)
+ListBoxBinding::ListBoxBinding(ListBox& model, HWND parent, int id, Rect place, DWORD extraStyle)
     : ControlBinding(model, parent, id, "LISTBOX",
-                     WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                     WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                         extraStyle,
                      place, WS_EX_CLIENTEDGE),
       list_(model) {
   fill();
@@ -51,8 +52,8 @@ void ListBoxBinding::update(Change what) {
 void ListBoxBinding::command(int code) {
   if (code == LBN_SELCHANGE)
     list_.userSelected(static_cast<int>(SendMessageA(hwnd(), LB_GETCURSEL, 0, 0)));
-  else if (code == LBN_DBLCLK && list_.onDoubleClick)
-    list_.onDoubleClick();
+  else if (code == LBN_DBLCLK)
+    list_.userDoubleClicked();
 }
 
 }  // namespace ui::win32

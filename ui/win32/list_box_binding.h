@@ -8,7 +8,8 @@ namespace ui::win32 {
 
 class ListBoxBinding : public ControlBinding {
  public:
-  ListBoxBinding(ListBox& model, HWND parent, int id, Rect place);
+  // `extraStyle`: further LBS_ styles (LBS_USETABSTOPS for tab-separated records).
+  ListBoxBinding(ListBox& model, HWND parent, int id, Rect place, DWORD extraStyle = 0);
   void command(int code) override;
 
  protected:

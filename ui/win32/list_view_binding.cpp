@@ -175,7 +175,7 @@ void ListViewBinding::update(Change what) {
       break;
     case Change::ItemAdded:
       pushing_ = true;
-      insert(model_.listCount() - 1);
+      insert(model_.lastAdded());
       pushing_ = false;
       break;
     case Change::Value:

@@ -7,6 +7,7 @@
 #include "main/auto/automatic_cleaning.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/windows_cleaner.h"
+#include "main/dialogs/net_cookies_dialog.h"
 #include "tests/main/app/app_fixture.h"
 #include "ui/scripted_tray.h"
 
@@ -108,6 +109,64 @@ TEST_F(WiringTest, CleanAllRunsWindowsInItsOwnFrameWithOneMessageAndOneRow) {
   EXPECT_EQ(window->statistics.recoveredSpaceChart.row(2).label, "");
   EXPECT_EQ(session.statisticsSlot, 2);
   EXPECT_FALSE(subsystems->running());
+}
+
+TEST_F(WiringTest, BrowserButtonsAndCleanAllCleanNetscapeAndOperaWhereAvailable) {
+  const std::string folder = fake.process.folder;
+  p.Netscape1A = "C:\\Program Files\\Netscape\\Users\\";
+  p.Netscape1C = "ann";
+  p.Netscape2 = p.Netscape1A + "ann\\Cache\\";
+  p.Opera1 = "C:\\Program Files\\Opera\\";
+  p.Opera2 = p.Opera1 + "Cache4\\";
+  session.safetyLevel = "1";
+  fake.files.addFile(folder + "\\cookies2.lst", "kept\r\n");
+  fake.files.addFile(folder + "\\opera.win", "clean");
+  auto seed = [&] {
+    fake.files.addFile(p.Netscape1A + "ann\\cookies.txt", "secret");
+    fake.files.addFile(p.Opera1 + "vlink4.dat", "visited");
+  };
+  window->clean.netscapeOptions[2].setValue(1);
+  window->clean.operaOptions[3].setValue(1);
+
+  seed();
+  window->clean.cleanNetscapeToolbar.click(0);
+  EXPECT_EQ(fake.files.contents(p.Netscape1A + "ann\\cookies.txt"), "kept\r\n");
+  EXPECT_TRUE(fake.files.exists(p.Opera1 + "vlink4.dat"));
+  window->clean.cleanOperaToolbar.click(0);
+  EXPECT_FALSE(fake.files.exists(p.Opera1 + "vlink4.dat"));
+  EXPECT_EQ(prompter.shown.size(), 2u);
+
+  // "Clean All" runs a browser's engine only while that browser is available.
+  seed();
+  p.netscapeAvailable = true;
+  p.operaAvailable = false;
+  window->clean.cleanAllButton.click();
+  EXPECT_EQ(fake.files.contents(p.Netscape1A + "ann\\cookies.txt"), "kept\r\n");
+  EXPECT_TRUE(fake.files.exists(p.Opera1 + "vlink4.dat"));
+  p.operaAvailable = true;
+  window->clean.cleanAllButton.click();
+  EXPECT_FALSE(fake.files.exists(p.Opera1 + "vlink4.dat"));
+  EXPECT_EQ(prompter.shown.size(), 4u);
+  EXPECT_FALSE(subsystems->running());
+}
+
+TEST_F(WiringTest, TheNetscapeCookiesButtonOpensTheDialogOnlyWhileNetscapeIsThere) {
+  p.netscapeProfile = "C:\\Program Files\\Netscape\\Users\\ann";
+  fake.files.addFile(p.netscapeProfile + "\\cookies.txt", "# comment\r\n.a.example\tTRUE\r\n");
+  std::vector<std::string> listed;
+  windows.whileModal["Netscape Cookies"] = [&](ui::WindowModel&) {
+    listed = subsystems->netCookies->allCookiesList.items();
+  };
+  window->clean.netscapeMissingLabel.setVisible(true);
+  window->clean.viewNetscapeCookiesButton.click();
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text, "Path could not be found");
+  EXPECT_TRUE(listed.empty());
+
+  window->clean.netscapeMissingLabel.setVisible(false);
+  window->clean.viewNetscapeCookiesButton.click();
+  EXPECT_EQ(listed, std::vector<std::string>{".a.example\tTRUE"});
+  EXPECT_EQ(windows.events.back(), "close Netscape Cookies");
 }
 
 TEST_F(WiringTest, APressDuringARunIsIgnored) {

@@ -189,6 +189,20 @@ TEST_F(FileListWindowTest, OpeningGivesTheShellTheSelectedEntryAndNothingWithout
   EXPECT_EQ(shellOpen.opened, (std::vector<std::string>{cache + "a.htm", cache + "a.htm"}));
 }
 
+TEST_F(FileListWindowTest, SelectFolderListsTheStartFolderAgainInTheChosenOrder) {
+  add("b.htm", 1);
+  add("a.htm", 1);
+  open(Mode::InternetExplorer, [this] {
+    window.entries.userColumnClicked(0);  // Name again: descending
+    add("c.htm", 1);
+    fake.files.deleteFile(cache + "a.htm");
+    window.selectFolderButton.click();
+    EXPECT_EQ(column(0), (std::vector<std::string>{"c.htm", "b.htm"}));
+    EXPECT_EQ(window.listedFolder(), cache);
+    EXPECT_FALSE(window.rescanButton.enabled());
+  });
+}
+
 TEST_F(FileListWindowTest, SelectionFollowsItsItemWhenSorted) {
   add("b.htm", 1);
   add("a.htm", 1);
