@@ -3,10 +3,14 @@
 #include "common/session_log.h"
 #include "common/settings.h"
 #include "main/app/session.h"
+#include "platform/internet_properties.h"
+#include "platform/key_sender.h"
 #include "platform/locale.h"
 #include "platform/shell_file_info.h"
 #include "platform/shell_open.h"
 #include "platform/system.h"
+#include "platform/top_windows.h"
+#include "platform/url_cache.h"
 #include "ui/prompter.h"
 #include "ui/screen.h"
 #include "ui/window_host.h"
@@ -21,6 +25,13 @@ struct AppServices {
   ui::Screen& screen;
   ui::WindowHost& windows;
   Session& session;
+  // What the Internet Explorer cleaning drives the browser's own dialog with, and the
+  // URL cache it falls back on. Without them the cache and history are left to the
+  // engine's file steps.
+  platform::InternetProperties* internetProperties = nullptr;
+  platform::TopWindows* topWindows = nullptr;
+  platform::KeySender* keySender = nullptr;
+  platform::UrlCache* urlCache = nullptr;
 };
 
 // The services only the windows that show files need: numbers and dates in the user's

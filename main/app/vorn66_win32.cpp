@@ -15,6 +15,7 @@
 #include "main/dialogs/net_cookies_dialog_win32.h"
 #include "main/dialogs/history_viewer_win32.h"
 #include "main/plugins/plugin_info_dialog_win32.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_viewer_services.h"
 #include "ui/win32/prompter_win32.h"
@@ -37,6 +38,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ui::win32::Win32Screen screen;
   ui::win32::Win32WindowHost windows;
   vorn::AppServices services{system, log, settings, prompter, screen, windows, session};
+  auto internetProperties = platform::win32::makeInternetProperties();
+  auto topWindows = platform::win32::makeTopWindows();
+  auto keySender = platform::win32::makeKeySender();
+  auto urlCache = platform::win32::makeUrlCache();
+  services.internetProperties = internetProperties.get();
+  services.topWindows = topWindows.get();
+  services.keySender = keySender.get();
+  services.urlCache = urlCache.get();
   auto locale = platform::win32::makeLocale();
   auto shellInfo = platform::win32::makeShellFileInfo();
   auto shellOpen = platform::win32::makeShellOpen();

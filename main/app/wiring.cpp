@@ -4,6 +4,7 @@
 #include "main/app/main_window_clean_seams.h"
 #include "main/auto/automatic_cleaning.h"
 #include "main/clean/ie_cleaner.h"
+#include "main/clean/inet_properties.h"
 #include "main/clean/netscape_cleaner.h"
 #include "main/dialogs/net_cookies_dialog.h"
 #include "main/clean/opera_cleaner.h"
@@ -48,7 +49,15 @@ void showStatistics(MainWindow& w, Session& session, const Statistics& statistic
 }
 
 // The browser's own clearing of its cache and history, ahead of the engine's file steps.
-BrowserClearing ieBrowserClearing(AppServices&, Subsystems& s) {
+BrowserClearing ieBrowserClearing(AppServices& services, Subsystems& s) {
+  if (services.internetProperties && services.topWindows && services.keySender &&
+      services.urlCache) {
+    s.internetProperties = std::make_unique<InternetPropertiesAutomation>(
+        InternetPropertiesServices{*services.internetProperties, *services.topWindows,
+                                   *services.keySender, *services.urlCache},
+        *s.frame, services.prompter, services.log);
+    return [&s](int mode) { return s.internetProperties->clear(mode); };
+  }
   return [&s](int mode) {
     if (mode == 1 || mode == 2) s.frame->progressStep();
     if (mode == 0 || mode == 2) s.frame->progressStep();

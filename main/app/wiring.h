@@ -23,6 +23,7 @@ class WindowsCleaner;
 class NetscapeCleaner;
 class OperaCleaner;
 class IECleaner;
+class InternetPropertiesAutomation;
 class SecureRemover;
 class PluginInfoDialog;
 class PluginManager;
@@ -64,6 +65,7 @@ struct Subsystems {
   std::unique_ptr<OperaCleaner> operaCleaner;
   // Internet Explorer cleaning and the keep list it spares (the main window's List1,
   // filled from cookies1.lst by listCookiestoSave).
+  std::unique_ptr<InternetPropertiesAutomation> internetProperties;
   std::unique_ptr<IECleaner> ieCleaner;
   std::vector<std::string> ieKeepList;
   // "Clean User.def" and its part of "Clean All".

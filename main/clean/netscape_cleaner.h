@@ -13,6 +13,7 @@
 #include "main/dialogs/keep_list_file.h"
 #include "main/paths/path_values.h"
 #include "platform/system.h"
+#include "main/clean/application_title.h"
 #include "ui/prompter.h"
 
 namespace vorn {
@@ -21,8 +22,6 @@ namespace vorn {
 inline constexpr const char* kTypedAddressMarker = "user_pref(\"browser.url_history.URL";
 inline constexpr const char* kTempPathError = "Error getting temporary file path.";
 inline constexpr const char* kTempNameError = "Error getting temporary file name.";
-// The caption of the engines' own message boxes.
-inline constexpr const char* kApplicationTitle = "Tervane";
 
 // The preferences text without its typed-address lines, every kept line ended by CR LF.
 // Any bytes are taken; `dropped` (may be null) gets the number of lines left out.

@@ -123,6 +123,8 @@ drive gone "Netscape Cookies" 10 || check "dialog closes with OK" open closed
 check "cookies2.lst" "$(od -c "$folder/cookies2.lst" | head -c 2000)" \
   "$(crlf "$kept1" "$kept2" | od -c | head -c 2000)"
 
+temporary() { find "$WINEPREFIX/drive_c" -ipath '*/temp/tmp*.tmp' 2>/dev/null | sort; }
+temporary_before="$(temporary)"
 drive toolbar "Clean Netscape" || check "Clean Netscape toolbar" missing present
 drive wait Info 60 || check "done message after Clean Netscape" absent shown
 drive click Info OK
@@ -141,8 +143,7 @@ check "Netscape cache picture" "$(gone "$ncache/M0ABCD13.GIF")" gone
 check "Netscape cache sub-folder" "$(gone "$ncache/sub/inner")" present
 check "outside file (Netscape cache)" "$(cat "$outside/keep.txt" 2>/dev/null)" keep
 check "outside sub-folder (Netscape cache)" "$(cat "$outside/inner/deep.txt" 2>/dev/null)" deep
-ls "$WINEPREFIX/drive_c/windows/temp" 2>/dev/null | grep -qi '^tmp.*\.tmp$' &&
-  check "temporary file of the prefs.js rewrite" present gone
+check "temporary files left by the prefs.js rewrite" "$(temporary)" "$temporary_before"
 
 drive tab 2  # Opera
 sleep 0.5

@@ -9,6 +9,7 @@
 #include "main/clean/windows_cleaner.h"
 #include "main/dialogs/net_cookies_dialog.h"
 #include "tests/main/app/app_fixture.h"
+#include "platform/fake/fake_desktop.h"
 #include "ui/scripted_tray.h"
 
 namespace vorn {
@@ -380,6 +381,55 @@ TEST_F(WiringTest, AutoStartEntryFollowsTheBoxAndIsRewrittenAtEachStart) {
   auto nextSubsystems = wireSubsystems(*next, services, tray);
   next->loadWindow();
   EXPECT_EQ(fake.registry.value(platform::hkey::kCurrentUser, run, "Cleaner"), program);
+}
+
+// "Clean IE" with the browser's dialog never appearing: nothing is typed anywhere, the
+// user hears it once, and the cache interface and the file steps do the work.
+class IEWiringTest : public ::testing::Test, public testing::AppFixture {
+ protected:
+  IEWiringTest() {
+    services.internetProperties = &applet;
+    services.topWindows = &desktop;
+    services.keySender = &keys;
+    services.urlCache = &cache;
+    mail = desktop.add("Inbox - Mail", 9);
+    desktop.foregroundWindow = mail;
+    window = std::make_unique<MainWindow>(services);
+    subsystems = wireSubsystems(*window, services, tray);
+  }
+  platform::fake::FakeInternetProperties applet;
+  platform::fake::FakeTopWindows desktop;
+  platform::fake::FakeKeySender keys{desktop};
+  platform::fake::FakeUrlCache cache;
+  platform::WindowHandle mail = 0;
+  ui::ScriptedTray tray;
+  std::unique_ptr<MainWindow> window;
+  std::unique_ptr<Subsystems> subsystems;
+};
+
+TEST_F(IEWiringTest, NoDialogMeansNoKeystrokeOneMessageAndTheCacheEmptiedAnyway) {
+  const std::string history = "C:\\WINDOWS\\History\\", temp = "C:\\WINDOWS\\TIF\\";
+  setIni("Path", "IE1", history);
+  setIni("Path", "IE2", temp);
+  fake.files.addFile(history + "history.ie5\\mshist~3\\index.dat", "x");
+  fake.files.addFile(temp + "page.htm", "x");
+  cache.add("http://site/page.htm");
+  cache.add("Cookie:me@site/", platform::cacheentry::kCookie);
+  window->clean.ieOptions[0].setValue(1);
+  window->clean.ieOptions[1].setValue(1);
+  window->clean.cleanIEToolbar.click(0);
+  EXPECT_EQ(applet.starts, 1);
+  EXPECT_TRUE(keys.sent.empty());
+  EXPECT_EQ(keys.refused, 0);
+  EXPECT_EQ(desktop.foregroundWindow, mail);
+  ASSERT_EQ(prompter.shown.size(), 2u);
+  EXPECT_EQ(prompter.shown[0].text, "Your Internet Explorer language is not supported");
+  EXPECT_EQ(prompter.shown[1].text, "Cleaning System...Done");
+  EXPECT_FALSE(cache.has("http://site/page.htm"));
+  EXPECT_TRUE(cache.has("Cookie:me@site/"));
+  EXPECT_FALSE(fake.files.exists(history + "history.ie5\\mshist~3"));
+  EXPECT_FALSE(fake.files.exists(temp + "page.htm"));
+  EXPECT_EQ(window->clean.progressBar.value(), 2);
 }
 
 }  // namespace
