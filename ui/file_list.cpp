@@ -44,7 +44,13 @@ void FileList::setListIndex(int index) {
 }
 
 void FileList::userSelected(int index) {
-  if (index >= -1 && index < listCount()) listIndex_ = index;
+  if (index < -1 || index >= listCount()) return;
+  listIndex_ = index;
+  if (onClick) onClick();
+}
+
+void FileList::userDoubleClicked() {
+  if (onDoubleClick) onDoubleClick();
 }
 
 void FileList::refresh() {

@@ -14,9 +14,6 @@ class FileList : public Control {
  public:
   FileList(std::string name, platform::Files& files) : Control(std::move(name)), files_(files) {}
 
-  // Runs when the user double-clicks a file.
-  std::function<void()> onDoubleClick;
-
   const std::string& path() const { return path_; }
   // Lists the folder; a folder that cannot be listed raises run-time error 76 (Path not
   // found) and leaves the list as it was.
@@ -32,8 +29,12 @@ class FileList : public Control {
   int listIndex() const { return listIndex_; }
   // -1 clears the selection; a position outside the list is ignored.
   void setListIndex(int index);
-  // Called by the view when the user has selected a file.
+  // Called by the view when the user has selected a file; runs onClick.
   void userSelected(int index);
+  // Called by the view when the user has double-clicked the selected file.
+  void userDoubleClicked();
+
+  std::function<void()> onClick, onDoubleClick;
 
  private:
   void list(const std::string& path);

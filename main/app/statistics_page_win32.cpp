@@ -1,4 +1,5 @@
 #include "main/app/page_view_win32.h"
+#include "ui/win32/button_binding.h"
 #include "ui/win32/chart_binding.h"
 
 namespace vorn {
@@ -6,7 +7,8 @@ namespace vorn {
 using namespace ui::win32;
 
 void buildPageView(PageControls& c, HWND page, StatisticsPage& m) {
-  c.add<ChartBinding>(page, m.recoveredSpaceChart, {8, 6, 604, 392});
+  c.add<ChartBinding>(page, m.recoveredSpaceChart, {8, 6, 604, 356});
+  c.add<ButtonBinding>(page, m.cleaningDetailsButton, {452, 370, 160, 26});
 }
 
 }  // namespace vorn

@@ -14,6 +14,7 @@
 #include "main/dialogs/file_list_window_win32.h"
 #include "main/dialogs/net_cookies_dialog_win32.h"
 #include "main/dialogs/history_viewer_win32.h"
+#include "main/dialogs/ie_cookies_dialog_win32.h"
 #include "main/plugins/plugin_info_dialog_win32.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_system.h"
@@ -30,7 +31,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   OleInitialize(nullptr);
 
   platform::win32::Win32System real;
-  platform::System& system = real.system();
+  // Every service the cleaner uses goes through the recorder, which keeps what a
+  // cleaning run changes for its report.
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording(real.system(), recorder);
+  platform::System& system = recording.system();
   vorn::Session session;
   common::SessionLog log(system.files, system.clock, [&session] { return session.programFolder; });
   common::Settings settings(system.files, log);
@@ -59,6 +64,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ui::win32::Win32Tray tray([&windows, &mainWindow] { return windows.hwndOf(mainWindow); });
     auto subsystems = vorn::wireSubsystems(mainWindow, services, tray);
     vorn::wireFileListWindow(mainWindow, services, *subsystems, viewerServices);
+    vorn::wireCleaningReport(mainWindow, services, *subsystems, recorder, *shellOpen);
     windows.registerView(
         mainWindow,
         [&mainWindow](ui::WindowModel&) {
@@ -79,6 +85,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     });
     windows.registerView(*subsystems->fileList, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::FileListWindowView>(*subsystems->fileList);
+    });
+    windows.registerView(*subsystems->ieCookies, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::IECookiesDialogView>(*subsystems->ieCookies);
     });
     windows.registerView(*subsystems->netCookies, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::NetCookiesDialogView>(*subsystems->netCookies);

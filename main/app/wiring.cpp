@@ -1,8 +1,11 @@
 #include "main/app/wiring.h"
 
 #include "common/conversions.h"
+#include "common/file_replace.h"
+#include "common/run_error.h"
 #include "main/app/main_window_clean_seams.h"
 #include "main/auto/automatic_cleaning.h"
+#include "main/clean/cleaning_report.h"
 #include "main/clean/ie_cleaner.h"
 #include "main/clean/inet_properties.h"
 #include "main/clean/netscape_cleaner.h"
@@ -15,6 +18,7 @@
 #include "main/dialogs/doc_history_dialog.h"
 #include "main/dialogs/file_list_window.h"
 #include "main/dialogs/history_viewer.h"
+#include "main/dialogs/ie_cookies_dialog.h"
 #include "main/dialogs/keep_list_file.h"
 #include "main/paths/path_config.h"
 #include "main/platform/registry_access.h"
@@ -142,9 +146,8 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   ops.listCookiestoSave = [&services, &s, folder] {
     common::ErrorTrap trap(services.log, "listCookiestoSave");
     s.ieKeepList.clear();
-    trap.run([&] {
-      s.ieKeepList = readListFile(services.system.files, folder + "\\" + kIEKeepList);
-    });
+    trap.run(
+        [&] { s.ieKeepList = readListFile(services.system.files, folder + "\\" + kIEKeepList); });
   };
   ops.cleanAll = whenIdle([&s, &session, cleanIE, cleanNetscape, cleanOpera, cleanWindows,
                            cleanUserDefined, cleanPlugins] {
@@ -186,6 +189,12 @@ void wireCookieDialogs(MainWindow& w, AppServices& services, Subsystems& s) {
       common::programFolder(services.system.process),
       [&session] { return session.paths.netscapeProfile; });
   s.paths->openNetscapeCookies = [&s, &w] { s.netCookies->open(&w); };
+  MainWindowOperations& ops = w.operations();
+  s.ieCookies = std::make_unique<IECookiesDialog>(
+      services.system.files, services.log, services.prompter, services.windows,
+      common::programFolder(services.system.process), [&session] { return session.paths.IE3; },
+      [&ops] { runOp(ops.listCookiestoSave); });
+  s.paths->openIECookies = [&s, &w] { s.ieCookies->open(&w); };
 }
 
 // The schedule runs the very commands behind "Clean All" and the area buttons, looked up
@@ -237,9 +246,9 @@ void wireHistoryViewers(MainWindow& w, AppServices& services, Subsystems& s) {
       HistoryViewer::Services{services.system.files, *s.registry, services.log, services.screen,
                               services.windows},
       [&session] { return session.paths.netscapeProfile; });
-  s.docHistory = std::make_unique<DocHistoryDialog>(
-      services.system.files, services.log, services.prompter, services.windows,
-      [&session] { return session.paths.Win1; });
+  s.docHistory = std::make_unique<DocHistoryDialog>(services.system.files, services.log,
+                                                    services.prompter, services.windows,
+                                                    [&session] { return session.paths.Win1; });
   HistoryViewer& viewer = *s.historyViewer;
   DocHistoryDialog& docs = *s.docHistory;
   auto open = [&viewer, &w](HistoryViewer::Mode mode) {
@@ -315,6 +324,35 @@ void wireFileListWindow(MainWindow& w, AppServices& services, Subsystems& s,
   s.paths->openIECache = open(FileListWindow::Mode::InternetExplorer);
   s.paths->openNetscapeCache = open(FileListWindow::Mode::Netscape);
   s.paths->openOperaCache = open(FileListWindow::Mode::Opera);
+}
+
+void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
+                        platform::ChangeRecorder& recorder, platform::ShellOpen& shellOpen) {
+  const std::string folder = common::programFolder(services.system.process);
+  const std::string report = folder + "\\" + kReportFile;
+  recorder.ignoreFolder(folder);
+  RunFrame& frame = *s.frame;
+  frame.onRunStart = [&recorder] { recorder.start(false); };
+  frame.onAreaStart = [&recorder](const std::string& area) { recorder.setSection(area); };
+  frame.onRunEnd = [&recorder, &services, &frame, report] {
+    recorder.stop();
+    const std::string text =
+        cleaningReportText(recorder.changes(), "Cleaning of " + frame.state.lastCleanedText, false);
+    common::ErrorTrap trap(services.log, "cleaningReport");
+    trap.runStep(
+        [&] { common::check(common::replaceFileContents(services.system.files, report, text)); });
+  };
+  w.statistics.cleaningDetailsButton.onClick = [&services, &shellOpen, &w, report] {
+    std::uint32_t attributes = 0;
+    if (services.system.files.getAttributes(report, attributes) != platform::err::kSuccess) {
+      services.prompter.messageBox("No cleaning has been recorded yet.", "Info",
+                                   ui::mb::kOk | ui::mb::kIconInformation);
+      return;
+    }
+    if (shellOpen.open(w.ownerHandle, report) != platform::err::kSuccess)
+      services.prompter.messageBox("The report " + report + " could not be opened.", "Info",
+                                   ui::mb::kOk | ui::mb::kIconWarning);
+  };
 }
 
 }  // namespace vorn

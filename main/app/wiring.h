@@ -9,6 +9,8 @@
 #include "main/app/app_services.h"
 #include "main/app/main_window.h"
 #include "main/auto/automatic_state.h"
+#include "platform/change_recorder.h"
+#include "platform/shell_open.h"
 #include "ui/tray.h"
 
 namespace vorn {
@@ -23,6 +25,7 @@ class WindowsCleaner;
 class NetscapeCleaner;
 class OperaCleaner;
 class IECleaner;
+class IECookiesDialog;
 class InternetPropertiesAutomation;
 class SecureRemover;
 class PluginInfoDialog;
@@ -67,6 +70,7 @@ struct Subsystems {
   // filled from cookies1.lst by listCookiestoSave).
   std::unique_ptr<InternetPropertiesAutomation> internetProperties;
   std::unique_ptr<IECleaner> ieCleaner;
+  std::unique_ptr<IECookiesDialog> ieCookies;
   std::vector<std::string> ieKeepList;
   // "Clean User.def" and its part of "Clean All".
   std::unique_ptr<UserDefinedCleaner> userDefinedCleaner;
@@ -98,5 +102,11 @@ std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& 
 // Plugs the cache file list window into the three "Cache" buttons; after wireSubsystems.
 void wireFileListWindow(MainWindow& mainWindow, AppServices& services, Subsystems& subsystems,
                         ViewerServices& viewerServices);
+
+// Records what each cleaning run changes through `recorder` (which must wrap the services'
+// system) and saves the report beside the log when the run ends; "Last Cleaning Details"
+// opens it. After wireSubsystems.
+void wireCleaningReport(MainWindow& mainWindow, AppServices& services, Subsystems& subsystems,
+                        platform::ChangeRecorder& recorder, platform::ShellOpen& shellOpen);
 
 }  // namespace vorn

@@ -79,6 +79,8 @@ void RunFrame::optionStep(common::ErrorTrap* trap, const std::function<void()>& 
 
 void RunFrame::runEngine(const EngineFrame& frame,
                          const std::function<void(common::ErrorTrap*)>& steps) {
+  if (!state.cleanAllRunning && onRunStart) onRunStart();
+  if (onAreaStart) onAreaStart(frame.area);
   state.currentArea = frame.area;
   std::optional<common::ErrorTrap> handler;
   if (!frame.logLabel.empty()) handler.emplace(log_, frame.logLabel);
@@ -102,6 +104,7 @@ void RunFrame::finish(common::ErrorTrap* trap) {
     statistics_.updateGraph(state.freeSpaceBefore, state.freeSpaceAfter, state.lastCleanedText);
   });
   state.currentArea.clear();
+  if (onRunEnd) statement(trap, [&] { onRunEnd(); });
   statement(trap, [&] { view_.setBusyPointer(false); });
   statement(trap, [&] {
     if (view_.closeAfterCleaning())
@@ -126,6 +129,7 @@ void RunFrame::cleanAll(const Engines& engines, const PathValues& paths) {
     }
   } restore{*this};
 
+  if (onRunStart) onRunStart();
   view_.setStatusText("Please Wait");
   view_.startAnimation(10);
   state.freeSpaceBefore = wholeKilobytes(freeSpaceKB_());
@@ -145,6 +149,7 @@ void RunFrame::cleanAll(const Engines& engines, const PathValues& paths) {
   view_.setStatusText(kLastCleanedPrefix + recordLastCleaned());
   statistics_.updateGraph(state.freeSpaceBefore, state.freeSpaceAfter, state.lastCleanedText);
   state.currentArea.clear();
+  if (onRunEnd) onRunEnd();
   if (view_.closeAfterCleaning())
     view_.closeMainWindow();
   else if (state.showDoneMessage)

@@ -74,6 +74,11 @@ class RunFrame {
 
   RunState state;
 
+  // Followers of a run: its start (one area, or "Clean All" as a whole), the start of
+  // each area inside it, and its end once the work is done, before the done message.
+  std::function<void()> onRunStart, onRunEnd;
+  std::function<void(const std::string& area)> onAreaStart;
+
   // Readies the progress bar for a run of one area (or 9 for all five): clears the boxes
   // that are disabled and makes the maximum the number of ticked boxes, when any are.
   void fixCheckboxes(int areaCode);

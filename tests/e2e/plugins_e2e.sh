@@ -72,6 +72,9 @@ drive nav 1
 drive tab 5
 sleep 1
 [ -n "$shots" ] && import -window root "$shots/plugins-path-tab.png"
+drive nav 3
+sleep 1
+[ -n "$shots" ] && import -window root "$shots/statistics-details.png"
 end_cleaner
 
 for v in File0 File1 File2 File3; do
@@ -95,6 +98,14 @@ check "outside file behind a folder link" "$(cat "$outside/inner/deep.asx" 2>/de
 # Wine cannot remove its links without reaching the target: they stay and are logged.
 tr -d '\r' <"$folder/vorn.log" | grep -q "pluginCleanFiles at line [0-9]* - .*outside.thb: a link, left in place" ||
   check "link left in place logged" no yes
+
+# The run's report beside the log lists what went, and what stayed with its reason.
+report="$(tr -d '\r' <"$folder/vorn-report.txt" 2>/dev/null)"
+echo "$report" | grep -q '^Removed: .* in [0-9]* files, [0-9]* registry values' ||
+  check "report totals" "$(echo "$report" | sed -n 2p)" "Removed: ..."
+echo "$report" | grep -qF 'HKEY_CURRENT_USER\Software\Microsoft\MediaPlayer\Player\RecentFileList\File0' ||
+  check "report lists a removed value" no yes
+echo "$report" | grep -qF 'Thumbs\a.thb' || check "report lists a removed file" no yes
 
 rm -rf "$outside" "$temp/tervane-e2e-dir.asx" "$temp/tervane-e2e-link.asx" "$temp/tervane-e2e.txt" \
   "$thumbs"

@@ -31,8 +31,8 @@ class FileListBinding : public ControlBinding {
   void command(int code) override {
     if (code == LBN_SELCHANGE)
       list_.userSelected(static_cast<int>(SendMessageA(hwnd(), LB_GETCURSEL, 0, 0)));
-    else if (code == LBN_DBLCLK && list_.onDoubleClick)
-      list_.onDoubleClick();
+    else if (code == LBN_DBLCLK)
+      list_.userDoubleClicked();
   }
 
  private:

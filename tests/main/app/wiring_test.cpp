@@ -9,6 +9,7 @@
 #include "main/clean/windows_cleaner.h"
 #include "main/dialogs/net_cookies_dialog.h"
 #include "tests/main/app/app_fixture.h"
+#include "main/dialogs/ie_cookies_dialog.h"
 #include "platform/fake/fake_desktop.h"
 #include "ui/scripted_tray.h"
 
@@ -280,6 +281,28 @@ TEST_F(WiringTest, CleanIEAndCleanAllSpareTheKeepListReadAtStartUp) {
   EXPECT_TRUE(subsystems->ieKeepList.empty());
   EXPECT_NE(fake.files.contents(folder() + "\\vorn.log").find("listCookiestoSave"),
             std::string::npos);
+}
+
+TEST_F(WiringTest, TheIECookiesDialogsSaveIsWhatTheNextCleaningKeeps) {
+  p.IE3 = "C:\\WINDOWS\\Cookies\\";
+  fake.files.addFile(folder() + "\\cookies1.000", "");
+  fake.files.addFile(p.IE3 + "me@a[1].txt", "c");
+  window->clean.ieMissingLabel.setVisible(true);
+  window->clean.viewIECookiesButton.click();  // no usable folder: refused
+  EXPECT_TRUE(windows.events.empty());
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text, "Path could not be found");
+
+  window->clean.ieMissingLabel.setVisible(false);
+  windows.whileModal["Internet Explorer Cookies"] = [](ui::WindowModel& m) {
+    auto& d = static_cast<IECookiesDialog&>(m);
+    d.cookieFiles.userSelected(0);
+    d.cookieFiles.userDoubleClicked();
+    d.okButton.click();
+  };
+  window->clean.viewIECookiesButton.click();
+  EXPECT_EQ(subsystems->ieKeepList, std::vector<std::string>{"me@a[1].txt"});
+  EXPECT_EQ(fake.files.contents(folder() + "\\cookies1.lst"), "me@a[1].txt\r\n");
 }
 
 TEST_F(WiringTest, AutomaticAllRunsCleanAllWithWindowsFromTheTrayWithoutAMessage) {

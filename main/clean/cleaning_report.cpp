@@ -1,0 +1,177 @@
+#include "main/clean/cleaning_report.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+namespace vorn {
+
+using Kind = platform::RecordedChange::Kind;
+
+std::string sizeText(std::uint64_t bytes) {
+  if (bytes < 1024) return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+  static const char* const units[] = {"KB", "MB", "GB", "TB"};
+  double value = static_cast<double>(bytes) / 1024.0;
+  int unit = 0;
+  while (value >= 1024.0 && unit < 3) {
+    value /= 1024.0;
+    ++unit;
+  }
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f %s", value, units[unit]);
+  return text;
+}
+
+std::string countText(std::uint64_t count) {
+  std::string digits = std::to_string(count);
+  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
+    digits.insert(static_cast<std::size_t>(i), ",");
+  return digits;
+}
+
+ReportTotals reportTotals(const std::vector<platform::RecordedChange>& changes) {
+  ReportTotals t;
+  for (const auto& c : changes) {
+    if (c.result != platform::err::kSuccess) {
+      ++t.failed;
+      continue;
+    }
+    switch (c.kind) {
+      case Kind::FileDeleted:
+        ++t.files;
+        t.bytes += c.size;
+        break;
+      case Kind::FolderRemoved:
+        ++t.folders;
+        break;
+      case Kind::LinkRemoved:
+        ++t.links;
+        break;
+      case Kind::ValueDeleted:
+        ++t.values;
+        break;
+      case Kind::KeyDeleted:
+        ++t.keys;
+        break;
+      case Kind::FileReplaced:
+      case Kind::FileCut:
+      case Kind::ValueSet:
+        ++t.rewritten;
+        break;
+      case Kind::FileOverwritten:
+        ++t.overwritten;
+        break;
+      case Kind::ShellDeleted:
+      case Kind::RecycleBinEmptied:
+        ++t.shellDeletes;
+        break;
+    }
+  }
+  return t;
+}
+
+namespace {
+
+std::string plural(std::uint64_t n, const std::string& one, const std::string& many) {
+  return countText(n) + " " + (n == 1 ? one : many);
+}
+
+const char* kindTitle(Kind kind) {
+  switch (kind) {
+    case Kind::FileDeleted:
+      return "Files";
+    case Kind::FileOverwritten:
+      return "Files overwritten before removal";
+    case Kind::FileCut:
+      return "Files cut";
+    case Kind::FileReplaced:
+      return "Files rewritten";
+    case Kind::FolderRemoved:
+      return "Folders";
+    case Kind::LinkRemoved:
+      return "Links (the link only, never its target)";
+    case Kind::ValueDeleted:
+      return "Registry values";
+    case Kind::ValueSet:
+      return "Registry values written";
+    case Kind::KeyDeleted:
+      return "Registry keys";
+    case Kind::ShellDeleted:
+      return "Removed by the shell";
+    case Kind::RecycleBinEmptied:
+      return "Recycle Bin emptied";
+  }
+  return "";
+}
+
+std::string reason(platform::ErrorCode code) {
+  // The removal refuses what it cannot remove without reaching a link's target.
+  if (code == platform::err::kNotSupported) return "a link, left in place";
+  return "error " + std::to_string(code);
+}
+
+bool hasSize(Kind kind) {
+  return kind == Kind::FileDeleted || kind == Kind::FileOverwritten || kind == Kind::FileCut ||
+         kind == Kind::FileReplaced;
+}
+
+}  // namespace
+
+std::string totalsLine(const ReportTotals& t) {
+  std::string line = sizeText(t.bytes) + " in " + plural(t.files, "file", "files") + ", " +
+                     plural(t.values, "registry value", "registry values");
+  if (t.keys) line += ", " + plural(t.keys, "registry key", "registry keys");
+  if (t.folders) line += ", " + plural(t.folders, "folder", "folders");
+  if (t.links) line += ", " + plural(t.links, "link", "links");
+  if (t.rewritten) line += ", " + plural(t.rewritten, "item rewritten", "items rewritten");
+  if (t.shellDeletes) line += ", " + plural(t.shellDeletes, "shell removal", "shell removals");
+  return line;
+}
+
+std::string cleaningReportText(const std::vector<platform::RecordedChange>& changes,
+                               const std::string& heading, bool analysis) {
+  const ReportTotals totals = reportTotals(changes);
+  std::string text = heading + "\r\n";
+  text += std::string(analysis ? "Would remove: " : "Removed: ") + totalsLine(totals) + "\r\n";
+  if (totals.failed) text += "Could not be removed: " + countText(totals.failed) + "\r\n";
+  if (analysis)
+    text +=
+        "Secure removal would overwrite each cookie file the listed number of times before "
+        "removing it; what the Internet Properties dialog empties is not listed.\r\n";
+
+  // Areas in the order they ran; within each, kinds in a fixed order.
+  std::vector<std::string> areas;
+  for (const auto& c : changes)
+    if (std::find(areas.begin(), areas.end(), c.section) == areas.end()) areas.push_back(c.section);
+  for (const std::string& area : areas) {
+    text += "\r\n== " + (area.empty() ? std::string("Other") : area) + " ==\r\n";
+    std::map<int, std::vector<const platform::RecordedChange*>> done;
+    std::vector<const platform::RecordedChange*> failed;
+    for (const auto& c : changes) {
+      if (c.section != area) continue;
+      if (c.result == platform::err::kSuccess)
+        done[static_cast<int>(c.kind)].push_back(&c);
+      else
+        failed.push_back(&c);
+    }
+    for (auto& [kind, items] : done) {
+      std::stable_sort(items.begin(), items.end(),
+                       [](const auto* a, const auto* b) { return a->size > b->size; });
+      std::uint64_t bytes = 0;
+      for (const auto* c : items) bytes += c->size;
+      const Kind k = static_cast<Kind>(kind);
+      text += std::string(kindTitle(k)) + " (" + countText(items.size()) +
+              (hasSize(k) ? ", " + sizeText(bytes) : std::string()) + ")\r\n";
+      for (const auto* c : items)
+        text += "  " + c->target + (hasSize(k) ? "  (" + sizeText(c->size) + ")" : "") + "\r\n";
+    }
+    if (!failed.empty()) {
+      text += "Not removed (" + countText(failed.size()) + ")\r\n";
+      for (const auto* c : failed)
+        text += "  " + c->target + "  (" + kindTitle(c->kind) + ", " + reason(c->result) + ")\r\n";
+    }
+  }
+  return text;
+}
+
+}  // namespace vorn

@@ -1,0 +1,128 @@
+#include "main/clean/cleaning_report.h"
+
+#include <gtest/gtest.h>
+
+#include "main/clean/plugin_cleaner.h"
+#include "tests/main/clean/clean_fixture.h"
+
+namespace {
+
+using Kind = platform::RecordedChange::Kind;
+using vorn::countText;
+using vorn::sizeText;
+
+TEST(ReportNumbers, SizesAndCountsReadAsAPersonWritesThem) {
+  EXPECT_EQ(sizeText(0), "0 bytes");
+  EXPECT_EQ(sizeText(1), "1 byte");
+  EXPECT_EQ(sizeText(1023), "1023 bytes");
+  EXPECT_EQ(sizeText(1024), "1.0 KB");
+  EXPECT_EQ(sizeText(1536), "1.5 KB");
+  EXPECT_EQ(sizeText(24536678), "23.4 MB");
+  EXPECT_EQ(sizeText(6442450944ULL), "6.0 GB");
+  EXPECT_EQ(countText(0), "0");
+  EXPECT_EQ(countText(999), "999");
+  EXPECT_EQ(countText(1000), "1,000");
+  EXPECT_EQ(countText(1204), "1,204");
+  EXPECT_EQ(countText(1234567), "1,234,567");
+}
+
+TEST(ReportText, TotalsFirstThenEachAreaLargestFirstAndFailuresApart) {
+  std::vector<platform::RecordedChange> changes{
+      {Kind::FileDeleted, "C:\\W\\small.tmp", 10, "Windows", 0},
+      {Kind::FileDeleted, "C:\\W\\big.tmp", 2048, "Windows", 0},
+      {Kind::FileDeleted, "C:\\W\\held.tmp", 99999, "Windows", 32},
+      {Kind::ValueDeleted, "HKEY_CURRENT_USER\\Software\\RunMRU\\a", 8, "Windows", 0},
+      {Kind::KeyDeleted, "HKEY_CURRENT_USER\\Software\\P", 0, "Plugins", 0},
+      {Kind::LinkRemoved, "C:\\W\\home", 0, "Plugins", platform::err::kNotSupported},
+  };
+  const std::string text = vorn::cleaningReportText(changes, "Cleaning of today", false);
+  EXPECT_EQ(text.rfind("Cleaning of today\r\n", 0), 0u) << text;
+  // The file that stayed counts in neither the files nor the bytes.
+  EXPECT_NE(text.find("Removed: 2.0 KB in 2 files, 1 registry value, 1 registry key\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("Could not be removed: 2\r\n"), std::string::npos) << text;
+  EXPECT_NE(
+      text.find("C:\\W\\home  (Links (the link only, never its target), a link, left in place)"),
+      std::string::npos)
+      << text;
+  const auto big = text.find("C:\\W\\big.tmp"), small = text.find("C:\\W\\small.tmp");
+  ASSERT_NE(big, std::string::npos);
+  EXPECT_LT(big, small);
+  EXPECT_LT(text.find("== Windows =="), text.find("== Plugins =="));
+  EXPECT_NE(text.find("Not removed (1)\r\n  C:\\W\\held.tmp  (Files, error 32)"), std::string::npos)
+      << text;
+}
+
+class ReportOfARun : public clean_test::CleanSession {
+ protected:
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording{fake, recorder};
+};
+
+TEST_F(ReportOfARun, TheFrameStartsOneRecordingPerRunAndEndsItBeforeTheDoneMessage) {
+  std::vector<std::string> events;
+  frame.onRunStart = [&] { events.push_back("start"); };
+  frame.onAreaStart = [&](const std::string& area) { events.push_back("area " + area); };
+  frame.onRunEnd = [&] {
+    events.push_back("end, messages shown: " + std::to_string(prompter.shown.size()));
+  };
+  vorn::RunFrame::Engines engines;
+  engines.windows = [&] { frame.runEngine(vorn::frames::kWindows, [](common::ErrorTrap*) {}); };
+  engines.plugins = [&] { frame.runEngine(vorn::frames::kPlugins, [](common::ErrorTrap*) {}); };
+  frame.cleanAll(engines, {});
+  EXPECT_EQ(events, (std::vector<std::string>{"start", "area " + vorn::frames::kWindows.area,
+                                              "area " + vorn::frames::kPlugins.area,
+                                              "end, messages shown: 0"}));
+  events.clear();
+  frame.runEngine(vorn::frames::kWindows, [](common::ErrorTrap*) {});
+  EXPECT_EQ(events, (std::vector<std::string>{"start", "area " + vorn::frames::kWindows.area,
+                                              "end, messages shown: 1"}));
+}
+
+TEST_F(ReportOfARun, APluginAnalysedListsExactlyWhatItsCleaningRemovesAndChangesNothing) {
+  fake.files.addFile(folder() + "\\p.cp1",
+                     "HKEY_CURRENT_USER\\Software\\V+Recent\r\nHKEY_CURRENT_USER\\Software\\K-\r\n"
+                     "C:\\Cache\\*.thb\r\n");
+  fake.registry.setString(platform::hkey::kCurrentUser, "Software\\V", "Recent", "x");
+  fake.registry.setString(platform::hkey::kCurrentUser, "Software\\V", "Kept", "y");
+  fake.registry.setString(platform::hkey::kCurrentUser, "Software\\K", "s", "z");
+  fake.files.addFile("C:\\Cache\\a.thb", "aaaa");
+  fake.files.addFile("C:\\Cache\\b.thb", "bb");
+  fake.files.addFolder("C:\\Outside");
+  fake.files.addFile("C:\\Outside\\c.thb", "mine");
+  fake.files.addFolder("C:\\Cache\\link.thb");
+  fake.files.setReparsePoint("C:\\Cache\\link.thb");
+  recorder.ignoreFolder(folder());
+  platform::System& s = recording.system();
+  vorn::RegistryAccess access(s.registry, prompter);
+  vorn::PluginCleaner cleaner(s.files, access, log, frame, folder(), {}, s.removal);
+
+  const std::string filesBefore = fake.files.dump();
+  recorder.start(true);
+  cleaner.pluginCleanFiles("p.cp1");
+  const auto analysed = recorder.changes();
+  EXPECT_EQ(fake.files.dump(), filesBefore);
+  EXPECT_TRUE(fake.registry.hasValue(platform::hkey::kCurrentUser, "Software\\V", "Recent"));
+  EXPECT_TRUE(fake.registry.hasKey(platform::hkey::kCurrentUser, "Software\\K"));
+
+  recorder.start(false);
+  cleaner.pluginCleanFiles("p.cp1");
+  const auto cleaned = recorder.changes();
+  EXPECT_FALSE(fake.registry.hasValue(platform::hkey::kCurrentUser, "Software\\V", "Recent"));
+  EXPECT_FALSE(fake.files.exists("C:\\Cache\\a.thb"));
+  EXPECT_EQ(fake.files.contents("C:\\Outside\\c.thb"), "mine");
+
+  ASSERT_EQ(analysed.size(), cleaned.size());
+  for (std::size_t i = 0; i < cleaned.size(); ++i) {
+    EXPECT_EQ(analysed[i].kind, cleaned[i].kind) << i;
+    EXPECT_EQ(analysed[i].target, cleaned[i].target) << i;
+    EXPECT_EQ(analysed[i].size, cleaned[i].size) << i;
+  }
+  const std::string text = vorn::cleaningReportText(cleaned, "Cleaning", false);
+  EXPECT_NE(text.find("Removed: 6 bytes in 2 files, 1 registry value, 1 registry key"),
+            std::string::npos)
+      << text;
+}
+
+}  // namespace
