@@ -16,6 +16,7 @@
 #include "main/dialogs/history_viewer_win32.h"
 #include "main/dialogs/ie_cookies_dialog_win32.h"
 #include "main/plugins/plugin_info_dialog_win32.h"
+#include "main/userdef/user_lists_viewer_win32.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_viewer_services.h"
@@ -91,6 +92,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     });
     windows.registerView(*subsystems->netCookies, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::NetCookiesDialogView>(*subsystems->netCookies);
+    });
+    windows.registerView(*subsystems->userListsViewer, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::UserListsViewerView>(*subsystems->userListsViewer);
     });
     windows.registerView(splash, [&splash](ui::WindowModel&) {
       return std::make_unique<vorn::SplashWindowView>(splash);

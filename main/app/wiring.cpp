@@ -27,6 +27,7 @@
 #include "main/stats/statistics.h"
 #include "main/userdef/user_defined_cleaner.h"
 #include "main/userdef/user_lists_editor.h"
+#include "main/userdef/user_lists_viewer.h"
 
 namespace vorn {
 
@@ -282,6 +283,11 @@ void wireUserLists(MainWindow& w, AppServices& services, Subsystems& s) {
       UserListsEditor::Pages{w.paths, w.maintenance, w.clean},
       [&files] { return pickerDrives(files); });
   s.userLists->wire(w.operations());
+  s.userListsViewer = std::make_unique<UserListsViewer>(
+      files, services.log, services.windows, services.session,
+      common::programFolder(services.system.process));
+  UserListsViewer& viewer = *s.userListsViewer;
+  w.operations().editUserDefinedLists = [&viewer, &w] { viewer.open(&w); };
 }
 
 }  // namespace

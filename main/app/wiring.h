@@ -38,6 +38,7 @@ class DocHistoryDialog;
 class FileListWindow;
 class UserDefinedCleaner;
 class UserListsEditor;
+class UserListsViewer;
 
 struct Subsystems;
 
@@ -76,6 +77,8 @@ struct Subsystems {
   std::unique_ptr<UserDefinedCleaner> userDefinedCleaner;
   // The lists' editor on the Path page and their names and activation.
   std::unique_ptr<UserListsEditor> userLists;
+  // "User Defined Files", opened by "Defined Files".
+  std::unique_ptr<UserListsViewer> userListsViewer;
   // Plugin management and plugin cleaning; the dialog is shown by the window host.
   std::unique_ptr<PluginInfoDialog> pluginInfo;
   std::unique_ptr<PluginManager> plugins;

@@ -2,6 +2,7 @@
 // activation boxes, Add builds entries by mode and asks about protected folders, every
 // change is saved at once.
 #include "main/userdef/user_lists_editor.h"
+#include "main/userdef/user_lists_viewer.h"
 
 #include <gtest/gtest.h>
 
@@ -138,6 +139,46 @@ TEST_F(UserListsEditing, ThePickerWalksFoldersAndFollowsThePattern) {
   EXPECT_TRUE(p().pickerFiles.items().empty());
   p().driveBox.userSelected(2);
   EXPECT_EQ(editorPtr->folder(), "G:\\");
+}
+
+}  // namespace
+}  // namespace vorn
+
+namespace vorn {
+namespace {
+
+class UserListsViewing : public ::testing::Test, public testing::AppFixture {
+ protected:
+  UserListsViewer viewer{fake.files, log, windows, session, folder()};
+};
+
+TEST_F(UserListsViewing, ShowsTheActiveListsOnlyAndChangesNothing) {
+  session.UDname = {"One", "Two", "Three", "Four"};
+  session.UDvalue = {"0", "1", "7", "1"};
+  fake.files.addFile(folder() + "\\userdef2.lst", "D:\\two\r\n");
+  fake.files.addFile(folder() + "\\userdef4.lst", "D:\\a,b\\four.txt\r\nD:\\x\\*.*\r\n");
+  viewer.open(nullptr);
+  EXPECT_EQ(windows.events.front(), "modal User Defined Files");
+  EXPECT_EQ(viewer.listBox.items(), (std::vector<std::string>{"Two", "Four"}));
+  EXPECT_EQ(viewer.entriesList.items(), std::vector<std::string>{"D:\\two"});
+  viewer.listBox.userSelected(1);
+  EXPECT_EQ(viewer.entriesList.items(),
+            (std::vector<std::string>{"D:\\a,b\\four.txt", "D:\\x\\*.*"}));
+  viewer.doneButton.click();
+  EXPECT_EQ(fake.files.contents(folder() + "\\userdef4.lst"), "D:\\a,b\\four.txt\r\nD:\\x\\*.*\r\n");
+
+  session.UDvalue = {"0", "0", "0", "0"};
+  viewer.open(nullptr);
+  EXPECT_TRUE(viewer.listBox.items().empty());
+  EXPECT_TRUE(viewer.entriesList.items().empty());
+}
+
+TEST_F(UserListsViewing, AMissingListIsLoggedUnderTheViewersLabel) {
+  session.UDvalue = {"1", "0", "0", "0"};
+  viewer.open(nullptr);
+  EXPECT_TRUE(viewer.entriesList.items().empty());
+  EXPECT_NE(fake.files.contents(folder() + "\\vorn.log").find("Form4.fillUserDefList"),
+            std::string::npos);
 }
 
 }  // namespace
