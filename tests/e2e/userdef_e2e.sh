@@ -3,7 +3,8 @@
 # whose folder contains a Unix link to a folder outside the prefix, and an all-files
 # entry whose folder holds a sub-folder. "Clean User.def" removes the folder and the
 # matching files; the link's target and the sub-folder stay. The User.def tab and the
-# "User Defined Files" viewer are shown on the way.
+# "User Defined Files" viewer are shown on the way; then the editor, driven by window
+# messages, asks before adding the protected C:\ and adds only on Yes.
 #   userdef_e2e.sh <windows build tree> [screenshot folder]
 set -uo pipefail
 shots="${2:-}"
@@ -47,6 +48,25 @@ drive toolbar "Clean User.def" || check "Clean User.def toolbar" missing present
 drive wait Info 60 || check "done message" absent shown
 drive click Info OK
 drive gone Info 10 || check "done message closes with OK" open closed
+
+# The editor by window messages: the picker starts at C:\, a protected folder. In folder
+# mode Add asks first and No leaves the list; in all-files mode Yes adds "C:\*.*".
+drive nav 1
+drive tab 4
+sleep 1
+drive vclick "Tervane 6.6" "Add" || check "Add button" missing present
+drive wait "Are you sure??" 10 || check "question for C:\ in folder mode" absent shown
+drive click "Are you sure??" "&No"
+drive gone "Are you sure??" 10 || check "question closes with No" open closed
+check "No leaves the list" "$(tr -d '\r' <"$folder/userdef1.lst" | wc -l)" 2
+drive vclick "Tervane 6.6" "Remove all files in folder" || check "all-files mode" missing present
+drive vclick "Tervane 6.6" "Add"
+drive wait "Are you sure??" 10 || check "question for C:\ in all-files mode" absent shown
+drive click "Are you sure??" "&Yes"
+drive gone "Are you sure??" 10 || check "question closes with Yes" open closed
+sleep 1
+[ -n "$shots" ] && import -window root "$shots/userdef-after-add.png"
+check "Yes adds the all-files entry" "$(tr -d '\r' <"$folder/userdef1.lst" | sed -n 3p)" 'C:\*.*'
 end_cleaner
 
 check "listed file" "$(gone "$work/junk/a.txt")" gone
@@ -60,7 +80,6 @@ tr -d '\r' <"$folder/vorn.log" | grep -q "removeUserdefinedSel at line [0-9]* - 
 check "matching file a.zip" "$(gone "$work/dl/a.zip")" gone
 check "matching file b.exe" "$(gone "$work/dl/b.exe")" gone
 check "sub-folder of the all-files entry" "$(cat "$work/dl/sub/kept.txt" 2>/dev/null)" s
-check "list file unchanged" "$(tr -d '\r' <"$folder/userdef1.lst" | wc -l)" 2
 
 rm -rf "$work" "$outside"
 stop
