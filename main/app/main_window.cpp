@@ -19,6 +19,7 @@ MainWindow::MainWindow(AppServices services, MainWindowOperations operations)
       s_(services),
       ops_(std::move(operations)),
       clean(s_.system.files),
+      paths(s_.system.files),
       help(s_, ownerHandle),
       about(s_, ownerHandle),
       noticeDialog(s_.settings, s_.log, s_.session, s_.windows, [this] { showNotice = false; }) {

@@ -4,7 +4,12 @@
 
 namespace vorn {
 
-PathsPage::PathsPage() {
+PathsPage::PathsPage(platform::Files& files) : pickerFiles("pickerFiles", files) {
+  for (const char* mode :
+       {"Remove folder (and subfolders)", "Remove all files in folder", "Remove single files"})
+    removalModes.emplace_back("removalModes", mode);
+  removalModes[0].setValue(1);
+  patternBox.setText("*.*");
   for (const char* area : kAreaTabCaptions) areaTabs.addTab(area);
   for (ui::Toolbar* t :
        {&detectIEToolbar, &detectNetscapeToolbar, &detectOperaToolbar, &detectWindowsToolbar})
@@ -43,6 +48,10 @@ void PathsPage::wire(MainWindowOperations& ops, common::SessionLog& log) {
   }
   addUserDefinedToolbar.onButtonClick = [&ops](int) { runOp(ops.addUserDefinedList); };
   removeUserDefinedToolbar.onButtonClick = [&ops](int) { runOp(ops.removeUserDefinedList); };
+  addUserEntryButton.onClick = [&ops] { runOp(ops.addUserDefinedList); };
+  removeUserEntryButton.onClick = [&ops] { runOp(ops.removeUserDefinedList); };
+  userEntriesList.onDoubleClick = [&ops] { runOp(ops.removeUserDefinedList); };
+  pickerFiles.onDoubleClick = [&ops] { runOp(ops.addUserDefinedList); };
 
   auto onButton = [](ui::Button& b, const MainWindowOperations::Op& op) {
     b.onClick = [&op] { runOp(op); };

@@ -5,7 +5,9 @@
 #include "main/app/area_tabs.h"
 #include "main/app/main_window_operations.h"
 #include "ui/button.h"
+#include "ui/check_box.h"
 #include "ui/combo_box.h"
+#include "ui/file_list.h"
 #include "ui/list_box.h"
 #include "ui/tab_strip.h"
 #include "ui/text_box.h"
@@ -15,7 +17,7 @@ namespace vorn {
 
 class PathsPage {
  public:
-  PathsPage();
+  explicit PathsPage(platform::Files& files);
   PathsPage(const PathsPage&) = delete;
 
   // The buttons and toolbars run these operations; a failed detection is logged.
@@ -60,9 +62,20 @@ class PathsPage {
   ui::Toolbar detectIEToolbar{"detectIEToolbar"}, detectNetscapeToolbar{"detectNetscapeToolbar"},
       detectOperaToolbar{"detectOperaToolbar"}, detectWindowsToolbar{"detectWindowsToolbar"};
   ControlArray<ui::Toolbar> detectAllToolbars;  // "Auto-detect All", one per area tab
-  // The user-defined lists.
+  // The user-defined lists' editor: frame "User.def Files" (the list shown, its entries)
+  // and frame "All Files" (the picker and its mode).
   ui::Toolbar addUserDefinedToolbar{"addUserDefinedToolbar"},
       removeUserDefinedToolbar{"removeUserDefinedToolbar"};
+  ui::ComboBox userListBox{"userListBox"};
+  ui::ListBox userEntriesList{"userEntriesList"};
+  ui::Button saveUserListButton{"saveUserListButton", "Save"},
+      removeUserEntryButton{"removeUserEntryButton", "Remove"};
+  ui::ComboBox driveBox{"driveBox"};
+  ui::ListBox folderList{"folderList"};
+  ui::FileList pickerFiles;
+  ui::TextBox patternBox{"patternBox"};
+  ControlArray<ui::CheckBox> removalModes;  // folder, all files, single files
+  ui::Button addUserEntryButton{"addUserEntryButton", "Add"};
   // The plugin creator area: the installed plugins, their folder, the creator's start.
   ui::ListBox availablePluginsList{"availablePluginsList"};
   ui::TextBox pluginFolderBox{"pluginFolderBox"};

@@ -1,7 +1,9 @@
 #include "main/app/page_view_win32.h"
 #include "ui/win32/button_binding.h"
 #include "ui/win32/combo_box_binding.h"
+#include "ui/win32/file_list_binding.h"
 #include "ui/win32/list_box_binding.h"
+#include "ui/win32/option_button_binding.h"
 #include "ui/win32/panel.h"
 #include "ui/win32/text_box_binding.h"
 
@@ -65,6 +67,19 @@ void buildPageView(PageControls& c, HWND page, PathsPage& m) {
   bars(win, m.detectWindowsToolbar, kWindows);
 
   HWND ud = tabs[kUserDef];
+  createFrame(ud, "User.def Files", {8, 4, 282, 306});
+  c.add<ComboBoxBinding>(ud, m.userListBox, {20, 24, 258, 200});
+  c.add<ListBoxBinding>(ud, m.userEntriesList, {20, 54, 258, 214});
+  c.add<ButtonBinding>(ud, m.saveUserListButton, {20, 274, 80, 26});
+  c.add<ButtonBinding>(ud, m.removeUserEntryButton, {108, 274, 80, 26});
+  createFrame(ud, "All Files", {298, 4, 290, 306});
+  c.add<ComboBoxBinding>(ud, m.driveBox, {310, 24, 130, 200});
+  c.add<TextBoxBinding>(ud, m.patternBox, {448, 24, 128, 22});
+  c.add<ListBoxBinding>(ud, m.folderList, {310, 54, 130, 148});
+  c.add<FileListBinding>(ud, m.pickerFiles, {448, 54, 128, 148});
+  for (int mode = 0; mode < 3; ++mode)
+    c.add<OptionButtonBinding>(ud, m.removalModes[mode], {310, 208 + mode * 20, 266, 20});
+  c.add<ButtonBinding>(ud, m.addUserEntryButton, {310, 274, 80, 26});
   c.addToolbar(ud, m.addUserDefinedToolbar, {14, 318, 100, 30});
   c.addToolbar(ud, m.removeUserDefinedToolbar, {120, 318, 110, 30});
 

@@ -18,6 +18,7 @@
 #include "main/dialogs/ie_cookies_dialog_win32.h"
 #include "main/dialogs/net_cookies_dialog_win32.h"
 #include "main/plugins/plugin_info_dialog_win32.h"
+#include "main/userdef/user_lists_viewer_win32.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_viewer_services.h"
@@ -98,6 +99,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     });
     windows.registerView(*subsystems->netCookies, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::NetCookiesDialogView>(*subsystems->netCookies);
+    });
+    windows.registerView(*subsystems->userListsViewer, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::UserListsViewerView>(*subsystems->userListsViewer);
     });
     windows.registerView(splash, [&splash](ui::WindowModel&) {
       return std::make_unique<vorn::SplashWindowView>(splash);

@@ -26,6 +26,9 @@
 #include "main/plugins/plugin_info_dialog.h"
 #include "main/plugins/plugin_manager.h"
 #include "main/stats/statistics.h"
+#include "main/userdef/user_defined_cleaner.h"
+#include "main/userdef/user_lists_editor.h"
+#include "main/userdef/user_lists_viewer.h"
 
 namespace vorn {
 
@@ -120,6 +123,8 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
       services.system, *s.registry, services.log, services.settings, *s.frame, *s.boxes,
       session.paths, *s.secureRemover, IECleanerControls{s.ieKeepList, w.clean.ieCookieFiles},
       folder, [&session] { return session.safetyLevel; }, ieBrowserClearing(services, s));
+  s.userDefinedCleaner = std::make_unique<UserDefinedCleaner>(services.system, services.log,
+                                                              *s.frame, *s.boxes, folder);
 
   Statistics& statistics = *s.statistics;
   statistics.changed = [&w, &session, &statistics] { showStatistics(w, session, statistics); };
@@ -162,22 +167,25 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   ops.cleanPlugins = whenIdle(cleanPlugins);
   auto cleanIE = [&s] { s.ieCleaner->cleanIE(); };
   ops.cleanIE = whenIdle(cleanIE);
+  auto cleanUserDefined = [&s] { s.userDefinedCleaner->cleanUserDefined(); };
+  ops.cleanUserDefined = whenIdle(cleanUserDefined);
   ops.listCookiestoSave = [&services, &s, folder] {
     common::ErrorTrap trap(services.log, "listCookiestoSave");
     s.ieKeepList.clear();
     trap.run(
         [&] { s.ieKeepList = readListFile(services.system.files, folder + "\\" + kIEKeepList); });
   };
-  ops.cleanAll =
-      whenIdle([&s, &session, cleanIE, cleanNetscape, cleanOpera, cleanWindows, cleanPlugins] {
-        RunFrame::Engines engines;
-        engines.ie = cleanIE;
-        engines.netscape = cleanNetscape;
-        engines.opera = cleanOpera;
-        engines.windows = cleanWindows;
-        engines.plugins = cleanPlugins;
-        s.frame->cleanAll(engines, session.paths);
-      });
+  ops.cleanAll = whenIdle([&s, &session, cleanIE, cleanNetscape, cleanOpera, cleanWindows,
+                           cleanUserDefined, cleanPlugins] {
+    RunFrame::Engines engines;
+    engines.ie = cleanIE;
+    engines.netscape = cleanNetscape;
+    engines.opera = cleanOpera;
+    engines.windows = cleanWindows;
+    engines.userDefined = cleanUserDefined;
+    engines.plugins = cleanPlugins;
+    s.frame->cleanAll(engines, session.paths);
+  });
 }
 
 void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
@@ -280,6 +288,33 @@ void wireHistoryViewers(MainWindow& w, AppServices& services, Subsystems& s) {
   ops.viewDocHistory = [&docs, &w] { docs.open(&w); };
 }
 
+// The drive roots the lists' picker offers. A and B are left out: asking an empty floppy
+// drive stops the program with the system's own question.
+std::vector<std::string> pickerDrives(platform::Files& files) {
+  std::vector<std::string> roots;
+  for (char d = 'C'; d <= 'Z'; ++d) {
+    const std::string root = std::string(1, d) + ":\\";
+    std::uint32_t attributes = 0;
+    if (files.getAttributes(root, attributes) == platform::err::kSuccess) roots.push_back(root);
+  }
+  return roots;
+}
+
+void wireUserLists(MainWindow& w, AppServices& services, Subsystems& s) {
+  platform::Files& files = services.system.files;
+  s.userLists = std::make_unique<UserListsEditor>(
+      files, services.log, services.prompter, services.session,
+      common::programFolder(services.system.process),
+      UserListsEditor::Pages{w.paths, w.maintenance, w.clean},
+      [&files] { return pickerDrives(files); });
+  s.userLists->wire(w.operations());
+  s.userListsViewer = std::make_unique<UserListsViewer>(
+      files, services.log, services.windows, services.session,
+      common::programFolder(services.system.process));
+  UserListsViewer& viewer = *s.userListsViewer;
+  w.operations().editUserDefinedLists = [&viewer, &w] { viewer.open(&w); };
+}
+
 }  // namespace
 
 std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services,
@@ -292,6 +327,7 @@ std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& 
   wireCookieDialogs(mainWindow, services, *s);
   wireAutomatic(mainWindow, services, *s, tray);
   wireHistoryViewers(mainWindow, services, *s);
+  wireUserLists(mainWindow, services, *s);
   return s;
 }
 

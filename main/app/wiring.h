@@ -36,6 +36,9 @@ class NetCookiesDialog;
 class HistoryViewer;
 class DocHistoryDialog;
 class FileListWindow;
+class UserDefinedCleaner;
+class UserListsEditor;
+class UserListsViewer;
 
 struct Subsystems;
 class AnalysisReportDialog;
@@ -71,6 +74,12 @@ struct Subsystems {
   std::unique_ptr<IECleaner> ieCleaner;
   std::unique_ptr<IECookiesDialog> ieCookies;
   std::vector<std::string> ieKeepList;
+  // "Clean User.def" and its part of "Clean All".
+  std::unique_ptr<UserDefinedCleaner> userDefinedCleaner;
+  // The lists' editor on the Path page and their names and activation.
+  std::unique_ptr<UserListsEditor> userLists;
+  // "User Defined Files", opened by "Defined Files".
+  std::unique_ptr<UserListsViewer> userListsViewer;
   // Plugin management and plugin cleaning; the dialog is shown by the window host.
   std::unique_ptr<PluginInfoDialog> pluginInfo;
   std::unique_ptr<PluginManager> plugins;

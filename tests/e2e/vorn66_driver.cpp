@@ -24,10 +24,16 @@
 //                                             (0-based, in creation order) as a click does
 //   vorn66_driver lbdouble <title> <list> <item>  the same, then a double-click on it
 //   vorn66_driver lbcount <title> <list>      prints the number of items of list box <list>
+//   vorn66_driver cacheadd <url>              creates an entry in the URL cache
+//   vorn66_driver cachecount <url prefix>     prints how many cache entries (every
+//                                             container) begin with the prefix
+//   vorn66_driver editwindow <title> <secs>   shows a window with a focused edit box in
+//                                             front for that long, then prints its text
 // Exit code 0 on success, 1 when the window or control is not there in time.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
+#include <wininet.h>
 #include <shellapi.h>
 // clang-format on
 
@@ -36,6 +42,7 @@
 #include <cstring>
 #include <string>
 #include <cwchar>
+#include <vector>
 
 namespace {
 
@@ -211,6 +218,61 @@ void notifyParent(HWND list, WORD code) {
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
   std::string command = argv[1];
+  if (command == "cacheadd") {
+    char file[MAX_PATH] = {};
+    if (!CreateUrlCacheEntryA(argv[2], 0, "htm", file, 0)) return 1;
+    HANDLE h = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return 1;
+    DWORD written = 0;
+    WriteFile(h, "<p>", 3, &written, nullptr);
+    CloseHandle(h);
+    FILETIME never{};
+    return CommitUrlCacheEntryA(argv[2], file, never, never, NORMAL_CACHE_ENTRY, nullptr, 0,
+                                nullptr, nullptr)
+               ? 0
+               : 1;
+  }
+  if (command == "cachecount") {
+    std::vector<char> buffer(65536);
+    auto* info = reinterpret_cast<INTERNET_CACHE_ENTRY_INFOA*>(buffer.data());
+    DWORD size = static_cast<DWORD>(buffer.size());
+    int n = 0;
+    const std::string prefix = argv[2];
+    HANDLE find = FindFirstUrlCacheEntryA(nullptr, info, &size);
+    for (bool more = find != nullptr; more;) {
+      if (info->lpszSourceUrlName &&
+          std::string(info->lpszSourceUrlName).compare(0, prefix.size(), prefix) == 0)
+        ++n;
+      size = static_cast<DWORD>(buffer.size());
+      more = FindNextUrlCacheEntryA(find, info, &size) != FALSE;
+    }
+    if (find) FindCloseUrlCache(find);
+    std::printf("%d\n", n);
+    return 0;
+  }
+  if (command == "editwindow" && argc > 3) {
+    HWND frame = CreateWindowExA(0, "STATIC", argv[2], WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 30,
+                                 320, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE |
+                                    ES_WANTRETURN, 5, 5, 280, 50, frame, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(frame);
+    SetFocus(edit);
+    const DWORD start = GetTickCount(), length = static_cast<DWORD>(std::atof(argv[3]) * 1000);
+    MSG msg;
+    while (GetTickCount() - start < length) {
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+      Sleep(20);
+    }
+    char text[256] = {};
+    GetWindowTextA(edit, text, sizeof text);
+    std::printf("[%s]\n", text);
+    DestroyWindow(frame);
+    return 0;
+  }
   if (command == "wait") return waitFor(argv[2], argc > 3 ? std::atof(argv[3]) : 10) ? 0 : 1;
   if (command == "gone") {
     double seconds = argc > 3 ? std::atof(argv[3]) : 10;

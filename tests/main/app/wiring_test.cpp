@@ -230,6 +230,27 @@ TEST_F(WiringTest, LoadListsThePluginsAndCleanAllCarriesOutTheTickedOnes) {
   EXPECT_EQ(windows.events.back(), "show Plugin Info");
 }
 
+TEST_F(WiringTest, ActiveListsAreCleanedByCleanUserDefAndByCleanAll) {
+  installDeliveredSettings();
+  const std::string folder = fake.process.folder + "\\";
+  std::string ini = fake.files.contents(folder + "mainten.ini");
+  ini.replace(ini.find("UDvalue2=0"), 10, "UDvalue2=1");
+  fake.files.addFile(folder + "mainten.ini", ini);
+  fake.files.addFile(folder + "userdef2.lst", "D:\\Junk\r\nD:\\Dl\\*.*\r\n");
+  fake.files.addFile("D:\\Junk\\a.txt");
+  fake.files.addFile("D:\\Dl\\b.zip");
+  window->loadWindow();
+  ASSERT_TRUE(window->clean.userDefinedOptions[1].enabled());
+  window->clean.userDefinedOptions[1].setValue(1);
+  window->clean.cleanUserDefinedToolbar.click(0);
+  EXPECT_FALSE(fake.files.exists("D:\\Junk"));
+  EXPECT_FALSE(fake.files.exists("D:\\Dl\\b.zip"));
+  EXPECT_TRUE(fake.files.isFolder("D:\\Dl"));
+  fake.files.addFile("D:\\Dl\\c.zip");
+  window->clean.cleanAllButton.click();
+  EXPECT_FALSE(fake.files.exists("D:\\Dl\\c.zip"));
+}
+
 TEST_F(WiringTest, CleanIEAndCleanAllSpareTheKeepListReadAtStartUp) {
   p.IE3 = "C:\\WINDOWS\\Cookies\\";
   p.ieAvailable = true;

@@ -1,0 +1,282 @@
+#include "main/userdef/user_lists_editor.h"
+
+#include <algorithm>
+
+#include "common/error_trap.h"
+#include "common/run_error.h"
+#include "main/userdef/user_lists.h"
+
+namespace vorn {
+
+namespace {
+
+bool isActive(const std::string& value) {
+  return value == "1";
+}
+
+std::string rightTrimmed(std::string s) {
+  while (!s.empty() && s.back() == ' ') s.pop_back();
+  return s;
+}
+
+std::string withBackslash(const std::string& folder) {
+  return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+}
+
+}  // namespace
+
+UserListsEditor::UserListsEditor(platform::Files& files, common::SessionLog& log,
+                                 ui::Prompter& prompter, Session& session,
+                                 std::string programFolder, Pages pages,
+                                 std::function<std::vector<std::string>()> drives)
+    : files_(files),
+      log_(log),
+      prompter_(prompter),
+      session_(session),
+      programFolder_(std::move(programFolder)),
+      pages_(pages),
+      drives_(std::move(drives)) {}
+
+void UserListsEditor::wire(MainWindowOperations& ops) {
+  PathsPage& p = pages_.paths;
+  ops.fixUserDef = [this] { fixUserDef(); };
+  ops.addUserDefinedList = [this] { add(); };
+  ops.removeUserDefinedList = [this] { remove(); };
+  p.saveUserListButton.onClick = [this] { save(); };
+  p.userListBox.onClick = [this] { selectList(); };
+  for (int list = 0; list < kUserDefinedLists; ++list) {
+    const int pos = MaintenancePage::kUserDefinedPosition[list];
+    pages_.maintenance.userDefinedActiveBoxes[pos].onClick = [this, list] {
+      activationChanged(list);
+    };
+    pages_.maintenance.userDefinedNameBoxes[pos].onChange = [this, list] { nameChanged(list); };
+  }
+  for (int mode = 0; mode < 3; ++mode)
+    p.removalModes[mode].onClick = [this, mode] { modeChanged(mode); };
+  p.patternBox.onChange = [this] {
+    common::ErrorTrap trap(log_, "txtEgendef_Change");
+    trap.run([&] { pages_.paths.pickerFiles.setPattern(pages_.paths.patternBox.text()); });
+  };
+  p.folderList.onClick = [this] {
+    const int i = pages_.paths.folderList.listIndex();
+    if (!filling_ && i >= 0 && i < static_cast<int>(folderPaths_.size()))
+      showFolder(folderPaths_[static_cast<std::size_t>(i)]);
+  };
+  p.driveBox.onClick = [this] {
+    const int i = pages_.paths.driveBox.listIndex();
+    if (!filling_ && i >= 0 && i < static_cast<int>(drivePaths_.size()))
+      showFolder(drivePaths_[static_cast<std::size_t>(i)]);
+  };
+
+  // The picker starts at the program folder's drive.
+  filling_ = true;
+  drivePaths_ = drives_ ? drives_() : std::vector<std::string>{};
+  int start = 0;
+  for (std::size_t i = 0; i < drivePaths_.size(); ++i) {
+    std::string name = drivePaths_[i].substr(0, 2);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    p.driveBox.addItem(name);
+    if (!programFolder_.empty() && std::tolower(static_cast<unsigned char>(programFolder_[0])) ==
+                                       static_cast<unsigned char>(name[0]))
+      start = static_cast<int>(i);
+  }
+  if (!drivePaths_.empty()) p.driveBox.setListIndex(start);
+  filling_ = false;
+  if (!drivePaths_.empty()) showFolder(drivePaths_[static_cast<std::size_t>(start)]);
+  modeChanged(kFolder);
+}
+
+bool UserListsEditor::anyActive() const {
+  return std::any_of(session_.UDvalue.begin(), session_.UDvalue.end(), isActive);
+}
+
+void UserListsEditor::fixUserDef() {
+  common::ErrorTrap trap(log_, "fixUserDef");
+  PathsPage& p = pages_.paths;
+  trap.runStep([&] { p.userListBox.clear(); });
+  positions_.clear();
+  for (int list = 0; list < kUserDefinedLists; ++list) {
+    if (!isActive(session_.UDvalue[static_cast<std::size_t>(list)])) continue;
+    trap.run([&] { p.userListBox.addItem(session_.UDname[static_cast<std::size_t>(list)]); });
+    positions_.push_back(list + 1);
+  }
+  ++trap.step;
+  const bool any = !positions_.empty();
+  trap.runStep([&] {
+    p.addUserEntryButton.setEnabled(any);
+    p.removeUserEntryButton.setEnabled(any);
+    p.pickerFiles.setEnabled(any && mode() == kSingleFiles);
+    p.patternBox.setEnabled(any && mode() == kSingleFiles);
+  });
+  if (any) {
+    trap.runStep([&] {
+      if (p.userListBox.listIndex() == 0)
+        selectList();
+      else
+        p.userListBox.setListIndex(0);
+    });
+  } else {
+    trap.runStep([&] { p.userEntriesList.clear(); });
+    current_ = 0;
+  }
+}
+
+void UserListsEditor::selectList() {
+  const int pos = pages_.paths.userListBox.listIndex();
+  if (pos < 0 || pos >= static_cast<int>(positions_.size())) return;
+  current_ = positions_[static_cast<std::size_t>(pos)];
+  fillUserDefList();
+}
+
+void UserListsEditor::fillUserDefList() {
+  common::ErrorTrap trap(log_, "fillUserDefList");
+  ui::ListBox& entries = pages_.paths.userEntriesList;
+  trap.runStep([&] { entries.clear(); });
+  if (current_ == 0) return;
+  trap.runStep([&] {
+    for (const std::string& entry : readUserDefinedList(
+             files_, programFolder_ + "\\" + userDefinedListFile(current_)))
+      entries.addItem(entry);
+  });
+}
+
+void UserListsEditor::activationChanged(int list) {
+  const std::size_t i = static_cast<std::size_t>(list);
+  const int pos = MaintenancePage::kUserDefinedPosition[list];
+  const bool on = pages_.maintenance.userDefinedActiveBoxes[pos].value() == 1;
+  session_.UDvalue[i] = on ? "1" : "0";
+  pages_.maintenance.userDefinedNameBoxes[pos].setEnabled(on);
+  ui::CheckBox& option = pages_.clean.userDefinedOptions[i];
+  option.setEnabled(on);
+  option.setCaption(session_.UDname[i]);
+  fixUserDef();
+}
+
+void UserListsEditor::nameChanged(int list) {
+  const std::size_t i = static_cast<std::size_t>(list);
+  session_.UDname[i] =
+      pages_.maintenance.userDefinedNameBoxes[MaintenancePage::kUserDefinedPosition[list]].text();
+  pages_.clean.userDefinedOptions[i].setCaption(session_.UDname[i]);
+}
+
+UserListsEditor::Mode UserListsEditor::mode() const {
+  for (int m = 0; m < 3; ++m)
+    if (pages_.paths.removalModes[m].value() == 1) return static_cast<Mode>(m);
+  return kFolder;
+}
+
+void UserListsEditor::modeChanged(int chosen) {
+  PathsPage& p = pages_.paths;
+  if (switchingMode_) return;  // a choice cleared below
+  // One choice at a time; choosing the ticked one again keeps it.
+  if (p.removalModes[chosen].value() != 1) {
+    p.removalModes[chosen].setValue(1);
+    return;  // setValue ran this handler again
+  }
+  switchingMode_ = true;
+  for (int m = 0; m < 3; ++m)
+    if (m != chosen) p.removalModes[m].setValue(0);
+  switchingMode_ = false;
+  const bool single = chosen == kSingleFiles && anyActive();
+  p.patternBox.setEnabled(single);
+  p.pickerFiles.setEnabled(single);
+}
+
+void UserListsEditor::showFolder(const std::string& folder) {
+  common::ErrorTrap trap(log_, "Dir1_Change");
+  PathsPage& p = pages_.paths;
+  std::string f = folder;
+  while (f.size() > 3 && f.back() == '\\') f.pop_back();
+  if (f.size() == 2 && f[1] == ':') f += "\\";
+  folder_ = f;
+  // Ancestors from the root down, then the sub-folders one step further in.
+  std::vector<std::string> names, paths;
+  std::string root = f.substr(0, 3);
+  names.push_back(root);
+  paths.push_back(root);
+  std::size_t start = 3;
+  int depth = 1;
+  while (start < f.size()) {
+    std::size_t end = f.find('\\', start);
+    if (end == std::string::npos) end = f.size();
+    names.push_back(std::string(static_cast<std::size_t>(depth) * 2, ' ') +
+                    f.substr(start, end - start));
+    paths.push_back(f.substr(0, end));
+    start = end + 1;
+    ++depth;
+  }
+  const int selected = static_cast<int>(paths.size()) - 1;
+  std::vector<std::string> children;
+  trap.runStep([&] {
+    files_.find(withBackslash(f) + "*.*", [&](const platform::FindData& d) {
+      if (d.isDirectory() && d.name != "." && d.name != ".." &&
+          !(d.attributes & (platform::attr::kHidden | platform::attr::kSystem)))
+        children.push_back(d.name);
+      return true;
+    });
+  });
+  std::sort(children.begin(), children.end());
+  for (const std::string& c : children) {
+    names.push_back(std::string(static_cast<std::size_t>(depth) * 2, ' ') + c);
+    paths.push_back(withBackslash(f) + c);
+  }
+  filling_ = true;
+  folderPaths_ = paths;
+  p.folderList.clear();
+  for (const std::string& n : names) p.folderList.addItem(n);
+  p.folderList.setListIndex(selected);
+  filling_ = false;
+  trap.runStep([&] { p.pickerFiles.setPath(f); });
+}
+
+void UserListsEditor::add() {
+  if (current_ == 0) return;
+  PathsPage& p = pages_.paths;
+  const Mode m = mode();
+  std::string candidate;
+  if (m == kFolder) {
+    candidate = folderEntry(folder_);
+  } else if (m == kAllFiles) {
+    candidate = allFilesEntry(folder_);
+  } else {
+    const int i = p.pickerFiles.listIndex();
+    if (i >= 0 && i < p.pickerFiles.listCount())
+      candidate = singleFileEntry(folder_, p.pickerFiles.items()[static_cast<std::size_t>(i)]);
+  }
+  bool adding = !candidate.empty() && !folder_.empty();
+  for (const std::string& e : p.userEntriesList.items())
+    if (rightTrimmed(e) == candidate) adding = false;
+  if (adding && m != kSingleFiles && isAskedAboutFolder(folder_)) {
+    const std::string text = m == kFolder
+                                 ? "Do you want to remove the folder " + folder_ + " and subfolders "
+                                 : "Do you want to remove all files in folder " + folder_;
+    adding = prompter_.messageBox(text, "Are you sure??",
+                                  ui::mb::kYesNo | ui::mb::kIconError | ui::mb::kDefaultButton2) ==
+             ui::Answer::Yes;
+  }
+  if (adding) p.userEntriesList.addItem(candidate);
+  save();
+}
+
+void UserListsEditor::remove() {
+  ui::ListBox& entries = pages_.paths.userEntriesList;
+  if (entries.listIndex() >= 0) entries.removeItem(entries.listIndex());
+  save();
+}
+
+void UserListsEditor::save() {
+  if (current_ == 0) return;
+  common::ErrorTrap trap(log_, "Command16");
+  platform::ErrorCode templateError = platform::err::kSuccess;
+  const platform::ErrorCode written =
+      saveUserDefinedList(files_, programFolder_, current_, pages_.paths.userEntriesList.items(),
+                          templateError);
+  if (templateError != platform::err::kSuccess)
+    prompter_.messageBox(std::to_string(templateError), "", ui::mb::kOk);
+  // The old list is still whole; say why the new one is not there.
+  if (written != platform::err::kSuccess)
+    trap.run([&] { common::check(written); });
+}
+
+}  // namespace vorn
