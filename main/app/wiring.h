@@ -68,7 +68,7 @@ struct Subsystems {
   std::unique_ptr<SecureRemover> secureRemover;
   std::unique_ptr<NetscapeCleaner> netscapeCleaner;
   std::unique_ptr<OperaCleaner> operaCleaner;
-  // Internet Explorer cleaning and the keep list it spares (the main window's List1,
+  // Internet Explorer cleaning and the keep list it spares (the main window's keep list,
   // filled from cookies1.lst by listCookiestoSave).
   std::unique_ptr<InternetPropertiesAutomation> internetProperties;
   std::unique_ptr<IECleaner> ieCleaner;

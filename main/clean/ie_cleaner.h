@@ -31,8 +31,8 @@ inline constexpr const char* kRunOnceValueName = "String Value";
 // part. True when the Internet Properties dialog could be started.
 using BrowserClearing = std::function<bool(int mode)>;
 
-// The parts of the main window the engine reads: the keep list (List1) and the file list
-// of the cookie folder (File4).
+// The parts of the main window the engine reads: the keep list and the file list of the
+// cookie folder.
 struct IECleanerControls {
   const std::vector<std::string>& keepList;
   ui::FileList& cookieFiles;
