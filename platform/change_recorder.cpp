@@ -38,10 +38,13 @@ class RecordingFiles : public Files {
   }
 
   ErrorCode writeFile(const std::string& path, const std::string& contents) override {
-    const bool replacing = watched(path) && exists(path);
+    const bool existed = watched(path) && exists(path);
+    const bool replacing = existed && !rec_.createdByRun(path);
     const std::uint64_t size = replacing ? sizeOf(path) : 0;
     const ErrorCode e = rec_.analyzing() ? err::kSuccess : inner_.writeFile(path, contents);
     if (replacing) rec_.add(Kind::FileReplaced, path, size, e);
+    if (watched(path) && !existed && !rec_.analyzing() && e == err::kSuccess)
+      rec_.noteCreated(path);
     return e;
   }
   // Appending only adds (the program's log); nothing to report.
@@ -49,7 +52,7 @@ class RecordingFiles : public Files {
     return rec_.analyzing() ? err::kSuccess : inner_.appendFile(path, contents);
   }
   ErrorCode deleteFile(const std::string& path) override {
-    if (!watched(path)) return inner_.deleteFile(path);
+    if (!watched(path) || rec_.createdByRun(path)) return inner_.deleteFile(path);
     const std::uint64_t size = sizeOf(path);
     const ErrorCode e = rec_.analyzing() ? existence(path) : inner_.deleteFile(path);
     if (e != err::kFileNotFound && e != err::kPathNotFound)
@@ -83,7 +86,8 @@ class RecordingFiles : public Files {
     if (rec_.analyzing()) {
       std::uint32_t a = 0;
       e = inner_.getAttributes(path, a);
-      if (e == err::kSuccess && !(a & attr::kReparsePoint)) e = err::kInvalidParameter;
+      if (e == err::kSuccess)
+        e = (a & attr::kReparsePoint) ? inner_.changeRefusal(path) : err::kInvalidParameter;
     } else {
       e = inner_.removeLink(path);
     }
@@ -270,6 +274,7 @@ class RecordingShell : public Shell {
 
 void ChangeRecorder::start(bool analyzing) {
   changes_.clear();
+  created_.clear();
   section_.clear();
   recording_ = true;
   analyzing_ = analyzing;
@@ -289,6 +294,12 @@ bool ChangeRecorder::ignored(const std::string& path) const {
   for (const std::string& f : ignoredFolders_)
     if (p.compare(0, f.size(), f) == 0) return true;
   return false;
+}
+
+void ChangeRecorder::noteCreated(const std::string& path) { created_.insert(lower(path)); }
+
+bool ChangeRecorder::createdByRun(const std::string& path) const {
+  return created_.count(lower(path)) != 0;
 }
 
 void ChangeRecorder::add(RecordedChange::Kind kind, const std::string& target, std::uint64_t size,

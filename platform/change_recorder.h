@@ -6,6 +6,7 @@
 // engines that clean, without a second copy of any of them.
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -55,12 +56,17 @@ class ChangeRecorder {
   bool ignored(const std::string& path) const;
   void add(RecordedChange::Kind kind, const std::string& target, std::uint64_t size,
            ErrorCode result);
+  // A file the run made where none was (a scratch file): what the run then writes to it
+  // or removes of it changed nothing that was there before, so it is not recorded.
+  void noteCreated(const std::string& path);
+  bool createdByRun(const std::string& path) const;
   const std::vector<RecordedChange>& changes() const { return changes_; }
 
  private:
   bool recording_ = false, analyzing_ = false;
   std::string section_;
   std::vector<std::string> ignoredFolders_;
+  std::set<std::string> created_;
   std::vector<RecordedChange> changes_;
 };
 
