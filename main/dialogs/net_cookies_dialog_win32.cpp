@@ -2,20 +2,11 @@
 
 #include "ui/win32/button_binding.h"
 #include "ui/win32/list_box_binding.h"
+#include "ui/win32/panel.h"
 
 namespace vorn {
 
 using namespace ui::win32;
-
-namespace {
-
-void caption(HWND parent, const char* text, Rect r) {
-  HWND h = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT, r.x, r.y, r.width,
-                           r.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-}
-
-}  // namespace
 
 NetCookiesDialogView::NetCookiesDialogView(NetCookiesDialog& m) {
   if (!create(NetCookiesDialog::kCaption, 540, 420, WS_POPUP | WS_CAPTION | WS_SYSMENU)) return;
@@ -23,10 +14,10 @@ NetCookiesDialogView::NetCookiesDialogView(NetCookiesDialog& m) {
   addBar_ = &add<ToolbarBinding>(m.addToolbar, {left, 6, 80, 26}, actionPictures());
   removeBar_ = &add<ToolbarBinding>(m.removeToolbar, {left + 84, 6, 96, 26}, actionPictures());
   // Cookie records are tab-separated fields; tab stops keep them in columns.
-  caption(hwnd(), "All Netscape Cookies", {left, 42, 300, 16});
+  createCaption(hwnd(), "All Netscape Cookies", {left, 42, 300, 16});
   add<ListBoxBinding>(m.allCookiesList, {left, 60, width, 124}, DWORD{LBS_USETABSTOPS});
   add<ButtonBinding>(m.addButton, {buttonX, 190, 90, 26});
-  caption(hwnd(), "Excluded from cleaning", {left, 222, 300, 16});
+  createCaption(hwnd(), "Excluded from cleaning", {left, 222, 300, 16});
   add<ListBoxBinding>(m.keptCookiesList, {left, 240, width, 108}, DWORD{LBS_USETABSTOPS});
   add<ButtonBinding>(m.deleteButton, {buttonX, 354, 90, 26});
   add<ButtonBinding>(m.okButton, {buttonX - 96, 388, 90, 26}, true);
