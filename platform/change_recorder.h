@@ -6,7 +6,6 @@
 // engines that clean, without a second copy of any of them.
 #include <cstdint>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -48,6 +47,8 @@ class ChangeRecorder {
   void stop();
   bool recording() const { return recording_; }
   bool analyzing() const { return recording_ && analyzing_; }
+  // Counts the recordings started, so the services can tell a new run from the last.
+  unsigned run() const { return run_; }
   // The area that the following changes belong to.
   void setSection(const std::string& section) { section_ = section; }
   // Changes under this folder (the program's own settings and log) are made but never
@@ -56,17 +57,13 @@ class ChangeRecorder {
   bool ignored(const std::string& path) const;
   void add(RecordedChange::Kind kind, const std::string& target, std::uint64_t size,
            ErrorCode result);
-  // A file the run made where none was (a scratch file): what the run then writes to it
-  // or removes of it changed nothing that was there before, so it is not recorded.
-  void noteCreated(const std::string& path);
-  bool createdByRun(const std::string& path) const;
   const std::vector<RecordedChange>& changes() const { return changes_; }
 
  private:
   bool recording_ = false, analyzing_ = false;
+  unsigned run_ = 0;
   std::string section_;
   std::vector<std::string> ignoredFolders_;
-  std::set<std::string> created_;
   std::vector<RecordedChange> changes_;
 };
 
