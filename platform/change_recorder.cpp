@@ -119,10 +119,17 @@ class RecordingFiles : public Files {
     const bool replacing = watched(path) && existed && !createdByRun(path);
     const std::uint64_t size = replacing ? sizeOf(path) : 0;
     ErrorCode e = err::kSuccess;
-    if (rec_.analyzing())
-      shade(path, contents, !existed);
-    else
+    if (rec_.analyzing()) {
+      // A read-only file or a folder refuses, as the write itself would.
+      std::uint32_t a = 0;
+      if (existed)
+        e = getAttributes(path, a) == err::kSuccess && (a & (attr::kReadOnly | attr::kDirectory))
+                ? err::kAccessDenied
+                : existence(path);
+      if (e == err::kSuccess) shade(path, contents, !existed);
+    } else {
       e = inner_.writeFile(path, contents);
+    }
     if (!existed && e == err::kSuccess && rec_.recording()) created_.insert(key(path));
     if (replacing) rec_.add(Kind::FileReplaced, path, size, e);
     return e;
