@@ -66,9 +66,10 @@ class RecordingFiles : public Files {
     }
     // Files and folders the analysis made, in the listed folder.
     const std::string folderKey = key(folder);
-    for (const auto& [path, shadow] : shadows_) {
+    for (const std::string& path : made_) {
       if (stopped) break;
-      if (!shadow.made || shadow.gone || seen.count(path)) continue;
+      const Shadow& shadow = shadows_.at(path);
+      if (shadow.gone || seen.count(path)) continue;
       const std::size_t slash = path.find_last_of('\\');
       if (slash == std::string::npos || path.compare(0, slash, folderKey) != 0 ||
           slash != folderKey.size() || !wildcardMatch(mask, shadow.name))
@@ -118,10 +119,17 @@ class RecordingFiles : public Files {
     const bool replacing = watched(path) && existed && !createdByRun(path);
     const std::uint64_t size = replacing ? sizeOf(path) : 0;
     ErrorCode e = err::kSuccess;
-    if (rec_.analyzing())
-      shade(path, contents, !existed);
-    else
+    if (rec_.analyzing()) {
+      // A read-only file or a folder refuses, as the write itself would.
+      std::uint32_t a = 0;
+      if (existed)
+        e = getAttributes(path, a) == err::kSuccess && (a & (attr::kReadOnly | attr::kDirectory))
+                ? err::kAccessDenied
+                : existence(path);
+      if (e == err::kSuccess) shade(path, contents, !existed);
+    } else {
       e = inner_.writeFile(path, contents);
+    }
     if (!existed && e == err::kSuccess && rec_.recording()) created_.insert(key(path));
     if (replacing) rec_.add(Kind::FileReplaced, path, size, e);
     return e;
@@ -182,6 +190,7 @@ class RecordingFiles : public Files {
     shadow = Shadow{};
     shadow.made = shadow.folder = true;
     shadow.name = leafOf(path);
+    made_.insert(key(path));
     created_.insert(key(path));
     return err::kSuccess;
   }
@@ -286,6 +295,7 @@ class RecordingFiles : public Files {
     if (rec_.run() == run_) return;
     run_ = rec_.run();
     shadows_.clear();
+    made_.clear();
     created_.clear();
   }
   bool overlaid() {
@@ -312,6 +322,7 @@ class RecordingFiles : public Files {
     Shadow& shadow = shadows_[key(path)];
     shadow = Shadow{};
     shadow.gone = true;
+    made_.erase(key(path));
   }
   void shade(const std::string& path, const std::string& contents, bool made) {
     Shadow& shadow = shadows_[key(path)];
@@ -320,6 +331,7 @@ class RecordingFiles : public Files {
     shadow.made = made || wasMade;
     shadow.contents = contents;
     shadow.name = leafOf(path);
+    if (shadow.made) made_.insert(key(path));
   }
   bool createdByRun(const std::string& path) const {
     return rec_.recording() && created_.count(key(path)) > 0;
@@ -366,6 +378,7 @@ class RecordingFiles : public Files {
   ChangeRecorder& rec_;
   unsigned run_ = 0;
   std::map<std::string, Shadow> shadows_;  // by lower-case path, without a final "\"
+  std::set<std::string> made_;             // the shadows that are new files or folders
   std::set<std::string> created_;          // the same, for what this run made
 };
 

@@ -333,7 +333,14 @@ TEST(RecordingOverlay, AnAnalysisSeesItsOwnChangesAndForgetsThemAtTheNextRun) {
   EXPECT_EQ(names(files, "C:\\Work\\*.*").size(), 2u);
   recorder.start(true);
   EXPECT_EQ(names(files, "C:\\Work\\*.*").size(), 2u);
+  // A read-only file refuses the rewrite an analysis predicts.
+  fake.files.addFile("C:\\Locked.ini", "old", platform::attr::kReadOnly);
+  EXPECT_EQ(files.writeFile("C:\\Locked.ini", "new"), err::kAccessDenied);
+  EXPECT_EQ(files.readFile("C:\\Locked.ini", text), err::kSuccess);
+  EXPECT_EQ(text, "old");
   recorder.stop();
+  ASSERT_EQ(recorder.changes().size(), 1u);
+  EXPECT_EQ(recorder.changes()[0].result, err::kAccessDenied);
 
   // A cleaning does not report the rewriting or removal of a file it made itself.
   recorder.start(false);
