@@ -27,7 +27,9 @@ class RecordingFiles : public Files {
 
   ErrorCode find(const std::string& pattern,
                  const std::function<bool(const FindData&)>& visit) override {
-    return inner_.find(pattern, visit);
+    if (!rec_.analyzing()) return inner_.find(pattern, visit);
+    if (rec_.cancelled()) return err::kFileNotFound;
+    return inner_.find(pattern, [&](const FindData& d) { return rec_.keepGoing() && visit(d); });
   }
   ErrorCode changeRefusal(const std::string& path) override { return inner_.changeRefusal(path); }
   ErrorCode readFile(const std::string& path, std::string& contents) override {
@@ -271,6 +273,9 @@ class RecordingShell : public Shell {
 void ChangeRecorder::start(bool analyzing) {
   changes_.clear();
   section_.clear();
+  option_.clear();
+  cancelled_ = false;
+  itemsSeen_ = 0;
   recording_ = true;
   analyzing_ = analyzing;
 }
@@ -293,8 +298,17 @@ bool ChangeRecorder::ignored(const std::string& path) const {
 
 void ChangeRecorder::add(RecordedChange::Kind kind, const std::string& target, std::uint64_t size,
                          ErrorCode result) {
-  if (!recording_) return;
-  changes_.push_back({kind, target, size, section_, result});
+  if (!recording_ || !keepGoing()) return;
+  changes_.push_back({kind, target, size, section_, result, option_});
+}
+
+bool ChangeRecorder::keepGoing() {
+  if (!analyzing()) return true;
+  if (cancelled_) return false;
+  ++itemsSeen_;
+  if (progressCheck_ && itemsSeen_ % kProgressInterval == 0 && !progressCheck_(itemsSeen_))
+    cancelled_ = true;
+  return !cancelled_;
 }
 
 RecordingSystem::RecordingSystem(System& inner, ChangeRecorder& recorder)

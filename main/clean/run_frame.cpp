@@ -77,6 +77,20 @@ void RunFrame::optionStep(common::ErrorTrap* trap, const std::function<void()>& 
   statement(trap, [&] { progressStep(); });
 }
 
+void RunFrame::optionStep(common::ErrorTrap* trap, int areaCode, int index,
+                          const std::function<void()>& body) {
+  beginOption(areaCode, index);
+  optionStep(trap, body);
+}
+
+void RunFrame::beginOption(int areaCode, int index) {
+  beginOption(boxes_.caption(areaCode, index));
+}
+
+void RunFrame::beginOption(const std::string& option) {
+  if (onOptionStart) onOptionStart(option);
+}
+
 void RunFrame::runEngine(const EngineFrame& frame,
                          const std::function<void(common::ErrorTrap*)>& steps) {
   if (!state.cleanAllRunning && onRunStart) onRunStart();
