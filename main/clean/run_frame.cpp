@@ -60,7 +60,7 @@ void RunFrame::animateStatus() {
     view_.setStatusText("Please Wait...");
     state.statusBlink = false;
   } else {
-    view_.setStatusText("Cleaning... " + state.currentArea);
+    view_.setStatusText((state.analyzing ? "Analyzing... " : "Cleaning... ") + state.currentArea);
     state.statusBlink = true;
   }
 }
