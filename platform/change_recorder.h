@@ -50,6 +50,8 @@ class ChangeRecorder {
   void stop();
   bool recording() const { return recording_; }
   bool analyzing() const { return recording_ && analyzing_; }
+  // Counts the recordings started, so the services can tell a new run from the last.
+  unsigned run() const { return run_; }
   // The area that the following changes belong to; an area starts outside any option.
   void setSection(const std::string& section) {
     section_ = section;
@@ -80,6 +82,7 @@ class ChangeRecorder {
 
  private:
   bool recording_ = false, analyzing_ = false, cancelled_ = false;
+  unsigned run_ = 0;
   std::string section_, option_;
   std::function<bool(std::size_t)> progressCheck_;
   std::size_t itemsSeen_ = 0;

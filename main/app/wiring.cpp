@@ -56,18 +56,18 @@ void showStatistics(MainWindow& w, Session& session, const Statistics& statistic
 }
 
 // What the browser's dialog would empty: the content entries (mode 1 or 2) and the
-// history entries (mode 0 or 2), cookies apart, which the engine's own steps handle.
+// history entries (mode 0 or 2), as the cache interface's own clearing takes them.
 void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRecorder& recorder) {
-  auto list = [&](const std::string& pattern) {
+  auto list = [&](platform::ErrorCode (*entries)(platform::UrlCache&,
+                                                 std::vector<platform::UrlCacheEntry>&)) {
     std::vector<platform::UrlCacheEntry> found;
-    if (cache.entries(pattern, found) != platform::err::kSuccess) return;
+    if (entries(cache, found) != platform::err::kSuccess) return;
     for (const auto& entry : found)
-      if (!(entry.type & platform::cacheentry::kCookie))
-        recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
-                     platform::err::kSuccess);
+      recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
+                   platform::err::kSuccess);
   };
-  if (mode == 1 || mode == 2) list("");
-  if (mode == 0 || mode == 2) list("Visited:");
+  if (mode == 1 || mode == 2) list(cacheContentEntries);
+  if (mode == 0 || mode == 2) list(urlHistoryEntries);
 }
 
 // The browser's own clearing of its cache and history, ahead of the engine's file steps.

@@ -156,9 +156,8 @@ std::string cleaningReportText(const std::vector<platform::RecordedChange>& chan
             countText(totals.failed) + "\r\n";
   if (analysis)
     text +=
-        "Cookie files are listed once; a cleaning overwrites each of them at the safety\r\n"
-        "level before removing it. Entries of the Internet Properties dialog are listed as\r\n"
-        "what it would empty.\r\n";
+        "Each pass that overwrites a cookie file before its removal is listed. Entries of\r\n"
+        "the Internet Properties dialog are listed as what it would empty.\r\n";
 
   // Areas and their options in the order they ran; within each, kinds in a fixed order.
   for (const std::string& area : inOrder(changes, [](const auto& c) { return &c.section; })) {

@@ -468,4 +468,20 @@ std::string FakeFiles::dump() const {
   return out.str();
 }
 
+std::string FakeFiles::snapshot() const {
+  std::ostringstream out;
+  std::function<void(const Node&, const std::string&)> walk = [&](const Node& n,
+                                                                  const std::string& prefix) {
+    for (auto& [key, child] : n.children) {
+      const std::string path = prefix + "\\" + child->name;
+      out << path << " attr=" << child->attributes << " created=" << child->created
+          << " modified=" << child->modified << " link=" << child->linkTarget
+          << " size=" << child->data.size() << " data=" << child->data << "\n";
+      walk(*child, path);
+    }
+  };
+  walk(*root_, "");
+  return out.str();
+}
+
 }  // namespace platform::fake

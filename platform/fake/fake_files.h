@@ -59,6 +59,9 @@ class FakeFiles : public Files {
   std::string contents(const std::string& path) const;
   // Every path below the drives, one per line, for failure messages.
   std::string dump() const;
+  // Every path with its attributes, times, link target and bytes: two snapshots are
+  // equal only when nothing on the fake disk changed.
+  std::string snapshot() const;
 
   // Called by overwriteInPlace with what it left in the file, so tests can see that no
   // old byte survived before a later cut.

@@ -301,4 +301,83 @@ TEST_F(LongAnalysis, ChangesCarryTheOptionOfTheirAreaUntilTheNextAreaStarts) {
   EXPECT_EQ(recorder.changes()[2].option, "");
 }
 
+std::vector<std::string> names(platform::Files& files, const std::string& pattern) {
+  std::vector<std::string> found;
+  files.find(pattern, [&](const platform::FindData& d) {
+    if (d.name != "." && d.name != "..") found.push_back(d.name + ":" + std::to_string(d.size));
+    return true;
+  });
+  return found;
+}
+
+// Later steps of an analysis see what earlier ones would have done, so a file is never
+// listed twice and a folder is empty only when all it held would go.
+TEST(RecordingOverlay, AnAnalysisSeesItsOwnChangesAndForgetsThemAtTheNextRun) {
+  platform::fake::FakeSystem fake;
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording(fake, recorder);
+  platform::Files& files = recording.system().files;
+  fake.files.addFile("C:\\Work\\a.txt", std::string(100, 'a'));
+  fake.files.addFile("C:\\Work\\b.txt", std::string(20, 'b'));
+  const std::string before = fake.files.snapshot();
+
+  recorder.start(true);
+  EXPECT_EQ(files.removeDirectory("C:\\Work"), err::kDirNotEmpty);
+  EXPECT_EQ(files.deleteFile("C:\\Work\\a.txt"), err::kSuccess);
+  EXPECT_EQ(files.deleteFile("C:\\Work\\a.txt"), err::kFileNotFound);
+  std::uint32_t attributes = 0;
+  EXPECT_EQ(files.getAttributes("C:\\Work\\A.TXT", attributes), err::kFileNotFound);
+  EXPECT_EQ(names(files, "C:\\Work\\*.*"), std::vector<std::string>{"b.txt:20"});
+  // An overwrite pass and a cut give the sizes a cleaning would meet.
+  EXPECT_EQ(files.overwriteInPlace("C:\\Work\\b.txt", std::string(64, 'x')), err::kSuccess);
+  EXPECT_EQ(names(files, "C:\\Work\\b.txt"), std::vector<std::string>{"b.txt:64"});
+  EXPECT_EQ(files.setFileLength("C:\\Work\\b.txt", 10), err::kSuccess);
+  std::string text;
+  EXPECT_EQ(files.readFile("C:\\Work\\b.txt", text), err::kSuccess);
+  EXPECT_EQ(text, std::string(10, 'x'));
+  EXPECT_EQ(files.deleteFile("C:\\Work\\b.txt"), err::kSuccess);
+  EXPECT_EQ(files.removeDirectory("C:\\Work"), err::kSuccess);
+  EXPECT_EQ(names(files, "C:\\Work\\*.*"), std::vector<std::string>{});
+  // A file the analysis writes is there for its later steps, and is its own.
+  EXPECT_EQ(files.writeFile("C:\\New.txt", "fresh"), err::kSuccess);
+  EXPECT_EQ(files.readFile("C:\\New.txt", text), err::kSuccess);
+  EXPECT_EQ(text, "fresh");
+  EXPECT_EQ(names(files, "C:\\*.txt"), std::vector<std::string>{"New.txt:5"});
+  EXPECT_EQ(files.writeFile("C:\\New.txt", "again"), err::kSuccess);
+  EXPECT_EQ(files.deleteFile("C:\\New.txt"), err::kSuccess);
+  recorder.stop();
+  EXPECT_EQ(fake.files.snapshot(), before);
+  EXPECT_EQ(what(recorder.changes()), (std::vector<std::tuple<Kind, std::string, std::uint64_t>>{
+                                          {Kind::FolderRemoved, "C:\\Work", 0},
+                                          {Kind::FileDeleted, "C:\\Work\\a.txt", 100},
+                                          {Kind::FileOverwritten, "C:\\Work\\b.txt", 20},
+                                          {Kind::FileCut, "C:\\Work\\b.txt", 64},
+                                          {Kind::FileDeleted, "C:\\Work\\b.txt", 10},
+                                          {Kind::FolderRemoved, "C:\\Work", 0}}));
+  EXPECT_EQ(recorder.changes()[0].result, err::kDirNotEmpty);
+
+  // Outside a run the reads are the disk's; a new run starts from the disk again.
+  EXPECT_EQ(names(files, "C:\\Work\\*.*").size(), 2u);
+  recorder.start(true);
+  EXPECT_EQ(names(files, "C:\\Work\\*.*").size(), 2u);
+  // A read-only file refuses the rewrite an analysis predicts.
+  fake.files.addFile("C:\\Locked.ini", "old", platform::attr::kReadOnly);
+  EXPECT_EQ(files.writeFile("C:\\Locked.ini", "new"), err::kAccessDenied);
+  EXPECT_EQ(files.readFile("C:\\Locked.ini", text), err::kSuccess);
+  EXPECT_EQ(text, "old");
+  recorder.stop();
+  ASSERT_EQ(recorder.changes().size(), 1u);
+  EXPECT_EQ(recorder.changes()[0].result, err::kAccessDenied);
+
+  // A cleaning does not report the rewriting or removal of a file it made itself.
+  recorder.start(false);
+  EXPECT_EQ(files.writeFile("C:\\Work\\scratch.tmp", ""), err::kSuccess);
+  EXPECT_EQ(files.writeFile("C:\\Work\\scratch.tmp", "data"), err::kSuccess);
+  EXPECT_EQ(files.deleteFile("C:\\Work\\scratch.tmp"), err::kSuccess);
+  EXPECT_EQ(files.deleteFile("C:\\Work\\a.txt"), err::kSuccess);
+  recorder.stop();
+  EXPECT_EQ(what(recorder.changes()), (std::vector<std::tuple<Kind, std::string, std::uint64_t>>{
+                                          {Kind::FileDeleted, "C:\\Work\\a.txt", 100}}));
+}
+
 }  // namespace

@@ -3,29 +3,20 @@
 
 #include <algorithm>
 
-#include "main/app/wiring.h"
-#include "main/clean/analysis.h"
 #include "main/clean/cleaning_report.h"
 #include "main/clean/windows_cleaner.h"
 #include "main/dialogs/analysis_progress_dialog.h"
 #include "main/dialogs/analysis_report_dialog.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_viewer_services.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_screen.h"
-#include "ui/scripted_tray.h"
-#include "ui/scripted_window_host.h"
+#include "tests/main/app/analysis_fixture.h"
 
 namespace vorn {
 namespace {
 
 constexpr platform::HKey kHKCU = platform::hkey::kCurrentUser;
 
-class AnalysisTest : public ::testing::Test {
+class AnalysisTest : public testing::AnalysisFixture {
  protected:
   AnalysisTest() {
-    session.programFolder = fake.process.folder;
-    fake.clock.set({2001, 4, 12, 10, 30, 0, 0});
     p.Win1 = "C:\\WINDOWS\\Recent\\";
     p.Win2 = "C:\\WINDOWS\\Temp\\";
     p.Win3 = "C:\\WINDOWS\\Downloaded Program Files\\";
@@ -38,31 +29,8 @@ class AnalysisTest : public ::testing::Test {
     fake.files.setReparsePoint(p.Win1 + "Mine");
     fake.registry.setString(kHKCU, kRunMruKey, "a", "notepad");
     fake.registry.setString(kHKCU, kRunMruKey, "u", "kept");
-    window = std::make_unique<MainWindow>(services);
-    subsystems = wireSubsystems(*window, services, tray);
-    wireCleaningReport(*window, services, *subsystems, recorder, shellOpen);
     for (int i : {0, 5}) window->clean.windowsOptions[static_cast<std::size_t>(i)].setValue(1);
   }
-
-  std::string analysisText() { return subsystems->analysisReport->reportText.text(); }
-
-  platform::fake::FakeSystem fake;
-  platform::ChangeRecorder recorder;
-  platform::RecordingSystem recording{fake, recorder};
-  Session session;
-  common::SessionLog log{recording.system().files, fake.clock,
-                         [this] { return session.programFolder; }};
-  common::Settings settings{recording.system().files, log};
-  ui::ScriptedPrompter shown;
-  AnalysisPrompter prompter{shown, recorder};
-  ui::ScriptedScreen screen;
-  ui::ScriptedWindowHost windows;
-  AppServices services{recording.system(), log, settings, prompter, screen, windows, session};
-  platform::fake::FakeShellOpen shellOpen;
-  ui::ScriptedTray tray;
-  PathValues& p = session.paths;
-  std::unique_ptr<MainWindow> window;
-  std::unique_ptr<Subsystems> subsystems;
 };
 
 TEST_F(AnalysisTest, AnalyzeChangesNothingShowsNoMessageAndListsWhatCleaningThenRemoves) {
