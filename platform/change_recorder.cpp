@@ -222,7 +222,9 @@ class RecordingFiles : public Files {
     if (rec_.analyzing()) {
       std::uint32_t a = 0;
       e = getAttributes(path, a);
-      if (e == err::kSuccess && !(a & attr::kReparsePoint)) e = err::kInvalidParameter;
+      // Where the system would refuse (Wine, for a link to a folder), the link stays.
+      if (e == err::kSuccess)
+        e = (a & attr::kReparsePoint) ? inner_.changeRefusal(path) : err::kInvalidParameter;
       if (e == err::kSuccess) hide(path);
     } else {
       e = inner_.removeLink(path);

@@ -312,6 +312,10 @@ ErrorCode FakeFiles::removeDirectory(const std::string& path) {
   return err::kSuccess;
 }
 
+ErrorCode FakeFiles::changeRefusal(const std::string& path) {
+  return refusedAsWineLink(resolve(path)) ? err::kNotSupported : err::kSuccess;
+}
+
 ErrorCode FakeFiles::removeLink(const std::string& path) {
   Lookup l = resolve(path);
   if (!l.parent) return err::kPathNotFound;

@@ -29,6 +29,7 @@ class FakeFiles : public Files {
   ErrorCode createDirectory(const std::string& path) override;
   ErrorCode removeDirectory(const std::string& path) override;
   ErrorCode removeLink(const std::string& path) override;
+  ErrorCode changeRefusal(const std::string& path) override;
   ErrorCode overwriteInPlace(const std::string& path, const std::string& pattern) override;
   ErrorCode setFileLength(const std::string& path, std::uint64_t length) override;
 

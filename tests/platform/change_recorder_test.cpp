@@ -134,6 +134,41 @@ TEST_F(Recording, NothingIsRecordedOutsideARunAndFailuresKeepTheirCode) {
   EXPECT_EQ(recorder.changes().size(), 1u);
 }
 
+// A scratch file the run makes for itself and then moves over the file it rewrites (the
+// way the Netscape preferences are rewritten) is no change of the user's: neither the
+// cleaning's report nor the analysis lists it, so both list the same.
+TEST_F(Recording, AScratchFileTheRunMadeItselfIsNotReported) {
+  auto rewrite = [](platform::System& s) {
+    s.files.writeFile("C:\\Temp\\tmp1A.tmp", "");
+    s.files.writeFile("C:\\Temp\\tmp1A.tmp", "new prefs");
+    s.files.renameFile("C:\\Temp\\tmp1A.tmp", "C:\\Prefs\\prefs.js");
+  };
+  fake.files.addFolder("C:\\Temp");
+  recorder.start(true);
+  rewrite(recording.system());
+  const auto analysed = what(recorder.changes());
+  recorder.start(false);
+  rewrite(recording.system());
+  const auto cleaned = what(recorder.changes());
+  EXPECT_EQ(fake.files.contents("C:\\Prefs\\prefs.js"), "new prefs");
+  ASSERT_EQ(cleaned.size(), 1u) << ::testing::PrintToString(cleaned);
+  EXPECT_EQ(std::get<0>(cleaned[0]), Kind::FileReplaced);
+  EXPECT_EQ(std::get<1>(cleaned[0]), "C:\\Prefs\\prefs.js");
+  EXPECT_EQ(analysed, cleaned);
+
+  // A scratch file removed again is not reported either; a file that was there is, also
+  // in the next run after one that made it.
+  recorder.start(false);
+  recording.system().files.writeFile("C:\\Temp\\tmp2B.tmp", "");
+  recording.system().files.deleteFile("C:\\Temp\\tmp2B.tmp");
+  EXPECT_TRUE(recorder.changes().empty());
+  recording.system().files.writeFile("C:\\Temp\\tmp3C.tmp", "");
+  recorder.start(false);
+  recording.system().files.writeFile("C:\\Temp\\tmp3C.tmp", "again");
+  ASSERT_EQ(recorder.changes().size(), 1u);
+  EXPECT_EQ(recorder.changes()[0].kind, Kind::FileReplaced);
+}
+
 TEST_F(Recording, AnalysisCreatesNoKeyWhereACleaningWouldWriteAValue) {
   recorder.start(true);
   platform::System& s = recording.system();
@@ -200,6 +235,39 @@ TEST(RecordingRefusals, AnAnalysisPredictsTheRefusalTheCleaningMeets) {
     EXPECT_EQ(analysed[i].target, cleaned[i].target);
     EXPECT_EQ(analysed[i].result, cleaned[i].result) << analysed[i].target;
   }
+}
+
+// Under Wine a link to a folder cannot be removed without reaching its target: the
+// removal leaves it, and the analysis says so beforehand instead of promising it.
+TEST(RecordingRefusals, AnAnalysisPredictsThatAFolderLinkStaysUnderWine) {
+  platform::fake::FakeSystem fake;
+  fake.files.setLinksLikeWine(true);
+  fake.files.addFile("C:\\Dl\\viewer.inf", "inf");
+  fake.files.addFile("D:\\Home\\keep.txt", "mine");
+  fake.files.addLink("C:\\Dl\\home", "D:\\Home");
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording(fake, recorder);
+
+  recorder.start(true);
+  recording.system().removal.emptyFolder("C:\\Dl");
+  const auto analysed = recorder.changes();
+  recorder.start(false);
+  recording.system().removal.emptyFolder("C:\\Dl");
+  const auto cleaned = recorder.changes();
+
+  EXPECT_FALSE(fake.files.exists("C:\\Dl\\viewer.inf"));
+  EXPECT_EQ(fake.files.contents("D:\\Home\\keep.txt"), "mine");
+  ASSERT_EQ(analysed.size(), cleaned.size());
+  bool sawLink = false;
+  for (std::size_t i = 0; i < cleaned.size(); ++i) {
+    EXPECT_EQ(analysed[i].target, cleaned[i].target);
+    EXPECT_EQ(analysed[i].result, cleaned[i].result) << cleaned[i].target;
+    if (cleaned[i].kind == Kind::LinkRemoved) {
+      sawLink = true;
+      EXPECT_EQ(cleaned[i].result, err::kNotSupported);
+    }
+  }
+  EXPECT_TRUE(sawLink);
 }
 
 }  // namespace
