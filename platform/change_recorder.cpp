@@ -35,7 +35,11 @@ class RecordingFiles : public Files {
 
   ErrorCode find(const std::string& pattern,
                  const std::function<bool(const FindData&)>& visit) override {
-    if (!overlaid()) return inner_.find(pattern, visit);
+    if (!rec_.analyzing()) return inner_.find(pattern, visit);
+    // A cancelled analysis lists nothing more, so the engines run out quickly.
+    if (rec_.cancelled()) return err::kFileNotFound;
+    if (!overlaid())
+      return inner_.find(pattern, [&](const FindData& d) { return rec_.keepGoing() && visit(d); });
     const std::size_t cut = pattern.find_last_of('\\');
     const std::string folder = cut == std::string::npos ? "" : pattern.substr(0, cut + 1);
     const std::string mask = pattern.substr(folder.size());
@@ -44,6 +48,7 @@ class RecordingFiles : public Files {
     std::set<std::string> seen;
     bool visited = false, stopped = false;
     ErrorCode e = inner_.find(pattern, [&](const FindData& d) {
+      if (!rec_.keepGoing()) return !(stopped = true);
       const std::string path = folder + d.name;
       const Shadow* shadow = nullptr;
       if (d.name != "." && d.name != ".." && shadowOf(path, shadow) == Seen::Gone) return true;
@@ -524,6 +529,9 @@ void ChangeRecorder::start(bool analyzing) {
   ++run_;
   changes_.clear();
   section_.clear();
+  option_.clear();
+  cancelled_ = false;
+  itemsSeen_ = 0;
   recording_ = true;
   analyzing_ = analyzing;
 }
@@ -546,8 +554,17 @@ bool ChangeRecorder::ignored(const std::string& path) const {
 
 void ChangeRecorder::add(RecordedChange::Kind kind, const std::string& target, std::uint64_t size,
                          ErrorCode result) {
-  if (!recording_) return;
-  changes_.push_back({kind, target, size, section_, result});
+  if (!recording_ || !keepGoing()) return;
+  changes_.push_back({kind, target, size, section_, result, option_});
+}
+
+bool ChangeRecorder::keepGoing() {
+  if (!analyzing()) return true;
+  if (cancelled_) return false;
+  ++itemsSeen_;
+  if (progressCheck_ && itemsSeen_ % kProgressInterval == 0 && !progressCheck_(itemsSeen_))
+    cancelled_ = true;
+  return !cancelled_;
 }
 
 RecordingSystem::RecordingSystem(System& inner, ChangeRecorder& recorder)

@@ -14,6 +14,7 @@
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
 #include "main/clean/windows_cleaner.h"
+#include "main/dialogs/analysis_progress_dialog.h"
 #include "main/dialogs/analysis_report_dialog.h"
 #include "main/dialogs/doc_history_dialog.h"
 #include "main/dialogs/file_list_window.h"
@@ -302,15 +303,15 @@ std::vector<std::string> pickerDrives(platform::Files& files) {
 
 void wireUserLists(MainWindow& w, AppServices& services, Subsystems& s) {
   platform::Files& files = services.system.files;
-  s.userLists = std::make_unique<UserListsEditor>(
-      files, services.log, services.prompter, services.session,
-      common::programFolder(services.system.process),
-      UserListsEditor::Pages{w.paths, w.maintenance, w.clean},
-      [&files] { return pickerDrives(files); });
+  s.userLists =
+      std::make_unique<UserListsEditor>(files, services.log, services.prompter, services.session,
+                                        common::programFolder(services.system.process),
+                                        UserListsEditor::Pages{w.paths, w.maintenance, w.clean},
+                                        [&files] { return pickerDrives(files); });
   s.userLists->wire(w.operations());
-  s.userListsViewer = std::make_unique<UserListsViewer>(
-      files, services.log, services.windows, services.session,
-      common::programFolder(services.system.process));
+  s.userListsViewer =
+      std::make_unique<UserListsViewer>(files, services.log, services.windows, services.session,
+                                        common::programFolder(services.system.process));
   UserListsViewer& viewer = *s.userListsViewer;
   w.operations().editUserDefinedLists = [&viewer, &w] { viewer.open(&w); };
 }
@@ -369,6 +370,7 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     if (!frame.state.analyzing) recorder.start(false);
   };
   frame.onAreaStart = [&recorder](const std::string& area) { recorder.setSection(area); };
+  frame.onOptionStart = [&recorder](const std::string& option) { recorder.setOption(option); };
   frame.onRunEnd = [&recorder, &services, &frame, report] {
     if (frame.state.analyzing) return;
     recorder.stop();
@@ -379,29 +381,44 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
         [&] { common::check(common::replaceFileContents(services.system.files, report, text)); });
   };
   s.analysisReport = std::make_unique<AnalysisReportDialog>(services.windows);
+  s.analysisProgress = std::make_unique<AnalysisProgressDialog>(services.windows);
   MainWindowOperations& ops = w.operations();
   auto analyze = [&s, &recorder, &services, &w, &frame](MainWindowOperations::Op* command,
                                                         const std::string& what) {
     return [&s, &recorder, &services, &w, &frame, command, what] {
       if (s.running() || !*command) return;
+      AnalysisProgressDialog& progress = *s.analysisProgress;
       frame.state.analyzing = true;
       recorder.start(true);
+      // The reads let the window repaint and the user press Cancel as they go.
+      recorder.setProgressCheck([&progress, &services, &frame](std::size_t itemsRead) {
+        progress.showProgress(frame.state.currentArea, itemsRead);
+        services.screen.doEvents();
+        return !progress.cancelled();
+      });
+      progress.open(w);
       struct Restore {
         RunFrame& frame;
         platform::ChangeRecorder& recorder;
+        AnalysisProgressDialog& progress;
         ~Restore() {
+          recorder.setProgressCheck(nullptr);
           recorder.stop();
           frame.state.analyzing = false;
+          progress.finish();
         }
-      } restore{frame, recorder};
+      } restore{frame, recorder, progress};
       (*command)();
+      const bool cancelled = recorder.cancelled();
+      recorder.setProgressCheck(nullptr);
       recorder.stop();
       frame.state.analyzing = false;
+      progress.finish();
       platform::Clock& clock = services.system.clock;
-      s.analysisReport->open(
-          cleaningReportText(recorder.changes(),
-                             "Analysis of " + what + ", " + clock.generalDate(clock.now()), true),
-          &w);
+      std::string heading = "Analysis of " + what + ", " + clock.generalDate(clock.now());
+      if (cancelled) heading += "\r\nCancelled: what follows is what was found until then.";
+      if (cancelled) frame.setStatus(kAnalysisCancelled);
+      s.analysisReport->open(cleaningReportText(recorder.changes(), heading, true), &w);
     };
   };
   ops.analyzeAll = analyze(&ops.cleanAll, "all areas");

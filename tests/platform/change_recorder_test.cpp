@@ -274,6 +274,101 @@ TEST(RecordingRefusals, AnAnalysisPredictsThatAFolderLinkStaysUnderWine) {
 
 namespace {
 
+class LongAnalysis : public ::testing::Test {
+ protected:
+  LongAnalysis() {
+    for (int i = 0; i < 300; ++i)
+      fake.files.addFile("C:\\Cache\\f" + std::to_string(i) + ".dat", "x");
+    fake.files.addFile("C:\\Mine\\precious.doc", "mine");
+    fake.files.addFolder("C:\\Cache\\home");
+    fake.files.setReparsePoint("C:\\Cache\\home");
+  }
+  platform::fake::FakeSystem fake;
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording{fake, recorder};
+};
+
+TEST_F(LongAnalysis, CancellingStopsTheListingsAndTheRecordAndChangesNothing) {
+  const auto before = snapshot(fake.files, "C:");
+  std::vector<std::size_t> checks;
+  recorder.setProgressCheck([&](std::size_t items) {
+    checks.push_back(items);
+    return checks.size() < 8;  // the user cancels at the eighth look
+  });
+  recorder.start(true);
+  recording.system().removal.emptyFolder("C:\\Cache");
+  EXPECT_TRUE(recorder.cancelled());
+  ASSERT_EQ(checks.size(), 8u);
+  EXPECT_EQ(checks[0], platform::ChangeRecorder::kProgressInterval);
+  EXPECT_EQ(checks[7], 8 * platform::ChangeRecorder::kProgressInterval);
+  const std::size_t listed = recorder.changes().size();
+  EXPECT_GT(listed, 0u);
+  EXPECT_LT(listed, 300u);
+  // Once cancelled, listings find nothing and changes are no longer recorded.
+  int found = 0;
+  recording.system().files.find("C:\\Cache\\*.*", [&](const platform::FindData&) {
+    ++found;
+    return true;
+  });
+  EXPECT_EQ(found, 0);
+  recording.system().files.deleteFile("C:\\Mine\\precious.doc");
+  EXPECT_EQ(recorder.changes().size(), listed);
+  recorder.stop();
+  EXPECT_EQ(snapshot(fake.files, "C:"), before);
+
+  // The next analysis starts afresh.
+  checks.clear();
+  recorder.setProgressCheck([&](std::size_t items) {
+    checks.push_back(items);
+    return true;
+  });
+  recorder.start(true);
+  recording.system().removal.emptyFolder("C:\\Cache");
+  EXPECT_FALSE(recorder.cancelled());
+  EXPECT_EQ(recorder.changes().size(), 301u);  // every file and the link
+  EXPECT_FALSE(checks.empty());
+  recorder.stop();
+}
+
+TEST_F(LongAnalysis, ACleaningIsNeverCancelledNorInterrupted) {
+  int checks = 0;
+  recorder.setProgressCheck([&](std::size_t) {
+    ++checks;
+    return false;
+  });
+  recorder.start(false);
+  recording.system().removal.emptyFolder("C:\\Cache");
+  recorder.stop();
+  EXPECT_EQ(checks, 0);
+  EXPECT_FALSE(recorder.cancelled());
+  int left = 0;
+  fake.files.find("C:\\Cache\\*.dat", [&](const platform::FindData&) {
+    ++left;
+    return true;
+  });
+  EXPECT_EQ(left, 0);
+  // The link went as a link; what it pointed to is still there.
+  std::string mine;
+  EXPECT_EQ(fake.files.readFile("C:\\Mine\\precious.doc", mine), err::kSuccess);
+  EXPECT_EQ(mine, "mine");
+}
+
+TEST_F(LongAnalysis, ChangesCarryTheOptionOfTheirAreaUntilTheNextAreaStarts) {
+  recorder.start(false);
+  recorder.setSection("Windows");
+  recording.system().files.deleteFile("C:\\Cache\\f1.dat");
+  recorder.setOption("Windows Temporary Files Directory");
+  recording.system().files.deleteFile("C:\\Cache\\f2.dat");
+  recorder.setSection("Plugins");
+  recording.system().files.deleteFile("C:\\Cache\\f3.dat");
+  recorder.stop();
+  ASSERT_EQ(recorder.changes().size(), 3u);
+  EXPECT_EQ(recorder.changes()[0].option, "");
+  EXPECT_EQ(recorder.changes()[1].option, "Windows Temporary Files Directory");
+  EXPECT_EQ(recorder.changes()[1].section, "Windows");
+  EXPECT_EQ(recorder.changes()[2].option, "");
+}
+
 std::vector<std::string> names(platform::Files& files, const std::string& pattern) {
   std::vector<std::string> found;
   files.find(pattern, [&](const platform::FindData& d) {

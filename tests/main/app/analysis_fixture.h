@@ -9,6 +9,7 @@
 
 #include "main/app/wiring.h"
 #include "main/clean/analysis.h"
+#include "main/dialogs/analysis_progress_dialog.h"
 #include "main/dialogs/analysis_report_dialog.h"
 #include "platform/change_recorder.h"
 #include "platform/fake/fake_desktop.h"
@@ -66,12 +67,14 @@ class AnalysisFixture : public ::testing::Test {
     EXPECT_TRUE(keys.sent.empty());
     EXPECT_EQ(applet.starts, 0);
     EXPECT_EQ(desktop.events, std::vector<std::string>{});
-    // The report window is the only window opened.
-    ASSERT_GT(windows.events.size(), events);
-    EXPECT_EQ(windows.events[events], std::string("modal ") + AnalysisReportDialog::kCaption);
-    for (std::size_t i = events; i < windows.events.size(); ++i)
-      EXPECT_NE(windows.events[i].find(AnalysisReportDialog::kCaption), std::string::npos)
-          << windows.events[i];
+    // Only the progress window, closed before the report window, which is the last.
+    const std::string progress = AnalysisProgressDialog::kCaption;
+    EXPECT_EQ(std::vector<std::string>(windows.events.begin() + static_cast<std::ptrdiff_t>(events),
+                                       windows.events.end()),
+              (std::vector<std::string>{"show " + progress + " over " + window->caption(),
+                                        "close " + progress,
+                                        std::string("modal ") + AnalysisReportDialog::kCaption,
+                                        std::string("close ") + AnalysisReportDialog::kCaption}));
     EXPECT_FALSE(subsystems->running());
   }
 
