@@ -122,13 +122,17 @@ check "analysis refusals equal the cleaning's" \
 echo "$would" | grep -q ' in [1-9][0-9]* files, [1-9][0-9]* registry values' ||
   check "the demo profile gives files and values to remove" "$would" "... files, ... values"
 
-# Items: the same, area by area, but for that block of URL cache entries.
-cache_block='^Entries the Internet Properties dialog empties'
-check "URL cache entries listed" \
-  "$(echo "$analysis" | sed -n "/$cache_block/,/^[^ ]/p" | grep '^  ' | sort | tr '\n' ' ')" \
-  "  http://analyze.example/a.htm   http://analyze.example/b.htm "
+# Items: the same, area by area and option by option, but for the option that hands the
+# URL cache to the dialog: in the analysis it lists the entries, in the report nothing.
+dialog_option='-- Internet Explorer Cache (Using Control Panel) --'
+option_block() {  # option_block <heading> <0|1>: only the option's lines, or all but them
+  awk -v h="$1" -v keep="$2" '/^(-- |== )/ {inside = ($0 == h)} (inside == keep)'
+}
+check "the dialog's option lists the URL cache entries" \
+  "$(echo "$analysis" | option_block "$dialog_option" 1 | sed -n '2,$p' | sort | tr '\n' '|')" \
+  "  http://analyze.example/a.htm|  http://analyze.example/b.htm|Entries the Internet Properties dialog empties (2)|"
 check "analysis items equal the report's" \
-  "$(echo "$analysis" | sed -n '/^== /,$p' | sed "/$cache_block/,/^[^ ]/{/$cache_block/d; /^  /d}")" \
+  "$(echo "$analysis" | sed -n '/^== /,$p' | option_block "$dialog_option" 0)" \
   "$(echo "$report" | sed -n '/^== /,$p')"
 for area in "Internet Explorer" Netscape Opera Windows; do
   echo "$analysis" | grep -qx "== $area ==" || check "analysis of $area" absent listed
