@@ -109,6 +109,12 @@ const char* kindTitle(Kind kind) {
   return "";
 }
 
+// How an item is named in the list; the bins of every drive have no path of their own.
+std::string itemName(const platform::RecordedChange& c) {
+  if (c.kind == Kind::RecycleBinEmptied && c.target.empty()) return "every drive";
+  return c.target;
+}
+
 std::string reason(platform::ErrorCode code) {
   // The removal refuses what it cannot remove without reaching a link's target.
   if (code == platform::err::kNotSupported) return "a link, left in place";
@@ -189,13 +195,14 @@ std::string cleaningReportText(const std::vector<platform::RecordedChange>& chan
         text += std::string(kindTitle(k)) + " (" + countText(items.size()) +
                 (hasSize(k) ? ", " + sizeText(bytes) : std::string()) + ")\r\n";
         for (const auto* c : items)
-          text += "  " + c->target + (hasSize(k) ? "  (" + sizeText(c->size) + ")" : "") + "\r\n";
+          text +=
+              "  " + itemName(*c) + (hasSize(k) ? "  (" + sizeText(c->size) + ")" : "") + "\r\n";
       }
       if (!failed.empty()) {
         text += "Not removed (" + countText(failed.size()) + ")\r\n";
         for (const auto* c : failed)
           text +=
-              "  " + c->target + "  (" + kindTitle(c->kind) + ", " + reason(c->result) + ")\r\n";
+              "  " + itemName(*c) + "  (" + kindTitle(c->kind) + ", " + reason(c->result) + ")\r\n";
       }
     }
   }

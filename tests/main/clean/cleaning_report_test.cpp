@@ -73,6 +73,18 @@ TEST(ReportText, TotalsFirstThenEachAreaLargestFirstAndFailuresApart) {
       << text;
 }
 
+// The bins of every drive are emptied in one call without a path: the item names them
+// rather than standing as an empty line; one drive's bin keeps its root.
+TEST(ReportText, AnEmptiedRecycleBinIsNamedByItsDrives) {
+  std::vector<platform::RecordedChange> changes{
+      {Kind::RecycleBinEmptied, "", 0, "Windows", 0, "Recycle Bin"},
+      {Kind::RecycleBinEmptied, "D:\\", 0, "Windows", 0, "Recycle Bin"},
+  };
+  const std::string text = vorn::cleaningReportText(changes, "Cleaning of today", false);
+  EXPECT_NE(text.find("Recycle Bin emptied (2)\r\n  every drive\r\n  D:\\\r\n"), std::string::npos)
+      << text;
+}
+
 class ReportOfARun : public clean_test::CleanSession {
  protected:
   platform::ChangeRecorder recorder;
