@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 namespace platform {
 
@@ -27,7 +28,15 @@ class RecordingFiles : public Files {
 
   ErrorCode find(const std::string& pattern,
                  const std::function<bool(const FindData&)>& visit) override {
-    return inner_.find(pattern, visit);
+    if (!rec_.analyzing()) return inner_.find(pattern, visit);
+    forgetEarlierRuns();
+    const std::size_t cut = pattern.find_last_of("\\/");
+    if (cut == std::string::npos) return inner_.find(pattern, visit);
+    const std::string folder = lower(pattern.substr(0, cut + 1));
+    return inner_.find(pattern, [&](const FindData& d) {
+      if (d.name != "." && d.name != "..") listed_[folder + lower(d.name)] = d.size;
+      return visit(d);
+    });
   }
   ErrorCode changeRefusal(const std::string& path) override { return inner_.changeRefusal(path); }
   ErrorCode readFile(const std::string& path, std::string& contents) override {
@@ -109,6 +118,7 @@ class RecordingFiles : public Files {
   bool watched(const std::string& path) const { return rec_.recording() && !rec_.ignored(path); }
   // What the change would give: the path's absence, or the system's refusal of it.
   ErrorCode existence(const std::string& path) {
+    if (lastListed(path)) return inner_.changeRefusal(path);
     std::uint32_t a = 0;
     const ErrorCode e = inner_.getAttributes(path, a);
     return e == err::kSuccess ? inner_.changeRefusal(path) : e;
@@ -118,6 +128,7 @@ class RecordingFiles : public Files {
     return inner_.getAttributes(path, a) == err::kSuccess;
   }
   std::uint64_t sizeOf(const std::string& path) {
+    if (const std::uint64_t* listed = lastListed(path)) return *listed;
     std::uint64_t size = 0;
     inner_.find(path, [&](const FindData& d) {
       size = d.size;
@@ -126,8 +137,25 @@ class RecordingFiles : public Files {
     return size;
   }
 
+  // An engine lists a folder, then removes what the listing showed. While analysing
+  // nothing is changed, so the size of each entry in the latest listings of this run
+  // answers for it: asking the system again for every file would cost an analysis as
+  // much as a walk of each file on its own. A path no listing showed is asked for.
+  const std::uint64_t* lastListed(const std::string& path) {
+    if (!rec_.analyzing() || listedRun_ != rec_.run()) return nullptr;
+    auto it = listed_.find(lower(path));
+    return it == listed_.end() ? nullptr : &it->second;
+  }
+  void forgetEarlierRuns() {
+    if (listedRun_ == rec_.run()) return;
+    listed_.clear();
+    listedRun_ = rec_.run();
+  }
+
   Files& inner_;
   ChangeRecorder& rec_;
+  std::unordered_map<std::string, std::uint64_t> listed_;  // lower-case path: size
+  unsigned listedRun_ = 0;
 };
 
 std::string rootName(HKey root) {
@@ -269,6 +297,7 @@ class RecordingShell : public Shell {
 }  // namespace
 
 void ChangeRecorder::start(bool analyzing) {
+  ++run_;
   changes_.clear();
   section_.clear();
   recording_ = true;

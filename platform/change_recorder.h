@@ -47,6 +47,8 @@ class ChangeRecorder {
   void stop();
   bool recording() const { return recording_; }
   bool analyzing() const { return recording_ && analyzing_; }
+  // Counts the recordings started: what a layer keeps for one run is dropped at the next.
+  unsigned run() const { return run_; }
   // The area that the following changes belong to.
   void setSection(const std::string& section) { section_ = section; }
   // Changes under this folder (the program's own settings and log) are made but never
@@ -59,6 +61,7 @@ class ChangeRecorder {
 
  private:
   bool recording_ = false, analyzing_ = false;
+  unsigned run_ = 0;
   std::string section_;
   std::vector<std::string> ignoredFolders_;
   std::vector<RecordedChange> changes_;
