@@ -1,15 +1,5 @@
 # Cross-compiles the 64-bit Windows programs from the same sources; tests run through
 # Wine's 64-bit loader on hosts that run no 32-bit code.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# The Wine that runs this build's programs; scripts that run tests themselves get it
-# through the TERVANE_WINE_ARCH test environment.
+set(TERVANE_MINGW_PROCESSOR x86_64)
 set(TERVANE_WINE_ARCH win64)
-set(CMAKE_CROSSCOMPILING_EMULATOR env;TERVANE_WINE_ARCH=win64;${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain.cmake)

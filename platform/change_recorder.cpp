@@ -5,6 +5,8 @@
 #include <set>
 #include <unordered_map>
 
+#include "platform/wildcard.h"
+
 namespace platform {
 
 namespace {
@@ -22,6 +24,12 @@ std::string withSeparator(std::string folder) {
 
 using Kind = RecordedChange::Kind;
 
+// While analysing, the changes that are not made are kept in an overlay that the reads
+// see: a deleted file is gone from listings, a folder whose files are all "deleted" is
+// empty, an overwritten file has its new size, a file written anew is there. So each
+// step sees what it would see in a cleaning, and nothing is listed twice.
+// Files the run itself made (a scratch file, a cookie file an overwrite pass creates
+// anew) are not the user's: changes to them are made but not recorded.
 class RecordingFiles : public Files {
  public:
   RecordingFiles(Files& inner, ChangeRecorder& recorder) : inner_(inner), rec_(recorder) {}
@@ -29,133 +37,384 @@ class RecordingFiles : public Files {
   ErrorCode find(const std::string& pattern,
                  const std::function<bool(const FindData&)>& visit) override {
     if (!rec_.analyzing()) return inner_.find(pattern, visit);
-    forgetEarlierRuns();
-    const std::size_t cut = pattern.find_last_of("\\/");
-    if (cut == std::string::npos) return inner_.find(pattern, visit);
-    const std::string folder = lower(pattern.substr(0, cut + 1));
-    return inner_.find(pattern, [&](const FindData& d) {
-      if (d.name != "." && d.name != "..") listed_[folder + lower(d.name)] = d.size;
-      return visit(d);
+    // A cancelled analysis lists nothing more, so the engines run out quickly.
+    if (rec_.cancelled()) return err::kFileNotFound;
+    const std::size_t cut = pattern.find_last_of('\\');
+    const std::string folder = cut == std::string::npos ? "" : pattern.substr(0, cut + 1);
+    const std::string folderKey = lower(folder);
+    if (!overlaid())
+      return inner_.find(pattern, [&](const FindData& d) {
+        if (!rec_.keepGoing()) return false;
+        remember(folderKey, d);
+        return visit(d);
+      });
+    const std::string mask = pattern.substr(folder.size());
+    const Shadow* above = nullptr;
+    if (!folder.empty() && shadowOf(folder, above) == Seen::Gone) return err::kPathNotFound;
+    std::set<std::string> seen;
+    bool visited = false, stopped = false;
+    ErrorCode e = inner_.find(pattern, [&](const FindData& d) {
+      if (!rec_.keepGoing()) return !(stopped = true);
+      const std::string path = folder + d.name;
+      const Shadow* shadow = nullptr;
+      if (d.name != "." && d.name != ".." && shadowOf(path, shadow) == Seen::Gone) return true;
+      seen.insert(key(path));
+      if (!shadow) remember(folderKey, d);
+      FindData shown = d;
+      if (shadow && !shadow->folder) shown.size = shadow->contents.size();
+      visited = true;
+      stopped = !visit(shown);
+      return !stopped;
     });
+    if (e == err::kPathNotFound && above && above->made && above->folder) {
+      e = err::kFileNotFound;
+      FindData self;
+      self.name = ".";
+      self.attributes = attr::kDirectory;
+      if (wildcardMatch(mask, ".")) {
+        visited = true;
+        stopped = !visit(self);
+      }
+    }
+    // Files and folders the analysis made, in the listed folder.
+    const std::string madeIn = key(folder);
+    for (const std::string& path : made_) {
+      if (stopped) break;
+      const Shadow& shadow = shadows_.at(path);
+      if (shadow.gone || seen.count(path)) continue;
+      const std::size_t slash = path.find_last_of('\\');
+      if (slash == std::string::npos || path.compare(0, slash, madeIn) != 0 ||
+          slash != madeIn.size() || !wildcardMatch(mask, shadow.name))
+        continue;
+      FindData d;
+      d.name = shadow.name;
+      d.attributes = shadow.folder ? attr::kDirectory : attr::kArchive;
+      d.size = shadow.folder ? 0 : shadow.contents.size();
+      visited = true;
+      stopped = !visit(d);
+    }
+    if (e == err::kSuccess && !visited) return err::kFileNotFound;
+    return visited ? err::kSuccess : e;
   }
   ErrorCode changeRefusal(const std::string& path) override { return inner_.changeRefusal(path); }
   ErrorCode readFile(const std::string& path, std::string& contents) override {
-    return inner_.readFile(path, contents);
+    const Shadow* shadow = nullptr;
+    switch (overlaid() ? shadowOf(path, shadow) : Seen::Through) {
+      case Seen::Gone:
+        return shadow ? err::kFileNotFound : err::kPathNotFound;
+      case Seen::Shadowed:
+        if (shadow->folder) return err::kAccessDenied;
+        contents = shadow->contents;
+        return err::kSuccess;
+      default:
+        return inner_.readFile(path, contents);
+    }
   }
   ErrorCode getAttributes(const std::string& path, std::uint32_t& attributes) override {
+    const Shadow* shadow = nullptr;
+    switch (overlaid() ? shadowOf(path, shadow) : Seen::Through) {
+      case Seen::Gone:
+        return shadow ? err::kFileNotFound : err::kPathNotFound;
+      case Seen::Shadowed:
+        if (!shadow->made) break;
+        attributes = shadow->folder ? attr::kDirectory : attr::kArchive;
+        return err::kSuccess;
+      default:
+        break;
+    }
     return inner_.getAttributes(path, attributes);
   }
 
   ErrorCode writeFile(const std::string& path, const std::string& contents) override {
-    const bool replacing = watched(path) && exists(path);
+    sync();
+    const bool existed = exists(path);
+    const bool replacing = watched(path) && existed && !createdByRun(path);
     const std::uint64_t size = replacing ? sizeOf(path) : 0;
-    const ErrorCode e = rec_.analyzing() ? err::kSuccess : inner_.writeFile(path, contents);
+    ErrorCode e = err::kSuccess;
+    if (rec_.analyzing()) {
+      // A read-only file or a folder refuses, as the write itself would.
+      std::uint32_t a = 0;
+      if (existed)
+        e = getAttributes(path, a) == err::kSuccess && (a & (attr::kReadOnly | attr::kDirectory))
+                ? err::kAccessDenied
+                : existence(path);
+      if (e == err::kSuccess) shade(path, contents, !existed);
+    } else {
+      e = inner_.writeFile(path, contents);
+    }
+    if (!existed && e == err::kSuccess && rec_.recording()) created_.insert(key(path));
     if (replacing) rec_.add(Kind::FileReplaced, path, size, e);
     return e;
   }
-  // Appending only adds (the program's log); nothing to report.
+  // Appending only adds (the program's log); nothing to report, and nothing a later
+  // step of an analysis reads back.
   ErrorCode appendFile(const std::string& path, const std::string& contents) override {
     return rec_.analyzing() ? err::kSuccess : inner_.appendFile(path, contents);
   }
   ErrorCode deleteFile(const std::string& path) override {
-    if (!watched(path)) return inner_.deleteFile(path);
+    sync();
+    if (!watched(path) && !rec_.analyzing()) return inner_.deleteFile(path);
     const std::uint64_t size = sizeOf(path);
     const ErrorCode e = rec_.analyzing() ? existence(path) : inner_.deleteFile(path);
-    if (e != err::kFileNotFound && e != err::kPathNotFound)
+    if (rec_.analyzing() && e == err::kSuccess) hide(path);
+    if (watched(path) && !forgetCreated(path, e) && e != err::kFileNotFound &&
+        e != err::kPathNotFound)
       rec_.add(Kind::FileDeleted, path, size, e);
     return e;
   }
   ErrorCode renameFile(const std::string& from, const std::string& to) override {
-    if (!watched(to)) return inner_.renameFile(from, to);
-    // The new content's size: what replaces the old file.
-    const std::uint64_t size = exists(to) ? sizeOf(to) : 0;
-    const ErrorCode e = rec_.analyzing() ? err::kSuccess : inner_.renameFile(from, to);
-    rec_.add(Kind::FileReplaced, to, size, e);
+    sync();
+    const bool existed = exists(to);
+    const bool ours = createdByRun(from);
+    // What is replaced: the old file's size.
+    const std::uint64_t size = existed ? sizeOf(to) : 0;
+    ErrorCode e = err::kSuccess;
+    if (rec_.analyzing()) {
+      std::string contents;
+      e = readFile(from, contents);
+      if (e == err::kSuccess) {
+        shade(to, contents, !existed);
+        hide(from);
+      }
+    } else {
+      e = inner_.renameFile(from, to);
+    }
+    if (e == err::kSuccess) {
+      forgetCreated(from, e);
+      if (ours && !existed && rec_.recording()) created_.insert(key(to));
+    }
+    if (watched(to) && !(createdByRun(to))) rec_.add(Kind::FileReplaced, to, size, e);
     return e;
   }
   ErrorCode setAttributes(const std::string& path, std::uint32_t attributes) override {
     return rec_.analyzing() ? existence(path) : inner_.setAttributes(path, attributes);
   }
   ErrorCode createDirectory(const std::string& path) override {
-    return rec_.analyzing() ? err::kSuccess : inner_.createDirectory(path);
+    sync();
+    const bool existed = exists(path);
+    if (!rec_.analyzing()) {
+      const ErrorCode e = inner_.createDirectory(path);
+      if (e == err::kSuccess && rec_.recording()) created_.insert(key(path));
+      return e;
+    }
+    if (existed) return err::kAlreadyExists;
+    Shadow& shadow = shadows_[key(path)];
+    shadow = Shadow{};
+    shadow.made = shadow.folder = true;
+    shadow.name = leafOf(path);
+    made_.insert(key(path));
+    created_.insert(key(path));
+    return err::kSuccess;
   }
   ErrorCode removeDirectory(const std::string& path) override {
-    if (!watched(path)) return inner_.removeDirectory(path);
-    const ErrorCode e = rec_.analyzing() ? existence(path) : inner_.removeDirectory(path);
-    if (e != err::kFileNotFound && e != err::kPathNotFound)
+    sync();
+    if (!watched(path) && !rec_.analyzing()) return inner_.removeDirectory(path);
+    ErrorCode e = err::kSuccess;
+    if (rec_.analyzing()) {
+      e = existence(path);
+      if (e == err::kSuccess && holdsAnything(path)) e = err::kDirNotEmpty;
+      if (e == err::kSuccess) hide(path);
+    } else {
+      e = inner_.removeDirectory(path);
+    }
+    if (watched(path) && !forgetCreated(path, e) && e != err::kFileNotFound &&
+        e != err::kPathNotFound)
       rec_.add(Kind::FolderRemoved, path, 0, e);
     return e;
   }
   ErrorCode removeLink(const std::string& path) override {
-    if (!watched(path)) return inner_.removeLink(path);
+    sync();
+    if (!watched(path) && !rec_.analyzing()) return inner_.removeLink(path);
     ErrorCode e;
     if (rec_.analyzing()) {
       std::uint32_t a = 0;
-      e = inner_.getAttributes(path, a);
-      if (e == err::kSuccess && !(a & attr::kReparsePoint)) e = err::kInvalidParameter;
+      e = getAttributes(path, a);
+      // Where the system would refuse (Wine, for a link to a folder), the link stays.
+      if (e == err::kSuccess)
+        e = (a & attr::kReparsePoint) ? inner_.changeRefusal(path) : err::kInvalidParameter;
+      if (e == err::kSuccess) hide(path);
     } else {
       e = inner_.removeLink(path);
     }
-    if (e != err::kInvalidParameter) rec_.add(Kind::LinkRemoved, path, 0, e);
+    if (watched(path) && e != err::kInvalidParameter) rec_.add(Kind::LinkRemoved, path, 0, e);
     return e;
   }
   ErrorCode overwriteInPlace(const std::string& path, const std::string& pattern) override {
-    if (!watched(path)) return inner_.overwriteInPlace(path, pattern);
+    sync();
+    if (!watched(path) && !rec_.analyzing()) return inner_.overwriteInPlace(path, pattern);
     const std::uint64_t size = sizeOf(path);
-    const ErrorCode e = rec_.analyzing() ? existence(path) : inner_.overwriteInPlace(path, pattern);
-    rec_.add(Kind::FileOverwritten, path, size, e);
+    ErrorCode e = err::kSuccess;
+    if (rec_.analyzing()) {
+      e = existence(path);
+      if (e == err::kSuccess && pattern.empty()) e = err::kInvalidParameter;
+      if (e == err::kSuccess) {
+        // The pattern over the whole file, which grows to the pattern's length if shorter.
+        std::string extent;
+        const std::size_t length = std::max<std::size_t>(size, pattern.size());
+        while (extent.size() < length) extent += pattern;
+        extent.resize(length);
+        shade(path, extent, false);
+      }
+    } else {
+      e = inner_.overwriteInPlace(path, pattern);
+    }
+    // A missing file is no failure: the caller writes it anew.
+    if (watched(path) && !createdByRun(path) && e != err::kFileNotFound && e != err::kPathNotFound)
+      rec_.add(Kind::FileOverwritten, path, size, e);
     return e;
   }
   ErrorCode setFileLength(const std::string& path, std::uint64_t length) override {
-    if (!watched(path)) return inner_.setFileLength(path, length);
+    sync();
+    if (!watched(path) && !rec_.analyzing()) return inner_.setFileLength(path, length);
     const std::uint64_t size = sizeOf(path);
-    const ErrorCode e = rec_.analyzing() ? existence(path) : inner_.setFileLength(path, length);
-    rec_.add(Kind::FileCut, path, size, e);
+    ErrorCode e = err::kSuccess;
+    if (rec_.analyzing()) {
+      e = existence(path);
+      std::string contents;
+      if (e == err::kSuccess) e = readFile(path, contents);
+      if (e == err::kSuccess) {
+        contents.resize(static_cast<std::size_t>(length));
+        shade(path, contents, false);
+      }
+    } else {
+      e = inner_.setFileLength(path, length);
+    }
+    if (watched(path) && !createdByRun(path)) rec_.add(Kind::FileCut, path, size, e);
     return e;
   }
 
  private:
+  // What an analysis did to one path: taken away, or made or rewritten with `contents`.
+  struct Shadow {
+    bool gone = false, made = false, folder = false;
+    std::string contents, name;
+  };
+  enum class Seen { Through, Gone, Shadowed };
+
+  static std::string key(const std::string& path) {
+    std::string k = lower(path);
+    while (!k.empty() && k.back() == '\\') k.pop_back();
+    return k;
+  }
+  static std::string leafOf(const std::string& path) {
+    std::string p = path;
+    while (!p.empty() && p.back() == '\\') p.pop_back();
+    const std::size_t slash = p.find_last_of('\\');
+    return slash == std::string::npos ? p : p.substr(slash + 1);
+  }
+  // A new recording forgets what the last one did.
+  void sync() {
+    if (rec_.run() == run_) return;
+    run_ = rec_.run();
+    listed_.clear();
+    shadows_.clear();
+    made_.clear();
+    created_.clear();
+  }
+  bool overlaid() {
+    if (!rec_.analyzing()) return false;
+    sync();
+    return !shadows_.empty();
+  }
+  // Gone when the path or a folder above it was taken away (`shadow` is then set only
+  // for the path itself); Shadowed when the analysis made or rewrote it.
+  Seen shadowOf(const std::string& path, const Shadow*& shadow) const {
+    shadow = nullptr;
+    const std::string k = key(path);
+    for (std::size_t slash = k.find('\\'); slash != std::string::npos;
+         slash = k.find('\\', slash + 1)) {
+      auto above = shadows_.find(k.substr(0, slash));
+      if (above != shadows_.end() && above->second.gone) return Seen::Gone;
+    }
+    auto it = shadows_.find(k);
+    if (it == shadows_.end()) return Seen::Through;
+    shadow = &it->second;
+    return it->second.gone ? Seen::Gone : Seen::Shadowed;
+  }
+  void hide(const std::string& path) {
+    Shadow& shadow = shadows_[key(path)];
+    shadow = Shadow{};
+    shadow.gone = true;
+    made_.erase(key(path));
+  }
+  void shade(const std::string& path, const std::string& contents, bool made) {
+    Shadow& shadow = shadows_[key(path)];
+    const bool wasMade = shadow.made && !shadow.gone;
+    shadow = Shadow{};
+    shadow.made = made || wasMade;
+    shadow.contents = contents;
+    shadow.name = leafOf(path);
+    if (shadow.made) made_.insert(key(path));
+  }
+  bool createdByRun(const std::string& path) const {
+    return rec_.recording() && created_.count(key(path)) > 0;
+  }
+  // True when `path` was the run's own: its removal is then not recorded.
+  bool forgetCreated(const std::string& path, ErrorCode e) {
+    if (!createdByRun(path)) return false;
+    if (e == err::kSuccess) created_.erase(key(path));
+    return true;
+  }
+  bool holdsAnything(const std::string& folder) {
+    bool any = false;
+    find(folder + "\\*.*", [&](const FindData& d) {
+      any = d.name != "." && d.name != "..";
+      return !any;
+    });
+    return any;
+  }
+
   bool watched(const std::string& path) const { return rec_.recording() && !rec_.ignored(path); }
   // What the change would give: the path's absence, or the system's refusal of it.
   ErrorCode existence(const std::string& path) {
     if (lastListed(path)) return inner_.changeRefusal(path);
     std::uint32_t a = 0;
-    const ErrorCode e = inner_.getAttributes(path, a);
-    return e == err::kSuccess ? inner_.changeRefusal(path) : e;
+    const ErrorCode e = getAttributes(path, a);
+    if (e != err::kSuccess) return e;
+    const Shadow* shadow = nullptr;
+    if (shadowOf(path, shadow) == Seen::Shadowed && shadow->made) return err::kSuccess;
+    return inner_.changeRefusal(path);
   }
   bool exists(const std::string& path) {
     std::uint32_t a = 0;
-    return inner_.getAttributes(path, a) == err::kSuccess;
+    return getAttributes(path, a) == err::kSuccess;
   }
   std::uint64_t sizeOf(const std::string& path) {
     if (const std::uint64_t* listed = lastListed(path)) return *listed;
     std::uint64_t size = 0;
-    inner_.find(path, [&](const FindData& d) {
+    find(path, [&](const FindData& d) {
       size = d.size;
       return false;
     });
     return size;
   }
 
-  // An engine lists a folder, then removes what the listing showed. While analysing
-  // nothing is changed, so the size of each entry in the latest listings of this run
-  // answers for it: asking the system again for every file would cost an analysis as
-  // much as a walk of each file on its own. A path no listing showed is asked for.
-  const std::uint64_t* lastListed(const std::string& path) {
-    if (!rec_.analyzing() || listedRun_ != rec_.run()) return nullptr;
-    auto it = listed_.find(lower(path));
-    return it == listed_.end() ? nullptr : &it->second;
+  // An engine lists a folder, then removes what the listing showed. Until the analysis
+  // has taken a path (or a folder above it) away or rewritten it, the size the latest
+  // listing of this run gave answers for it: asking the system again for every file
+  // would cost an analysis as much as a walk of each file on its own. Paths no listing
+  // of this run showed are asked for.
+  void remember(const std::string& folderKey, const FindData& d) {
+    if (folderKey.empty() || d.name == "." || d.name == "..") return;
+    listed_[folderKey + lower(d.name)] = d.size;
   }
-  void forgetEarlierRuns() {
-    if (listedRun_ == rec_.run()) return;
-    listed_.clear();
-    listedRun_ = rec_.run();
+  const std::uint64_t* lastListed(const std::string& path) {
+    if (!rec_.analyzing()) return nullptr;
+    sync();
+    auto it = listed_.find(lower(path));
+    if (it == listed_.end()) return nullptr;
+    const Shadow* shadow = nullptr;
+    if (!shadows_.empty() && shadowOf(path, shadow) != Seen::Through) return nullptr;
+    return &it->second;
   }
 
   Files& inner_;
   ChangeRecorder& rec_;
   std::unordered_map<std::string, std::uint64_t> listed_;  // lower-case path: size
-  unsigned listedRun_ = 0;
+  unsigned run_ = 0;
+  std::map<std::string, Shadow> shadows_;  // by lower-case path, without a final "\"
+  std::set<std::string> made_;             // the shadows that are new files or folders
+  std::set<std::string> created_;          // the same, for what this run made
 };
 
 std::string rootName(HKey root) {
@@ -300,6 +559,9 @@ void ChangeRecorder::start(bool analyzing) {
   ++run_;
   changes_.clear();
   section_.clear();
+  option_.clear();
+  cancelled_ = false;
+  itemsSeen_ = 0;
   recording_ = true;
   analyzing_ = analyzing;
 }
@@ -322,8 +584,17 @@ bool ChangeRecorder::ignored(const std::string& path) const {
 
 void ChangeRecorder::add(RecordedChange::Kind kind, const std::string& target, std::uint64_t size,
                          ErrorCode result) {
-  if (!recording_) return;
-  changes_.push_back({kind, target, size, section_, result});
+  if (!recording_ || !keepGoing()) return;
+  changes_.push_back({kind, target, size, section_, result, option_});
+}
+
+bool ChangeRecorder::keepGoing() {
+  if (!analyzing()) return true;
+  if (cancelled_) return false;
+  ++itemsSeen_;
+  if (progressCheck_ && itemsSeen_ % kProgressInterval == 0 && !progressCheck_(itemsSeen_))
+    cancelled_ = true;
+  return !cancelled_;
 }
 
 RecordingSystem::RecordingSystem(System& inner, ChangeRecorder& recorder)

@@ -4,7 +4,9 @@
 // change is recorded while a run is being recorded, then made, or, when analysing, only
 // recorded. So the report after a cleaning and an analysis before it come from the very
 // engines that clean, without a second copy of any of them.
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +39,7 @@ struct RecordedChange {
   std::uint64_t size = 0;
   std::string section;               // the area being cleaned when it happened
   ErrorCode result = err::kSuccess;  // what the change gave (kSuccess when analysing)
+  std::string option;                // the option of that area, empty outside one
 };
 
 class ChangeRecorder {
@@ -47,10 +50,28 @@ class ChangeRecorder {
   void stop();
   bool recording() const { return recording_; }
   bool analyzing() const { return recording_ && analyzing_; }
-  // Counts the recordings started: what a layer keeps for one run is dropped at the next.
+  // Counts the recordings started, so the services can tell a new run from the last.
   unsigned run() const { return run_; }
-  // The area that the following changes belong to.
-  void setSection(const std::string& section) { section_ = section; }
+  // The area that the following changes belong to; an area starts outside any option.
+  void setSection(const std::string& section) {
+    section_ = section;
+    option_.clear();
+  }
+  // The option of the current area that the following changes belong to.
+  void setOption(const std::string& option) { option_ = option; }
+
+  // While analysing, `check` runs after every kProgressInterval entries read or changes
+  // recorded, with the count so far, to show progress and take the user's clicks.
+  // Returning false cancels the analysis: folder listings then end early and nothing
+  // more is recorded, so the engines run out quickly. A cleaning is never cancelled.
+  static constexpr std::size_t kProgressInterval = 64;
+  void setProgressCheck(std::function<bool(std::size_t itemsSeen)> check) {
+    progressCheck_ = std::move(check);
+  }
+  bool cancelled() const { return cancelled_; }
+  // Counts one entry read or change; false once the analysis has been cancelled.
+  bool keepGoing();
+
   // Changes under this folder (the program's own settings and log) are made but never
   // recorded. Compared without regard to case.
   void ignoreFolder(const std::string& folder);
@@ -60,9 +81,11 @@ class ChangeRecorder {
   const std::vector<RecordedChange>& changes() const { return changes_; }
 
  private:
-  bool recording_ = false, analyzing_ = false;
+  bool recording_ = false, analyzing_ = false, cancelled_ = false;
   unsigned run_ = 0;
-  std::string section_;
+  std::string section_, option_;
+  std::function<bool(std::size_t)> progressCheck_;
+  std::size_t itemsSeen_ = 0;
   std::vector<std::string> ignoredFolders_;
   std::vector<RecordedChange> changes_;
 };

@@ -70,6 +70,8 @@ for f in opr00001.htm opr00002.gif; do put "$op/Cache4/$f" "cached $f"; done
 for f in "Budget 2001.xls.lnk" "Letter to Anna.doc.lnk" "holiday.jpg.lnk"; do put "$recent/$f" "shortcut"; done
 put "$drive_c/windows/temp/~DF1A2B.tmp" "scratch"
 put "$drive_c/windows/temp/setup.log" "installer log"
+# Left behind days ago: the temporary files step takes only files a day old or older.
+touch -d '3 days ago' "$drive_c/windows/temp/~DF1A2B.tmp" "$drive_c/windows/temp/setup.log"
 put "$drive_c/windows/Downloaded Program Files/viewer.inf" "[Version]\nSignature=\"\$CHICAGO\$\"\n"
 put "$drive_c/FILE0000.CHK" "lost cluster"
 put "$drive_c/FILE0001.CHK" "lost cluster"

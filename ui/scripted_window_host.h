@@ -22,6 +22,10 @@ class ScriptedWindowHost : public WindowHost {
     events.push_back("show " + window.caption());
     if (!isOpen(window)) open_.push_back(&window);
   }
+  void showOver(WindowModel& window, WindowModel& owner) override {
+    events.push_back("show " + window.caption() + " over " + owner.caption());
+    if (!isOpen(window)) open_.push_back(&window);
+  }
   void close(WindowModel& window) override {
     if (!isOpen(window)) return;
     events.push_back("close " + window.caption());

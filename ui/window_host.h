@@ -30,6 +30,9 @@ class WindowHost {
   // Shows `window` over `owner` and returns once it has been closed.
   virtual void showModal(WindowModel& window, WindowModel* owner) = 0;
   virtual void show(WindowModel& window) = 0;
+  // Shows `window` over `owner` and returns at once; `owner` takes no input until
+  // `window` is closed. For a progress window over work that runs on.
+  virtual void showOver(WindowModel& window, WindowModel& owner) = 0;
   // Closes an open window: its unload handler runs, then it goes away.
   virtual void close(WindowModel& window) = 0;
   // The program's open windows, the first opened first.

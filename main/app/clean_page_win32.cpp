@@ -14,10 +14,11 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
   auto& strip = c.addTabStrip(page, m.areaTabs, {8, 6, 604, 338});
   const auto& tabs = strip.pages();
 
-  auto boxes = [&](HWND tab, ControlArray<ui::CheckBox>& array, int x, int first, int count,
-                   int y0) {
+  // A column of options from the tab's top: `count` of them from `first`.
+  auto boxes = [&](HWND tab, ControlArray<ui::CheckBox>& array, int first, int count, int x,
+                   int width) {
     for (int i = 0; i < count; ++i)
-      c.add<CheckBoxBinding>(tab, array[first + i], {x, y0 + i * 24, 280, 20});
+      c.add<CheckBoxBinding>(tab, array[first + i], {x, 14 + i * 24, width, 20});
   };
   auto viewFrame = [&](HWND tab, std::initializer_list<ui::Button*> buttons) {
     createFrame(tab, "View", {440, 8, 144, 28 + 30 * static_cast<int>(buttons.size())});
@@ -37,30 +38,27 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
   };
 
   HWND ie = tabs[kIE];
-  for (int i = 0; i < 5; ++i)
-    c.add<CheckBoxBinding>(ie, m.ieOptions[i], {14, 14 + i * 24, 410, 20});
+  boxes(ie, m.ieOptions, 0, 5, 14, 410);
   viewFrame(ie, {&m.viewIECacheButton, &m.viewIECookiesButton, &m.viewIEUrlsButton});
   notice(ie, m.ieMissingLabel);
   actions(ie, m.cleanIEToolbar, kIE);
 
   HWND ns = tabs[kNetscape];
-  for (int i = 0; i < 4; ++i)
-    c.add<CheckBoxBinding>(ns, m.netscapeOptions[i], {14, 14 + i * 24, 410, 20});
+  boxes(ns, m.netscapeOptions, 0, 4, 14, 410);
   viewFrame(ns,
             {&m.viewNetscapeCacheButton, &m.viewNetscapeCookiesButton, &m.viewNetscapeUrlsButton});
   notice(ns, m.netscapeMissingLabel);
   actions(ns, m.cleanNetscapeToolbar, kNetscape);
 
   HWND op = tabs[kOpera];
-  for (int i = 0; i < 4; ++i)
-    c.add<CheckBoxBinding>(op, m.operaOptions[i], {14, 14 + i * 24, 410, 20});
+  boxes(op, m.operaOptions, 0, 4, 14, 410);
   viewFrame(op, {&m.viewOperaCacheButton});
   notice(op, m.operaMissingLabel);
   actions(op, m.cleanOperaToolbar, kOpera);
 
   HWND win = tabs[kWindows];
-  boxes(win, m.windowsOptions, 14, 0, 4, 14);
-  boxes(win, m.windowsOptions, 300, 4, 4, 14);
+  boxes(win, m.windowsOptions, 0, 4, 14, 280);
+  boxes(win, m.windowsOptions, 4, 4, 300, 280);
   // The two columns of options take the width, so the View frame goes beneath them.
   createFrame(win, "View", {14, 116, 422, 60});
   c.add<ButtonBinding>(win, m.viewRunHistoryButton, {26, 138, 124, 24});
@@ -70,8 +68,7 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
   actions(win, m.cleanWindowsToolbar, kWindows);
 
   HWND ud = tabs[kUserDef];
-  for (int i = 0; i < 4; ++i)
-    c.add<CheckBoxBinding>(ud, m.userDefinedOptions[i], {14, 14 + i * 24, 410, 20});
+  boxes(ud, m.userDefinedOptions, 0, 4, 14, 410);
   c.add<ButtonBinding>(ud, m.userDefinedListsButton, {452, 14, 120, 24});
   actions(ud, m.cleanUserDefinedToolbar, kUserDef);
 

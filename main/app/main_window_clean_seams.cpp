@@ -73,6 +73,11 @@ int MainWindowOptionBoxes::value(int areaCode, int index) {
   return b ? b->value() : 0;
 }
 
+std::string MainWindowOptionBoxes::caption(int areaCode, int index) {
+  ui::CheckBox* b = box(areaCode, index);
+  return b ? b->caption() : std::string();
+}
+
 bool MainWindowOptionBoxes::enabled(int areaCode, int index) {
   ui::CheckBox* b = box(areaCode, index);
   return b && b->enabled();

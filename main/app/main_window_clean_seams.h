@@ -32,6 +32,7 @@ class MainWindowOptionBoxes : public OptionBoxes {
   int value(int areaCode, int index) override;
   bool enabled(int areaCode, int index) override;
   void setValue(int areaCode, int index, int value) override;
+  std::string caption(int areaCode, int index) override;
 
  private:
   // The box, or null for an area or index the page does not have.

@@ -25,12 +25,12 @@ void pathRow(PageControls& c, HWND tab, int y, const char* caption, ui::TextBox&
 void buildPageView(PageControls& c, HWND page, PathsPage& m) {
   auto& strip = c.addTabStrip(page, m.areaTabs, {8, 6, 604, 392});
   const auto& tabs = strip.pages();
-  auto commands = [&](HWND tab, ui::Button& detect, ui::Button& save, int y) {
-    c.add<ButtonBinding>(tab, detect, {14, y, 100, 26});
-    c.add<ButtonBinding>(tab, save, {122, y, 100, 26});
-  };
-  auto bars = [&](HWND tab, ui::Toolbar& detect, int area) {
-    c.addToolbar(tab, detect, {14, 318, 150, 30});
+  // Under a browser's or Windows' paths: Detect and Save, and the detect bars at the foot.
+  auto commands = [&](HWND tab, ui::Button& detect, ui::Button& save, ui::Toolbar& detectBar,
+                      int area) {
+    c.add<ButtonBinding>(tab, detect, {14, 164, 100, 26});
+    c.add<ButtonBinding>(tab, save, {122, 164, 100, 26});
+    c.addToolbar(tab, detectBar, {14, 318, 150, 30});
     c.addToolbar(tab, m.detectAllToolbars[area], {170, 318, 180, 30});
   };
 
@@ -38,8 +38,7 @@ void buildPageView(PageControls& c, HWND page, PathsPage& m) {
   pathRow(c, ie, 12, "Internet Explorer History", m.ieHistoryFolderBox, &m.browseIEHistoryButton);
   pathRow(c, ie, 60, "Internet Explorer Cache", m.ieCacheFolderBox, &m.browseIECacheButton);
   pathRow(c, ie, 108, "Internet Explorer Cookies", m.ieCookiesFolderBox, &m.browseIECookiesButton);
-  commands(ie, m.detectIEButton, m.saveIEButton, 164);
-  bars(ie, m.detectIEToolbar, kIE);
+  commands(ie, m.detectIEButton, m.saveIEButton, m.detectIEToolbar, kIE);
 
   HWND ns = tabs[kNetscape];
   pathRow(c, ns, 12, "Netscape Profile Directory", m.netscapeProfileFolderBox,
@@ -47,14 +46,12 @@ void buildPageView(PageControls& c, HWND page, PathsPage& m) {
   createCaption(ns, "User", {14, 60, 200, 16});
   c.add<ComboBoxBinding>(ns, m.netscapeUserBox, {14, 78, 250, 200}, true);
   pathRow(c, ns, 108, "Netscape Cache", m.netscapeCacheFolderBox, &m.browseNetscapeCacheButton);
-  commands(ns, m.detectNetscapeButton, m.saveNetscapeButton, 164);
-  bars(ns, m.detectNetscapeToolbar, kNetscape);
+  commands(ns, m.detectNetscapeButton, m.saveNetscapeButton, m.detectNetscapeToolbar, kNetscape);
 
   HWND op = tabs[kOpera];
   pathRow(c, op, 12, "Opera User Directory", m.operaUserFolderBox, &m.browseOperaUserButton);
   pathRow(c, op, 60, "Opera Cache", m.operaCacheFolderBox, &m.browseOperaCacheButton);
-  commands(op, m.detectOperaButton, m.saveOperaButton, 164);
-  bars(op, m.detectOperaToolbar, kOpera);
+  commands(op, m.detectOperaButton, m.saveOperaButton, m.detectOperaToolbar, kOpera);
 
   HWND win = tabs[kWindows];
   pathRow(c, win, 12, "Windows Document History", m.windowsDocHistoryFolderBox,
@@ -63,8 +60,7 @@ void buildPageView(PageControls& c, HWND page, PathsPage& m) {
           &m.browseWindowsTempButton);
   pathRow(c, win, 108, "Downloaded Program Files Directory", m.windowsDownloadedFolderBox,
           &m.browseWindowsDownloadedButton);
-  commands(win, m.detectWindowsButton, m.saveWindowsButton, 164);
-  bars(win, m.detectWindowsToolbar, kWindows);
+  commands(win, m.detectWindowsButton, m.saveWindowsButton, m.detectWindowsToolbar, kWindows);
 
   HWND ud = tabs[kUserDef];
   createFrame(ud, "User.def Files", {8, 4, 282, 306});

@@ -12,6 +12,7 @@
 #include "main/app/startup.h"
 #include "main/app/wiring.h"
 #include "main/clean/analysis.h"
+#include "main/dialogs/analysis_progress_dialog_win32.h"
 #include "main/dialogs/analysis_report_dialog_win32.h"
 #include "main/dialogs/file_list_window_win32.h"
 #include "main/dialogs/history_viewer_win32.h"
@@ -81,6 +82,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     });
     windows.registerView(*subsystems->analysisReport, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::AnalysisReportDialogView>(*subsystems->analysisReport);
+    });
+    windows.registerView(*subsystems->analysisProgress, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::AnalysisProgressDialogView>(*subsystems->analysisProgress);
     });
     windows.registerView(*subsystems->pluginInfo, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::PluginInfoDialogView>(*subsystems->pluginInfo);

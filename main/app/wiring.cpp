@@ -14,6 +14,7 @@
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
 #include "main/clean/windows_cleaner.h"
+#include "main/dialogs/analysis_progress_dialog.h"
 #include "main/dialogs/analysis_report_dialog.h"
 #include "main/dialogs/doc_history_dialog.h"
 #include "main/dialogs/file_list_window.h"
@@ -55,18 +56,18 @@ void showStatistics(MainWindow& w, Session& session, const Statistics& statistic
 }
 
 // What the browser's dialog would empty: the content entries (mode 1 or 2) and the
-// history entries (mode 0 or 2), cookies apart, which the engine's own steps handle.
+// history entries (mode 0 or 2), as the cache interface's own clearing takes them.
 void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRecorder& recorder) {
-  auto list = [&](const std::string& pattern) {
+  auto list = [&](platform::ErrorCode (*entries)(platform::UrlCache&,
+                                                 std::vector<platform::UrlCacheEntry>&)) {
     std::vector<platform::UrlCacheEntry> found;
-    if (cache.entries(pattern, found) != platform::err::kSuccess) return;
+    if (entries(cache, found) != platform::err::kSuccess) return;
     for (const auto& entry : found)
-      if (!(entry.type & platform::cacheentry::kCookie))
-        recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
-                     platform::err::kSuccess);
+      recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
+                   platform::err::kSuccess);
   };
-  if (mode == 1 || mode == 2) list("");
-  if (mode == 0 || mode == 2) list("Visited:");
+  if (mode == 1 || mode == 2) list(cacheContentEntries);
+  if (mode == 0 || mode == 2) list(urlHistoryEntries);
 }
 
 // The browser's own clearing of its cache and history, ahead of the engine's file steps.
@@ -302,15 +303,15 @@ std::vector<std::string> pickerDrives(platform::Files& files) {
 
 void wireUserLists(MainWindow& w, AppServices& services, Subsystems& s) {
   platform::Files& files = services.system.files;
-  s.userLists = std::make_unique<UserListsEditor>(
-      files, services.log, services.prompter, services.session,
-      common::programFolder(services.system.process),
-      UserListsEditor::Pages{w.paths, w.maintenance, w.clean},
-      [&files] { return pickerDrives(files); });
+  s.userLists =
+      std::make_unique<UserListsEditor>(files, services.log, services.prompter, services.session,
+                                        common::programFolder(services.system.process),
+                                        UserListsEditor::Pages{w.paths, w.maintenance, w.clean},
+                                        [&files] { return pickerDrives(files); });
   s.userLists->wire(w.operations());
-  s.userListsViewer = std::make_unique<UserListsViewer>(
-      files, services.log, services.windows, services.session,
-      common::programFolder(services.system.process));
+  s.userListsViewer =
+      std::make_unique<UserListsViewer>(files, services.log, services.windows, services.session,
+                                        common::programFolder(services.system.process));
   UserListsViewer& viewer = *s.userListsViewer;
   w.operations().editUserDefinedLists = [&viewer, &w] { viewer.open(&w); };
 }
@@ -369,6 +370,7 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     if (!frame.state.analyzing) recorder.start(false);
   };
   frame.onAreaStart = [&recorder](const std::string& area) { recorder.setSection(area); };
+  frame.onOptionStart = [&recorder](const std::string& option) { recorder.setOption(option); };
   frame.onRunEnd = [&recorder, &services, &frame, report] {
     if (frame.state.analyzing) return;
     recorder.stop();
@@ -379,29 +381,44 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
         [&] { common::check(common::replaceFileContents(services.system.files, report, text)); });
   };
   s.analysisReport = std::make_unique<AnalysisReportDialog>(services.windows);
+  s.analysisProgress = std::make_unique<AnalysisProgressDialog>(services.windows);
   MainWindowOperations& ops = w.operations();
   auto analyze = [&s, &recorder, &services, &w, &frame](MainWindowOperations::Op* command,
                                                         const std::string& what) {
     return [&s, &recorder, &services, &w, &frame, command, what] {
       if (s.running() || !*command) return;
+      AnalysisProgressDialog& progress = *s.analysisProgress;
       frame.state.analyzing = true;
       recorder.start(true);
+      // The reads let the window repaint and the user press Cancel as they go.
+      recorder.setProgressCheck([&progress, &services, &frame](std::size_t itemsRead) {
+        progress.showProgress(frame.state.currentArea, itemsRead);
+        services.screen.doEvents();
+        return !progress.cancelled();
+      });
+      progress.open(w);
       struct Restore {
         RunFrame& frame;
         platform::ChangeRecorder& recorder;
+        AnalysisProgressDialog& progress;
         ~Restore() {
+          recorder.setProgressCheck(nullptr);
           recorder.stop();
           frame.state.analyzing = false;
+          progress.finish();
         }
-      } restore{frame, recorder};
+      } restore{frame, recorder, progress};
       (*command)();
+      const bool cancelled = recorder.cancelled();
+      recorder.setProgressCheck(nullptr);
       recorder.stop();
       frame.state.analyzing = false;
+      progress.finish();
       platform::Clock& clock = services.system.clock;
-      s.analysisReport->open(
-          cleaningReportText(recorder.changes(),
-                             "Analysis of " + what + ", " + clock.generalDate(clock.now()), true),
-          &w);
+      std::string heading = "Analysis of " + what + ", " + clock.generalDate(clock.now());
+      if (cancelled) heading += "\r\nCancelled: what follows is what was found until then.";
+      if (cancelled) frame.setStatus(kAnalysisCancelled);
+      s.analysisReport->open(cleaningReportText(recorder.changes(), heading, true), &w);
     };
   };
   ops.analyzeAll = analyze(&ops.cleanAll, "all areas");

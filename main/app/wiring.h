@@ -42,6 +42,7 @@ class UserListsViewer;
 
 struct Subsystems;
 class AnalysisReportDialog;
+class AnalysisProgressDialog;
 
 // Whether automatic cleaning is on, for the engines that read it: it exists before
 // automatic cleaning is wired (and reads off until then), so engines may be built first.
@@ -95,6 +96,8 @@ struct Subsystems {
   // "Analysis", and the recorder the analysis runs the engines through (set by
   // wireCleaningReport; null before).
   std::unique_ptr<AnalysisReportDialog> analysisReport;
+  // "Analyze", the progress window with Cancel while an analysis runs.
+  std::unique_ptr<AnalysisProgressDialog> analysisProgress;
   platform::ChangeRecorder* recorder = nullptr;
   // What engines take as their `const AutomaticCleaningState&`.
   AutomaticStateOfSubsystems automaticState{*this};

@@ -115,6 +115,17 @@ std::string reason(platform::ErrorCode code) {
   return "error " + std::to_string(code);
 }
 
+// The distinct values of a field, in the order they first occur.
+template <class Items, class Field>
+std::vector<std::string> inOrder(const Items& items, Field field) {
+  std::vector<std::string> seen;
+  for (const auto& item : items) {
+    const std::string& value = *field(item);
+    if (std::find(seen.begin(), seen.end(), value) == seen.end()) seen.push_back(value);
+  }
+  return seen;
+}
+
 bool hasSize(Kind kind) {
   return kind == Kind::FileDeleted || kind == Kind::FileOverwritten || kind == Kind::FileCut ||
          kind == Kind::FileReplaced;
@@ -145,40 +156,47 @@ std::string cleaningReportText(const std::vector<platform::RecordedChange>& chan
             countText(totals.failed) + "\r\n";
   if (analysis)
     text +=
-        "Cookie files are listed once; a cleaning overwrites each of them at the safety\r\n"
-        "level before removing it. Entries of the Internet Properties dialog are listed as\r\n"
-        "what it would empty.\r\n";
+        "Each pass that overwrites a cookie file before its removal is listed. Entries of\r\n"
+        "the Internet Properties dialog are listed as what it would empty.\r\n";
 
-  // Areas in the order they ran; within each, kinds in a fixed order.
-  std::vector<std::string> areas;
-  for (const auto& c : changes)
-    if (std::find(areas.begin(), areas.end(), c.section) == areas.end()) areas.push_back(c.section);
-  for (const std::string& area : areas) {
+  // Areas and their options in the order they ran; within each, kinds in a fixed order.
+  for (const std::string& area : inOrder(changes, [](const auto& c) { return &c.section; })) {
     text += "\r\n== " + (area.empty() ? std::string("Other") : area) + " ==\r\n";
-    std::map<int, std::vector<const platform::RecordedChange*>> done;
-    std::vector<const platform::RecordedChange*> failed;
-    for (const auto& c : changes) {
-      if (c.section != area) continue;
-      if (c.result == platform::err::kSuccess)
-        done[static_cast<int>(c.kind)].push_back(&c);
-      else
-        failed.push_back(&c);
-    }
-    for (auto& [kind, items] : done) {
-      std::stable_sort(items.begin(), items.end(),
-                       [](const auto* a, const auto* b) { return a->size > b->size; });
-      std::uint64_t bytes = 0;
-      for (const auto* c : items) bytes += c->size;
-      const Kind k = static_cast<Kind>(kind);
-      text += std::string(kindTitle(k)) + " (" + countText(items.size()) +
-              (hasSize(k) ? ", " + sizeText(bytes) : std::string()) + ")\r\n";
-      for (const auto* c : items)
-        text += "  " + c->target + (hasSize(k) ? "  (" + sizeText(c->size) + ")" : "") + "\r\n";
-    }
-    if (!failed.empty()) {
-      text += "Not removed (" + countText(failed.size()) + ")\r\n";
-      for (const auto* c : failed)
-        text += "  " + c->target + "  (" + kindTitle(c->kind) + ", " + reason(c->result) + ")\r\n";
+    std::vector<const platform::RecordedChange*> ofArea;
+    for (const auto& c : changes)
+      if (c.section == area) ofArea.push_back(&c);
+    // What ran outside any option comes first, so that no option heading claims it.
+    std::vector<std::string> options = inOrder(ofArea, [](const auto* c) { return &c->option; });
+    std::stable_partition(options.begin(), options.end(),
+                          [](const std::string& o) { return o.empty(); });
+    for (const std::string& option : options) {
+      if (!option.empty()) text += "-- " + option + " --\r\n";
+      std::map<int, std::vector<const platform::RecordedChange*>> done;
+      std::vector<const platform::RecordedChange*> failed;
+      for (const auto* c : ofArea) {
+        if (c->option != option) continue;
+        if (c->result == platform::err::kSuccess)
+          done[static_cast<int>(c->kind)].push_back(c);
+        else
+          failed.push_back(c);
+      }
+      for (auto& [kind, items] : done) {
+        std::stable_sort(items.begin(), items.end(),
+                         [](const auto* a, const auto* b) { return a->size > b->size; });
+        std::uint64_t bytes = 0;
+        for (const auto* c : items) bytes += c->size;
+        const Kind k = static_cast<Kind>(kind);
+        text += std::string(kindTitle(k)) + " (" + countText(items.size()) +
+                (hasSize(k) ? ", " + sizeText(bytes) : std::string()) + ")\r\n";
+        for (const auto* c : items)
+          text += "  " + c->target + (hasSize(k) ? "  (" + sizeText(c->size) + ")" : "") + "\r\n";
+      }
+      if (!failed.empty()) {
+        text += "Not removed (" + countText(failed.size()) + ")\r\n";
+        for (const auto* c : failed)
+          text +=
+              "  " + c->target + "  (" + kindTitle(c->kind) + ", " + reason(c->result) + ")\r\n";
+      }
     }
   }
   return text;

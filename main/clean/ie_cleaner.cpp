@@ -73,22 +73,30 @@ void IECleaner::runSteps(common::ErrorTrap* trap) {
   const bool history = boxes_.value(ie, 1) == 1;
   if (cache || history)
     frame_.statement(trap, [&] { showInetProperties(cache && history ? 2 : cache ? 1 : 0); });
-  if (boxes_.checked(ie, 2)) frame_.optionStep(trap, [&] { removeCookies(); });
+  if (boxes_.checked(ie, 2)) frame_.optionStep(trap, ie, 2, [&] { removeCookies(); });
   if (boxes_.checked(ie, 3))
-    frame_.optionStep(trap, [&] {
+    frame_.optionStep(trap, ie, 3, [&] {
       registry_.deleteRegistryKey(platform::hkey::kCurrentUser, kTypedUrlsKey);
     });
-  if (boxes_.checked(ie, 4)) frame_.optionStep(trap, [&] { scheduleIndexRemoval(); });
+  if (boxes_.checked(ie, 4)) frame_.optionStep(trap, ie, 4, [&] { scheduleIndexRemoval(); });
 }
 
 bool IECleaner::showInetProperties(int mode) {
   common::ErrorTrap trap(log_, "ShowInetProperties");
   bool started = false;
+  // The dialog empties what both boxes ask for; its work is named after the first.
+  frame_.beginOption(area::kIE, mode == 0 ? 1 : 0);
   trap.run([&] {
     if (browserClearing_) started = browserClearing_(mode);
   });
-  if (mode == 0 || mode == 2) trap.run([&] { removeHistoryFolders(); });
-  if (mode == 1 || mode == 2) trap.run([&] { delTemporaryIF(); });
+  if (mode == 0 || mode == 2) {
+    frame_.beginOption(area::kIE, 1);
+    trap.run([&] { removeHistoryFolders(); });
+  }
+  if (mode == 1 || mode == 2) {
+    frame_.beginOption(area::kIE, 0);
+    trap.run([&] { delTemporaryIF(); });
+  }
   return started;
 }
 
@@ -138,8 +146,9 @@ void IECleaner::removeCookies() {
     if (std::find(keep.begin(), keep.end(), name) != keep.end()) continue;
     const std::string target = SecureRemover::ieTarget(paths_, name);
     std::uint32_t attributes = 0;
-    const bool isLink = system_.files.getAttributes(target, attributes) == platform::err::kSuccess &&
-                        (attributes & platform::attr::kReparsePoint);
+    const bool isLink =
+        system_.files.getAttributes(target, attributes) == platform::err::kSuccess &&
+        (attributes & platform::attr::kReparsePoint);
     for (int pass = 0; pass < passes; ++pass) {
       trap.run([&] {
         ++counter;

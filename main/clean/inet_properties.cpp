@@ -135,19 +135,35 @@ bool InternetPropertiesAutomation::type(platform::WindowHandle dialog, const std
   return s_.keys.sendKeys(dialog, keys) == platform::err::kSuccess;
 }
 
+platform::ErrorCode cacheContentEntries(platform::UrlCache& cache,
+                                        std::vector<platform::UrlCacheEntry>& content) {
+  std::vector<platform::UrlCacheEntry> found;
+  content.clear();
+  const platform::ErrorCode e = cache.entries("", found);
+  for (const platform::UrlCacheEntry& entry : found)
+    if (!isCookie(entry) && !isHistory(entry)) content.push_back(entry);
+  return e;
+}
+
+platform::ErrorCode urlHistoryEntries(platform::UrlCache& cache,
+                                      std::vector<platform::UrlCacheEntry>& history) {
+  std::vector<platform::UrlCacheEntry> found;
+  history.clear();
+  const platform::ErrorCode e = cache.entries("Visited:", found);
+  for (const platform::UrlCacheEntry& entry : found)
+    if (isHistory(entry) && !isCookie(entry)) history.push_back(entry);
+  return e;
+}
+
 void InternetPropertiesAutomation::clearCacheEntries() {
-  std::vector<platform::UrlCacheEntry> found, content;
-  common::check(s_.cache.entries("", found));
-  for (const platform::UrlCacheEntry& e : found)
-    if (!isCookie(e) && !isHistory(e)) content.push_back(e);
+  std::vector<platform::UrlCacheEntry> content;
+  common::check(cacheContentEntries(s_.cache, content));
   removeEach(s_.cache, content);
 }
 
 void InternetPropertiesAutomation::clearHistoryEntries() {
-  std::vector<platform::UrlCacheEntry> found, history;
-  common::check(s_.cache.entries("Visited:", found));
-  for (const platform::UrlCacheEntry& e : found)
-    if (isHistory(e) && !isCookie(e)) history.push_back(e);
+  std::vector<platform::UrlCacheEntry> history;
+  common::check(urlHistoryEntries(s_.cache, history));
   removeEach(s_.cache, history);
 }
 

@@ -35,6 +35,14 @@ const std::vector<LanguageTitle>& languageTitles();
 // The hot keys of a language key (any case); none for "nohits" and unknown keys.
 std::optional<DialogHotKeys> hotKeysFor(const std::string& languageKey);
 
+// What each part empties through the URL cache interface: the content entries (neither
+// cookies nor history), and the history entries (cookies apart). An analysis lists these
+// same entries.
+platform::ErrorCode cacheContentEntries(platform::UrlCache& cache,
+                                        std::vector<platform::UrlCacheEntry>& content);
+platform::ErrorCode urlHistoryEntries(platform::UrlCache& cache,
+                                      std::vector<platform::UrlCacheEntry>& history);
+
 struct InternetPropertiesServices {
   platform::InternetProperties& applet;
   platform::TopWindows& windows;

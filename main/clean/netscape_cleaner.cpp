@@ -90,7 +90,7 @@ void NetscapeCleaner::runSteps(common::ErrorTrap* trap) {
   auto statement = [&](const std::function<void()>& body) { frame_.statement(trap, body); };
 
   if (boxes_.checked(n, 0)) {
-    frame_.optionStep(trap, [&] {
+    frame_.optionStep(trap, n, 0, [&] {
       if (!namesFolder(cache) || automatic_.automaticCleaningOn()) return;
       if (!common::fileExists(files, cache + "*.*")) return;
       requireCleanableFolder(system_, cache);
@@ -98,7 +98,7 @@ void NetscapeCleaner::runSteps(common::ErrorTrap* trap) {
     });
   }
   if (boxes_.checked(n, 1)) {
-    frame_.optionStep(trap, [&] {
+    frame_.optionStep(trap, n, 1, [&] {
       const std::string history = profile + "\\netscape.hst";
       if (automatic_.automaticCleaningOn() || !common::fileExists(files, history)) return;
       requireCleanableFolder(system_, profile);
@@ -106,7 +106,7 @@ void NetscapeCleaner::runSteps(common::ErrorTrap* trap) {
     });
   }
   if (boxes_.checked(n, 2)) {
-    frame_.optionStep(trap, [&] {
+    frame_.optionStep(trap, n, 2, [&] {
       // A profile that names a system folder gets no cookie file written into it either.
       requireCleanableFolder(system_, profile);
       const std::string cookies = profile + "\\cookies.txt";
@@ -126,7 +126,7 @@ void NetscapeCleaner::runSteps(common::ErrorTrap* trap) {
     });
   }
   if (boxes_.checked(n, 3)) {
-    frame_.optionStep(trap, [&] {
+    frame_.optionStep(trap, n, 3, [&] {
       const std::string preferences = profile + "\\prefs.js";
       if (!common::fileExists(files, preferences)) return;
       requireCleanableFolder(system_, profile);

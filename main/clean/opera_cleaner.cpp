@@ -41,13 +41,13 @@ void OperaCleaner::runSteps(common::ErrorTrap* trap) {
   };
 
   if (boxes_.checked(o, 0)) {
-    frame_.optionStep(trap, [&] {
+    frame_.optionStep(trap, o, 0, [&] {
       if (!cleanable(cache) || !common::fileExists(files, cache + "*.*")) return;
       raiseRemovalFailures(system_.removal.removeMatching(cache + "*.*"));
     });
   }
   if (boxes_.checked(o, 1)) {
-    frame_.optionStep(trap, [&] {
+    frame_.optionStep(trap, o, 1, [&] {
       if (!cleanable(opera)) return;
       statement([&] { deleteIfThere(opera + "opera.win"); });
       statement([&] { deleteIfThere(opera + "global.dat"); });
@@ -58,7 +58,7 @@ void OperaCleaner::runSteps(common::ErrorTrap* trap) {
     });
   }
   if (boxes_.checked(o, 2)) {
-    frame_.optionStep(trap, [&] {
+    frame_.optionStep(trap, o, 2, [&] {
       if (!cleanable(opera)) return;
       const std::string cookies = SecureRemover::operaTarget(paths_);
       // Unlike Netscape's, the passes only run over a cookie file that is there.
@@ -68,7 +68,7 @@ void OperaCleaner::runSteps(common::ErrorTrap* trap) {
     });
   }
   if (boxes_.checked(o, 3)) {
-    frame_.optionStep(trap, [&] {
+    frame_.optionStep(trap, o, 3, [&] {
       if (!cleanable(opera)) return;
       statement([&] { deleteIfThere(opera + "opera.dir"); });
       statement([&] { deleteIfThere(opera + "vlink4.dat"); });

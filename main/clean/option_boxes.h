@@ -3,6 +3,7 @@
 // of boxes, each with a value (0 or 1) and an enabled state. The main window implements
 // this over its check-box arrays; PlainOptionBoxes holds plain values.
 #include <array>
+#include <string>
 #include <vector>
 
 namespace vorn {
@@ -28,6 +29,8 @@ class OptionBoxes {
   virtual bool enabled(int areaCode, int index) = 0;
   // Setting a value from code counts as a click: the window runs the box's handler.
   virtual void setValue(int areaCode, int index, int value) = 0;
+  // What the box says, for the report of a run; plain boxes say nothing.
+  virtual std::string caption(int /*areaCode*/, int /*index*/) { return {}; }
 
   // The engines' guards: "checked" is any value but 0.
   bool checked(int areaCode, int index) { return value(areaCode, index) != 0; }

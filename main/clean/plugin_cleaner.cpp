@@ -30,8 +30,10 @@ void PluginCleaner::cleanPlugins() {
     frame_.statement(trap, [&] {
       if (ticked_) plugins = ticked_();
     });
-    for (const std::string& info : plugins)
+    for (const std::string& info : plugins) {
+      frame_.beginOption(info);
       frame_.statement(trap, [&] { pluginCleanFiles(definitionFileFor(info)); });
+    }
   });
 }
 

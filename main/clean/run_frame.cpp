@@ -60,7 +60,7 @@ void RunFrame::animateStatus() {
     view_.setStatusText("Please Wait...");
     state.statusBlink = false;
   } else {
-    view_.setStatusText("Cleaning... " + state.currentArea);
+    view_.setStatusText((state.analyzing ? "Analyzing... " : "Cleaning... ") + state.currentArea);
     state.statusBlink = true;
   }
 }
@@ -75,6 +75,20 @@ void RunFrame::statement(common::ErrorTrap* trap, const std::function<void()>& b
 void RunFrame::optionStep(common::ErrorTrap* trap, const std::function<void()>& body) {
   statement(trap, body);
   statement(trap, [&] { progressStep(); });
+}
+
+void RunFrame::optionStep(common::ErrorTrap* trap, int areaCode, int index,
+                          const std::function<void()>& body) {
+  beginOption(areaCode, index);
+  optionStep(trap, body);
+}
+
+void RunFrame::beginOption(int areaCode, int index) {
+  beginOption(boxes_.caption(areaCode, index));
+}
+
+void RunFrame::beginOption(const std::string& option) {
+  if (onOptionStart) onOptionStart(option);
 }
 
 void RunFrame::runEngine(const EngineFrame& frame,

@@ -69,6 +69,7 @@ extern const EngineFrame kIE, kNetscape, kOpera, kWindows, kUserDefined, kPlugin
 inline constexpr const char* kDoneMessage = "Cleaning System...Done";
 inline constexpr const char* kLastCleanedPrefix = "This computer was last cleaned: ";
 inline constexpr const char* kAnalysisDone = "Analysis complete: nothing was changed";
+inline constexpr const char* kAnalysisCancelled = "Analysis cancelled: nothing was changed";
 
 class RunFrame {
  public:
@@ -82,6 +83,8 @@ class RunFrame {
   // each area inside it, and its end once the work is done, before the done message.
   std::function<void()> onRunStart, onRunEnd;
   std::function<void(const std::string& area)> onAreaStart;
+  // Followers of each option step: the caption of the option whose work follows.
+  std::function<void(const std::string& option)> onOptionStart;
 
   // Readies the progress bar for a run of one area (or 9 for all five): clears the boxes
   // that are disabled and makes the maximum the number of ticked boxes, when any are.
@@ -99,6 +102,12 @@ class RunFrame {
   void runEngine(const EngineFrame& frame, const std::function<void(common::ErrorTrap*)>& steps);
   // Runs one option step through the trap and takes its progress step.
   void optionStep(common::ErrorTrap* trap, const std::function<void()>& body);
+  // The same for the option box `index` of an area, named to the followers first.
+  void optionStep(common::ErrorTrap* trap, int areaCode, int index,
+                  const std::function<void()>& body);
+  // Names the option whose work follows: an area's box, or a name of its own (a plugin).
+  void beginOption(int areaCode, int index);
+  void beginOption(const std::string& option);
   // Runs one statement through the trap: a failure is logged and the run goes on.
   // Without a trap the failure goes to the caller.
   void statement(common::ErrorTrap* trap, const std::function<void()>& body);

@@ -128,8 +128,8 @@ void WindowsCleaner::clearMru(const char* key) {
 void WindowsCleaner::runSteps(common::ErrorTrap* trap) {
   constexpr int w = area::kWindows;
   platform::Files& files = system_.files;
-  auto step = [&](bool guard, const std::function<void()>& body) {
-    if (guard) frame_.optionStep(trap, body);
+  auto step = [&](int index, bool guard, const std::function<void()>& body) {
+    if (guard) frame_.optionStep(trap, w, index, body);
   };
   auto usable = [&](int i) { return boxes_.checked(w, i) && boxes_.enabled(w, i); };
 
@@ -139,30 +139,31 @@ void WindowsCleaner::runSteps(common::ErrorTrap* trap) {
     requireCleanableFolder(system_, folder);
     return true;
   };
-  step(boxes_.checked(w, 0), [&] {
+  step(0, boxes_.checked(w, 0), [&] {
     if (cleanable(paths_.Win1) && common::fileExists(files, paths_.Win1 + "*.*"))
       deleteMatching(paths_.Win1 + "*.*");
   });
   // Files and sub-folders go; links are removed as links or left, never followed.
-  step(usable(1), [&] {
+  step(1, usable(1), [&] {
     if (cleanable(paths_.Win3) && common::fileExists(files, paths_.Win3 + "*.*"))
       raiseRemovalFailures(system_.removal.emptyFolder(paths_.Win3));
   });
-  step(usable(2), [&] {
+  step(2, usable(2), [&] {
     if (cleanable(paths_.Win2)) deleteFilesOlderThan(files, system_.clock, 1, paths_.Win2 + "*.*");
   });
   if (boxes_.checked(w, 3)) {
     frame_.statement(trap, [&] { frame_.setStatus("Cleaning Recycle Bin"); });
-    frame_.optionStep(trap, [&] { EmptyBitBucket(system_.shell, log_, owner_, "", doEvents_); });
+    frame_.optionStep(trap, w, 3,
+                      [&] { EmptyBitBucket(system_.shell, log_, owner_, "", doEvents_); });
     frame_.statement(trap, [&] { frame_.setStatus("Cleaning Windows Files"); });
   }
-  step(boxes_.checked(w, 4), [&] {
+  step(4, boxes_.checked(w, 4), [&] {
     if (common::fileExists(files, "C:\\*.chk")) deleteMatching("C:\\*.chk");
   });
-  step(boxes_.checked(w, 5), [&] { clearMru(kRunMruKey); });
-  step(boxes_.checked(w, 6), [&] { clearMru(kFindMruKey); });
+  step(5, boxes_.checked(w, 5), [&] { clearMru(kRunMruKey); });
+  step(6, boxes_.checked(w, 6), [&] { clearMru(kFindMruKey); });
   // "Additional Garbage" has no action of its own; it counts as a step.
-  step(boxes_.checked(w, 7), [] {});
+  step(7, boxes_.checked(w, 7), [] {});
 }
 
 }  // namespace vorn

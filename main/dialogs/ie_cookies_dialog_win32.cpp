@@ -1,6 +1,5 @@
 #include "main/dialogs/ie_cookies_dialog_win32.h"
 
-#include "ui/win32/button_binding.h"
 #include "ui/win32/file_list_binding.h"
 #include "ui/win32/list_box_binding.h"
 
@@ -9,12 +8,6 @@ namespace vorn {
 using namespace ui::win32;
 
 namespace {
-
-void caption(HWND parent, const char* text, Rect r) {
-  HWND h = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT, r.x, r.y, r.width,
-                           r.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-}
 
 // "Cookie Information": a read-only edit of several lines showing the model's text.
 class CookieTextBinding : public ControlBinding {
@@ -28,33 +21,15 @@ class CookieTextBinding : public ControlBinding {
 }  // namespace
 
 IECookiesDialogView::IECookiesDialogView(IECookiesDialog& m) {
-  if (!create(IECookiesDialog::kCaption, 560, 470, WS_POPUP | WS_CAPTION | WS_SYSMENU)) return;
+  if (!createWithBars(IECookiesDialog::kCaption, 560, 470, m.addToolbar, m.removeToolbar)) return;
   const int left = 10, column = 265, right = left + column + 10;
-  addBar_ = &add<ToolbarBinding>(m.addToolbar, {left, 6, 80, 26}, actionPictures());
-  removeBar_ = &add<ToolbarBinding>(m.removeToolbar, {left + 84, 6, 96, 26}, actionPictures());
-  caption(hwnd(), "All Internet Explorer Cookies", {left, 42, column, 16});
-  add<FileListBinding>(m.cookieFiles, {left, 60, column, 176});
-  add<ButtonBinding>(m.addButton, {left + column - 90, 242, 90, 26});
-  caption(hwnd(), "Excluded from cleaning", {right, 42, column, 16});
-  add<ListBoxBinding>(m.keptCookiesList, {right, 60, column, 176});
-  add<ButtonBinding>(m.deleteButton, {right + column - 90, 242, 90, 26});
-  caption(hwnd(), "Cookie Information", {left, 276, 300, 16});
+  addCaptionedList<FileListBinding>("All Internet Explorer Cookies", m.cookieFiles, m.addButton,
+                                    {left, 60, column, 176});
+  addCaptionedList<ListBoxBinding>("Excluded from cleaning", m.keptCookiesList, m.deleteButton,
+                                   {right, 60, column, 176});
+  createCaption(hwnd(), "Cookie Information", {left, 276, 300, 16});
   add<CookieTextBinding>(m.cookieInfoBox, {left, 294, column * 2 + 10, 100});
-  add<ButtonBinding>(m.okButton, {right + column - 186, 404, 90, 26}, true);
-  add<ButtonBinding>(m.cancelButton, {right + column - 90, 404, 90, 26});
-}
-
-LRESULT IECookiesDialogView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // A toolbar's WM_COMMAND carries the button's command id, not the control's.
-  if (message == WM_COMMAND && lParam != 0) {
-    for (ToolbarBinding* bar : {addBar_, removeBar_}) {
-      if (bar && reinterpret_cast<HWND>(lParam) == bar->hwnd()) {
-        bar->buttonCommand(LOWORD(wParam));
-        return 0;
-      }
-    }
-  }
-  return Form::handleMessage(message, wParam, lParam);
+  addOkCancel(m.okButton, m.cancelButton, right + column, 404);
 }
 
 }  // namespace vorn

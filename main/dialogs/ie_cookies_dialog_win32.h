@@ -1,21 +1,13 @@
 #pragma once
 // The view of "Internet Explorer Cookies".
 #include "main/dialogs/ie_cookies_dialog.h"
-#include "ui/win32/form.h"
-#include "ui/win32/toolbar_binding.h"
+#include "main/dialogs/keep_list_dialog_view_win32.h"
 
 namespace vorn {
 
-class IECookiesDialogView : public ui::win32::Form {
+class IECookiesDialogView : public KeepListDialogView {
  public:
   explicit IECookiesDialogView(IECookiesDialog& model);
-
- protected:
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
- private:
-  ui::win32::ToolbarBinding* addBar_ = nullptr;
-  ui::win32::ToolbarBinding* removeBar_ = nullptr;
 };
 
 }  // namespace vorn

@@ -1,49 +1,20 @@
 #include "main/dialogs/net_cookies_dialog_win32.h"
 
-#include "ui/win32/button_binding.h"
 #include "ui/win32/list_box_binding.h"
 
 namespace vorn {
 
 using namespace ui::win32;
 
-namespace {
-
-void caption(HWND parent, const char* text, Rect r) {
-  HWND h = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT, r.x, r.y, r.width,
-                           r.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-}
-
-}  // namespace
-
 NetCookiesDialogView::NetCookiesDialogView(NetCookiesDialog& m) {
-  if (!create(NetCookiesDialog::kCaption, 540, 420, WS_POPUP | WS_CAPTION | WS_SYSMENU)) return;
-  const int left = 10, width = 520, buttonX = left + width - 90;
-  addBar_ = &add<ToolbarBinding>(m.addToolbar, {left, 6, 80, 26}, actionPictures());
-  removeBar_ = &add<ToolbarBinding>(m.removeToolbar, {left + 84, 6, 96, 26}, actionPictures());
+  if (!createWithBars(NetCookiesDialog::kCaption, 540, 420, m.addToolbar, m.removeToolbar)) return;
+  const int left = 10, width = 520;
   // Cookie records are tab-separated fields; tab stops keep them in columns.
-  caption(hwnd(), "All Netscape Cookies", {left, 42, 300, 16});
-  add<ListBoxBinding>(m.allCookiesList, {left, 60, width, 124}, DWORD{LBS_USETABSTOPS});
-  add<ButtonBinding>(m.addButton, {buttonX, 190, 90, 26});
-  caption(hwnd(), "Excluded from cleaning", {left, 222, 300, 16});
-  add<ListBoxBinding>(m.keptCookiesList, {left, 240, width, 108}, DWORD{LBS_USETABSTOPS});
-  add<ButtonBinding>(m.deleteButton, {buttonX, 354, 90, 26});
-  add<ButtonBinding>(m.okButton, {buttonX - 96, 388, 90, 26}, true);
-  add<ButtonBinding>(m.cancelButton, {buttonX, 388, 90, 26});
-}
-
-LRESULT NetCookiesDialogView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // A toolbar's WM_COMMAND carries the button's command id, not the control's.
-  if (message == WM_COMMAND && lParam != 0) {
-    for (ToolbarBinding* bar : {addBar_, removeBar_}) {
-      if (bar && reinterpret_cast<HWND>(lParam) == bar->hwnd()) {
-        bar->buttonCommand(LOWORD(wParam));
-        return 0;
-      }
-    }
-  }
-  return Form::handleMessage(message, wParam, lParam);
+  addCaptionedList<ListBoxBinding>("All Netscape Cookies", m.allCookiesList, m.addButton,
+                                   {left, 60, width, 124}, DWORD{LBS_USETABSTOPS});
+  addCaptionedList<ListBoxBinding>("Excluded from cleaning", m.keptCookiesList, m.deleteButton,
+                                   {left, 240, width, 108}, DWORD{LBS_USETABSTOPS});
+  addOkCancel(m.okButton, m.cancelButton, left + width, 388);
 }
 
 }  // namespace vorn

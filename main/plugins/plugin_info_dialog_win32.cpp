@@ -8,27 +8,17 @@ namespace vorn {
 
 using namespace ui::win32;
 
-namespace {
-
-void caption(HWND parent, const char* text, Rect r) {
-  HWND h = CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT, r.x, r.y, r.width,
-                           r.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-}
-
-}  // namespace
-
 PluginInfoDialogView::PluginInfoDialogView(PluginInfoDialog& m) {
   if (!create(PluginInfoDialog::kCaption, 420, 262, WS_POPUP | WS_CAPTION | WS_SYSMENU)) return;
   createFrame(hwnd(), "Plugin", {10, 6, 400, 108});
   const int labelX = 22, valueX = 112, valueWidth = 286;
-  caption(hwnd(), "Plugin Name:", {labelX, 28, 86, 16});
+  createCaption(hwnd(), "Plugin Name:", {labelX, 28, 86, 16});
   add<LabelBinding>(m.nameLabel, {valueX, 28, valueWidth, 16});
-  caption(hwnd(), "Version:", {labelX, 48, 86, 16});
+  createCaption(hwnd(), "Version:", {labelX, 48, 86, 16});
   add<LabelBinding>(m.versionLabel, {valueX, 48, valueWidth, 16});
-  caption(hwnd(), "Created:", {labelX, 68, 86, 16});
+  createCaption(hwnd(), "Created:", {labelX, 68, 86, 16});
   add<LabelBinding>(m.createdLabel, {valueX, 68, valueWidth, 16});
-  caption(hwnd(), "Author:", {labelX, 88, 86, 16});
+  createCaption(hwnd(), "Author:", {labelX, 88, 86, 16});
   add<LabelBinding>(m.authorLabel, {valueX, 88, valueWidth, 16});
   createFrame(hwnd(), "Description", {10, 120, 400, 92});
   add<LabelBinding>(m.descriptionLabel, {22, 140, 376, 66});

@@ -18,7 +18,7 @@ void UserDefinedCleaner::cleanUserDefined() {
   frame_.runEngine(frames::kUserDefined, [&](common::ErrorTrap* trap) {
     for (int index = 0; index < kUserDefinedLists; ++index)
       if (boxes_.checked(area::kUserDefined, index))
-        frame_.optionStep(trap, [&] { removeUserdefinedSel(index); });
+        frame_.optionStep(trap, area::kUserDefined, index, [&] { removeUserdefinedSel(index); });
   });
 }
 

@@ -312,6 +312,10 @@ ErrorCode FakeFiles::removeDirectory(const std::string& path) {
   return err::kSuccess;
 }
 
+ErrorCode FakeFiles::changeRefusal(const std::string& path) {
+  return refusedAsWineLink(resolve(path)) ? err::kNotSupported : err::kSuccess;
+}
+
 ErrorCode FakeFiles::removeLink(const std::string& path) {
   Lookup l = resolve(path);
   if (!l.parent) return err::kPathNotFound;
@@ -461,6 +465,22 @@ std::string FakeFiles::dump() const {
           << std::dec << ", " << child->data.size() << " bytes]";
       if (child->isLink()) out << " -> " << child->linkTarget;
       out << "\n";
+      walk(*child, path);
+    }
+  };
+  walk(*root_, "");
+  return out.str();
+}
+
+std::string FakeFiles::snapshot() const {
+  std::ostringstream out;
+  std::function<void(const Node&, const std::string&)> walk = [&](const Node& n,
+                                                                  const std::string& prefix) {
+    for (auto& [key, child] : n.children) {
+      const std::string path = prefix + "\\" + child->name;
+      out << path << " attr=" << child->attributes << " created=" << child->created
+          << " modified=" << child->modified << " link=" << child->linkTarget
+          << " size=" << child->data.size() << " data=" << child->data << "\n";
       walk(*child, path);
     }
   };

@@ -29,6 +29,7 @@ class FakeFiles : public Files {
   ErrorCode createDirectory(const std::string& path) override;
   ErrorCode removeDirectory(const std::string& path) override;
   ErrorCode removeLink(const std::string& path) override;
+  ErrorCode changeRefusal(const std::string& path) override;
   ErrorCode overwriteInPlace(const std::string& path, const std::string& pattern) override;
   ErrorCode setFileLength(const std::string& path, std::uint64_t length) override;
 
@@ -59,6 +60,9 @@ class FakeFiles : public Files {
   std::string contents(const std::string& path) const;
   // Every path below the drives, one per line, for failure messages.
   std::string dump() const;
+  // Every path with its attributes, times, link target and bytes: two snapshots are
+  // equal only when nothing on the fake disk changed.
+  std::string snapshot() const;
 
   // Called by overwriteInPlace with what it left in the file, so tests can see that no
   // old byte survived before a later cut.

@@ -1,6 +1,8 @@
 #include "platform/fake/fake_registry.h"
 
 #include <cctype>
+#include <functional>
+#include <sstream>
 #include <vector>
 
 namespace platform::fake {
@@ -173,6 +175,19 @@ void FakeRegistry::denyWrite(HKey root, const std::string& subKey) {
   createKey(root, subKey, k);
   keyOf(k)->writeDenied = true;
   closeKey(k);
+}
+
+std::string FakeRegistry::snapshot() const {
+  std::ostringstream out;
+  std::function<void(const Key&, const std::string&)> walk = [&](const Key& k,
+                                                                 const std::string& path) {
+    out << path << (k.writeDenied ? " (write denied)" : "") << "\n";
+    for (auto& [name, v] : k.values)
+      out << "  " << name << " type=" << v.type << " " << v.data << "\n";
+    for (auto& [name, child] : k.children) walk(*child, path + "\\" + name);
+  };
+  for (auto& [root, key] : roots_) walk(*key, std::to_string(root));
+  return out.str();
 }
 
 }  // namespace platform::fake

@@ -34,6 +34,9 @@ class FakeRegistry : public Registry {
   bool hasValue(HKey root, const std::string& subKey, const std::string& name) const;
   // The raw bytes of a value, or an empty text when missing.
   std::string value(HKey root, const std::string& subKey, const std::string& name) const;
+  // Every key and value (type and bytes) under every root, for before-and-after
+  // comparisons.
+  std::string snapshot() const;
   std::size_t openHandles() const { return handles_.size(); }
   // A key whose opening for write is refused, as for a limited user.
   void denyWrite(HKey root, const std::string& subKey);

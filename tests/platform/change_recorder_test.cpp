@@ -134,6 +134,41 @@ TEST_F(Recording, NothingIsRecordedOutsideARunAndFailuresKeepTheirCode) {
   EXPECT_EQ(recorder.changes().size(), 1u);
 }
 
+// A scratch file the run makes for itself and then moves over the file it rewrites (the
+// way the Netscape preferences are rewritten) is no change of the user's: neither the
+// cleaning's report nor the analysis lists it, so both list the same.
+TEST_F(Recording, AScratchFileTheRunMadeItselfIsNotReported) {
+  auto rewrite = [](platform::System& s) {
+    s.files.writeFile("C:\\Temp\\tmp1A.tmp", "");
+    s.files.writeFile("C:\\Temp\\tmp1A.tmp", "new prefs");
+    s.files.renameFile("C:\\Temp\\tmp1A.tmp", "C:\\Prefs\\prefs.js");
+  };
+  fake.files.addFolder("C:\\Temp");
+  recorder.start(true);
+  rewrite(recording.system());
+  const auto analysed = what(recorder.changes());
+  recorder.start(false);
+  rewrite(recording.system());
+  const auto cleaned = what(recorder.changes());
+  EXPECT_EQ(fake.files.contents("C:\\Prefs\\prefs.js"), "new prefs");
+  ASSERT_EQ(cleaned.size(), 1u) << ::testing::PrintToString(cleaned);
+  EXPECT_EQ(std::get<0>(cleaned[0]), Kind::FileReplaced);
+  EXPECT_EQ(std::get<1>(cleaned[0]), "C:\\Prefs\\prefs.js");
+  EXPECT_EQ(analysed, cleaned);
+
+  // A scratch file removed again is not reported either; a file that was there is, also
+  // in the next run after one that made it.
+  recorder.start(false);
+  recording.system().files.writeFile("C:\\Temp\\tmp2B.tmp", "");
+  recording.system().files.deleteFile("C:\\Temp\\tmp2B.tmp");
+  EXPECT_TRUE(recorder.changes().empty());
+  recording.system().files.writeFile("C:\\Temp\\tmp3C.tmp", "");
+  recorder.start(false);
+  recording.system().files.writeFile("C:\\Temp\\tmp3C.tmp", "again");
+  ASSERT_EQ(recorder.changes().size(), 1u);
+  EXPECT_EQ(recorder.changes()[0].kind, Kind::FileReplaced);
+}
+
 TEST_F(Recording, AnalysisCreatesNoKeyWhereACleaningWouldWriteAValue) {
   recorder.start(true);
   platform::System& s = recording.system();
@@ -202,6 +237,217 @@ TEST(RecordingRefusals, AnAnalysisPredictsTheRefusalTheCleaningMeets) {
   }
 }
 
+// Under Wine a link to a folder cannot be removed without reaching its target: the
+// removal leaves it, and the analysis says so beforehand instead of promising it.
+TEST(RecordingRefusals, AnAnalysisPredictsThatAFolderLinkStaysUnderWine) {
+  platform::fake::FakeSystem fake;
+  fake.files.setLinksLikeWine(true);
+  fake.files.addFile("C:\\Dl\\viewer.inf", "inf");
+  fake.files.addFile("D:\\Home\\keep.txt", "mine");
+  fake.files.addLink("C:\\Dl\\home", "D:\\Home");
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording(fake, recorder);
+
+  recorder.start(true);
+  recording.system().removal.emptyFolder("C:\\Dl");
+  const auto analysed = recorder.changes();
+  recorder.start(false);
+  recording.system().removal.emptyFolder("C:\\Dl");
+  const auto cleaned = recorder.changes();
+
+  EXPECT_FALSE(fake.files.exists("C:\\Dl\\viewer.inf"));
+  EXPECT_EQ(fake.files.contents("D:\\Home\\keep.txt"), "mine");
+  ASSERT_EQ(analysed.size(), cleaned.size());
+  bool sawLink = false;
+  for (std::size_t i = 0; i < cleaned.size(); ++i) {
+    EXPECT_EQ(analysed[i].target, cleaned[i].target);
+    EXPECT_EQ(analysed[i].result, cleaned[i].result) << cleaned[i].target;
+    if (cleaned[i].kind == Kind::LinkRemoved) {
+      sawLink = true;
+      EXPECT_EQ(cleaned[i].result, err::kNotSupported);
+    }
+  }
+  EXPECT_TRUE(sawLink);
+}
+
+}  // namespace
+
+namespace {
+
+class LongAnalysis : public ::testing::Test {
+ protected:
+  LongAnalysis() {
+    for (int i = 0; i < 300; ++i)
+      fake.files.addFile("C:\\Cache\\f" + std::to_string(i) + ".dat", "x");
+    fake.files.addFile("C:\\Mine\\precious.doc", "mine");
+    fake.files.addFolder("C:\\Cache\\home");
+    fake.files.setReparsePoint("C:\\Cache\\home");
+  }
+  platform::fake::FakeSystem fake;
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording{fake, recorder};
+};
+
+TEST_F(LongAnalysis, CancellingStopsTheListingsAndTheRecordAndChangesNothing) {
+  const auto before = snapshot(fake.files, "C:");
+  std::vector<std::size_t> checks;
+  recorder.setProgressCheck([&](std::size_t items) {
+    checks.push_back(items);
+    return checks.size() < 8;  // the user cancels at the eighth look
+  });
+  recorder.start(true);
+  recording.system().removal.emptyFolder("C:\\Cache");
+  EXPECT_TRUE(recorder.cancelled());
+  ASSERT_EQ(checks.size(), 8u);
+  EXPECT_EQ(checks[0], platform::ChangeRecorder::kProgressInterval);
+  EXPECT_EQ(checks[7], 8 * platform::ChangeRecorder::kProgressInterval);
+  const std::size_t listed = recorder.changes().size();
+  EXPECT_GT(listed, 0u);
+  EXPECT_LT(listed, 300u);
+  // Once cancelled, listings find nothing and changes are no longer recorded.
+  int found = 0;
+  recording.system().files.find("C:\\Cache\\*.*", [&](const platform::FindData&) {
+    ++found;
+    return true;
+  });
+  EXPECT_EQ(found, 0);
+  recording.system().files.deleteFile("C:\\Mine\\precious.doc");
+  EXPECT_EQ(recorder.changes().size(), listed);
+  recorder.stop();
+  EXPECT_EQ(snapshot(fake.files, "C:"), before);
+
+  // The next analysis starts afresh.
+  checks.clear();
+  recorder.setProgressCheck([&](std::size_t items) {
+    checks.push_back(items);
+    return true;
+  });
+  recorder.start(true);
+  recording.system().removal.emptyFolder("C:\\Cache");
+  EXPECT_FALSE(recorder.cancelled());
+  EXPECT_EQ(recorder.changes().size(), 301u);  // every file and the link
+  EXPECT_FALSE(checks.empty());
+  recorder.stop();
+}
+
+TEST_F(LongAnalysis, ACleaningIsNeverCancelledNorInterrupted) {
+  int checks = 0;
+  recorder.setProgressCheck([&](std::size_t) {
+    ++checks;
+    return false;
+  });
+  recorder.start(false);
+  recording.system().removal.emptyFolder("C:\\Cache");
+  recorder.stop();
+  EXPECT_EQ(checks, 0);
+  EXPECT_FALSE(recorder.cancelled());
+  int left = 0;
+  fake.files.find("C:\\Cache\\*.dat", [&](const platform::FindData&) {
+    ++left;
+    return true;
+  });
+  EXPECT_EQ(left, 0);
+  // The link went as a link; what it pointed to is still there.
+  std::string mine;
+  EXPECT_EQ(fake.files.readFile("C:\\Mine\\precious.doc", mine), err::kSuccess);
+  EXPECT_EQ(mine, "mine");
+}
+
+TEST_F(LongAnalysis, ChangesCarryTheOptionOfTheirAreaUntilTheNextAreaStarts) {
+  recorder.start(false);
+  recorder.setSection("Windows");
+  recording.system().files.deleteFile("C:\\Cache\\f1.dat");
+  recorder.setOption("Windows Temporary Files Directory");
+  recording.system().files.deleteFile("C:\\Cache\\f2.dat");
+  recorder.setSection("Plugins");
+  recording.system().files.deleteFile("C:\\Cache\\f3.dat");
+  recorder.stop();
+  ASSERT_EQ(recorder.changes().size(), 3u);
+  EXPECT_EQ(recorder.changes()[0].option, "");
+  EXPECT_EQ(recorder.changes()[1].option, "Windows Temporary Files Directory");
+  EXPECT_EQ(recorder.changes()[1].section, "Windows");
+  EXPECT_EQ(recorder.changes()[2].option, "");
+}
+
+std::vector<std::string> names(platform::Files& files, const std::string& pattern) {
+  std::vector<std::string> found;
+  files.find(pattern, [&](const platform::FindData& d) {
+    if (d.name != "." && d.name != "..") found.push_back(d.name + ":" + std::to_string(d.size));
+    return true;
+  });
+  return found;
+}
+
+// Later steps of an analysis see what earlier ones would have done, so a file is never
+// listed twice and a folder is empty only when all it held would go.
+TEST(RecordingOverlay, AnAnalysisSeesItsOwnChangesAndForgetsThemAtTheNextRun) {
+  platform::fake::FakeSystem fake;
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording(fake, recorder);
+  platform::Files& files = recording.system().files;
+  fake.files.addFile("C:\\Work\\a.txt", std::string(100, 'a'));
+  fake.files.addFile("C:\\Work\\b.txt", std::string(20, 'b'));
+  const std::string before = fake.files.snapshot();
+
+  recorder.start(true);
+  EXPECT_EQ(files.removeDirectory("C:\\Work"), err::kDirNotEmpty);
+  EXPECT_EQ(files.deleteFile("C:\\Work\\a.txt"), err::kSuccess);
+  EXPECT_EQ(files.deleteFile("C:\\Work\\a.txt"), err::kFileNotFound);
+  std::uint32_t attributes = 0;
+  EXPECT_EQ(files.getAttributes("C:\\Work\\A.TXT", attributes), err::kFileNotFound);
+  EXPECT_EQ(names(files, "C:\\Work\\*.*"), std::vector<std::string>{"b.txt:20"});
+  // An overwrite pass and a cut give the sizes a cleaning would meet.
+  EXPECT_EQ(files.overwriteInPlace("C:\\Work\\b.txt", std::string(64, 'x')), err::kSuccess);
+  EXPECT_EQ(names(files, "C:\\Work\\b.txt"), std::vector<std::string>{"b.txt:64"});
+  EXPECT_EQ(files.setFileLength("C:\\Work\\b.txt", 10), err::kSuccess);
+  std::string text;
+  EXPECT_EQ(files.readFile("C:\\Work\\b.txt", text), err::kSuccess);
+  EXPECT_EQ(text, std::string(10, 'x'));
+  EXPECT_EQ(files.deleteFile("C:\\Work\\b.txt"), err::kSuccess);
+  EXPECT_EQ(files.removeDirectory("C:\\Work"), err::kSuccess);
+  EXPECT_EQ(names(files, "C:\\Work\\*.*"), std::vector<std::string>{});
+  // A file the analysis writes is there for its later steps, and is its own.
+  EXPECT_EQ(files.writeFile("C:\\New.txt", "fresh"), err::kSuccess);
+  EXPECT_EQ(files.readFile("C:\\New.txt", text), err::kSuccess);
+  EXPECT_EQ(text, "fresh");
+  EXPECT_EQ(names(files, "C:\\*.txt"), std::vector<std::string>{"New.txt:5"});
+  EXPECT_EQ(files.writeFile("C:\\New.txt", "again"), err::kSuccess);
+  EXPECT_EQ(files.deleteFile("C:\\New.txt"), err::kSuccess);
+  recorder.stop();
+  EXPECT_EQ(fake.files.snapshot(), before);
+  EXPECT_EQ(what(recorder.changes()), (std::vector<std::tuple<Kind, std::string, std::uint64_t>>{
+                                          {Kind::FolderRemoved, "C:\\Work", 0},
+                                          {Kind::FileDeleted, "C:\\Work\\a.txt", 100},
+                                          {Kind::FileOverwritten, "C:\\Work\\b.txt", 20},
+                                          {Kind::FileCut, "C:\\Work\\b.txt", 64},
+                                          {Kind::FileDeleted, "C:\\Work\\b.txt", 10},
+                                          {Kind::FolderRemoved, "C:\\Work", 0}}));
+  EXPECT_EQ(recorder.changes()[0].result, err::kDirNotEmpty);
+
+  // Outside a run the reads are the disk's; a new run starts from the disk again.
+  EXPECT_EQ(names(files, "C:\\Work\\*.*").size(), 2u);
+  recorder.start(true);
+  EXPECT_EQ(names(files, "C:\\Work\\*.*").size(), 2u);
+  // A read-only file refuses the rewrite an analysis predicts.
+  fake.files.addFile("C:\\Locked.ini", "old", platform::attr::kReadOnly);
+  EXPECT_EQ(files.writeFile("C:\\Locked.ini", "new"), err::kAccessDenied);
+  EXPECT_EQ(files.readFile("C:\\Locked.ini", text), err::kSuccess);
+  EXPECT_EQ(text, "old");
+  recorder.stop();
+  ASSERT_EQ(recorder.changes().size(), 1u);
+  EXPECT_EQ(recorder.changes()[0].result, err::kAccessDenied);
+
+  // A cleaning does not report the rewriting or removal of a file it made itself.
+  recorder.start(false);
+  EXPECT_EQ(files.writeFile("C:\\Work\\scratch.tmp", ""), err::kSuccess);
+  EXPECT_EQ(files.writeFile("C:\\Work\\scratch.tmp", "data"), err::kSuccess);
+  EXPECT_EQ(files.deleteFile("C:\\Work\\scratch.tmp"), err::kSuccess);
+  EXPECT_EQ(files.deleteFile("C:\\Work\\a.txt"), err::kSuccess);
+  recorder.stop();
+  EXPECT_EQ(what(recorder.changes()), (std::vector<std::tuple<Kind, std::string, std::uint64_t>>{
+                                          {Kind::FileDeleted, "C:\\Work\\a.txt", 100}}));
+}
+
 }  // namespace
 
 namespace {
@@ -238,9 +484,9 @@ TEST(RecordingListings, AnAnalysisTakesSizesFromItsListingsAndForgetsThemAtTheNe
   recorder.start(true);
   recording.system().removal.emptyFolder("C:\\Cache");
   const auto analysed = what(recorder.changes());
-  // One listing per folder and the walk's own check of the folder itself; no lookup of
-  // each file again.
-  EXPECT_EQ(files.finds, 2);
+  // One listing per folder, one more to see that the sub-folder would be left empty, and
+  // the walk's own check of the folder itself; no lookup of each file again.
+  EXPECT_EQ(files.finds, 3);
   EXPECT_LE(files.lookups, 2);
 
   // What a cleaning of the same tree records: the same items with the same sizes.

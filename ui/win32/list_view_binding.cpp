@@ -6,22 +6,6 @@
 namespace ui::win32 {
 namespace {
 
-constexpr const char* kFrameClass = "TervaneListView";
-
-const char* frameClass() {
-  static const bool registered = [] {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;  // replaced per window once the binding exists
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kFrameClass;
-    return RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }();
-  (void)registered;
-  return kFrameClass;
-}
-
 // The system's list of small icons, which the shell's icon positions refer to.
 HIMAGELIST systemSmallIcons() {
   SHFILEINFOA info{};
@@ -32,47 +16,14 @@ HIMAGELIST systemSmallIcons() {
 }  // namespace
 
 ListViewBinding::ListViewBinding(ListView& model, HWND parent, int id, Rect place)
-    : ControlBinding(model, parent, id, frameClass(), WS_CLIPCHILDREN | WS_TABSTOP, place),
+    : ListViewFrame(model, parent, id, place, "TervaneListView", WS_CLIPCHILDREN | WS_TABSTOP,
+                    LVS_LIST | LVS_SHAREIMAGELISTS, LVS_EX_FULLROWSELECT),
       model_(model) {
-  SetWindowLongPtrA(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&frameProc));
-  list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_LIST | LVS_SINGLESEL |
-                              LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
-                          0, 0, place.width, place.height, hwnd(), nullptr,
-                          GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
-  SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   if (HIMAGELIST icons = systemSmallIcons())
-    SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(icons));
+    SendMessageA(listView(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(icons));
   fillColumns();
   pushView();
   fill();
-}
-
-LRESULT CALLBACK ListViewBinding::frameProc(HWND hwnd, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-  auto* self = reinterpret_cast<ListViewBinding*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (self) {
-    switch (message) {
-      case WM_NOTIFY: {
-        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->hwndFrom == self->list_) self->notified(*header, lParam);
-        return 0;
-      }
-      case WM_SETFOCUS:
-        SetFocus(self->list_);
-        return 0;
-      case WM_ENABLE:
-        EnableWindow(self->list_, static_cast<BOOL>(wParam));
-        return 0;
-      case WM_DESTROY:
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        break;
-    }
-  }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 void ListViewBinding::notified(const NMHDR& header, LPARAM lParam) {
@@ -102,7 +53,7 @@ void ListViewBinding::notified(const NMHDR& header, LPARAM lParam) {
 }
 
 void ListViewBinding::fillColumns() {
-  while (columnsShown_ > 0) SendMessageA(list_, LVM_DELETECOLUMN, --columnsShown_, 0);
+  while (columnsShown_ > 0) SendMessageA(listView(), LVM_DELETECOLUMN, --columnsShown_, 0);
   for (const auto& c : model_.columns()) {
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM | LVCF_FMT;
@@ -110,7 +61,7 @@ void ListViewBinding::fillColumns() {
     column.cx = c.width;
     column.iSubItem = columnsShown_;
     column.pszText = const_cast<char*>(c.title.c_str());
-    SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(columnsShown_),
+    SendMessageA(listView(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(columnsShown_),
                  reinterpret_cast<LPARAM>(&column));
     ++columnsShown_;
   }
@@ -124,47 +75,30 @@ void ListViewBinding::insert(int index) {
   item.pszText = const_cast<char*>(source.texts.empty() ? "" : source.texts[0].c_str());
   const int image = model_.imageOf(source.iconKey);
   item.iImage = image >= 0 ? image : I_IMAGENONE;
-  SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  SendMessageA(listView(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
   for (std::size_t c = 1; c < source.texts.size(); ++c) {
     LVITEMA sub{};
     sub.iSubItem = static_cast<int>(c);
     sub.pszText = const_cast<char*>(source.texts[c].c_str());
-    SendMessageA(list_, LVM_SETITEMTEXTA, static_cast<WPARAM>(index),
+    SendMessageA(listView(), LVM_SETITEMTEXTA, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&sub));
   }
 }
 
 void ListViewBinding::fill() {
   pushing_ = true;
-  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
+  beginRefill();
   for (int i = 0; i < model_.listCount(); ++i) insert(i);
   pushing_ = false;
   pushSelection();
-  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list_, nullptr, TRUE);
-}
-
-void ListViewBinding::pushSelection() {
-  pushing_ = true;
-  LVITEMA item{};
-  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  item.state = 0;
-  SendMessageA(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-  if (model_.selectedIndex() >= 0) {
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(model_.selectedIndex()),
-                 reinterpret_cast<LPARAM>(&item));
-    SendMessageA(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(model_.selectedIndex()), FALSE);
-  }
-  pushing_ = false;
+  endRefill();
 }
 
 void ListViewBinding::pushView() {
-  LONG_PTR style = GetWindowLongPtrA(list_, GWL_STYLE) & ~static_cast<LONG_PTR>(LVS_TYPEMASK);
+  LONG_PTR style = GetWindowLongPtrA(listView(), GWL_STYLE) & ~static_cast<LONG_PTR>(LVS_TYPEMASK);
   style |= model_.view() == ListView::View::Report ? LVS_REPORT : LVS_LIST;
-  SetWindowLongPtrA(list_, GWL_STYLE, style);
-  InvalidateRect(list_, nullptr, TRUE);
+  SetWindowLongPtrA(listView(), GWL_STYLE, style);
+  InvalidateRect(listView(), nullptr, TRUE);
 }
 
 void ListViewBinding::update(Change what) {
@@ -179,7 +113,7 @@ void ListViewBinding::update(Change what) {
       pushing_ = false;
       break;
     case Change::Value:
-      UpdateWindow(list_);
+      UpdateWindow(listView());
       break;
     case Change::Selection:
       pushSelection();

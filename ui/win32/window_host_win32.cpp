@@ -50,11 +50,38 @@ void Win32WindowHost::show(WindowModel& window) {
   e->view->show();
 }
 
+void Win32WindowHost::placeOver(HWND self, HWND owner) {
+  SetWindowLongPtrA(self, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+  // Centred over its owner, as dialogs are.
+  RECT o, w;
+  GetWindowRect(owner, &o);
+  GetWindowRect(self, &w);
+  SetWindowPos(self, HWND_TOP, o.left + ((o.right - o.left) - (w.right - w.left)) / 2,
+               o.top + ((o.bottom - o.top) - (w.bottom - w.top)) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32WindowHost::showOver(WindowModel& window, WindowModel& owner) {
+  HWND ownerWindow = hwndOf(owner);
+  show(window);
+  HWND self = hwndOf(window);
+  if (!self || !ownerWindow) return;
+  placeOver(self, ownerWindow);
+  EnableWindow(ownerWindow, FALSE);
+  find(window)->disabledOwner = ownerWindow;
+}
+
 void Win32WindowHost::close(WindowModel& window) {
   if (!isOpen(window)) return;
   if (window.onUnload) window.onUnload();
   open_.erase(std::find(open_.begin(), open_.end(), &window));
   Entry* e = find(window);
+  if (e && e->disabledOwner) {
+    // Before the window goes, or the system activates some other program's window.
+    EnableWindow(e->disabledOwner, TRUE);
+    SetForegroundWindow(e->disabledOwner);
+    e->disabledOwner = nullptr;
+  }
   if (e && e->view) {
     e->view->close();
     closed_.push_back(std::move(e->view));
@@ -67,14 +94,7 @@ void Win32WindowHost::showModal(WindowModel& window, WindowModel* owner) {
   HWND self = hwndOf(window);
   if (!self) return;
   if (ownerWindow) {
-    SetWindowLongPtrA(self, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerWindow));
-    // Centred over its owner, as dialogs are.
-    RECT o, w;
-    GetWindowRect(ownerWindow, &o);
-    GetWindowRect(self, &w);
-    SetWindowPos(self, HWND_TOP, o.left + ((o.right - o.left) - (w.right - w.left)) / 2,
-                 o.top + ((o.bottom - o.top) - (w.bottom - w.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE);
+    placeOver(self, ownerWindow);
     EnableWindow(ownerWindow, FALSE);
   }
   MSG msg;

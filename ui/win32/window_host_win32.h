@@ -23,6 +23,7 @@ class Win32WindowHost : public WindowHost {
 
   void showModal(WindowModel& window, WindowModel* owner) override;
   void show(WindowModel& window) override;
+  void showOver(WindowModel& window, WindowModel& owner) override;
   void close(WindowModel& window) override;
   std::vector<WindowModel*> openWindows() override { return open_; }
 
@@ -37,10 +38,13 @@ class Win32WindowHost : public WindowHost {
     ViewFactory make;
     bool quitWhenClosed;
     std::unique_ptr<Form> view;
+    HWND disabledOwner = nullptr;  // enabled again when this window closes
   };
   Entry* find(const WindowModel& window);
   const Entry* find(const WindowModel& window) const;
   bool isOpen(const WindowModel& window) const;
+  // Makes `owner` the window's owner and centres the window over it.
+  void placeOver(HWND self, HWND owner);
 
   std::vector<Entry> entries_;
   std::vector<WindowModel*> open_;

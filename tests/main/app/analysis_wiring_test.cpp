@@ -3,28 +3,20 @@
 
 #include <algorithm>
 
-#include "main/app/wiring.h"
-#include "main/clean/analysis.h"
 #include "main/clean/cleaning_report.h"
 #include "main/clean/windows_cleaner.h"
+#include "main/dialogs/analysis_progress_dialog.h"
 #include "main/dialogs/analysis_report_dialog.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_viewer_services.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_screen.h"
-#include "ui/scripted_tray.h"
-#include "ui/scripted_window_host.h"
+#include "tests/main/app/analysis_fixture.h"
 
 namespace vorn {
 namespace {
 
 constexpr platform::HKey kHKCU = platform::hkey::kCurrentUser;
 
-class AnalysisTest : public ::testing::Test {
+class AnalysisTest : public testing::AnalysisFixture {
  protected:
   AnalysisTest() {
-    session.programFolder = fake.process.folder;
-    fake.clock.set({2001, 4, 12, 10, 30, 0, 0});
     p.Win1 = "C:\\WINDOWS\\Recent\\";
     p.Win2 = "C:\\WINDOWS\\Temp\\";
     p.Win3 = "C:\\WINDOWS\\Downloaded Program Files\\";
@@ -37,31 +29,8 @@ class AnalysisTest : public ::testing::Test {
     fake.files.setReparsePoint(p.Win1 + "Mine");
     fake.registry.setString(kHKCU, kRunMruKey, "a", "notepad");
     fake.registry.setString(kHKCU, kRunMruKey, "u", "kept");
-    window = std::make_unique<MainWindow>(services);
-    subsystems = wireSubsystems(*window, services, tray);
-    wireCleaningReport(*window, services, *subsystems, recorder, shellOpen);
     for (int i : {0, 5}) window->clean.windowsOptions[static_cast<std::size_t>(i)].setValue(1);
   }
-
-  std::string analysisText() { return subsystems->analysisReport->reportText.text(); }
-
-  platform::fake::FakeSystem fake;
-  platform::ChangeRecorder recorder;
-  platform::RecordingSystem recording{fake, recorder};
-  Session session;
-  common::SessionLog log{recording.system().files, fake.clock,
-                         [this] { return session.programFolder; }};
-  common::Settings settings{recording.system().files, log};
-  ui::ScriptedPrompter shown;
-  AnalysisPrompter prompter{shown, recorder};
-  ui::ScriptedScreen screen;
-  ui::ScriptedWindowHost windows;
-  AppServices services{recording.system(), log, settings, prompter, screen, windows, session};
-  platform::fake::FakeShellOpen shellOpen;
-  ui::ScriptedTray tray;
-  PathValues& p = session.paths;
-  std::unique_ptr<MainWindow> window;
-  std::unique_ptr<Subsystems> subsystems;
 };
 
 TEST_F(AnalysisTest, AnalyzeChangesNothingShowsNoMessageAndListsWhatCleaningThenRemoves) {
@@ -84,6 +53,10 @@ TEST_F(AnalysisTest, AnalyzeChangesNothingShowsNoMessageAndListsWhatCleaningThen
       << analysis;
   EXPECT_NE(analysis.find("letter.lnk  (700 bytes)"), std::string::npos) << analysis;
   EXPECT_LT(analysis.find("letter.lnk"), analysis.find("report.lnk"));
+  // Grouped by the options that ticked them, named as their boxes are.
+  EXPECT_LT(analysis.find("-- Windows Doc History --\r\nFiles (2"),
+            analysis.find("-- Windows Run History --\r\nRegistry values (1)"))
+      << analysis;
   EXPECT_EQ(analysis.find("thesis.doc"), std::string::npos) << analysis;
   EXPECT_FALSE(subsystems->running());
 
@@ -117,6 +90,55 @@ TEST_F(AnalysisTest, AnalyzeAllRecordsNoDateNoStatisticsRowAndLeavesQuestionsUna
   EXPECT_EQ(defaultAnswer(ui::mb::kYesNo), ui::Answer::Yes);
   EXPECT_EQ(defaultAnswer(ui::mb::kOkCancel | ui::mb::kDefaultButton2), ui::Answer::Cancel);
   EXPECT_EQ(defaultAnswer(ui::mb::kOk | ui::mb::kIconError), ui::Answer::Ok);
+}
+
+TEST_F(AnalysisTest, ALongAnalysisShowsProgressOverTheWindowAndCanBeCancelled) {
+  for (int i = 0; i < 500; ++i)
+    fake.files.addFile(p.Win3 + "part" + std::to_string(i) + ".ocx", "x");
+  window->clean.windowsOptions[1].setValue(1);
+  const std::string filesBefore = fake.files.dump();
+  AnalysisProgressDialog& progress = *subsystems->analysisProgress;
+  std::string seen;
+  // The user waits for the first count of the progress, then presses Cancel.
+  std::function<void()> watch = [&] {
+    if (progress.progressLabel.caption() == "Analyzing...") {
+      screen.duringEvents = watch;
+      return;
+    }
+    seen = progress.progressLabel.caption();
+    screen.duringEvents = [&] { progress.cancelButton.click(); };
+  };
+  screen.duringEvents = watch;
+  window->clean.analyzeButtons[kWindows].click();
+
+  EXPECT_EQ(seen, "Analyzing Windows... 64 items read");
+  EXPECT_GE(screen.pumps, 2);
+  EXPECT_EQ(windows.events.front(),
+            std::string("show ") + AnalysisProgressDialog::kCaption + " over " + window->caption());
+  EXPECT_FALSE(windows.isOpen(progress));
+  EXPECT_EQ(window->statusBar.simpleText(), kAnalysisCancelled);
+  const std::string cancelled = analysisText();
+  EXPECT_NE(cancelled.find("Cancelled: what follows is what was found until then."),
+            std::string::npos)
+      << cancelled;
+  const auto listed = [](const std::string& text) {
+    std::size_t n = 0;
+    for (auto at = text.find(".ocx"); at != std::string::npos; at = text.find(".ocx", at + 1)) ++n;
+    return n;
+  };
+  EXPECT_LT(listed(cancelled), 500u);
+  EXPECT_EQ(fake.files.dump(), filesBefore);
+  EXPECT_FALSE(subsystems->running());
+
+  // Closing the window by its close box stops it too; an analysis left alone lists all.
+  screen.duringEvents = [&] { windows.close(progress); };
+  window->clean.analyzeButtons[kWindows].click();
+  EXPECT_NE(analysisText().find("Cancelled:"), std::string::npos);
+  window->clean.analyzeButtons[kWindows].click();
+  EXPECT_EQ(analysisText().find("Cancelled:"), std::string::npos);
+  EXPECT_EQ(listed(analysisText()), 500u);
+  EXPECT_EQ(window->statusBar.simpleText(), kAnalysisDone);
+  EXPECT_EQ(fake.files.dump(), filesBefore);
 }
 
 }  // namespace

@@ -28,17 +28,19 @@ TEST(ReportNumbers, SizesAndCountsReadAsAPersonWritesThem) {
 
 TEST(ReportText, TotalsFirstThenEachAreaLargestFirstAndFailuresApart) {
   std::vector<platform::RecordedChange> changes{
-      {Kind::FileDeleted, "C:\\W\\small.tmp", 10, "Windows", 0},
-      {Kind::FileDeleted, "C:\\W\\big.tmp", 2048, "Windows", 0},
-      {Kind::FileDeleted, "C:\\W\\held.tmp", 99999, "Windows", 32},
-      {Kind::ValueDeleted, "HKEY_CURRENT_USER\\Software\\RunMRU\\a", 8, "Windows", 0},
-      {Kind::KeyDeleted, "HKEY_CURRENT_USER\\Software\\P", 0, "Plugins", 0},
-      {Kind::LinkRemoved, "C:\\W\\home", 0, "Plugins", platform::err::kNotSupported},
+      {Kind::FileDeleted, "C:\\W\\small.tmp", 10, "Windows", 0, "Temporary Files"},
+      {Kind::FileDeleted, "C:\\W\\big.tmp", 2048, "Windows", 0, "Temporary Files"},
+      {Kind::FileDeleted, "C:\\W\\held.tmp", 99999, "Windows", 32, "Temporary Files"},
+      {Kind::ValueDeleted, "HKEY_CURRENT_USER\\Software\\RunMRU\\a", 8, "Windows", 0,
+       "Run History"},
+      {Kind::FileDeleted, "C:\\W\\late.tmp", 5, "Windows", 0, "Temporary Files"},
+      {Kind::KeyDeleted, "HKEY_CURRENT_USER\\Software\\P", 0, "Plugins", 0, "player.cp1"},
+      {Kind::LinkRemoved, "C:\\W\\home", 0, "Plugins", platform::err::kNotSupported, ""},
   };
   const std::string text = vorn::cleaningReportText(changes, "Cleaning of today", false);
   EXPECT_EQ(text.rfind("Cleaning of today\r\n", 0), 0u) << text;
   // The file that stayed counts in neither the files nor the bytes.
-  EXPECT_NE(text.find("Removed: 2.0 KB in 2 files, 1 registry value, 1 registry key\r\n"),
+  EXPECT_NE(text.find("Removed: 2.0 KB in 3 files, 1 registry value, 1 registry key\r\n"),
             std::string::npos)
       << text;
   EXPECT_NE(text.find("Could not be removed: 2\r\n"), std::string::npos) << text;
@@ -51,6 +53,23 @@ TEST(ReportText, TotalsFirstThenEachAreaLargestFirstAndFailuresApart) {
   EXPECT_LT(big, small);
   EXPECT_LT(text.find("== Windows =="), text.find("== Plugins =="));
   EXPECT_NE(text.find("Not removed (1)\r\n  C:\\W\\held.tmp  (Files, error 32)"), std::string::npos)
+      << text;
+  // Each option under its area, in the order they ran; a later item of an option joins
+  // it, and its failures stay with it.
+  EXPECT_NE(text.find("== Windows ==\r\n-- Temporary Files --\r\nFiles (3, 2.0 KB)\r\n"
+                      "  C:\\W\\big.tmp  (2.0 KB)\r\n  C:\\W\\small.tmp  (10 bytes)\r\n"
+                      "  C:\\W\\late.tmp  (5 bytes)\r\nNot removed (1)\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_LT(text.find("-- Temporary Files --"), text.find("-- Run History --"));
+  EXPECT_LT(text.find("-- Run History --"), text.find("== Plugins =="));
+  // What ran outside any option comes first, under no option's heading.
+  EXPECT_NE(text.find("== Plugins ==\r\nNot removed (1)\r\n  C:\\W\\home  (Links"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("left in place)\r\n-- player.cp1 --\r\nRegistry keys (1)\r\n"
+                      "  HKEY_CURRENT_USER\\Software\\P\r\n"),
+            std::string::npos)
       << text;
 }
 

@@ -167,6 +167,10 @@ TEST_F(RunFrameTest, StatusAnimationAlternatesItsTwoTexts) {
   EXPECT_EQ(view.status, "Cleaning... Windows");
   frame.animateStatus();
   EXPECT_EQ(view.status, "Please Wait...");
+  // An analysis says so: it cleans nothing.
+  frame.state.analyzing = true;
+  frame.animateStatus();
+  EXPECT_EQ(view.status, "Analyzing... Windows");
 }
 
 TEST_F(RunFrameTest, TheWindowsFrameSaysWhatItCleans) {

@@ -18,6 +18,18 @@ class UserDefinedCleaning : public clean_test::CleanSession {
   std::string list(int n) { return folder() + "\\userdef" + std::to_string(n) + ".lst"; }
   void writeList(int n, const std::string& text) { fake.files.addFile(list(n), text); }
   void clean() { cleaner.cleanUserDefined(); }
+  // Ticks list `n` alone, gives it `text` and cleans.
+  void cleanList(int n, const std::string& text) {
+    writeList(n, text);
+    boxes.check(area::kUserDefined, {n - 1});
+    clean();
+  }
+  // A folder outside every cleaned tree, reached through a link planted at `link`.
+  void linkHome(const std::string& link) {
+    fake.files.addFile("E:\\Home\\letter.doc", "mine");
+    fake.files.addLink(link, "E:\\Home");
+  }
+  std::string homeLetter() { return fake.files.contents("E:\\Home\\letter.doc"); }
 
   vorn::UserDefinedCleaner cleaner{fake, log, frame, boxes, folder()};
 };
@@ -25,15 +37,12 @@ class UserDefinedCleaning : public clean_test::CleanSession {
 TEST_F(UserDefinedCleaning, FolderGoesWithItsContentButALinkInsideIsNeverFollowed) {
   fake.files.addFile("D:\\Work\\tmp\\a.txt");
   fake.files.addFile("D:\\Work\\tmp\\sub\\b.txt", "", platform::attr::kReadOnly);
-  fake.files.addFile("E:\\Home\\letter.doc", "mine");
-  fake.files.addLink("D:\\Work\\tmp\\sub\\home", "E:\\Home");
+  linkHome("D:\\Work\\tmp\\sub\\home");
   fake.files.addFile("D:\\Work\\keep.txt");
-  writeList(1, "D:\\Work\\tmp\r\n");
-  boxes.check(area::kUserDefined, {0});
-  clean();
+  cleanList(1, "D:\\Work\\tmp\r\n");
   EXPECT_FALSE(fake.files.exists("D:\\Work\\tmp")) << fake.files.dump();
   EXPECT_TRUE(fake.files.exists("D:\\Work\\keep.txt"));
-  EXPECT_EQ(fake.files.contents("E:\\Home\\letter.doc"), "mine");
+  EXPECT_EQ(homeLetter(), "mine");
   EXPECT_EQ(view.count("status Removing User.def D:\\Work\\tmp"), 1);
   EXPECT_EQ(logText(), "");
   EXPECT_EQ(view.value, 1);
@@ -42,15 +51,12 @@ TEST_F(UserDefinedCleaning, FolderGoesWithItsContentButALinkInsideIsNeverFollowe
 TEST_F(UserDefinedCleaning, ALinkThatCannotBeRemovedAloneStaysWithItsTargetAndTheRunGoesOn) {
   fake.files.setLinksLikeWine(true);
   fake.files.addFile("D:\\Work\\tmp\\a.txt");
-  fake.files.addFile("E:\\Home\\letter.doc", "mine");
-  fake.files.addLink("D:\\Work\\tmp\\home", "E:\\Home");
+  linkHome("D:\\Work\\tmp\\home");
   fake.files.addFile("D:\\Later\\b.txt");
-  writeList(2, "D:\\Work\\tmp\r\nD:\\Later\\b.txt\r\n");
-  boxes.check(area::kUserDefined, {1});
-  clean();
+  cleanList(2, "D:\\Work\\tmp\r\nD:\\Later\\b.txt\r\n");
   EXPECT_FALSE(fake.files.exists("D:\\Work\\tmp\\a.txt"));
   EXPECT_TRUE(fake.files.exists("D:\\Work\\tmp\\home"));
-  EXPECT_EQ(fake.files.contents("E:\\Home\\letter.doc"), "mine");
+  EXPECT_EQ(homeLetter(), "mine");
   EXPECT_FALSE(fake.files.exists("D:\\Later\\b.txt"));  // the next entry ran
   EXPECT_THAT(logText(), HasSubstr("removeUserdefinedSel at line 1 - 1 entry could not be removed; "
                                    "the first, D:\\Work\\tmp\\home: a link"));
@@ -60,16 +66,13 @@ TEST_F(UserDefinedCleaning, AllFilesEntryRemovesFilesAndLeavesEverySubFolder) {
   fake.files.addFile("D:\\Dl\\a.zip");
   fake.files.addFile("D:\\Dl\\b.exe", "", platform::attr::kReadOnly);
   fake.files.addFile("D:\\Dl\\old.d\\c.txt", "kept");  // a folder whose name matches
-  fake.files.addFile("E:\\Home\\letter.doc", "mine");
-  fake.files.addLink("D:\\Dl\\home", "E:\\Home");
-  writeList(1, "D:\\Dl\\*.*\r\n");
-  boxes.check(area::kUserDefined, {0});
-  clean();
+  linkHome("D:\\Dl\\home");
+  cleanList(1, "D:\\Dl\\*.*\r\n");
   EXPECT_FALSE(fake.files.exists("D:\\Dl\\a.zip"));
   EXPECT_FALSE(fake.files.exists("D:\\Dl\\b.exe"));
   EXPECT_EQ(fake.files.contents("D:\\Dl\\old.d\\c.txt"), "kept");
   EXPECT_TRUE(fake.files.isFolder("D:\\Dl\\home"));
-  EXPECT_EQ(fake.files.contents("E:\\Home\\letter.doc"), "mine");
+  EXPECT_EQ(homeLetter(), "mine");
   EXPECT_EQ(logText(), "");
 }
 
@@ -79,9 +82,7 @@ TEST_F(UserDefinedCleaning, SingleFilesCommasAndAbsentEntries) {
   fake.files.addFile("D:\\b\\x.txt");
   fake.files.addFile("D:\\Hidden\\h.txt", "", platform::attr::kHidden);
   // The whole line is one path: neither "D:\a" nor "b\x.txt" is an entry.
-  writeList(3, "D:\\a,b\\x.txt\r\nD:\\gone.txt\r\n\r\nD:\\Hidden\\h.txt\r\n");
-  boxes.check(area::kUserDefined, {2});
-  clean();
+  cleanList(3, "D:\\a,b\\x.txt\r\nD:\\gone.txt\r\n\r\nD:\\Hidden\\h.txt\r\n");
   EXPECT_FALSE(fake.files.exists("D:\\a,b\\x.txt"));
   EXPECT_TRUE(fake.files.exists("D:\\a\\y.txt"));
   EXPECT_TRUE(fake.files.exists("D:\\b\\x.txt"));
@@ -120,9 +121,7 @@ TEST_F(UserDefinedCleaning, ASystemFolderEntryIsRefusedAndSaysWhy) {
   fake.files.addFile("C:\\WINDOWS\\win.ini", "x");
   fake.files.addFile("C:\\autoexec.bat", "x");
   fake.files.addFile("D:\\after.txt");
-  writeList(1, "C:\\WINDOWS\r\nC:\\\r\nD:\\after.txt\r\n");
-  boxes.check(area::kUserDefined, {0});
-  clean();
+  cleanList(1, "C:\\WINDOWS\r\nC:\\\r\nD:\\after.txt\r\n");
   EXPECT_TRUE(fake.files.exists("C:\\WINDOWS\\win.ini"));
   EXPECT_TRUE(fake.files.exists("C:\\autoexec.bat"));
   EXPECT_THAT(logText(), HasSubstr("C:\\WINDOWS is a system folder and cannot be cleaned"));

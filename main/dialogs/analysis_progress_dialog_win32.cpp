@@ -1,0 +1,17 @@
+#include "main/dialogs/analysis_progress_dialog_win32.h"
+
+#include "ui/win32/button_binding.h"
+#include "ui/win32/label_binding.h"
+
+namespace vorn {
+
+using namespace ui::win32;
+
+AnalysisProgressDialogView::AnalysisProgressDialogView(AnalysisProgressDialog& m) {
+  if (!create(AnalysisProgressDialog::kCaption, 360, 100, WS_POPUP | WS_CAPTION | WS_SYSMENU))
+    return;
+  add<LabelBinding>(m.progressLabel, {12, 14, 336, 20});
+  add<ButtonBinding>(m.cancelButton, {262, 62, 86, 26}, true);
+}
+
+}  // namespace vorn
