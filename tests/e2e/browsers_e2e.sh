@@ -7,31 +7,9 @@
 # the links reach survives.
 #   browsers_e2e.sh <windows build tree> [screenshot folder]
 set -uo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-build="$1"
 shots="${2:-}"
-source "$root/scripts/wine-env.sh"
-tervane_ensure_prefix
-
-folder="$WINEPREFIX/drive_c/tervane-browsers-e2e"
-rm -rf "$folder"
-bash "$root/scripts/install-programs.sh" "$build" "$folder"
-rm -f "$folder/scoutry.exe"
-driver="$build/tests/e2e/vorn66_driver.exe"
-out="$(mktemp -d)"
-drive() { wine "$driver" "$@" >>"$out/driver.txt" 2>&1 </dev/null; }
-count() { wine "$driver" lbcount "$@" 2>/dev/null </dev/null | tr -d '\r'; }
-setini() {  # setini <key> <value>: a key that occurs once in the delivered file
-  sed -i -E "s/^$1=[^\r]*\r?$/$1=${2//\\/\\\\}\r/" "$folder/mainten.ini"
-}
-failures=0
-check() {  # check <description> <actual> <expected>
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1: got '$2', expected '$3'"
-    failures=$((failures + 1))
-  fi
-}
-gone() { [ -e "$1" ] || [ -L "$1" ] && echo present || echo gone; }
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh" "$1" tervane-browsers-e2e
+count() { drive_out lbcount "$@" | tr -d '\r'; }
 crlf() { printf '%s\r\n' "$@"; }
 
 # The browsers' folders, as their installers lay them out.
@@ -82,9 +60,7 @@ ln -s "$outside" "$ocache/linked-home"
 
 # A quiet start on these paths, at safety level 3, with every browser option ticked and
 # every Windows one off.
-setini Scoutry 0
-setini Showtip 0
-setini Detect 1
+quiet_start
 setini Safetylevel 3
 setini Netscape1A 'C:\Program Files\Netscape\Users\'
 setini Netscape1B 0
@@ -92,14 +68,11 @@ setini Netscape1C ann
 setini Netscape2 'C:\Program Files\Netscape\Users\ann\Cache\'
 setini Opera1 'C:\Program Files\Opera\'
 setini Opera2 'C:\Program Files\Opera\Cache4\'
-sed -i -E '/^\[Rensa\]/,/^\[Senast\]/ s/^(Value[0-9]+)=[0-9]+\r?$/\1=0\r/' "$folder/mainten.ini"
+tick_all 0
 for k in 6 7 8 9 10 11 12 13; do setini "Value$k" 1; done
 
-wine 'C:\tervane-browsers-e2e\vorn66.exe' >"$out/vorn66.txt" 2>&1 </dev/null &
-pid=$!
-stop() { kill "$pid" 2>/dev/null; rm -rf "$out"; }
 title="Tervane 6.6"
-drive wait "$title" 60 || { echo "FAIL: no main window"; stop; exit 1; }
+start_cleaner || { echo "FAIL: no main window"; stop; exit 1; }
 sleep 1
 drive nav 0
 drive tab 1  # Netscape
@@ -126,9 +99,7 @@ check "cookies2.lst" "$(od -c "$folder/cookies2.lst" | head -c 2000)" \
 temporary() { find "$WINEPREFIX/drive_c" -ipath '*/temp/tmp*.tmp' 2>/dev/null | sort; }
 temporary_before="$(temporary)"
 drive toolbar "Clean Netscape" || check "Clean Netscape toolbar" missing present
-drive wait Info 60 || check "done message after Clean Netscape" absent shown
-drive click Info OK
-drive gone Info 10 || check "done message closes" open closed
+answer_done "done message after Clean Netscape"
 check "cookies.txt is the keep list" "$(od -c "$profile/cookies.txt" | head -c 2000)" \
   "$(crlf "$kept1" "$kept2" | od -c | head -c 2000)"
 check "prefs.js keeps every other line in order" "$(od -c "$profile/prefs.js")" "$(crlf \
@@ -148,9 +119,7 @@ check "temporary files left by the prefs.js rewrite" "$(temporary)" "$temporary_
 drive tab 2  # Opera
 sleep 0.5
 drive toolbar "Clean Opera" || check "Clean Opera toolbar" missing present
-drive wait Info 60 || check "done message after Clean Opera" absent shown
-drive click Info OK
-drive gone Info 10 || check "done message closes" open closed
+answer_done "done message after Clean Opera"
 check "opera.win is the clean copy" "$(cmp -s "$opera/opera.win" "$root/data/opera.win" && echo same)" same
 for f in global.dat cookies4.dat opera.dir vlink4.dat Cache4/opr00001.htm; do
   check "Opera $f" "$(gone "$opera/$f")" gone
@@ -162,9 +131,7 @@ check "outside file (Opera cache)" "$(cat "$outside/keep.txt" 2>/dev/null)" keep
 seed_netscape
 seed_opera
 drive vclick "$title" "Clean All" || check "Clean All button" missing present
-drive wait Info 60 || check "done message after Clean All" absent shown
-drive click Info OK
-drive gone Info 10 || check "done message closes" open closed
+answer_done "done message after Clean All"
 check "cookies.txt after Clean All" "$(od -c "$profile/cookies.txt" | head -c 2000)" \
   "$(crlf "$kept1" "$kept2" | od -c | head -c 2000)"
 check "netscape.hst after Clean All" "$(gone "$profile/netscape.hst")" gone
@@ -173,16 +140,11 @@ check "cookies4.dat after Clean All" "$(gone "$opera/cookies4.dat")" gone
 check "outside file after Clean All" "$(cat "$outside/keep.txt" 2>/dev/null)" keep
 check "outside sub-folder after Clean All" "$(cat "$outside/inner/deep.txt" 2>/dev/null)" deep
 
-drive close "$title"
-for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-if kill -0 "$pid" 2>/dev/null; then check "program ends when closed" running ended; fi
+end_cleaner
 log="$(tr -d '\r' <"$folder/vorn.log")"
 # The link to a file in the cache cannot be removed under Wine without its target.
 echo "$log" | grep -q "cmdCleanNets at line 0 - .*could not be removed" ||
   check "link left in the Netscape cache logged" no yes
 if echo "$log" | grep -q "cmdCleanOpera"; then check "Opera run errors" logged none; fi
 rm -rf "$users" "$opera" "$outside"
-
-stop
-[ "$failures" -eq 0 ] && echo "browsers end to end: passed"
-exit $((failures > 0))
+finish "browsers end to end"

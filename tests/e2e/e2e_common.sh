@@ -1,8 +1,11 @@
 # Shared by the cleaner's end-to-end scripts (sourced): the project's Wine prefix, a fresh
 # program folder, the window driver and the checks.
 #   source e2e_common.sh <windows build tree> <program folder name on C:>
-# Afterwards: $root $build $folder $driver $out, drive, ini, setini, check, gone,
-# start_cleaner, end_cleaner, stop; $failures counts failed checks.
+# Afterwards: $root $build $folder $folder_name $driver $out, drive, drive_out, ini,
+# setini, tick_all, reg_add, reg_string, check, gone, shot (into $shots, when the script
+# set it), launch_cleaner, start_cleaner, answer_done, wait_end, end_cleaner,
+# quiet_start, stop (which runs the script's own on_stop first, when it has one) and
+# finish; $failures counts failed checks.
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="$1"
 folder_name="$2"
@@ -18,6 +21,8 @@ pid=""
 failures=0
 
 drive() { wine "$driver" "$@" >>"$out/driver.txt" 2>&1 </dev/null; }
+# The same, keeping what the driver prints (item lists, counts, texts).
+drive_out() { wine "$driver" "$@" 2>>"$out/driver.txt" </dev/null; }
 ini() {  # ini <section> <key> [file]: a value in mainten.ini (or the given ini file)
   awk -v s="[$1]" -v k="$2" 'BEGIN{IGNORECASE=1} {sub(/\r$/,"")}
     /^\[/{in_s = (tolower($0) == tolower(s)); next}
@@ -25,7 +30,17 @@ ini() {  # ini <section> <key> [file]: a value in mainten.ini (or the given ini 
     "${3:-$folder/mainten.ini}"
 }
 setini() {  # setini <key> <value>: a key that occurs once in the delivered file
-  sed -i -E "s/^$1=[^\r]*\r?$/$1=$2\r/" "$folder/mainten.ini"
+  local v="${2//\\/\\\\}"  # sed takes a backslash as two
+  sed -i -E "s/^$1=[^\r]*\r?$/$1=$v\r/" "$folder/mainten.ini"
+}
+tick_all() {  # tick_all <0|1>: every option box of every area unticked or ticked
+  sed -i -E '/^\[Rensa\]/,/^\[Senast\]/ s/^(Value[0-9]+)=[0-9]+\r?$/\1='"$1"'\r/' "$folder/mainten.ini"
+}
+reg_add() { wine reg add "$@" /f >/dev/null 2>&1; }
+reg_string() {  # reg_string <key> <name>: the value's string data, or "absent"
+  local line
+  line="$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -E "^[[:space:]]+$2[[:space:]]")"
+  [ -n "$line" ] && echo "${line#*REG_SZ}" | sed -E 's/^[[:space:]]+//' || echo absent
 }
 check() {  # check <description> <actual> <expected>
   if [ "$2" != "$3" ]; then
@@ -34,17 +49,38 @@ check() {  # check <description> <actual> <expected>
   fi
 }
 gone() { [ -e "$1" ] || [ -L "$1" ] && echo present || echo gone; }
-start_cleaner() {  # starts vorn66.exe and waits for its main window
+shot() { [ -n "${shots:-}" ] && { sleep 1; import -window root "$shots/$1.png"; }; }
+launch_cleaner() {  # starts vorn66.exe from the program folder
   wine "C:\\$folder_name\\vorn66.exe" >>"$out/vorn66.txt" 2>&1 </dev/null &
   pid=$!
+}
+start_cleaner() {  # starts vorn66.exe and waits for its main window
+  launch_cleaner
   drive wait "Tervane 6.6" 60
+}
+wait_end() {  # wait_end <description>: the program ends within 20 s
+  for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+  if kill -0 "$pid" 2>/dev/null; then check "$1" running ended; fi
+}
+answer_done() {  # answer_done <what>: the done message is shown and closes with OK
+  drive wait Info 60 || check "$1" absent shown
+  drive click Info OK
+  drive gone Info 10 || check "$1 closes with OK" open closed
 }
 end_cleaner() {  # closes the main window and waits for the program to end
   drive close "Tervane 6.6"
-  for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-  if kill -0 "$pid" 2>/dev/null; then check "program ends when closed" running ended; fi
+  wait_end "program ends when closed"
 }
-stop() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$out"; }
+stop() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  if declare -F on_stop >/dev/null; then on_stop; fi
+  rm -rf "$out"
+}
+finish() {  # finish <what passed>: stops, reports and ends the script
+  stop
+  [ "$failures" -eq 0 ] && echo "$1: passed"
+  exit $((failures > 0))
+}
 # A quiet start: no path search, no notice, no path detection.
 quiet_start() {
   rm -f "$folder/scoutry.exe"

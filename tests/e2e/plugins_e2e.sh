@@ -78,7 +78,7 @@ drive vclick "Tervane 6.6" "Analyze" || check "Analyze button on the Plugins tab
 drive wait Analysis 60 || check "Analysis window" absent shown
 sleep 1
 [ -n "$shots" ] && import -window root "$shots/plugins-analysis.png"
-analysis="$(wine "$driver" edittext Analysis 2>/dev/null | tr -d '\r')"
+analysis="$(drive_out edittext Analysis | tr -d '\r')"
 drive click Analysis Close
 drive gone Analysis 10 || check "Analysis closes" open closed
 check "analysis changes nothing" "$(state)" "$before"
@@ -87,9 +87,7 @@ echo "$analysis" | grep -q "^Would remove: .* in 4 files, 5 registry values, 2 r
 check "no report file after an analysis" "$(gone "$folder/vorn-report.txt")" gone
 
 drive toolbar "Clean Plugins" || check "Clean Plugins toolbar" missing present
-drive wait Info 60 || check "done message" absent shown
-drive click Info OK
-drive gone Info 10 || check "done message closes with OK" open closed
+answer_done "done message"
 drive nav 1
 drive tab 5
 sleep 1
@@ -136,6 +134,4 @@ rm -rf "$outside" "$temp/tervane-e2e-dir.asx" "$temp/tervane-e2e-link.asx" "$tem
   "$thumbs"
 wine reg delete "$player" /f >/dev/null 2>&1
 wine reg delete "$viewer" /f >/dev/null 2>&1
-stop
-[ "$failures" -eq 0 ] && echo "plugins end to end: passed"
-exit $((failures > 0))
+finish "plugins end to end"

@@ -45,9 +45,7 @@ drive gone "User Defined Files" 10 || check "viewer closes with Done" open close
 
 drive click "Tervane 6.6" "Scratch" || check "tick the first list" failed done
 drive toolbar "Clean User.def" || check "Clean User.def toolbar" missing present
-drive wait Info 60 || check "done message" absent shown
-drive click Info OK
-drive gone Info 10 || check "done message closes with OK" open closed
+answer_done "done message"
 
 # The editor by window messages: the picker starts at C:\, a protected folder. In folder
 # mode Add asks first and No leaves the list; in all-files mode Yes adds "C:\*.*".
@@ -82,6 +80,4 @@ check "matching file b.exe" "$(gone "$work/dl/b.exe")" gone
 check "sub-folder of the all-files entry" "$(cat "$work/dl/sub/kept.txt" 2>/dev/null)" s
 
 rm -rf "$work" "$outside"
-stop
-[ "$failures" -eq 0 ] && echo "user-defined end to end: passed"
-exit $((failures > 0))
+finish "user-defined end to end"

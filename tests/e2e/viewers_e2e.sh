@@ -5,40 +5,13 @@
 # removed through "Remove Highlighted" and the rest of their keys stays.
 #   viewers_e2e.sh <windows build tree> [screenshot folder]
 set -uo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-build="$1"
 shots="${2:-}"
-source "$root/scripts/wine-env.sh"
-tervane_ensure_prefix
-
-folder="$WINEPREFIX/drive_c/tervane-viewers-e2e"
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh" "$1" tervane-viewers-e2e
 data="$WINEPREFIX/drive_c/tervane-viewers-data"
-rm -rf "$folder" "$data"
-bash "$root/scripts/install-programs.sh" "$build" "$folder"
-rm -f "$folder/scoutry.exe"
-driver="$build/tests/e2e/vorn66_driver.exe"
-out="$(mktemp -d)"
-drive() { wine "$driver" "$@" 2>>"$out/driver.txt" </dev/null; }
-setini() {  # setini <key> <value>: a key that occurs once in the delivered file
-  local v="${2//\\/\\\\}"  # sed takes a backslash as two
-  sed -i -E "s/^$1=[^\r]*\r?$/$1=$v\r/" "$folder/mainten.ini"
-}
-failures=0
-check() {  # check <description> <actual> <expected>
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1: got '$2', expected '$3'"
-    failures=$((failures + 1))
-  fi
-}
+rm -rf "$data"
 typed='HKCU\Software\Microsoft\Internet Explorer\TypedURLs'
 runmru='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\RunMRU'
 findmru='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Doc Find Spec MRU'
-value() {  # value <key> <name>: the string data, or "absent"
-  local line
-  line="$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -E "^[[:space:]]+$2[[:space:]]")"
-  [ -n "$line" ] && echo "${line#*REG_SZ}" | sed -E 's/^[[:space:]]+//' || echo absent
-}
-shot() { [ -n "$shots" ] && { sleep 1; import -window root "$shots/$1.png"; }; }
 
 # The traces: browser folders under C:\tervane-viewers-data, three typed addresses, a
 # Run history with its order list, a search history, two recent documents, a Netscape
@@ -59,9 +32,7 @@ mkdir -p "$data/Opera/Cache4" "$data/Recent"
 echo x >"$data/Opera/Cache4/opr00001.htm"
 echo x >"$data/Recent/letter.txt.lnk"
 echo x >"$data/Recent/notes.doc.lnk"
-setini Scoutry 0
-setini Showtip 0
-setini Detect 1
+quiet_start
 setini IE1 'C:\tervane-viewers-data\IE\History\'
 setini IE2 'C:\tervane-viewers-data\IE\Temporary Internet Files\'
 setini IE3 'C:\tervane-viewers-data\IE\Cookies\'
@@ -73,61 +44,58 @@ setini Netscape2 'C:\tervane-viewers-data\Netscape\Cache\'
 setini Opera1 'C:\tervane-viewers-data\Opera\'
 setini Opera2 'C:\tervane-viewers-data\Opera\Cache4\'
 setini Win1 'C:\tervane-viewers-data\Recent\'
-reg() { wine reg add "$@" /f >/dev/null 2>&1; }
 wine reg delete "$typed" /f >/dev/null 2>&1
 wine reg delete "$runmru" /f >/dev/null 2>&1
 wine reg delete "$findmru" /f >/dev/null 2>&1
-reg "$typed" /v url1 /d 'http://first.example/'
-reg "$typed" /v url2 /d 'http://second.example/'
-reg "$typed" /v url3 /d 'http://third.example/'
-reg "$runmru" /v a /d 'notepad\1'
-reg "$runmru" /v b /d 'regedit\1'
-reg "$runmru" /v MRUList /d 'ba'
-reg "$findmru" /v a /d '*.doc'
+reg_add "$typed" /v url1 /d 'http://first.example/'
+reg_add "$typed" /v url2 /d 'http://second.example/'
+reg_add "$typed" /v url3 /d 'http://third.example/'
+reg_add "$runmru" /v a /d 'notepad\1'
+reg_add "$runmru" /v b /d 'regedit\1'
+reg_add "$runmru" /v MRUList /d 'ba'
+reg_add "$findmru" /v a /d '*.doc'
 
-wine 'C:\tervane-viewers-e2e\vorn66.exe' >"$out/vorn66.txt" 2>&1 </dev/null &
-pid=$!
-stop() { kill "$pid" 2>/dev/null; rm -rf "$out" "$data"; }
+on_stop() { rm -rf "$data"; }
 title="Tervane 6.6"
-drive wait "$title" 60 >/dev/null || { echo "FAIL: no main window"; stop; exit 1; }
+start_cleaner || { echo "FAIL: no main window"; stop; exit 1; }
 sleep 1
-drive nav 0 >/dev/null  # Clean
-drive tab 0 >/dev/null  # Internet Explorer
+drive nav 0  # Clean
+drive tab 0  # Internet Explorer
 sleep 0.5
 
 # Typed addresses: the second one goes.
 drive vclick "$title" URLs || check "URLs button (Internet Explorer)" missing present
-drive wait "View URLs" 10 >/dev/null || check "View URLs window" absent shown
-check "typed addresses listed" "$(drive items 'View URLs' | tr -d '\r' | paste -sd' ')" \
+drive wait "View URLs" 10 || check "View URLs window" absent shown
+check "typed addresses listed" "$(drive_out items 'View URLs' | tr -d '\r' | paste -sd' ')" \
   "http://first.example/ http://second.example/ http://third.example/"
 shot view-urls
 drive lbselect "View URLs" "http://second.example/" || check "selecting a typed address" failed done
 drive click "View URLs" "Remove Highlighted"
 sleep 1
-check "typed addresses after removal" "$(drive items 'View URLs' | tr -d '\r' | paste -sd' ')" \
+check "typed addresses after removal" "$(drive_out items 'View URLs' | tr -d '\r' | paste -sd' ')" \
   "http://first.example/ http://third.example/"
-check "url2 removed" "$(value "$typed" url2)" absent
-check "url1 kept" "$(value "$typed" url1)" 'http://first.example/'
-check "url3 kept" "$(value "$typed" url3)" 'http://third.example/'
+check "url2 removed" "$(reg_string "$typed" url2)" absent
+check "url1 kept" "$(reg_string "$typed" url1)" 'http://first.example/'
+check "url3 kept" "$(reg_string "$typed" url3)" 'http://third.example/'
 drive click "View URLs" Done
-drive gone "View URLs" 10 >/dev/null || check "View URLs after Done" open closed
+drive gone "View URLs" 10 || check "View URLs after Done" open closed
 
 # The cache, switched to the detailed report through its pop-up menu.
 drive vclick "$title" Cache || check "Cache button (Internet Explorer)" missing present
-drive wait "View Cache" 10 >/dev/null || check "View Cache window" absent shown
-check "cache entries" "$(drive lvcount 'View Cache' | tr -d '\r')" 4
+drive wait "View Cache" 10 || check "View Cache window" absent shown
+check "cache entries" "$(drive_out lvcount 'View Cache' | tr -d '\r')" 4
 drive lvrclick "View Cache"
-drive menu 1 >/dev/null || check "options menu" absent shown
+drive menu 1 || check "options menu" absent shown
 shot view-cache
 drive click "View Cache" Done
-drive gone "View Cache" 10 >/dev/null || check "View Cache after Done" open closed
+drive gone "View Cache" 10 || check "View Cache after Done" open closed
 
 # Netscape: its address history and its cache.
-drive tab 1 >/dev/null
+drive tab 1
 sleep 0.5
 drive vclick "$title" URLs || check "URLs button (Netscape)" missing present
-drive wait "View URLs" 10 >/dev/null || check "View URLs (Netscape)" absent shown
-check "Netscape addresses" "$(drive items 'View URLs' | tr -d '\r' | paste -sd' ')" \
+drive wait "View URLs" 10 || check "View URLs (Netscape)" absent shown
+check "Netscape addresses" "$(drive_out items 'View URLs' | tr -d '\r' | paste -sd' ')" \
   'http://one.example/ "http://ten.example/'
 shot view-netscape-urls
 drive lbselect "View URLs" '"http://ten.example/' || check "selecting a Netscape address" failed done
@@ -136,61 +104,57 @@ sleep 1
 check "prefs.js after removal" "$(tr -d '\r' <"$ns/Users/ann/prefs.js" | paste -sd'|')" \
   '// Netscape User Preferences||user_pref("browser.url_history.URL_1", "http://one.example/");'
 drive click "View URLs" Done
-drive gone "View URLs" 10 >/dev/null
+drive gone "View URLs" 10
 drive vclick "$title" Cache || check "Cache button (Netscape)" missing present
-drive wait "View Cache" 10 >/dev/null || check "View Cache (Netscape)" absent shown
-check "Netscape cache entries" "$(drive lvcount 'View Cache' | tr -d '\r')" 1
+drive wait "View Cache" 10 || check "View Cache (Netscape)" absent shown
+check "Netscape cache entries" "$(drive_out lvcount 'View Cache' | tr -d '\r')" 1
 drive click "View Cache" Done
-drive gone "View Cache" 10 >/dev/null
+drive gone "View Cache" 10
 
 # Windows: the Run history loses "regedit", its order list stays.
-drive tab 3 >/dev/null
+drive tab 3
 sleep 0.5
 shot main-windows-tab
 drive click "$title" "Run History" || check "Run History button" missing present
-drive wait "View Run History" 10 >/dev/null || check "View Run History window" absent shown
-check "Run history listed" "$(drive items 'View Run History' | tr -d '\r' | paste -sd' ')" \
+drive wait "View Run History" 10 || check "View Run History window" absent shown
+check "Run history listed" "$(drive_out items 'View Run History' | tr -d '\r' | paste -sd' ')" \
   'notepad\1 regedit\1'
 shot view-run-history
 drive lbselect "View Run History" 'regedit\1' || check "selecting a Run entry" failed done
 drive click "View Run History" "Remove Highlighted"
 sleep 1
-check "Run entry b removed" "$(value "$runmru" b)" absent
-check "Run entry a kept" "$(value "$runmru" a)" 'notepad\1'
-check "Run order list kept" "$(value "$runmru" MRUList)" ba
+check "Run entry b removed" "$(reg_string "$runmru" b)" absent
+check "Run entry a kept" "$(reg_string "$runmru" a)" 'notepad\1'
+check "Run order list kept" "$(reg_string "$runmru" MRUList)" ba
 drive click "View Run History" Done
-drive gone "View Run History" 10 >/dev/null || check "View Run History after Done" open closed
+drive gone "View Run History" 10 || check "View Run History after Done" open closed
 
 drive click "$title" "Search History" || check "Search History button" missing present
-drive wait "View Search History" 10 >/dev/null || check "View Search History window" absent shown
-check "search history listed" "$(drive items 'View Search History' | tr -d '\r')" '*.doc'
+drive wait "View Search History" 10 || check "View Search History window" absent shown
+check "search history listed" "$(drive_out items 'View Search History' | tr -d '\r')" '*.doc'
 shot view-search-history
 drive click "View Search History" Done
-drive gone "View Search History" 10 >/dev/null
+drive gone "View Search History" 10
 
 drive click "$title" "Doc History" || check "Doc History button" missing present
-drive wait "View Doc History" 10 >/dev/null || check "View Doc History window" absent shown
-check "recent documents listed" "$(drive items 'View Doc History' | tr -d '\r' | paste -sd' ')" \
+drive wait "View Doc History" 10 || check "View Doc History window" absent shown
+check "recent documents listed" "$(drive_out items 'View Doc History' | tr -d '\r' | paste -sd' ')" \
   'letter.txt.lnk notes.doc.lnk'
 shot view-doc-history
 drive click "View Doc History" Done
-drive gone "View Doc History" 10 >/dev/null
+drive gone "View Doc History" 10
 
 # Opera's cache.
-drive tab 2 >/dev/null
+drive tab 2
 sleep 0.5
 drive vclick "$title" Cache || check "Cache button (Opera)" missing present
-drive wait "View Cache" 10 >/dev/null || check "View Cache (Opera)" absent shown
-check "Opera cache entries" "$(drive lvcount 'View Cache' | tr -d '\r')" 1
+drive wait "View Cache" 10 || check "View Cache (Opera)" absent shown
+check "Opera cache entries" "$(drive_out lvcount 'View Cache' | tr -d '\r')" 1
 drive click "View Cache" Done
-drive gone "View Cache" 10 >/dev/null
+drive gone "View Cache" 10
 
-drive close "$title" >/dev/null
-for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-if kill -0 "$pid" 2>/dev/null; then check "program ends on close" running ended; fi
+end_cleaner
 wine reg delete "$typed" /f >/dev/null 2>&1
 wine reg delete "$runmru" /f >/dev/null 2>&1
 wine reg delete "$findmru" /f >/dev/null 2>&1
-stop
-[ "$failures" -eq 0 ] && echo "View buttons end to end: passed"
-exit $((failures > 0))
+finish "View buttons end to end"

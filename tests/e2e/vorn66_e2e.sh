@@ -4,39 +4,13 @@
 # page, and on close leaves the settings file as the next start needs it.
 #   vorn66_e2e.sh <windows build tree> [screenshot folder]
 set -uo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-build="$1"
 shots="${2:-}"
-source "$root/scripts/wine-env.sh"
-tervane_ensure_prefix
-
-folder="$WINEPREFIX/drive_c/tervane-e2e"
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh" "$1" tervane-e2e
 # A machine that has used Internet Explorer has this folder; without it the first start's
 # path detection would (rightly) stop at its "path does not exist" message.
 mkdir -p "$WINEPREFIX/drive_c/windows/Downloaded Program Files"
-rm -rf "$folder"
-bash "$root/scripts/install-programs.sh" "$build" "$folder"
-driver="$build/tests/e2e/vorn66_driver.exe"
-out="$(mktemp -d)"
-drive() { wine "$driver" "$@" >>"$out/driver.txt" 2>&1 </dev/null; }
-ini() {  # ini <section> <key>: the value in the program folder's mainten.ini
-  awk -v s="[$1]" -v k="$2" 'BEGIN{IGNORECASE=1} {sub(/\r$/,"")}
-    /^\[/{in_s = (tolower($0) == tolower(s)); next}
-    in_s && index(tolower($0), tolower(k) "=") == 1 {print substr($0, length(k) + 2); exit}' \
-    "$folder/mainten.ini"
-}
-failures=0
-check() {  # check <description> <actual> <expected>
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1: got '$2', expected '$3'"
-    failures=$((failures + 1))
-  fi
-}
 
-wine 'C:\tervane-e2e\vorn66.exe' >"$out/vorn66.txt" 2>&1 </dev/null &
-pid=$!
-stop() { kill "$pid" 2>/dev/null; rm -rf "$out"; }
-
+launch_cleaner
 if [ -f "$folder/scoutry.exe" ]; then
   drive wait Search 60 || { echo "FAIL: scoutry did not start"; stop; exit 1; }
   # The cleaner waits for the search tool: no main window while it runs.
@@ -64,8 +38,7 @@ if [ -n "$shots" ]; then
   drive nav 0
 fi
 drive close "Tervane 6.6"
-for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-if kill -0 "$pid" 2>/dev/null; then check "program ends when closed" running ended; fi
+wait_end "program ends when closed"
 
 check "[Inst] Scoutry" "$(ini Inst Scoutry)" 0
 check "[Path] Detect" "$(ini Path Detect)" 1
@@ -89,8 +62,7 @@ fi
 # and "Do not prompt in the future." keeps the notice away from now on.
 sed -i 's/^Opera=1\r*$/Opera=0\r/' "$folder/mainten.ini"
 check "[Tab] Opera before the second start" "$(ini Tab Opera)" 0
-wine 'C:\tervane-e2e\vorn66.exe' >"$out/vorn66.txt" 2>&1 </dev/null &
-pid=$!
+launch_cleaner
 drive wait "Notice!" 60 || { echo "FAIL: no notice at the second start"; stop; exit 1; }
 if drive wait Search 0; then check "search tool at the second start" running "not started"; fi
 drive click "Notice!" "Do not prompt in the future."
@@ -103,8 +75,7 @@ drive nav 2
 drive click "Tervane 6.6" "Opera" || check "Opera box on the Maintenance page" missing present
 sleep 0.5
 drive nav 6  # Quit
-for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-if kill -0 "$pid" 2>/dev/null; then check "program ends on Quit" running ended; fi
+wait_end "program ends on Quit"
 check "[Tab] Opera after Quit" "$(ini Tab Opera)" 1
 check "[Inst] Showtip after ticking the notice box" "$(ini Inst Showtip)" 0
 check "[UserDef] UDname1 after Quit" "$(ini UserDef UDname1)" "User Defined 1"
@@ -135,8 +106,7 @@ runmru='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\RunMRU'
 wine reg add "$runmru" /v a /d notepad /f >/dev/null 2>&1
 wine reg add "$runmru" /v u /d kept /f >/dev/null 2>&1
 sed -i -E 's/^(Value(1[4-9]|2[01]))=[0-9]+\r?$/\1=0\r/' "$folder/mainten.ini"
-wine 'C:\tervane-e2e\vorn66.exe' >"$out/vorn66.txt" 2>&1 </dev/null &
-pid=$!
+launch_cleaner
 drive wait "Tervane 6.6" 60 || { echo "FAIL: no main window at the third start"; stop; exit 1; }
 sleep 1
 drive nav 0
@@ -157,10 +127,8 @@ drive nav 3
 sleep 1
 [ -n "$shots" ] && import -window root "$shots/vorn66-statistics.png"
 drive close "Tervane 6.6"
-for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-if kill -0 "$pid" 2>/dev/null; then check "program ends after the clean" running ended; fi
+wait_end "program ends after the clean"
 
-gone() { [ -e "$1" ] && echo present || echo gone; }
 check "recent document" "$(gone "$recent/tervane-e2e letter.lnk")" gone
 check "old temporary file" "$(gone "$temp/tervane-e2e-old.tmp")" gone
 check "today's temporary file" "$(gone "$temp/tervane-e2e-new.tmp")" present
@@ -180,20 +148,16 @@ wine reg delete "$runmru" /f >/dev/null 2>&1
 # Cleaning again with the Windows boxes still ticked. clean_windows <what>: start, press
 # "Clean Windows", answer the done message, close.
 clean_windows() {
-  wine 'C:\tervane-e2e\vorn66.exe' >"$out/vorn66.txt" 2>&1 </dev/null &
-  pid=$!
+  launch_cleaner
   drive wait "Tervane 6.6" 60 || { check "main window ($1)" absent shown; return; }
   sleep 1
   drive nav 0
   drive tab 3
   sleep 0.5
   drive toolbar "Clean Windows" || check "Clean Windows toolbar ($1)" missing present
-  drive wait Info 60 || check "done message ($1)" absent shown
-  drive click Info OK
-  drive gone Info 10 || check "done message closes ($1)" open closed
+  answer_done "done message ($1)"
   drive close "Tervane 6.6"
-  for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-  if kill -0 "$pid" 2>/dev/null; then check "program ends ($1)" running ended; fi
+  wait_end "program ends ($1)"
 }
 
 # The Downloaded Program Files folder holds Unix links to a folder and a file outside
@@ -233,7 +197,4 @@ for path in 'C:\' 'C:\windows\'; do
     check "refusal of $path logged" no yes
 done
 rm -f "$drive_c/tervane-e2e-root.txt" "$drive_c/windows/tervane-e2e-win.txt"
-
-stop
-[ "$failures" -eq 0 ] && echo "vorn66 end to end: passed"
-exit $((failures > 0))
+finish "vorn66 end to end"
