@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 #include "platform/wildcard.h"
 
@@ -38,10 +39,15 @@ class RecordingFiles : public Files {
     if (!rec_.analyzing()) return inner_.find(pattern, visit);
     // A cancelled analysis lists nothing more, so the engines run out quickly.
     if (rec_.cancelled()) return err::kFileNotFound;
-    if (!overlaid())
-      return inner_.find(pattern, [&](const FindData& d) { return rec_.keepGoing() && visit(d); });
     const std::size_t cut = pattern.find_last_of('\\');
     const std::string folder = cut == std::string::npos ? "" : pattern.substr(0, cut + 1);
+    const std::string folderKey = lower(folder);
+    if (!overlaid())
+      return inner_.find(pattern, [&](const FindData& d) {
+        if (!rec_.keepGoing()) return false;
+        remember(folderKey, d);
+        return visit(d);
+      });
     const std::string mask = pattern.substr(folder.size());
     const Shadow* above = nullptr;
     if (!folder.empty() && shadowOf(folder, above) == Seen::Gone) return err::kPathNotFound;
@@ -53,6 +59,7 @@ class RecordingFiles : public Files {
       const Shadow* shadow = nullptr;
       if (d.name != "." && d.name != ".." && shadowOf(path, shadow) == Seen::Gone) return true;
       seen.insert(key(path));
+      if (!shadow) remember(folderKey, d);
       FindData shown = d;
       if (shadow && !shadow->folder) shown.size = shadow->contents.size();
       visited = true;
@@ -70,14 +77,14 @@ class RecordingFiles : public Files {
       }
     }
     // Files and folders the analysis made, in the listed folder.
-    const std::string folderKey = key(folder);
+    const std::string madeIn = key(folder);
     for (const std::string& path : made_) {
       if (stopped) break;
       const Shadow& shadow = shadows_.at(path);
       if (shadow.gone || seen.count(path)) continue;
       const std::size_t slash = path.find_last_of('\\');
-      if (slash == std::string::npos || path.compare(0, slash, folderKey) != 0 ||
-          slash != folderKey.size() || !wildcardMatch(mask, shadow.name))
+      if (slash == std::string::npos || path.compare(0, slash, madeIn) != 0 ||
+          slash != madeIn.size() || !wildcardMatch(mask, shadow.name))
         continue;
       FindData d;
       d.name = shadow.name;
@@ -299,6 +306,7 @@ class RecordingFiles : public Files {
   void sync() {
     if (rec_.run() == run_) return;
     run_ = rec_.run();
+    listed_.clear();
     shadows_.clear();
     made_.clear();
     created_.clear();
@@ -359,6 +367,7 @@ class RecordingFiles : public Files {
   bool watched(const std::string& path) const { return rec_.recording() && !rec_.ignored(path); }
   // What the change would give: the path's absence, or the system's refusal of it.
   ErrorCode existence(const std::string& path) {
+    if (lastListed(path)) return inner_.changeRefusal(path);
     std::uint32_t a = 0;
     const ErrorCode e = getAttributes(path, a);
     if (e != err::kSuccess) return e;
@@ -371,6 +380,7 @@ class RecordingFiles : public Files {
     return getAttributes(path, a) == err::kSuccess;
   }
   std::uint64_t sizeOf(const std::string& path) {
+    if (const std::uint64_t* listed = lastListed(path)) return *listed;
     std::uint64_t size = 0;
     find(path, [&](const FindData& d) {
       size = d.size;
@@ -379,8 +389,28 @@ class RecordingFiles : public Files {
     return size;
   }
 
+  // An engine lists a folder, then removes what the listing showed. Until the analysis
+  // has taken a path (or a folder above it) away or rewritten it, the size the latest
+  // listing of this run gave answers for it: asking the system again for every file
+  // would cost an analysis as much as a walk of each file on its own. Paths no listing
+  // of this run showed are asked for.
+  void remember(const std::string& folderKey, const FindData& d) {
+    if (folderKey.empty() || d.name == "." || d.name == "..") return;
+    listed_[folderKey + lower(d.name)] = d.size;
+  }
+  const std::uint64_t* lastListed(const std::string& path) {
+    if (!rec_.analyzing()) return nullptr;
+    sync();
+    auto it = listed_.find(lower(path));
+    if (it == listed_.end()) return nullptr;
+    const Shadow* shadow = nullptr;
+    if (!shadows_.empty() && shadowOf(path, shadow) != Seen::Through) return nullptr;
+    return &it->second;
+  }
+
   Files& inner_;
   ChangeRecorder& rec_;
+  std::unordered_map<std::string, std::uint64_t> listed_;  // lower-case path: size
   unsigned run_ = 0;
   std::map<std::string, Shadow> shadows_;  // by lower-case path, without a final "\"
   std::set<std::string> made_;             // the shadows that are new files or folders

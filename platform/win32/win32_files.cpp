@@ -108,9 +108,13 @@ bool reachedThroughLink(const std::string& path) {
   wchar_t full[MAX_PATH * 4], longForm[MAX_PATH * 4];
   DWORD f = GetFullPathNameW(widen(path).c_str(), MAX_PATH * 4, full, nullptr);
   if (f == 0 || f >= MAX_PATH * 4) return false;
+  const std::wstring reached = comparable(std::wstring(real, n));
+  // The same path as asked: no link on the way, and no short name to expand. Expanding
+  // looks up every part of the path again, which costs far more than the rest.
+  if (reached == comparable(std::wstring(full, f))) return false;
   DWORD l = GetLongPathNameW(full, longForm, MAX_PATH * 4);
   const std::wstring asked = l > 0 && l < MAX_PATH * 4 ? longForm : full;
-  return comparable(std::wstring(real, n)) != comparable(asked);
+  return reached != comparable(asked);
 }
 
 class Win32Files : public Files {

@@ -449,3 +449,62 @@ TEST(RecordingOverlay, AnAnalysisSeesItsOwnChangesAndForgetsThemAtTheNextRun) {
 }
 
 }  // namespace
+
+namespace {
+
+// Files that count the listings and the single lookups asked of them.
+class CountingFiles : public platform::fake::FakeFiles {
+ public:
+  platform::ErrorCode find(const std::string& pattern,
+                           const std::function<bool(const platform::FindData&)>& visit) override {
+    ++finds;
+    return FakeFiles::find(pattern, visit);
+  }
+  platform::ErrorCode getAttributes(const std::string& path, std::uint32_t& attributes) override {
+    ++lookups;
+    return FakeFiles::getAttributes(path, attributes);
+  }
+  int finds = 0, lookups = 0;
+};
+
+TEST(RecordingListings, AnAnalysisTakesSizesFromItsListingsAndForgetsThemAtTheNextRun) {
+  platform::fake::FakeSystem others;
+  CountingFiles files;
+  for (int i = 0; i < 40; ++i)
+    files.addFile("C:\\Cache\\f" + std::to_string(i) + ".dat", std::string(i + 1, 'x'));
+  files.addFile("C:\\Cache\\Sub\\deep.dat", std::string(7, 'd'), platform::attr::kReadOnly);
+  platform::System inner{files,          others.registry,     others.clock,
+                         others.process, others.identity,     others.userSettings,
+                         others.processes, others.disk,       others.shell,
+                         others.removal};
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording(inner, recorder);
+  platform::Files& through = recording.system().files;
+
+  recorder.start(true);
+  recording.system().removal.emptyFolder("C:\\Cache");
+  const auto analysed = what(recorder.changes());
+  // One listing per folder, one more to see that the sub-folder would be left empty, and
+  // the walk's own check of the folder itself; no lookup of each file again.
+  EXPECT_EQ(files.finds, 3);
+  EXPECT_LE(files.lookups, 2);
+
+  // What a cleaning of the same tree records: the same items with the same sizes.
+  recorder.start(false);
+  recording.system().removal.emptyFolder("C:\\Cache");
+  EXPECT_EQ(what(recorder.changes()), analysed);
+  ASSERT_EQ(analysed.size(), 42u);  // 41 files and the sub-folder
+  EXPECT_FALSE(files.exists("C:\\Cache\\f3.dat"));
+
+  // A later analysis asks the system about what it did not list itself: the file that
+  // is gone is not reported, the one that grew is reported at its new size.
+  files.addFile("C:\\Cache\\f5.dat", std::string(500, 'y'));
+  recorder.start(true);
+  EXPECT_EQ(through.deleteFile("C:\\Cache\\f3.dat"), err::kFileNotFound);
+  EXPECT_EQ(through.deleteFile("C:\\Cache\\f5.dat"), err::kSuccess);
+  ASSERT_EQ(recorder.changes().size(), 1u);
+  EXPECT_EQ(recorder.changes()[0].target, "C:\\Cache\\f5.dat");
+  EXPECT_EQ(recorder.changes()[0].size, 500u);
+}
+
+}  // namespace

@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "platform/dir_lookup.h"
 #include "tests/support/contract_env.h"
 
@@ -177,6 +181,27 @@ TEST_P(FilesContract, NamesAreCaseInsensitiveButKeepTheirSpelling) {
   files().readFile(at("mixedCASE.dat"), got);
   EXPECT_EQ(got, "2");
 }
+
+#ifdef _WIN32
+// A path spelled with short names differs from the one the system reaches, yet no link
+// lies on the way: changes to it are made. (The real files only: the fakes know no
+// short path of a whole path.)
+TEST_P(FilesContract, AFileAskedForByItsShortNameIsNoLink) {
+  if (GetParam().name != "Win32") GTEST_SKIP();
+  ASSERT_EQ(files().createDirectory(at("A Long Folder Name")), err::kSuccess);
+  put("A Long Folder Name\\A Long File Name.text", "short");
+  char shortPath[MAX_PATH];
+  const DWORD n = GetShortPathNameA(at("A Long Folder Name\\A Long File Name.text").c_str(),
+                                    shortPath, MAX_PATH);
+  ASSERT_GT(n, 0u);
+  ASSERT_LT(n, static_cast<DWORD>(MAX_PATH));
+  const std::string asked(shortPath, n);
+  if (asked == at("A Long Folder Name\\A Long File Name.text")) GTEST_SKIP() << "no short names";
+  EXPECT_EQ(files().changeRefusal(asked), err::kSuccess) << asked;
+  EXPECT_EQ(files().deleteFile(asked), err::kSuccess) << asked;
+  EXPECT_THAT(names(at("A Long Folder Name\\*")), ::testing::IsEmpty());
+}
+#endif
 
 INSTANTIATE_TEST_SUITE_P(Platforms, FilesContract,
                          ::testing::ValuesIn(testing_support::contractEnvs()),
