@@ -397,27 +397,30 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
         return !progress.cancelled();
       });
       progress.open(w);
-      struct Restore {
-        RunFrame& frame;
-        platform::ChangeRecorder& recorder;
-        AnalysisProgressDialog& progress;
-        ~Restore() {
-          recorder.setProgressCheck(nullptr);
-          recorder.stop();
-          frame.state.analyzing = false;
-          progress.finish();
-        }
-      } restore{frame, recorder, progress};
-      (*command)();
+      {
+        // Also when a command lets a failure escape: the next run must not analyse.
+        struct Restore {
+          RunFrame& frame;
+          platform::ChangeRecorder& recorder;
+          AnalysisProgressDialog& progress;
+          ~Restore() {
+            recorder.setProgressCheck(nullptr);
+            recorder.stop();
+            frame.state.analyzing = false;
+            progress.finish();
+          }
+        } restore{frame, recorder, progress};
+        (*command)();
+      }
+      // The recorder keeps what it recorded, and whether it was cancelled, until it starts
+      // again.
       const bool cancelled = recorder.cancelled();
-      recorder.setProgressCheck(nullptr);
-      recorder.stop();
-      frame.state.analyzing = false;
-      progress.finish();
       platform::Clock& clock = services.system.clock;
       std::string heading = "Analysis of " + what + ", " + clock.generalDate(clock.now());
-      if (cancelled) heading += "\r\nCancelled: what follows is what was found until then.";
-      if (cancelled) frame.setStatus(kAnalysisCancelled);
+      if (cancelled) {
+        heading += "\r\nCancelled: what follows is what was found until then.";
+        frame.setStatus(kAnalysisCancelled);
+      }
       s.analysisReport->open(cleaningReportText(recorder.changes(), heading, true), &w);
     };
   };
