@@ -69,32 +69,38 @@ BOOL CALLBACK findTree(HWND w, LPARAM out) {
   return TRUE;
 }
 
-// Waits (up to 15 s) until the picker's tree has left its root for a folder: under a
-// parallel test run the picker sometimes stays on the desktop for a while, and an early
-// OK would choose it.
-void waitForStartingSelection(HWND dialog) {
+// The text of the picker's selected tree item, or an empty text while it has none.
+std::string selectedFolder(HWND dialog) {
   HWND tree = nullptr;
   EnumChildWindows(dialog, findTree, reinterpret_cast<LPARAM>(&tree));
-  if (!tree) return;
-  for (int i = 0; i < 150 && IsWindow(dialog); ++i) {
-    LRESULT caret = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
-    LRESULT root = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
-    if (caret && caret != root) return;
-    Sleep(100);
-  }
+  if (!tree) return {};
+  auto caret = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  if (!caret) return {};
+  char text[MAX_PATH] = {};
+  TVITEMA item{};
+  item.mask = TVIF_TEXT;
+  item.hItem = caret;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return text;
 }
 
-// The user's answer to the folder picker: first a move to the folder (as a click in the
-// tree would make it), then presses of the button until the picker closes (a busy
-// machine may drop a press while the tree still fills).
+// The user's answer to the folder picker. OK waits until the tree shows the chosen
+// folder selected: on a loaded machine the picker may list the whole shell namespace for
+// many seconds, and a press before that would choose wherever it stands. The move is
+// asked for again on each try; the modal watchdog bounds the whole wait.
 testing_support::ModalAnswer pickerAnswer(int button, const std::string& choose) {
   testing_support::ModalAnswer answer;
   answer.matches = testing_support::dialogTitled();
-  answer.respond = [button, choose](HWND dialog, int attempt) {
-    if (attempt > 0) return testing_support::pressButton(button)(dialog, attempt);
-    if (!choose.empty())
+  const std::string leaf = choose.substr(choose.find_last_of('\\') + 1);
+  answer.respond = [button, choose, leaf](HWND dialog, int attempt) {
+    if (button == IDOK && !choose.empty() &&
+        lstrcmpiA(selectedFolder(dialog).c_str(), leaf.c_str()) != 0) {
       SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(choose.c_str()));
-    if (button == IDOK) waitForStartingSelection(dialog);
+      return;
+    }
+    testing_support::pressButton(button)(dialog, attempt);
   };
   return answer;
 }
