@@ -9,7 +9,8 @@
 using ::testing::HasSubstr;
 
 TEST(VesperEndToEnd, DeletesScheduledIndexFilesAndHistoryButNothingElse) {
-  // Its scratch folder goes with Unix's rm, which never follows the link planted below.
+  // Its scratch folder holds everything; it plants real links (Unix links under Wine) and
+  // removes them as links at the end.
   const std::unique_ptr<testing_support::ContractEnv> env = testing_support::makeWin32Env();
   const auto at = [&](const std::string& relative) { return env->scratch() + "\\" + relative; };
   const std::string prog = at("prog");
