@@ -74,13 +74,6 @@ std::string Remover::getIni(const std::string& section, const std::string& key,
   return result;
 }
 
-bool Remover::checkPath(const std::string& path) {
-  bool found = false;
-  common::ErrorTrap trap(log_, "VESPER-checkPath");
-  trap.run([&] { found = common::folderExists(system_.files, path); });
-  return found;
-}
-
 bool Remover::checkFileName(const std::string& path) {
   bool found = false;
   common::ErrorTrap trap(log_, "VESPER-checkFileName");

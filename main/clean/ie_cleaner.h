@@ -63,7 +63,7 @@ class IECleaner {
 
  private:
   std::string pathSetting(const std::string& key);
-  // Removes the files directly in `folder` (ending in "\\") that `take` accepts, each as
+  // Removes the files directly in `folder` (ending in "\") that `take` accepts, each as
   // one statement of `trap`; the index and the folder's view settings stay.
   void removeCacheFiles(common::ErrorTrap& trap, const std::string& folder,
                         const std::function<bool(const platform::FindData&)>& take);
