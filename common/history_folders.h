@@ -1,30 +1,27 @@
 #pragma once
-// The browser's dated history folders below "history.ie5": numbered 1 to 999 under the
-// short names "mshist~1".."mshist~9", "mshis~10".."mshis~99" and "mshi~100".."mshi~999".
-// The cleaner and the boot-time remover empty and remove them the same way.
-#include <functional>
+// The browser's dated history folders below "history.ie5", named "MSHist01" and two
+// dates. Their 8.3 names are the file system's choice (numbered tails on 9x, hashed
+// tails on NT from the fifth alike name, always hashed under Wine), so the cleaner and
+// the boot-time remover find them by listing the folder, never by guessing short names.
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/files.h"
 
 namespace common {
 
-inline constexpr int kHistoryFolderCount = 999;
+// True for a name a history folder goes by: a long name beginning with "MSHist" (any
+// case), or a numbered short name, a beginning of "mshist", "~" and digits in at most
+// eight characters ("mshis~10", "mshi~150", "msh~1000").
+bool isHistoryFolderName(std::string_view name);
 
-// The short name of history folder `number` (1 to 999).
-std::string historyFolderName(int number);
-
-// How a caller runs one statement of the walk: its own error trap logs a failure and
-// goes on with the next statement.
-using StatementRunner = std::function<void(const std::function<void()>&)>;
-
-// For each number 1 to 999, the folder `historyFolder` + "history.ie5\" + short name:
-// when `folderExists` holds for it (with a trailing "\"), deletes the files in it and
-// then removes it, each as one statement. `historyFolder` ends in "\" (a path value);
-// "-" or an empty value looks in places that hold no history and removes nothing.
-void removeHistoryFolders(platform::Files& files, const std::string& historyFolder,
-                          const std::function<bool(const std::string&)>& folderExists,
-                          const StatementRunner& statement);
+// The full paths of the history folders in `historyFolder` + "history.ie5\", from one
+// listing, sorted: folders only (links to folders too; the removal decides what becomes
+// of them), never index.dat. A missing folder holds none; a listing that fails
+// otherwise raises. `historyFolder` is a full path, with or without a trailing "\".
+std::vector<std::string> listHistoryFolders(platform::Files& files,
+                                            const std::string& historyFolder);
 
 // Deletes the ordinary files (not hidden, not system, not folders) matching `pattern`,
 // which may hold wildcards. Raises 53 when nothing matches; when a file refuses, the

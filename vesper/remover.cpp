@@ -74,13 +74,6 @@ std::string Remover::getIni(const std::string& section, const std::string& key,
   return result;
 }
 
-bool Remover::checkPath(const std::string& path) {
-  bool found = false;
-  common::ErrorTrap trap(log_, "VESPER-checkPath");
-  trap.run([&] { found = common::folderExists(system_.files, path); });
-  return found;
-}
-
 bool Remover::checkFileName(const std::string& path) {
   bool found = false;
   common::ErrorTrap trap(log_, "VESPER-checkFileName");
@@ -138,9 +131,16 @@ void Remover::Main() {
 
   const std::string history = getIni("Path", "IE1", mainten);
   if (!isFullPath(history)) return;
-  common::removeHistoryFolders(
-      system_.files, history, [&](const std::string& path) { return checkPath(path); },
-      [&](const std::function<void()>& body) { statement(body); });
+  std::vector<std::string> historyFolders;
+  statement([&] { historyFolders = common::listHistoryFolders(system_.files, history); });
+  for (const std::string& folder : historyFolders) {
+    lastPath_ = folder;
+    statement([&] {
+      // Never through a link: a history folder that is one stays, and so does its target.
+      const platform::RemovalReport report = system_.removal.removeFolder(folder);
+      if (!report.complete()) common::raiseWin32(report.firstError);
+    });
+  }
 }
 
 }  // namespace vesper

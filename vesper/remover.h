@@ -20,8 +20,6 @@ class Remover {
   // The value under `section` and `key` of `file`, empty when missing, cut at 254
   // characters and at the first NUL.
   std::string getIni(const std::string& section, const std::string& key, const std::string& file);
-  // True when `path` is not empty and a folder lookup of it finds an entry.
-  bool checkPath(const std::string& path);
   // True when `path` is not empty and a lookup of it (wildcards allowed) finds an
   // ordinary file.
   bool checkFileName(const std::string& path);

@@ -32,6 +32,24 @@ bool isIndexFile(const std::string& name) {
   return lower(name) == "index.dat";
 }
 
+// The cache folders also hold the shell's view settings of the folder, which the browser
+// relies on to show them as its cache.
+bool isKeptCacheFile(const std::string& name) {
+  return isIndexFile(name) || lower(name) == "desktop.ini";
+}
+
+// The names a listing of `pattern` gives that `take` accepts, sorted.
+std::vector<std::string> listedNames(platform::Files& files, const std::string& pattern,
+                                     const std::function<bool(const platform::FindData&)>& take) {
+  std::vector<std::string> names;
+  files.find(pattern, [&](const platform::FindData& d) {
+    if (take(d)) names.push_back(d.name);
+    return true;
+  });
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 }  // namespace
 
 IECleaner::IECleaner(platform::System& system, RegistryAccess& registry, common::SessionLog& log,
@@ -105,13 +123,9 @@ void IECleaner::removeHistoryFolders() {
   if (!isFolder(historyFolder)) return;
   requireCleanableFolder(system_, historyFolder);
   common::ErrorTrap trap(log_, "ShowInetProperties");
-  const std::string base = withSeparator(historyFolder) + "history.ie5\\";
-  for (int i = 1; i <= common::kHistoryFolderCount; ++i) {
-    const std::string folder = base + common::historyFolderName(i);
-    if (!common::folderExists(system_.files, folder + "\\")) continue;
+  for (const std::string& folder : common::listHistoryFolders(system_.files, historyFolder))
     // Never through a link: a history folder that is one stays, and so does its target.
     trap.run([&] { raiseRemovalFailures(system_.removal.removeFolder(folder)); });
-  }
 }
 
 void IECleaner::delTemporaryIF() {
@@ -120,17 +134,36 @@ void IECleaner::delTemporaryIF() {
   if (!isFolder(cacheFolder)) return;
   requireCleanableFolder(system_, cacheFolder);
   const std::string folder = withSeparator(cacheFolder);
-  std::vector<std::string> names;
-  system_.files.find(folder + "*.*", [&](const platform::FindData& d) {
-    if (!d.isDirectory() && platform::matchesDirMask(d.attributes, platform::dirmask::kNormal))
-      names.push_back(d.name);
-    return true;
+  removeCacheFiles(trap, folder, [](const platform::FindData& d) {
+    return platform::matchesDirMask(d.attributes, platform::dirmask::kNormal);
   });
-  std::sort(names.begin(), names.end());
-  for (const std::string& name : names) {
-    if (isIndexFile(name)) continue;
+  // The cached files themselves lie in Content.IE5's sub-folders, and the browser's own
+  // clearing leaves there whatever its URL cache no longer lists. The sub-folders stay:
+  // the browser expects them. One that is a link is never entered.
+  const std::string content = folder + "Content.IE5";
+  std::uint32_t attributes = 0;
+  if (system_.files.getAttributes(content, attributes) != platform::err::kSuccess ||
+      (attributes & platform::attr::kReparsePoint))
+    return;
+  const std::vector<std::string> subFolders =
+      listedNames(system_.files, content + "\\*.*", [](const platform::FindData& d) {
+        return d.isDirectory() && !(d.attributes & platform::attr::kReparsePoint) &&
+               d.name != "." && d.name != "..";
+      });
+  for (const std::string& sub : subFolders)
+    removeCacheFiles(trap, content + "\\" + sub + "\\",
+                     [](const platform::FindData&) { return true; });
+}
+
+void IECleaner::removeCacheFiles(common::ErrorTrap& trap, const std::string& folder,
+                                 const std::function<bool(const platform::FindData&)>& take) {
+  const std::vector<std::string> names =
+      listedNames(system_.files, folder + "*.*", [&](const platform::FindData& d) {
+        return !d.isDirectory() && !isKeptCacheFile(d.name) && take(d);
+      });
+  // One file at a time through the removal, which removes a link as a link.
+  for (const std::string& name : names)
     trap.run([&] { raiseRemovalFailures(system_.removal.removeMatching(folder + name)); });
-  }
 }
 
 void IECleaner::removeCookies() {

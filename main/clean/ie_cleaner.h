@@ -53,7 +53,8 @@ class IECleaner {
   void runSteps(common::ErrorTrap* trap);
 
   // The browser's own clearing for `mode`, then the history folders (modes 0 and 2) and
-  // the Temporary Internet Files (modes 1 and 2).
+  // the Temporary Internet Files with what is left in the cache's sub-folders (modes 1
+  // and 2).
   bool showInetProperties(int mode);
   void removeHistoryFolders();
   void delTemporaryIF();
@@ -62,6 +63,10 @@ class IECleaner {
 
  private:
   std::string pathSetting(const std::string& key);
+  // Removes the files directly in `folder` (ending in "\") that `take` accepts, each as
+  // one statement of `trap`; the index and the folder's view settings stay.
+  void removeCacheFiles(common::ErrorTrap& trap, const std::string& folder,
+                        const std::function<bool(const platform::FindData&)>& take);
 
   platform::System& system_;
   RegistryAccess& registry_;

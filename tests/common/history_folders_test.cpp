@@ -1,89 +1,62 @@
-// The history-folder walk and pattern deletion over the fake file system.
+// Finding the history folders, and pattern deletion, over the fake file system.
 #include "common/history_folders.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "common/run_error.h"
-#include "common/settings.h"
 #include "platform/fake/fake_system.h"
 
 using namespace common;
 using platform::fake::FakeSystem;
 using ::testing::ElementsAre;
 
-namespace {
+TEST(HistoryFolderName, LongNamesAndNumberedShortNames) {
+  struct Case {
+    const char* name;
+    bool history;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"MSHist012026113020261207", true},
+           {"mshist012026113020261207", true},
+           {"MsHiSt", true},
+           {"mshist~1", true},
+           {"MSHIS~10", true},
+           {"mshi~150", true},
+           {"msh~1000", true},
+           {"ms~12345", true},
+           {"m~123456", true},
+           {"MSHI~SIN", false},  // a hashed short name: only its long name tells
+           {"MS4E2F~1", false},
+           {"mshi~1500", false},  // nine characters: no short name
+           {"mshx~1", false},
+           {"~1", false},
+           {"mshis~", false},
+           {"mshis~1a", false},
+           {"MSHis", false},
+           {"index.dat", false},
+       })
+    EXPECT_EQ(isHistoryFolderName(c.name), c.history) << c.name;
+}
 
-struct Walk {
+TEST(ListHistoryFolders, OneListingFindsFoldersByEitherNameSorted) {
   FakeSystem fake;
-  std::vector<int> errors;
-  std::vector<std::string> asked;
-
-  void run(const std::string& historyFolder) {
-    removeHistoryFolders(
-        fake.files, historyFolder,
-        [&](const std::string& path) {
-          asked.push_back(path);
-          return folderExists(fake.files, path);
-        },
-        [&](const std::function<void()>& statement) {
-          try {
-            statement();
-          } catch (const RunError& e) {
-            errors.push_back(e.number());
-          }
-        });
-  }
-};
-
-const std::string kHist = "C:\\WINDOWS\\History\\";
-
-}  // namespace
-
-TEST(HistoryFolderName, PrefixShortensAsTheNumberGrows) {
-  EXPECT_EQ(historyFolderName(1), "mshist~1");
-  EXPECT_EQ(historyFolderName(9), "mshist~9");
-  EXPECT_EQ(historyFolderName(10), "mshis~10");
-  EXPECT_EQ(historyFolderName(99), "mshis~99");
-  EXPECT_EQ(historyFolderName(150), "mshi~150");
-  EXPECT_EQ(historyFolderName(999), "mshi~999");
-}
-
-TEST(RemoveHistoryFolders, EmptiesAndRemovesNumberedFoldersOnly) {
-  Walk w;
-  const std::string h5 = kHist + "History.IE5\\";
-  w.fake.files.addFile(h5 + "MSHIST~1\\index.dat", "x");
-  w.fake.files.addFile(h5 + "mshis~10\\a.url", "x");
-  w.fake.files.addFile(h5 + "mshi~150\\index.dat", "x");
-  w.fake.files.addFile(h5 + "mshist~12\\index.dat", "x");  // two digits after "mshist~"
-  w.fake.files.addFile(h5 + "mshi~1000\\index.dat", "x");  // beyond 999
-  w.fake.files.addFile(h5 + "index.dat", "x");
-  w.fake.files.addFolder(h5 + "mshist~2");                 // empty: nothing to kill
-  w.fake.files.addFile(h5 + "mshist~3\\sub\\f.txt", "x");  // a sub-folder keeps it
-  w.run(kHist);
-  const auto& files = w.fake.files;
-  EXPECT_FALSE(files.exists(h5 + "mshist~1")) << files.dump();
-  EXPECT_FALSE(files.exists(h5 + "mshis~10"));
-  EXPECT_FALSE(files.exists(h5 + "mshi~150"));
-  EXPECT_FALSE(files.exists(h5 + "mshist~2"));
-  EXPECT_TRUE(files.exists(h5 + "mshist~12\\index.dat"));
-  EXPECT_TRUE(files.exists(h5 + "mshi~1000\\index.dat"));
-  EXPECT_TRUE(files.exists(h5 + "index.dat"));
-  EXPECT_TRUE(files.exists(h5 + "mshist~3\\sub\\f.txt"));
-  // mshist~2: nothing to delete (53); mshist~3: no ordinary file (53), not empty (75).
-  EXPECT_THAT(w.errors,
-              ElementsAre(errnum::kFileNotFound, errnum::kFileNotFound, errnum::kPathFileAccess));
-  ASSERT_EQ(w.asked.size(), 999u);
-  EXPECT_EQ(w.asked[149], kHist + "history.ie5\\mshi~150\\");
-}
-
-TEST(RemoveHistoryFolders, DashOrEmptyValueRemovesNothing) {
-  Walk w;
-  w.fake.files.addFile("C:\\history.ie5\\mshist~1\\index.dat", "x");
-  w.run("-");
-  EXPECT_EQ(w.asked.front(), "-history.ie5\\mshist~1\\");
-  EXPECT_TRUE(w.fake.files.exists("C:\\history.ie5\\mshist~1\\index.dat"));
-  EXPECT_TRUE(w.errors.empty());
+  auto& f = fake.files;
+  const std::string h5 = "C:\\WINDOWS\\History\\History.IE5\\";
+  for (const char* folder :
+       {"MSHist012026113020261207", "mshist012026120720261214", "mshis~10", "msh~1000", "Other"})
+    f.addFolder(h5 + folder);
+  f.addFile(h5 + "index.dat", "x");
+  f.addFile(h5 + "MSHist012026010120260108", "a file, not a folder");
+  f.addFile("C:\\Outside\\keep.txt");
+  f.addLink(h5 + "MSHist012026020120260208", "C:\\Outside");
+  const std::string listed = "C:\\WINDOWS\\History\\history.ie5\\";
+  EXPECT_THAT(
+      listHistoryFolders(f, "C:\\WINDOWS\\History\\"),
+      ElementsAre(listed + "MSHist012026020120260208", listed + "MSHist012026113020261207",
+                  listed + "mshist012026120720261214", listed + "mshis~10", listed + "msh~1000"));
+  EXPECT_EQ(listHistoryFolders(f, "C:\\WINDOWS\\History").size(), 5u);
+  EXPECT_TRUE(listHistoryFolders(f, "C:\\Nowhere\\").empty());
 }
 
 TEST(KillFiles, DeletesOrdinaryMatchesAndReportsTheFirstRefusal) {

@@ -120,15 +120,26 @@ TEST_F(RemoverTest, UnreadableCountIsLoggedAndOnlyTheFirstKeyIsRead) {
   EXPECT_THAT(log(), HasSubstr("VESPER-Main at line 4 -  (13)"));
 }
 
-TEST_F(RemoverTest, RemovesHistoryFoldersByShortNumberedNames) {
+TEST_F(RemoverTest, RemovesHistoryFoldersFoundByListingAndNeverEntersALink) {
   const std::string h5 = kHistory + "History.IE5\\";
-  fake.files.addFile(h5 + "mshi~150\\index.dat");
-  fake.files.addFile(h5 + "mshist~1\\index.dat");
-  fake.files.addFile(h5 + "mshist~12\\index.dat");
-  run();
-  EXPECT_FALSE(has(h5 + "mshi~150")) << fake.files.dump();
-  EXPECT_FALSE(has(h5 + "mshist~1"));
-  EXPECT_TRUE(has(h5 + "mshist~12\\index.dat"));
+  const std::vector<std::string> gone = {"MSHist012026113020261207", "mshist~1", "mshi~150",
+                                         "msh~1000"};
+  for (const std::string& n : gone) fake.files.addFile(h5 + n + "\\index.dat");
+  fake.files.addFile(h5 + "mshist~1\\sub\\a.url");
+  fake.files.addFile("C:\\Outside\\precious.txt", "mine");
+  fake.files.addLink(h5 + "MSHist012026010120260108", "C:\\Outside");
+  fake.files.addFile(h5 + "MSHist012026020120260208", "a file, not a folder");
+  fake.files.addFile(h5 + "Other\\keep.dat");
+  EXPECT_EQ(run(), 8);
+  for (const std::string& n : gone) EXPECT_FALSE(has(h5 + n)) << n << fake.files.dump();
+  EXPECT_TRUE(has(h5 + "MSHist012026020120260208"));
+  EXPECT_TRUE(has(h5 + "Other\\keep.dat"));
+  EXPECT_TRUE(has(h5 + "MSHist012026010120260108"));
+  EXPECT_EQ(fake.files.contents("C:\\Outside\\precious.txt"), "mine");
+  // One record, naming the folder left in place.
+  EXPECT_EQ(log().find("VESPER-Main"), log().rfind("VESPER-Main"));
+  EXPECT_THAT(log(), HasSubstr("VESPER-Main at line 8 - " + kHistory +
+                               "history.ie5\\MSHist012026010120260108 (75)"));
 }
 
 TEST_F(RemoverTest, DashOrEmptyFolderValuesNeverReachTheCurrentFolder) {

@@ -86,6 +86,11 @@ TEST_F(EngineAnalysisTest, InternetExplorer) {
   fake.files.addFile(history + "history.ie5\\mshist~1\\index.dat", std::string(32768, 'h'));
   addLinkToMine(history + "history.ie5\\mshist~1\\Mine");
   fake.files.addFile(history + "history.ie5\\mshist~2\\index.dat", std::string(16384, 'h'));
+  const std::string dated = history + "History.IE5\\MSHist012026113020261207";
+  fake.files.addFile(dated + "\\index.dat", std::string(16384, 'h'));
+  const std::string leftover = tif + "Content.IE5\\AB12CD34\\left.htm";
+  fake.files.addFile(leftover, std::string(2000, 'l'));
+  addLinkToMine(tif + "Content.IE5\\MINE0000");
   fake.files.addFile(tif + "page.htm", std::string(4000, 'p'));
   fake.files.addFile(tif + "logo.gif", std::string(1500, 'g'));
   fake.files.addFile(tif + "index.dat", std::string(8192, 'i'));
@@ -129,6 +134,10 @@ TEST_F(EngineAnalysisTest, InternetExplorer) {
   EXPECT_TRUE(lists(cleaned, kind(Kind::FileDeleted) + cookies + "me@site[1].txt (64)"));
   EXPECT_TRUE(
       lists(cleaned, kind(Kind::LinkRemoved) + history + "history.ie5\\mshist~1\\Mine (0)"));
+  EXPECT_TRUE(lists(
+      cleaned, kind(Kind::FolderRemoved) + history + "history.ie5\\MSHist012026113020261207 (0)"))
+      << joined(cleaned);
+  EXPECT_TRUE(lists(cleaned, kind(Kind::FileDeleted) + leftover + " (2000)"));
   for (const std::string& item : cleaned) {
     EXPECT_EQ(item.find("me@bank"), std::string::npos) << item;
     EXPECT_EQ(item.find(cookies + "index.dat"), std::string::npos) << item;

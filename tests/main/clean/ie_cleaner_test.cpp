@@ -35,8 +35,8 @@ class IECleaning : public clean_test::CleanSession {
     return s;
   }
   std::string runOnce(const char* key) {
-    std::string v = fake.registry.value(platform::hkey::kLocalMachine,
-                                        std::string(key).substr(19), kRunOnceValueName);
+    std::string v = fake.registry.value(platform::hkey::kLocalMachine, std::string(key).substr(19),
+                                        kRunOnceValueName);
     return v.substr(0, v.find('\0'));
   }
 
@@ -166,18 +166,35 @@ TEST_F(IECleaning, ACookieThatIsALinkGoesAsALinkAndItsTargetIsNeverOverwritten) 
   EXPECT_FALSE(fake.files.exists(paths.IE3 + "me@evil[1].txt"));
 }
 
-TEST_F(IECleaning, TemporaryInternetFilesGoButAnyIndexFileAndSubFoldersStay) {
-  const std::string cache = paths.IE2;
-  for (const char* n : {"page.htm", "logo.gif", "INDEX.DAT"}) fake.files.addFile(cache + n, "x");
-  fake.files.addFile(cache + "Content.IE5\\ABCD1234\\x.htm", "x");
-  fake.files.addLink(cache + "outside", "C:\\Outside");
-  boxes.check(area::kIE, {0});
-  clean();
-  EXPECT_FALSE(fake.files.exists(cache + "page.htm"));
-  EXPECT_FALSE(fake.files.exists(cache + "logo.gif"));
-  EXPECT_TRUE(fake.files.exists(cache + "INDEX.DAT"));
-  EXPECT_TRUE(fake.files.exists(cache + "Content.IE5\\ABCD1234\\x.htm"));
-  EXPECT_EQ(fake.files.contents("C:\\Outside\\precious.txt"), "mine");
+TEST_F(IECleaning, CacheFilesGoAtTheTopAndInContentSubFoldersButIndexAndViewSettingsStay) {
+  for (const bool likeWine : {false, true}) {
+    SCOPED_TRACE(likeWine ? "links as under Wine" : "links as on Windows");
+    fake.files.setLinksLikeWine(likeWine);
+    const std::string cache = paths.IE2, content = cache + "Content.IE5\\",
+                      sub = content + "AB12CD34\\";
+    const std::vector<std::string> gone = {cache + "page.htm", sub + "left.htm",
+                                           content + "ZX98YW76\\left.gif"};
+    const std::vector<std::string> kept = {
+        cache + "INDEX.DAT",     cache + "Desktop.ini", content + "index.dat",
+        content + "desktop.ini", sub + "Index.Dat",     sub + "DESKTOP.INI",
+        sub + "deeper\\x.htm",   content + "inner.htm"};  // only the sub-folders' own files go
+    for (const std::string& f : gone) fake.files.addFile(f, "x");
+    for (const std::string& f : kept) fake.files.addFile(f, "x");
+    fake.files.addFile(sub + "readonly.htm", "x", platform::attr::kReadOnly);
+    fake.files.addLink(content + "LINKED00", "C:\\Outside");
+    fake.files.addLink(sub + "evil.htm", "C:\\Outside\\precious.txt");
+    boxes.check(area::kIE, {0});
+    clean();
+    for (const std::string& f : gone) EXPECT_FALSE(fake.files.exists(f)) << f;
+    for (const std::string& f : kept) EXPECT_TRUE(fake.files.exists(f)) << f;
+    EXPECT_FALSE(fake.files.exists(sub + "readonly.htm"));
+    EXPECT_TRUE(fake.files.isFolder(content + "ZX98YW76"));  // the browser expects them
+    EXPECT_TRUE(fake.files.exists(content + "LINKED00"));
+    EXPECT_EQ(fake.files.contents("C:\\Outside\\precious.txt"), "mine") << fake.files.dump();
+    // Windows removes the link to a file; Wine cannot without its target, so it stays.
+    EXPECT_EQ(fake.files.exists(sub + "evil.htm"), likeWine);
+    EXPECT_EQ(logText().empty(), !likeWine) << logText();
+  }
 }
 
 TEST_F(IECleaning, TheCacheFolderIsReadFromTheSettingsWhenTheStepRuns) {
@@ -190,23 +207,30 @@ TEST_F(IECleaning, TheCacheFolderIsReadFromTheSettingsWhenTheStepRuns) {
   EXPECT_TRUE(fake.files.exists(paths.IE2 + "stays.htm"));
 }
 
-TEST_F(IECleaning, HistoryFoldersByTheirShortNumberedNamesOnly) {
-  const std::string h = paths.IE1 + "history.ie5\\";
-  for (const char* n : {"mshist~1", "mshist~9", "mshis~10", "mshis~99", "mshi~100", "mshi~999",
-                        "mshist~12", "mshi~1000", "mshist~0"})
-    fake.files.addFile(h + n + "\\index.dat", "x");
-  fake.files.addFile(h + "mshis~10\\sub\\deep.dat", "x");
-  // A history folder that is a link to a folder outside: the link may go, the target stays.
-  fake.files.addLink(h + "mshist~2", "C:\\Outside");
+TEST_F(IECleaning, HistoryFoldersAreFoundByListingUnderLongAndNumberedNames) {
+  const std::string h = paths.IE1 + "History.IE5\\";
+  const std::vector<std::string> gone = {"MSHist012026113020261207",
+                                         "mshist012026120720261214",
+                                         "mshist~1",
+                                         "mshis~10",
+                                         "mshi~999",
+                                         "msh~1000"};
+  for (const std::string& n : gone) fake.files.addFile(h + n + "\\index.dat", "x");
+  fake.files.addFile(h + "mshis~10\\sub\\deep.dat", "x", platform::attr::kReadOnly);
+  // A history folder that is a link to a folder outside is never entered.
+  fake.files.addLink(h + "MSHist012026010120260108", "C:\\Outside");
+  fake.files.addFile(h + "MSHist012026020120260208", "a file, not a folder");
   fake.files.addFile(h + "index.dat", "top");
+  fake.files.addFile(h + "Other\\keep.dat", "x");
   boxes.check(area::kIE, {1});
   clean();
-  for (const char* gone : {"mshist~1", "mshist~9", "mshis~10", "mshis~99", "mshi~100", "mshi~999"})
-    EXPECT_FALSE(fake.files.exists(h + gone)) << gone;
-  for (const char* stays : {"mshist~12", "mshi~1000", "mshist~0"})
-    EXPECT_TRUE(fake.files.exists(h + stays + "\\index.dat")) << stays;
+  for (const std::string& n : gone) EXPECT_FALSE(fake.files.exists(h + n)) << n;
+  EXPECT_TRUE(fake.files.exists(h + "MSHist012026020120260208"));
   EXPECT_TRUE(fake.files.exists(h + "index.dat"));
-  EXPECT_EQ(fake.files.contents("C:\\Outside\\precious.txt"), "mine");
+  EXPECT_TRUE(fake.files.exists(h + "Other\\keep.dat"));
+  EXPECT_TRUE(fake.files.exists(h + "MSHist012026010120260108"));
+  EXPECT_EQ(fake.files.contents("C:\\Outside\\precious.txt"), "mine") << fake.files.dump();
+  EXPECT_THAT(logText(), HasSubstr("MSHist012026010120260108: reached through a link"));
 }
 
 TEST_F(IECleaning, ASystemFolderAsPathIsRefusedAndLoggedAndTheOtherStepsGoOn) {
@@ -223,9 +247,18 @@ TEST_F(IECleaning, ASystemFolderAsPathIsRefusedAndLoggedAndTheOtherStepsGoOn) {
 
 TEST_F(IECleaning, RunOnceValuesNameTheRemoverWhereTheKeysExistOnly) {
   fake.process.folder = "C:\\Program Files\\My Cleaner";
-  IECleaner spaced{fake.system(), registry, log, settings, frame, boxes, paths, remover,
-                   IECleanerControls{keep, cookieFiles}, fake.process.folder,
-                   [] { return "1"; }, {}};
+  IECleaner spaced{fake.system(),
+                   registry,
+                   log,
+                   settings,
+                   frame,
+                   boxes,
+                   paths,
+                   remover,
+                   IECleanerControls{keep, cookieFiles},
+                   fake.process.folder,
+                   [] { return "1"; },
+                   {}};
   const std::string runOnceKey = std::string(kRunOnceKey).substr(19);
   fake.registry.setString(platform::hkey::kLocalMachine, runOnceKey, "Other", "x");
   spaced.scheduleIndexRemoval();
