@@ -9,6 +9,9 @@
 #                                     at the end) and period_family (9x or nt)
 #   tervane_period_prepare <version>  creates the prefix and lays it out, once per
 #                                     layout: a marker keeps what was laid out
+#   tervane_period_session <version>  the family's run keys, once each Wine session has
+#                                     started
+#   tervane_unix_path <windows path>  the Unix path of a path on drive C:
 # Versions: win98, nt40, win2k, winxp. Wine's own Windows folder is always C:\windows, so
 # on NT 4.0 and 2000 (C:\WINNT on the real systems) the folders kept there (Temp,
 # Downloaded Program Files) stay in C:\windows.
@@ -85,7 +88,6 @@ tervane_period_layout() {
   tervane_period_folders "$ver"
   local shell='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders'
   local user_shell='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders'
-  local services='HKLM\Software\Microsoft\Windows\CurrentVersion\RunServices'
   wine reg add 'HKCU\Software\Wine' /v Version /d "$wine_ver" /f >/dev/null 2>&1
   # The shell answers only for folders that exist.
   for path in "$period_cookies" "$period_history" "$period_cache" "$period_recent" \
@@ -104,14 +106,20 @@ tervane_period_layout() {
   done
   wine reg add 'HKCU\Environment' /v TEMP /d "$period_temp" /f >/dev/null 2>&1
   wine reg add 'HKCU\Environment' /v TMP /d "$period_temp" /f >/dev/null 2>&1
-  # Only the 9x family has the services' run keys.
+  tervane_period_session "$ver"
+}
+
+# Wine's boot makes the services' run-once key at the start of every session (the first
+# program after the server starts), which only the 9x family has: run this after it.
+tervane_period_session() {
+  local key='HKLM\Software\Microsoft\Windows\CurrentVersion\RunServicesOnce'
+  tervane_period_folders "$1"
   if [ "$period_family" = 9x ]; then
-    wine reg add "$services" /f >/dev/null 2>&1
-    wine reg add "${services}Once" /f >/dev/null 2>&1
+    wine reg add "$key" /f >/dev/null 2>&1
   else
-    wine reg delete "$services" /f >/dev/null 2>&1
-    wine reg delete "${services}Once" /f >/dev/null 2>&1
+    wine reg delete "$key" /f >/dev/null 2>&1
   fi
+  return 0
 }
 
 tervane_period_prepare() {
@@ -121,7 +129,10 @@ tervane_period_prepare() {
   want="$1 $(md5sum <"$TERVANE_ROOT/scripts/period.sh" | cut -d' ' -f1)"
   if [ "$(cat "$marker" 2>/dev/null)" != "$want" ]; then
     echo "period: laying out $WINEPREFIX as $1" >&2
-    tervane_period_layout "$1" && echo "$want" >"$marker"
+    tervane_period_layout "$1" || return
+    # The registry is on disk, and no server is left for the caller's persistent one.
+    wineserver -w
+    echo "$want" >"$marker"
   else
     tervane_period_folders "$1"
   fi

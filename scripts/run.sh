@@ -59,6 +59,7 @@ wineserver -p >/dev/null 2>&1 &
 # Wine draws the window frames itself, so captions show even without a window manager.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 if [ "$fresh" = 1 ] || [ "${TERVANE_RESEED:-0}" = 1 ]; then bash scripts/seed-demo.sh; fi
+[ -z "$winver" ] || tervane_period_session "$winver"
 folder="$WINEPREFIX/drive_c/Program Files/Tervane"
 bash scripts/install-programs.sh "$TERVANE_WINDOWS_BUILD" "$folder"
 
