@@ -49,6 +49,8 @@ visits=()
 for page in "${pages[@]}" http://bank.example/login.htm; do visits+=("Visited: $user@$page"); done
 wine "$driver" cacheadd "${pages[@]}" "${visits[@]}" </dev/null >/dev/null 2>&1 ||
   { echo "seed-demo: the URL cache refused an entry" >&2; exit 1; }
+# A listing of every container opens the cookies' one too, which makes its index.dat.
+wine "$driver" cachecount '' </dev/null >/dev/null 2>&1
 # The daily and weekly history folders that the browser's own cache containers keep under
 # their long names (MSHist01<first day><day after the last>); the cache interface here
 # makes no such containers, so they are laid down as the browser leaves them.
