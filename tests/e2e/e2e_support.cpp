@@ -2,27 +2,10 @@
 
 #include <vector>
 
+#include "tests/support/scratch_win32.h"
+
 namespace e2e {
 namespace {
-
-void removeTree(const std::string& folder) {
-  WIN32_FIND_DATAA fd;
-  HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
-  if (h != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = fd.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = folder + "\\" + name;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        removeTree(path);
-      else
-        DeleteFileA(path.c_str());
-    } while (FindNextFileA(h, &fd));
-    FindClose(h);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
 
 void makeFolders(const std::string& folder) {
   for (std::size_t i = 3; i <= folder.size(); ++i)
@@ -34,12 +17,12 @@ void makeFolders(const std::string& folder) {
 
 Scratch::Scratch(const std::string& name) {
   path_ = "C:\\tervane-e2e-" + name + "-" + std::to_string(GetCurrentProcessId());
-  removeTree(path_);
+  testing_support::removeScratchTree(path_);
   CreateDirectoryA(path_.c_str(), nullptr);
 }
 
 Scratch::~Scratch() {
-  removeTree(path_);
+  testing_support::removeScratchTree(path_);
 }
 
 std::string builtProgram(const char* unixPath) {

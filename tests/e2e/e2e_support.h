@@ -7,7 +7,8 @@
 
 namespace e2e {
 
-// A fresh folder "C:\tervane-e2e-<name>-<pid>", removed with everything in it at the end.
+// A fresh folder "C:\tervane-e2e-<name>-<pid>", removed with everything in it at the end;
+// links inside are removed as links, never followed.
 class Scratch {
  public:
   explicit Scratch(const std::string& name);

@@ -128,11 +128,10 @@ TEST_P(ShellContract, EmptyingTheRecycleBinRemovesWhatWasRecycled) {
 TEST_P(ShellContract, FolderPickerReturnsTheChosenFolderOrNothingOnCancel) {
   files().createDirectory(at("picked"));
   std::string path = "unchanged";
-  env->answerNextFolderPicker(false, at("picked"));
-  EXPECT_FALSE(shell().browseForFolder(0, "Choose a folder", at("picked"), path));
+  auto pick = [&] { return shell().browseForFolder(0, "Choose a folder", at("picked"), path); };
+  EXPECT_FALSE(env->answeringFolderPicker(false, at("picked"), pick));
   EXPECT_EQ(path, "unchanged");
-  env->answerNextFolderPicker(true, at("picked"));
-  ASSERT_TRUE(shell().browseForFolder(0, "Choose a folder", at("picked"), path));
+  ASSERT_TRUE(env->answeringFolderPicker(true, at("picked"), pick));
   // The real picker may spell the path in long or short form; it names the same folder.
   std::uint32_t a = 0;
   ASSERT_EQ(files().getAttributes(path, a), err::kSuccess) << path;

@@ -38,9 +38,11 @@ class FakeEnv : public ContractEnv {
       n += static_cast<long long>(names.size());
     return n;
   }
-  void answerNextFolderPicker(bool ok, const std::string& choose) override {
+  bool answeringFolderPicker(bool ok, const std::string& choose,
+                             const std::function<bool()>& openPicker) override {
     fake_.shell.pickerAnswers.push_back(ok ? std::optional<std::string>(choose)
                                            : std::optional<std::string>());
+    return openPicker();
   }
 
  private:

@@ -36,9 +36,12 @@ class ContractEnv {
   virtual bool recycle(const std::string& path) = 0;
   // Items in the Recycle Bin of every drive, or -1 when that cannot be told.
   virtual long long recycleBinItems() = 0;
-  // Answers the next folder picker: the user moves to `choose` (empty: stays where the
-  // picker starts) and presses OK, or presses Cancel.
-  virtual void answerNextFolderPicker(bool ok, const std::string& choose) = 0;
+  // Runs `openPicker`, which opens a folder picker, while the user answers it: moves to
+  // `choose` (empty: stays where the picker starts) and presses OK, or presses Cancel.
+  // Returns what `openPicker` returned. The real picker is answered for as long as it
+  // takes to appear, and closed by a watchdog (failing the test) when it never returns.
+  virtual bool answeringFolderPicker(bool ok, const std::string& choose,
+                                     const std::function<bool()>& openPicker) = 0;
 };
 
 struct EnvMaker {

@@ -5,57 +5,15 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-#include <chrono>
 #include <map>
-#include <thread>
 
 #include "platform/win32/win32_system.h"
 #include "tests/support/contract_env.h"
+#include "tests/support/modal_answer_win32.h"
+#include "tests/support/scratch_win32.h"
 
 namespace testing_support {
 namespace {
-
-bool underWine() {
-  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-  return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
-
-// The Unix path Wine maps a Windows path to, or an empty text.
-std::string unixPath(const std::string& path) {
-  using ToUnix = char*(CDECL*)(LPCWSTR);
-  auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  if (!toUnix) return {};
-  std::wstring wide(path.size() + 1, L'\0');
-  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(),
-                                                           static_cast<int>(wide.size()))));
-  char* found = toUnix(wide.c_str());
-  if (!found) return {};
-  std::string result(found);
-  HeapFree(GetProcessHeap(), 0, found);
-  return result;
-}
-
-// Runs a Unix program (Wine starts ELF files like any other) on Unix paths. Its end is
-// not reliably reported back, so callers check its effect.
-bool runUnix(const std::string& program, const std::string& arguments) {
-  std::string command = program + " " + arguments;
-  std::string file = "Z:\\bin\\" + program;
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(file.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &si, &pi))
-    return false;
-  WaitForSingleObject(pi.hProcess, 10000);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return true;
-}
-
-std::string quoted(const std::string& text) {
-  return "\"" + text + "\"";
-}
 
 bool waitForAttributes(const std::string& path, bool present) {
   for (int i = 0; i < 200; ++i) {
@@ -65,47 +23,8 @@ bool waitForAttributes(const std::string& path, bool present) {
   return false;
 }
 
-// A link is removed as a link, by RemoveDirectory/DeleteFile on the link itself.
-void removeLinkItself(const std::string& path, DWORD attributes) {
-  if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-    RemoveDirectoryA(path.c_str());
-  } else {
-    DeleteFileA(path.c_str());
-  }
-}
-
-void removeTree(const std::string& folder) {
-  // Under Wine a link whose target went first is no longer listed, and would keep its
-  // folder: Unix removes the scratch tree, never following a link.
-  if (underWine()) {
-    // Unix programs end unreported: wait until the folder is gone, and start none for
-    // a folder that is not there.
-    if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) return;
-    const std::string unix = unixPath(folder);
-    if (unix.find("tervane-contract-") != std::string::npos && runUnix("rm", "-rf " + quoted(unix)))
-      waitForAttributes(folder, false);
-    return;
-  }
-  WIN32_FIND_DATAA fd;
-  HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
-  if (h != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = fd.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = folder + "\\" + name;
-      if (fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-        removeLinkItself(path, fd.dwFileAttributes);
-        continue;
-      }
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        removeTree(path);
-      else
-        DeleteFileA(path.c_str());
-    } while (FindNextFileA(h, &fd));
-    FindClose(h);
-  }
-  RemoveDirectoryA(folder.c_str());
+std::string quoted(const std::string& text) {
+  return "\"" + text + "\"";
 }
 
 std::string environment(const char* name) {
@@ -140,16 +59,6 @@ bool inProjectWinePrefix() {
 
 namespace {
 
-BOOL CALLBACK findDialog(HWND w, LPARAM out) {
-  char cls[32] = {};
-  GetClassNameA(w, cls, sizeof cls);
-  if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(w)) {
-    *reinterpret_cast<HWND*>(out) = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 BOOL CALLBACK findTree(HWND w, LPARAM out) {
   char cls[32] = {};
   GetClassNameA(w, cls, sizeof cls);
@@ -171,31 +80,23 @@ void waitForStartingSelection(HWND dialog) {
     LRESULT caret = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
     LRESULT root = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
     if (caret && caret != root) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    Sleep(100);
   }
 }
 
-// Finds the folder picker that the test's own thread opens and presses one of its buttons.
-void pressPickerButton(DWORD thread, int button, std::string choose) {
-  for (int tries = 0; tries < 200; ++tries) {
-    HWND dialog = nullptr;
-    EnumThreadWindows(thread, findDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (dialog) {
-      // The user's own move to a folder, as a click in the tree would make it.
-      if (!choose.empty())
-        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(choose.c_str()));
-      if (button == IDOK) waitForStartingSelection(dialog);
-      // Give the picker time to take its starting selection, then press until it closes
-      // (a busy machine may drop the first press while the tree still fills).
-      for (int press = 0; press < 10 && IsWindow(dialog); ++press) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
-      }
-      return;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
+// The user's answer to the folder picker: first a move to the folder (as a click in the
+// tree would make it), then presses of the button until the picker closes (a busy
+// machine may drop a press while the tree still fills).
+testing_support::ModalAnswer pickerAnswer(int button, const std::string& choose) {
+  testing_support::ModalAnswer answer;
+  answer.matches = testing_support::dialogTitled();
+  answer.respond = [button, choose](HWND dialog, int attempt) {
+    if (attempt > 0) return testing_support::pressButton(button)(dialog, attempt);
+    if (!choose.empty())
+      SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(choose.c_str()));
+    if (button == IDOK) waitForStartingSelection(dialog);
+  };
+  return answer;
 }
 
 class Win32Env : public ContractEnv {
@@ -208,7 +109,7 @@ class Win32Env : public ContractEnv {
     if (!base.empty() && base.back() == '\\') base.pop_back();
     std::string suffix = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
     scratch_ = base + "\\tervane-contract-" + suffix;
-    removeTree(scratch_);
+    removeScratchTree(scratch_);
     CreateDirectoryA(scratch_.c_str(), nullptr);
     key_ = "Software\\TervaneContract-" + suffix;
     SHDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
@@ -217,9 +118,8 @@ class Win32Env : public ContractEnv {
     RegCloseKey(k);
   }
   ~Win32Env() override {
-    if (answerer_.joinable()) answerer_.join();
     for (auto& [path, h] : open_) CloseHandle(h);
-    removeTree(scratch_);
+    removeScratchTree(scratch_);
     SHDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
   }
   platform::System& system() override { return real_.system(); }
@@ -268,14 +168,14 @@ class Win32Env : public ContractEnv {
     if (FAILED(SHQueryRecycleBinA(nullptr, &info))) return -1;
     return info.i64NumItems;
   }
-  void answerNextFolderPicker(bool ok, const std::string& choose) override {
-    if (answerer_.joinable()) answerer_.join();
-    DWORD thread = GetCurrentThreadId();
-    answerer_ = std::thread(pressPickerButton, thread, ok ? IDOK : IDCANCEL, choose);
+  bool answeringFolderPicker(bool ok, const std::string& choose,
+                             const std::function<bool()>& openPicker) override {
+    bool result = false;
+    runAnswered([&] { result = openPicker(); }, pickerAnswer(ok ? IDOK : IDCANCEL, choose));
+    return result;
   }
 
  private:
-  std::thread answerer_;
   platform::win32::Win32System real_;
   std::string scratch_, key_;
   std::map<std::string, HANDLE> open_;
