@@ -3,8 +3,10 @@
 # include this one.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${TERVANE_MINGW_PROCESSOR})
-set(CMAKE_C_COMPILER ${TERVANE_MINGW_PROCESSOR}-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TERVANE_MINGW_PROCESSOR}-w64-mingw32-g++-posix)
+# The win32 thread model: the posix one links winpthreads, which imports calls that
+# Windows 95, 98 and NT 4.0 lack (GetTickCount64 among them), so no program would load there.
+set(CMAKE_C_COMPILER ${TERVANE_MINGW_PROCESSOR}-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER ${TERVANE_MINGW_PROCESSOR}-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER ${TERVANE_MINGW_PROCESSOR}-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${TERVANE_MINGW_PROCESSOR}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -3,7 +3,8 @@
 # the sanitizers, 32-bit and 64-bit Windows), runs the logic tests natively and under
 # AddressSanitizer/UBSan, then the Windows build this host can run under Wine (i686 under
 # 32-bit Wine where the host runs 32-bit code, else x86_64 under 64-bit Wine). Fails when
-# anything fails, and when the Wine run executed no test.
+# anything fails, and when the Wine run executed no test. The import audit of both release
+# builds runs on every host.
 #   TERVANE_WINE_ARCH=win32|win64   force one Wine path instead of probing the host
 #   TERVANE_WINE_BOTH=1             on a host that runs 32-bit code, run both Windows builds
 set -uo pipefail
@@ -27,6 +28,15 @@ done
 ran_tests() { grep -Eq '^[0-9]+% tests passed, [0-9]+ tests failed out of [1-9][0-9]*' "$1"; }
 
 log="$(mktemp)"
+# Both release builds, whichever this host can run: reading import tables needs no Wine.
+echo "== import audit: every import exists on the oldest supported Windows =="
+for target in i686:win32:windows x86_64:win64:windows-x64; do
+  IFS=: read -r cpu arch preset <<<"$target"
+  bash tests/installer/import_audit.sh tests/installer/windows_imports.tsv "$arch" \
+    "$cpu-w64-mingw32-objdump" "build/$preset/main/vorn66.exe" \
+    "build/$preset/scoutry/scoutry.exe" "build/$preset/vesper/vesper.exe" || status=1
+done
+
 echo "== native tests =="
 ctest --preset native -j2 || status=1
 

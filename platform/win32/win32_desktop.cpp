@@ -48,19 +48,23 @@ class Win32TopWindows : public TopWindows {
       int n = GetWindowTextA(h, title, 255);
       DWORD pid = 0;
       GetWindowThreadProcessId(h, &pid);
-      found.push_back({reinterpret_cast<WindowHandle>(h), std::string(title, n > 0 ? n : 0),
-                       pid, IsWindowVisible(h) != FALSE});
+      found.push_back({reinterpret_cast<WindowHandle>(h), std::string(title, n > 0 ? n : 0), pid,
+                       IsWindowVisible(h) != FALSE});
     }
     return found;
   }
 
-  WindowHandle foreground() override { return reinterpret_cast<WindowHandle>(GetForegroundWindow()); }
+  WindowHandle foreground() override {
+    return reinterpret_cast<WindowHandle>(GetForegroundWindow());
+  }
 
   bool bringToFront(WindowHandle window) override {
     HWND h = hwndOf(window);
     if (!IsWindow(h)) return false;
-    if (IsIconic(h)) ShowWindow(h, SW_RESTORE);
-    else if (!IsWindowVisible(h)) ShowWindow(h, SW_SHOW);
+    if (IsIconic(h))
+      ShowWindow(h, SW_RESTORE);
+    else if (!IsWindowVisible(h))
+      ShowWindow(h, SW_SHOW);
     SetForegroundWindow(h);
     // The switch reaches the other program through its message queue.
     for (int i = 0; i < 20 && GetForegroundWindow() != h; ++i) pauseWithMessages(25);
@@ -72,8 +76,9 @@ class Win32TopWindows : public TopWindows {
   void pause(int ms) override { pauseWithMessages(ms); }
 
   bool sameTitle(const std::string& a, const std::string& b) override {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
-                          b.data(), static_cast<int>(b.size())) == CSTR_EQUAL;
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
+                          static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) == CSTR_EQUAL;
   }
 };
 
@@ -92,11 +97,10 @@ WORD namedKey(std::string name) {
   static const struct {
     const char* name;
     WORD vk;
-  } keys[] = {{"ENTER", VK_RETURN}, {"TAB", VK_TAB},      {"ESC", VK_ESCAPE},
-              {"ESCAPE", VK_ESCAPE}, {"BACKSPACE", VK_BACK}, {"BS", VK_BACK},
-              {"DEL", VK_DELETE},   {"DELETE", VK_DELETE}, {"UP", VK_UP},
-              {"DOWN", VK_DOWN},    {"LEFT", VK_LEFT},     {"RIGHT", VK_RIGHT},
-              {"HOME", VK_HOME},    {"END", VK_END},       {"SPACE", VK_SPACE}};
+  } keys[] = {{"ENTER", VK_RETURN},   {"TAB", VK_TAB},   {"ESC", VK_ESCAPE}, {"ESCAPE", VK_ESCAPE},
+              {"BACKSPACE", VK_BACK}, {"BS", VK_BACK},   {"DEL", VK_DELETE}, {"DELETE", VK_DELETE},
+              {"UP", VK_UP},          {"DOWN", VK_DOWN}, {"LEFT", VK_LEFT},  {"RIGHT", VK_RIGHT},
+              {"HOME", VK_HOME},      {"END", VK_END},   {"SPACE", VK_SPACE}};
   for (const auto& k : keys)
     if (name == k.name) return k.vk;
   if (name.size() == 1) {
@@ -120,9 +124,12 @@ bool translate(const std::string& keys, std::vector<INPUT>& inputs) {
   };
   for (std::size_t i = 0; i < keys.size(); ++i) {
     const char c = keys[i];
-    if (c == '%') held.push_back(VK_MENU);
-    else if (c == '^') held.push_back(VK_CONTROL);
-    else if (c == '+') held.push_back(VK_SHIFT);
+    if (c == '%')
+      held.push_back(VK_MENU);
+    else if (c == '^')
+      held.push_back(VK_CONTROL);
+    else if (c == '+')
+      held.push_back(VK_SHIFT);
     else if (c == '{') {
       // "{}}" names the closing brace itself.
       std::size_t close = keys.find('}', i + 2);
@@ -145,6 +152,24 @@ bool translate(const std::string& keys, std::vector<INPUT>& inputs) {
   return held.empty();
 }
 
+// SendInput came with Windows 98 and NT 4.0 SP3; keybd_event gives the same key events
+// on Windows 95 and the NT 4.0 before it.
+ErrorCode sendInputs(std::vector<INPUT>& inputs) {
+  if (inputs.empty()) return err::kSuccess;
+  using SendInputCall = UINT(WINAPI*)(UINT, INPUT*, int);
+  static const auto sendInput = reinterpret_cast<SendInputCall>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SendInput")));
+  if (sendInput) {
+    if (sendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
+      return lastError();
+    return err::kSuccess;
+  }
+  for (const INPUT& input : inputs)
+    keybd_event(static_cast<BYTE>(input.ki.wVk), static_cast<BYTE>(input.ki.wScan),
+                input.ki.dwFlags, 0);
+  return err::kSuccess;
+}
+
 class Win32KeySender : public KeySender {
  public:
   ErrorCode sendKeys(WindowHandle target, const std::string& keys) override {
@@ -153,9 +178,7 @@ class Win32KeySender : public KeySender {
     HWND h = hwndOf(target);
     // Checked as late as possible: whatever has the keyboard gets these keystrokes.
     if (!h || GetForegroundWindow() != h) return err::kAccessDenied;
-    if (!inputs.empty() &&
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
-      return lastError();
+    if (ErrorCode e = sendInputs(inputs)) return e;
     waitUntilProcessed(h);
     return err::kSuccess;
   }
@@ -210,7 +233,8 @@ class Win32UrlCache : public UrlCache {
     std::vector<char> buffer(4096);
     auto info = [&] { return reinterpret_cast<INTERNET_CACHE_ENTRY_INFOA*>(buffer.data()); };
     DWORD size = static_cast<DWORD>(buffer.size());
-    HANDLE find = FindFirstUrlCacheEntryA(pattern.empty() ? nullptr : pattern.c_str(), info(), &size);
+    HANDLE find =
+        FindFirstUrlCacheEntryA(pattern.empty() ? nullptr : pattern.c_str(), info(), &size);
     if (!find && GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
       buffer.resize(size);
       find = FindFirstUrlCacheEntryA(pattern.empty() ? nullptr : pattern.c_str(), info(), &size);

@@ -42,6 +42,23 @@ class FindHandle {
   HANDLE h_;
 };
 
+// GetFileSize with its high word (GetFileSizeEx came with Windows 2000).
+ErrorCode fileSize(HANDLE file, std::uint64_t& size) {
+  DWORD high = 0;
+  const DWORD low = GetFileSize(file, &high);
+  if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return lastError();
+  size = (static_cast<std::uint64_t>(high) << 32) | low;
+  return err::kSuccess;
+}
+
+// SetFilePointer with its high word (SetFilePointerEx came with Windows 2000).
+ErrorCode moveTo(HANDLE file, std::uint64_t at) {
+  LONG high = static_cast<LONG>(at >> 32);
+  const DWORD low = SetFilePointer(file, static_cast<LONG>(at & 0xFFFFFFFFu), &high, FILE_BEGIN);
+  if (low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) return lastError();
+  return err::kSuccess;
+}
+
 ErrorCode writeAll(HANDLE file, const std::string& contents) {
   std::size_t done = 0;
   while (done < contents.size()) {
@@ -94,28 +111,64 @@ std::wstring comparable(std::wstring path) {
 // lies on the way, so such a file is left alone.
 bool reachedThroughLink(const std::string& path) {
   if (!underWine()) return false;
-  using FinalPath = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD);
-  static const auto finalPath = reinterpret_cast<FinalPath>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleW")));
-  if (!finalPath) return false;
+  // Wide calls, looked up: Wine reports an NT system, but the release also loads where
+  // these are missing (GetLongPathNameW) or mere stubs (Windows 95, 98 and ME).
+  struct WideCalls {
+    DWORD(WINAPI* finalPath)(HANDLE, LPWSTR, DWORD, DWORD);
+    DWORD(WINAPI* fullPath)(LPCWSTR, DWORD, LPWSTR, LPWSTR*);
+    DWORD(WINAPI* longPath)(LPCWSTR, LPWSTR, DWORD);
+  };
+  static const WideCalls calls = [] {
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    WideCalls c{};
+    c.finalPath = reinterpret_cast<decltype(c.finalPath)>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "GetFinalPathNameByHandleW")));
+    c.fullPath = reinterpret_cast<decltype(c.fullPath)>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "GetFullPathNameW")));
+    c.longPath = reinterpret_cast<decltype(c.longPath)>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "GetLongPathNameW")));
+    return c;
+  }();
+  if (!calls.finalPath || !calls.fullPath || !calls.longPath) return false;
   Handle h(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (!h.valid()) return false;  // the operation itself reports why
   wchar_t real[MAX_PATH * 4];
-  DWORD n = finalPath(h.get(), real, MAX_PATH * 4, 0);
+  DWORD n = calls.finalPath(h.get(), real, MAX_PATH * 4, 0);
   if (n == 0 || n >= MAX_PATH * 4) return false;
   wchar_t full[MAX_PATH * 4], longForm[MAX_PATH * 4];
-  DWORD f = GetFullPathNameW(widen(path).c_str(), MAX_PATH * 4, full, nullptr);
+  DWORD f = calls.fullPath(widen(path).c_str(), MAX_PATH * 4, full, nullptr);
   if (f == 0 || f >= MAX_PATH * 4) return false;
   const std::wstring reached = comparable(std::wstring(real, n));
   // The same path as asked: no link on the way, and no short name to expand. Expanding
   // looks up every part of the path again, which costs far more than the rest.
   if (reached == comparable(std::wstring(full, f))) return false;
-  DWORD l = GetLongPathNameW(full, longForm, MAX_PATH * 4);
+  DWORD l = calls.longPath(full, longForm, MAX_PATH * 4);
   const std::wstring asked = l > 0 && l < MAX_PATH * 4 ? longForm : full;
   return reached != comparable(asked);
 }
+
+}  // namespace
+
+// Where MoveFileEx is a stub (Windows 95, 98 and ME): the old file is moved aside first
+// and put back if the new one cannot take its place, so a failure never loses it.
+ErrorCode replaceByMoves(const std::string& from, const std::string& to) {
+  if (GetFileAttributesA(to.c_str()) == INVALID_FILE_ATTRIBUTES)
+    return MoveFileA(from.c_str(), to.c_str()) ? err::kSuccess : lastError();
+  const std::string aside = to + ".tervane-old";
+  DeleteFileA(aside.c_str());
+  if (!MoveFileA(to.c_str(), aside.c_str())) return lastError();
+  if (!MoveFileA(from.c_str(), to.c_str())) {
+    const ErrorCode e = lastError();
+    MoveFileA(aside.c_str(), to.c_str());
+    return e;
+  }
+  DeleteFileA(aside.c_str());
+  return err::kSuccess;
+}
+
+namespace {
 
 class Win32Files : public Files {
  public:
@@ -141,9 +194,9 @@ class Win32Files : public Files {
     Handle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f.valid()) return lastError();
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(f.get(), &size)) return lastError();
-    contents.assign(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::uint64_t size = 0;
+    if (ErrorCode e = fileSize(f.get(), size)) return e;
+    contents.assign(static_cast<std::size_t>(size), '\0');
     std::size_t done = 0;
     while (done < contents.size()) {
       DWORD got = 0;
@@ -185,10 +238,14 @@ class Win32Files : public Files {
 
   ErrorCode renameFile(const std::string& from, const std::string& to) override {
     if (isReadOnlyFile(to)) return err::kAccessDenied;
-    return MoveFileExA(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH)
-               ? err::kSuccess
-               : lastError();
+    const DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED;
+    if (MoveFileExA(from.c_str(), to.c_str(), flags | MOVEFILE_WRITE_THROUGH)) return err::kSuccess;
+    DWORD e = GetLastError();
+    // NT 4.0 knows no write-through; Windows 95, 98 and ME have MoveFileEx only as a stub.
+    if (e == ERROR_INVALID_PARAMETER && MoveFileExA(from.c_str(), to.c_str(), flags))
+      return err::kSuccess;
+    if (e != ERROR_CALL_NOT_IMPLEMENTED) return e == ERROR_INVALID_PARAMETER ? lastError() : e;
+    return replaceByMoves(from, to);
   }
 
   ErrorCode getAttributes(const std::string& path, std::uint32_t& attributes) override {
@@ -232,10 +289,9 @@ class Win32Files : public Files {
     Handle f(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f.valid()) return lastError();
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(f.get(), &size)) return lastError();
-    const std::uint64_t length =
-        std::max<std::uint64_t>(static_cast<std::uint64_t>(size.QuadPart), pattern.size());
+    std::uint64_t size = 0;
+    if (ErrorCode e = fileSize(f.get(), size)) return e;
+    const std::uint64_t length = std::max<std::uint64_t>(size, pattern.size());
     // Whole copies of the pattern per chunk, so chunk after chunk continues it.
     std::string chunk;
     const std::uint64_t needed = (length + pattern.size() - 1) / pattern.size();
@@ -252,10 +308,8 @@ class Win32Files : public Files {
       done += wrote;
       if (wrote != want) {
         // A short write leaves the chunk mid-pattern; go on from where it stopped.
-        LARGE_INTEGER at;
-        at.QuadPart = static_cast<LONGLONG>(done - done % pattern.size());
-        if (!SetFilePointerEx(f.get(), at, nullptr, FILE_BEGIN)) return lastError();
-        done = static_cast<std::uint64_t>(at.QuadPart);
+        done -= done % pattern.size();
+        if (ErrorCode e = moveTo(f.get(), done)) return e;
       }
     }
     if (!FlushFileBuffers(f.get())) return lastError();
@@ -268,11 +322,8 @@ class Win32Files : public Files {
     Handle f(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f.valid()) return lastError();
-    LARGE_INTEGER at;
-    at.QuadPart = static_cast<LONGLONG>(length);
-    if (!SetFilePointerEx(f.get(), at, nullptr, FILE_BEGIN) || !SetEndOfFile(f.get()) ||
-        !FlushFileBuffers(f.get()))
-      return lastError();
+    if (ErrorCode e = moveTo(f.get(), length)) return e;
+    if (!SetEndOfFile(f.get()) || !FlushFileBuffers(f.get())) return lastError();
     return err::kSuccess;
   }
 };

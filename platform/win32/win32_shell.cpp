@@ -19,10 +19,99 @@ ErrorCode fromHresult(HRESULT hr) {
   return static_cast<ErrorCode>(hr);
 }
 
+std::string withoutTrailingSeparator(std::string path) {
+  if (path.size() > 3 && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+using FolderPathCall = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR);
+
+// SHGetFolderPathA from shfolder.dll, the shell-folder service every system with
+// Internet Explorer 5 has; looked up, as shell32 exports it only from 2000 and ME on.
+FolderPathCall folderPathCall() {
+  static const FolderPathCall call = [] {
+    HMODULE dll = LoadLibraryA("shfolder.dll");
+    return dll ? reinterpret_cast<FolderPathCall>(
+                     reinterpret_cast<void*>(GetProcAddress(dll, "SHGetFolderPathA")))
+               : nullptr;
+  }();
+  return call;
+}
+
 int CALLBACK startAt(HWND window, UINT message, LPARAM, LPARAM data) {
   if (message == BFFM_INITIALIZED && data) SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
   return 0;
 }
+
+// SHERB_NOCONFIRMATION and SHGFP_TYPE_CURRENT, whose headers need a newer system.
+constexpr DWORD kEmptyWithoutAsking = 0x1;
+constexpr DWORD kCurrentFolderPath = 1;
+
+std::string registryText(HKEY root, const char* key, const char* name) {
+  HKEY k = nullptr;
+  if (RegOpenKeyExA(root, key, 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return {};
+  char value[MAX_PATH * 2] = {};
+  DWORD type = 0, size = sizeof value - 1;
+  const LONG e = RegQueryValueExA(k, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+  RegCloseKey(k);
+  if (e != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return {};
+  if (type == REG_SZ) return value;
+  char expanded[MAX_PATH * 2] = {};
+  const DWORD n = ExpandEnvironmentStringsA(value, expanded, sizeof expanded);
+  return n > 0 && n <= sizeof expanded ? expanded : value;
+}
+
+std::string environmentText(const char* name) {
+  char value[MAX_PATH * 2] = {};
+  const DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
+  return n > 0 && n < sizeof value ? value : std::string();
+}
+
+}  // namespace
+
+ErrorCode shellFolderFromRegistry(int id, std::string& path) {
+  static const char kShellFolders[] =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  std::string found;
+  char buffer[MAX_PATH] = {};
+  switch (id) {
+    case csidl::kRecent:
+      found = registryText(HKEY_CURRENT_USER, kShellFolders, "Recent");
+      break;
+    case csidl::kAppData:
+      found = registryText(HKEY_CURRENT_USER, kShellFolders, "AppData");
+      break;
+    case csidl::kInternetCache:
+      found = registryText(HKEY_CURRENT_USER, kShellFolders, "Cache");
+      break;
+    case csidl::kCookies:
+      found = registryText(HKEY_CURRENT_USER, kShellFolders, "Cookies");
+      break;
+    case csidl::kHistory:
+      found = registryText(HKEY_CURRENT_USER, kShellFolders, "History");
+      break;
+    case csidl::kWindows:
+      if (GetWindowsDirectoryA(buffer, MAX_PATH) < MAX_PATH) found = buffer;
+      break;
+    case csidl::kSystem:
+      if (GetSystemDirectoryA(buffer, MAX_PATH) < MAX_PATH) found = buffer;
+      break;
+    case csidl::kProgramFiles:
+      found = registryText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion",
+                           "ProgramFilesDir");
+      break;
+    case csidl::kProfile:
+      found = environmentText("USERPROFILE");
+      break;  // NT only
+    default:
+      break;
+  }
+  if (found.empty()) return err::kFileNotFound;
+  path = withoutTrailingSeparator(found);
+  return err::kSuccess;
+}
+
+namespace {
 
 class Win32Shell : public Shell {
  public:
@@ -50,18 +139,23 @@ class Win32Shell : public Shell {
   }
 
   ErrorCode emptyRecycleBin(OwnerWindow owner, const std::string& root) override {
-    return fromHresult(SHEmptyRecycleBinA(reinterpret_cast<HWND>(owner),
-                                          root.empty() ? nullptr : root.c_str(),
-                                          SHERB_NOCONFIRMATION));
+    // Looked up: the shell of Windows 95 and NT 4.0 without the desktop update has no
+    // call that empties the Recycle Bin; the step then reports that it is not supported.
+    using EmptyBin = HRESULT(WINAPI*)(HWND, LPCSTR, DWORD);
+    static const auto emptyBin = reinterpret_cast<EmptyBin>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("shell32.dll"), "SHEmptyRecycleBinA")));
+    if (!emptyBin) return ERROR_CALL_NOT_IMPLEMENTED;
+    return fromHresult(emptyBin(reinterpret_cast<HWND>(owner),
+                                root.empty() ? nullptr : root.c_str(), kEmptyWithoutAsking));
   }
 
   ErrorCode knownFolder(int id, std::string& path) override {
+    FolderPathCall call = folderPathCall();
+    if (!call) return shellFolderFromRegistry(id, path);
     char buffer[MAX_PATH] = {};
-    HRESULT hr = SHGetFolderPathA(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, buffer);
+    HRESULT hr = call(nullptr, id, nullptr, kCurrentFolderPath, buffer);
     if (hr != S_OK) return hr == S_FALSE ? err::kFileNotFound : fromHresult(hr);
-    std::string found(buffer);
-    if (found.size() > 3 && found.back() == '\\') found.pop_back();
-    path = found;
+    path = withoutTrailingSeparator(buffer);
     return err::kSuccess;
   }
 

@@ -7,6 +7,8 @@
 namespace platform::win32 {
 
 std::unique_ptr<Files> makeFiles();
+// How Files::renameFile replaces a file where MoveFileEx is a stub (Windows 95, 98, ME).
+ErrorCode replaceByMoves(const std::string& from, const std::string& to);
 std::unique_ptr<Registry> makeRegistry();
 std::unique_ptr<Clock> makeClock();
 std::unique_ptr<ProcessInfo> makeProcessInfo();
@@ -14,6 +16,9 @@ std::unique_ptr<FileIdentity> makeFileIdentity();
 std::unique_ptr<Processes> makeProcesses();
 std::unique_ptr<Disk> makeDisk();
 std::unique_ptr<Shell> makeShell();
+// A known folder as the period registry "Shell Folders" (and the system's own calls)
+// name it: what Shell::knownFolder answers where shfolder.dll is missing.
+ErrorCode shellFolderFromRegistry(int csidl, std::string& path);
 
 class Win32System {
  public:

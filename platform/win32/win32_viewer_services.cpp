@@ -34,9 +34,9 @@ class Win32ShellFileInfo : public ShellFileInfo {
   bool describe(const std::string& path, ShellFileDescription& d) override {
     d = {};
     SHFILEINFOA info{};
-    DWORD_PTR got = SHGetFileInfoA(
-        path.c_str(), 0, &info, sizeof info,
-        SHGFI_TYPENAME | SHGFI_DISPLAYNAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+    DWORD_PTR got =
+        SHGetFileInfoA(path.c_str(), 0, &info, sizeof info,
+                       SHGFI_TYPENAME | SHGFI_DISPLAYNAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
     if (!got) return false;
     d.typeName = info.szTypeName;
     d.displayName = info.szDisplayName;
@@ -54,9 +54,8 @@ class Win32ShellOpen : public ShellOpen {
  public:
   ErrorCode open(OwnerWindow owner, const std::string& path) override {
     // No working folder: the program starts where the shell decides.
-    auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(reinterpret_cast<HWND>(owner), "open",
-                                                          path.c_str(), nullptr, nullptr,
-                                                          SW_SHOWNORMAL));
+    auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(
+        reinterpret_cast<HWND>(owner), "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result > 32) return err::kSuccess;
     switch (result) {
       case 0:

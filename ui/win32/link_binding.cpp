@@ -1,17 +1,24 @@
 #include "ui/win32/link_binding.h"
 
-#include <commctrl.h>
-
 namespace ui::win32 {
 namespace {
 
-LRESULT CALLBACK linkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                          DWORD_PTR) {
+// The STATIC's own window procedure, kept in a window property: subclassing through
+// the window procedure works on every Windows (the comctl32 subclass helpers are
+// exported by name only from XP on).
+constexpr char kOldProc[] = "TervaneLinkOldProc";
+// The hand pointer came with Windows 98 and 2000; the arrow stands in for it before.
+constexpr WORD kHandCursor = 32649;
+
+LRESULT CALLBACK linkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SETCURSOR) {
-    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+    HCURSOR hand = LoadCursorA(nullptr, MAKEINTRESOURCEA(kHandCursor));
+    SetCursor(hand ? hand : LoadCursorA(nullptr, IDC_ARROW));
     return TRUE;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  auto old = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOldProc));
+  return old ? CallWindowProcA(old, hwnd, message, wParam, lParam)
+             : DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 }  // namespace
@@ -23,12 +30,15 @@ LinkBinding::LinkBinding(Button& model, HWND parent, int id, Rect place)
   lf.lfUnderline = TRUE;
   font_ = CreateFontIndirectA(&lf);
   SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  SetWindowSubclass(hwnd(), linkProc, 1, 0);
+  const LONG_PTR old =
+      SetWindowLongPtrA(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&linkProc));
+  SetPropA(hwnd(), kOldProc, reinterpret_cast<HANDLE>(old));
 }
 
 LinkBinding::~LinkBinding() {
   if (IsWindow(hwnd())) {
-    RemoveWindowSubclass(hwnd(), linkProc, 1);
+    if (HANDLE old = RemovePropA(hwnd(), kOldProc))
+      SetWindowLongPtrA(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
     SendMessageA(hwnd(), WM_SETFONT, 0, FALSE);
   }
   if (font_) DeleteObject(font_);

@@ -3,6 +3,12 @@
 namespace ui::win32 {
 namespace {
 
+// The top-level window that holds `hwnd` (GetAncestor came with 98 and 2000).
+HWND topLevelOf(HWND hwnd) {
+  while ((GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) && GetParent(hwnd)) hwnd = GetParent(hwnd);
+  return hwnd;
+}
+
 LRESULT CALLBACK panelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
@@ -14,7 +20,7 @@ LRESULT CALLBACK panelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-      return SendMessageA(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam);
+      return SendMessageA(topLevelOf(hwnd), message, wParam, lParam);
   }
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
