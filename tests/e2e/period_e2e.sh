@@ -40,9 +40,10 @@ lower() { tr 'A-Z' 'a-z'; }
 
 # One server for the whole run: a server started anew runs the run-once entries, which
 # this test does on purpose only once, as the next start of Windows.
+server_ends() { timeout 60 "$WINESERVER" -w || check "Wine session ends" running ended; }
 session() {
   wineserver -k >/dev/null 2>&1
-  wineserver -w
+  server_ends
   wineserver -p >/dev/null 2>&1 &
 }
 
@@ -186,9 +187,9 @@ fi
 # The first program of a new session starts the run-once entries; the session ends once
 # they have run.
 wineserver -k >/dev/null 2>&1
-wineserver -w
+server_ends
 reg_key "$runonce" >/dev/null
-wineserver -w
+server_ends
 session
 check "RunOnce value after the next start" "$(reg_string "$runonce" 'String Value')" absent
 check "RunServicesOnce value after the next start" \
