@@ -22,7 +22,6 @@ source "$TERVANE_ROOT/scripts/period.sh"
 tervane_period_check "$ver"
 case $? in 0) ;; 1) echo "period $ver: skipped"; exit 77 ;; *) exit 2 ;; esac
 source "$here/e2e_common.sh" "$1" tervane-period-e2e
-tervane_period_prepare "$ver" || { echo "FAIL: laying out $ver"; stop; exit 1; }
 unix() { tervane_unix_path "$1"; }
 drive_c="$WINEPREFIX/drive_c"
 runonce='HKLM\Software\Microsoft\Windows\CurrentVersion\RunOnce'
@@ -48,7 +47,8 @@ session() {
 }
 
 # --- traces -----------------------------------------------------------------------------
-on_stop  # what an interrupted run left
+on_stop  # what an interrupted run left, its persistent server too
+tervane_period_prepare "$ver" || { echo "FAIL: laying out $ver"; stop; exit 1; }
 session
 TERVANE_DRIVER="$driver" bash "$root/scripts/seed-demo.sh" >/dev/null ||
   { echo "FAIL: seeding"; stop; exit 1; }
