@@ -4,6 +4,8 @@
 # drive C: holds browser and Windows traces, installs the programs and data files into
 # "C:\Program Files\Tervane" and starts vorn66.exe. Without a display it runs under Xvfb
 # and saves a screenshot, whose path it prints.
+# TERVANE_WINVER=win98|nt40|win2k|winxp shows it on that system instead: a demo prefix of
+# its own (build/demo-<version>) laid out by scripts/period.sh before it is seeded.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root="$(pwd)"
@@ -17,11 +19,17 @@ cmake --build --preset "$preset"
 
 demo="$root/build/demo"
 [ "$TERVANE_WINE_ARCH" = win64 ] && demo="$root/build/demo64"
+winver="${TERVANE_WINVER:-}"
+[ -n "$winver" ] && demo="$root/build/demo-$winver"
 export TERVANE_WINE_DIR="$demo"
 # The demo keeps Wine's managed windows, as a desktop shows them.
 export TERVANE_WINE_UNMANAGED=0
 source scripts/wine-env.sh
-echo "run: $TERVANE_WINE_ARCH Wine, programs from build/$preset"
+if [ -n "$winver" ]; then
+  source scripts/period.sh
+  tervane_period_check "$winver" || exit 1
+fi
+echo "run: $TERVANE_WINE_ARCH Wine${winver:+ as $winver}, programs from build/$preset"
 # The display comes first: Wine's desktop process keeps the display it started with.
 headless=0
 if [ -z "${DISPLAY:-}" ]; then
@@ -41,10 +49,17 @@ trap cleanup EXIT
 fresh=0
 tervane_prefix_ready || fresh=1
 tervane_ensure_prefix
+if [ -n "$winver" ]; then
+  # A prefix laid out anew (first time, or a changed layout) is seeded anew.
+  laid_out="$(cat "$TERVANE_WINE_DIR/.period" 2>/dev/null || true)"
+  tervane_period_prepare "$winver"
+  [ "$laid_out" = "$(cat "$TERVANE_WINE_DIR/.period")" ] || fresh=1
+fi
 wineserver -p >/dev/null 2>&1 &
 # Wine draws the window frames itself, so captions show even without a window manager.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 if [ "$fresh" = 1 ] || [ "${TERVANE_RESEED:-0}" = 1 ]; then bash scripts/seed-demo.sh; fi
+[ -z "$winver" ] || tervane_period_session "$winver"
 folder="$WINEPREFIX/drive_c/Program Files/Tervane"
 bash scripts/install-programs.sh "$TERVANE_WINDOWS_BUILD" "$folder"
 

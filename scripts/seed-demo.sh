@@ -1,20 +1,28 @@
 #!/usr/bin/env bash
 # Seeds the demo prefix's drive C: with the traces a cleaner should find: Internet
-# Explorer 5 history, cache and cookies with their index.dat files, Netscape 4.7 and Opera 4
-# profiles, typed addresses, Run and Find histories, temporary files, recent documents,
-# check-disk fragments and a full Recycle Bin. Sourced after scripts/wine-env.sh; writes
-# only inside $WINEPREFIX and the prefix's own HOME.
+# Explorer 5 history, cache and cookies, Netscape 4.7 and Opera 4 profiles, typed
+# addresses, Run and Find histories, temporary files, recent documents, check-disk
+# fragments and a full Recycle Bin. Internet Explorer's folders are the shell folders of
+# the prefix (scripts/period.sh moves them where a period system has them). Run after
+# sourcing scripts/wine-env.sh; writes only inside $WINEPREFIX and the prefix's own HOME.
+# The cache and the visited addresses go through the URL cache, as the browser puts them
+# there (the window driver makes the entries, TERVANE_DRIVER or the host's build tree's):
+# files merely copied into the cache folders would be listed by no index.dat.
 set -euo pipefail
 : "${WINEPREFIX:?source scripts/wine-env.sh first}"
+driver="${TERVANE_DRIVER:-$TERVANE_WINDOWS_BUILD/tests/e2e/vorn66_driver.exe}"
+if [ ! -f "$driver" ]; then
+  echo "seed-demo: $driver is not built (cmake --build --preset ...)" >&2
+  exit 1
+fi
 case "$WINEPREFIX" in "$HOME"/.wine*|/root/.wine*) echo "refusing a user prefix" >&2; exit 1 ;; esac
 
+source "$(dirname "${BASH_SOURCE[0]}")/period.sh"
 drive_c="$WINEPREFIX/drive_c"
 shell_folder() {  # the prefix's own folder for a shell folder name, as a Unix path
-  local win
-  win="$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' \
-           /v "$1" 2>/dev/null | tr -d '\r' | awk -F'REG_SZ' 'NF > 1 {sub(/^[ \t]+/, "", $2); print $2}')"
-  win="${win#C:\\}"
-  echo "$drive_c/${win//\\//}"
+  tervane_unix_path "$(wine reg query \
+    'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' /v "$1" 2>/dev/null |
+    tr -d '\r' | awk -F'REG_SZ' 'NF > 1 {sub(/^[ \t]+/, "", $2); print $2}')"
 }
 put() {  # put <file> <text>: writes a file with CR LF line ends, creating its folder
   mkdir -p "$(dirname "$1")"
@@ -32,17 +40,27 @@ cache="$(shell_folder Cache)"
 cookies="$(shell_folder Cookies)"
 recent="$(shell_folder Recent)"
 
-# Internet Explorer 5: history, cache and cookies, each with its index.dat.
-index_dat "$history/History.IE5/index.dat"
-index_dat "$history/History.IE5/MSHist012026113020261207/index.dat"
-index_dat "$cache/Content.IE5/index.dat"
-for f in 4KX9ZP2Q/news[1].htm 4KX9ZP2Q/logo[1].gif T7QB3M1A/style[2].css T7QB3M1A/search[1].htm; do
-  put "$cache/Content.IE5/$f" "<html><body>cached page $f</body></html>"
+# Internet Explorer 5: pages and pictures in the cache, visited addresses in the history,
+# each through the URL cache (which makes the index.dat files), cookie files.
+user="$(id -un)"
+pages=(http://news.example/index.htm http://news.example/logo.gif http://shop.example/style.css
+       http://shop.example/cart.htm http://search.example/results.htm)
+visits=()
+for page in "${pages[@]}" http://bank.example/login.htm; do visits+=("Visited: $user@$page"); done
+wine "$driver" cacheadd "${pages[@]}" "${visits[@]}" </dev/null >/dev/null 2>&1 ||
+  { echo "seed-demo: the URL cache refused an entry" >&2; exit 1; }
+# A listing of every container opens the cookies' one too, which makes its index.dat.
+wine "$driver" cachecount '' </dev/null >/dev/null 2>&1
+# The daily and weekly history folders that the browser's own cache containers keep under
+# their long names (MSHist01<first day><day after the last>); the cache interface here
+# makes no such containers, so they are laid down as the browser leaves them.
+day() { date -d "$1" +%Y%m%d; }
+for span in "$(day '-7 days')$(day today)" "$(day today)$(day tomorrow)"; do
+  index_dat "$history/History.IE5/MSHist01$span/index.dat"
 done
-index_dat "$cookies/index.dat"
-put "$cookies/root@news.example[1].txt" "session\nabc123\nnews.example/\n1024\n3567587328\n30124599\n"
-put "$cookies/root@shop.example[2].txt" "cart\n42\nshop.example/\n0\n3567587328\n30124599\n"
-put "$cookies/root@bank.example[1].txt" "login\nkeep-me\nbank.example/\n0\n3567587328\n30124599\n"
+put "$cookies/$user@news.example[1].txt" "session\nabc123\nnews.example/\n1024\n3567587328\n30124599\n"
+put "$cookies/$user@shop.example[2].txt" "cart\n42\nshop.example/\n0\n3567587328\n30124599\n"
+put "$cookies/$user@bank.example[1].txt" "login\nkeep-me\nbank.example/\n0\n3567587328\n30124599\n"
 reg 'HKCU\Software\Microsoft\Internet Explorer\TypedURLs' /v url1 /d 'http://news.example/'
 reg 'HKCU\Software\Microsoft\Internet Explorer\TypedURLs' /v url2 /d 'http://shop.example/cart'
 reg 'HKCU\Software\Microsoft\Internet Explorer\TypedURLs' /v url3 /d 'http://bank.example/login'

@@ -2,10 +2,10 @@
 # program folder, the window driver and the checks.
 #   source e2e_common.sh <windows build tree> <program folder name on C:>
 # Afterwards: $root $build $folder $folder_name $driver $out, drive, drive_out, ini,
-# setini, tick_all, reg_add, reg_string, check, gone, shot (into $shots, when the script
-# set it), launch_cleaner, start_cleaner, answer_done, wait_end, end_cleaner,
-# quiet_start, stop (which runs the script's own on_stop first, when it has one) and
-# finish; $failures counts failed checks.
+# setini, tick_all, reg_add, reg_string, reg_key, check, gone, shot (into $shots, when the
+# script set it), launch_cleaner, start_cleaner, answer_done, clean_all, wait_end,
+# end_cleaner, quiet_start, stop (which runs the script's own on_stop first, when it has
+# one) and finish; $failures counts failed checks.
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="$1"
 folder_name="$2"
@@ -42,6 +42,7 @@ reg_string() {  # reg_string <key> <name>: the value's string data, or "absent"
   line="$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -E "^[[:space:]]+$2[[:space:]]")"
   [ -n "$line" ] && echo "${line#*REG_SZ}" | sed -E 's/^[[:space:]]+//' || echo absent
 }
+reg_key() { wine reg query "$1" >/dev/null 2>&1 && echo present || echo gone; }
 check() {  # check <description> <actual> <expected>
   if [ "$2" != "$3" ]; then
     echo "FAIL: $1: got '$2', expected '$3'"
@@ -66,6 +67,23 @@ answer_done() {  # answer_done <what>: the done message is shown and closes with
   drive wait Info 60 || check "$1" absent shown
   drive click Info OK
   drive gone Info 10 || check "$1 closes with OK" open closed
+}
+clean_all() {  # presses "Clean All" and answers its done message; $asked counts the
+  # message boxes before it (under Wine: the Internet Properties dialog cannot be driven)
+  local done_shown=no
+  drive vclick "Tervane 6.6" "Clean All" || check "Clean All button" missing present
+  asked=0
+  for _ in $(seq 1 120); do
+    if drive wait Info 0.5; then done_shown=yes; break; fi
+    if drive wait Tervane 0.5; then
+      drive click Tervane OK && asked=$((asked + 1))
+      drive gone Tervane 5
+    fi
+  done
+  check "done message after Clean All" "$done_shown" yes
+  shot clean-all-done
+  drive click Info OK
+  drive gone Info 10 || check "done message closes" open closed
 }
 end_cleaner() {  # closes the main window and waits for the program to end
   drive close "Tervane 6.6"

@@ -23,7 +23,6 @@ wine reg add "$viewer\\Recent File List" /v File1 /d 'C:\Pictures\a.bmp' /f >/de
 value() {  # value <key> <name>: present or gone
   wine reg query "$1" /v "$2" >/dev/null 2>&1 && echo present || echo gone
 }
-key() { wine reg query "$1" >/dev/null 2>&1 && echo present || echo gone; }
 check "seeded value" "$(value "$player\\RecentFileList" File0)" present
 
 temp="$WINEPREFIX/drive_c/windows/temp"
@@ -101,10 +100,10 @@ for v in File0 File1 File2 File3; do
   check "recent file $v" "$(value "$player\\RecentFileList" "$v")" gone
 done
 check "value not named by the plugin" "$(value "$player\\RecentFileList" Other)" present
-check "recent addresses key" "$(key "$player\\RecentURLList")" gone
+check "recent addresses key" "$(reg_key "$player\\RecentURLList")" gone
 check "viewer's last folder" "$(value "$viewer\\Settings" LastFolder)" gone
 check "viewer's zoom" "$(value "$viewer\\Settings" Zoom)" present
-check "viewer's recent list key" "$(key "$viewer\\Recent File List")" gone
+check "viewer's recent list key" "$(reg_key "$viewer\\Recent File List")" gone
 check "play list in the temporary folder" "$(gone "$temp/tervane-e2e.asx")" gone
 check "folder matching the wildcard" "$(cat "$temp/tervane-e2e-dir.asx/inner.asx" 2>/dev/null)" inner
 check "other temporary file" "$(gone "$temp/tervane-e2e.txt")" present

@@ -24,9 +24,14 @@
 //                                             (0-based, in creation order) as a click does
 //   vorn66_driver lbdouble <title> <list> <item>  the same, then a double-click on it
 //   vorn66_driver lbcount <title> <list>      prints the number of items of list box <list>
-//   vorn66_driver cacheadd <url>              creates an entry in the URL cache
+//   vorn66_driver cacheadd <url>...           makes URL cache entries as the browser
+//                                             does: a page or picture with its file in the
+//                                             cache, a "Visited: user@url" one as a
+//                                             history record without a file
 //   vorn66_driver cachecount <url prefix>     prints how many cache entries (every
 //                                             container) begin with the prefix
+//   vorn66_driver cachelist <url prefix>      prints those entries, one "url|local file"
+//                                             a line (empty after "|" when none)
 //   vorn66_driver editwindow <title> <secs>   shows a window with a focused edit box in
 //                                             front for that long, then prints its text
 // Exit code 0 on success, 1 when the window or control is not there in time.
@@ -213,26 +218,45 @@ void notifyParent(HWND list, WORD code) {
                reinterpret_cast<LPARAM>(list));
 }
 
+// One URL cache entry as the browser leaves it. A visit ("Visited:" URL, which the cache
+// keeps in its history container) is a record only; a page gets a file in the cache.
+bool addCacheEntry(const std::string& url) {
+  FILETIME never{};
+  if (url.compare(0, 8, "Visited:") == 0)
+    return CommitUrlCacheEntryA(url.c_str(), nullptr, never, never, URLHISTORY_CACHE_ENTRY,
+                                nullptr, 0, nullptr, nullptr) != FALSE;
+  // The file takes the URL's extension, as the browser's cache files do.
+  const std::size_t name = url.find_last_of('/');
+  const std::size_t dot = url.find_last_of('.');
+  const std::string extension =
+      dot != std::string::npos && (name == std::string::npos || dot > name) ? url.substr(dot + 1)
+                                                                            : "htm";
+  char file[MAX_PATH] = {};
+  if (!CreateUrlCacheEntryA(url.c_str(), 0, extension.c_str(), file, 0)) return false;
+  HANDLE h = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  const std::string body = "<p>" + url + "</p>";
+  DWORD written = 0;
+  WriteFile(h, body.data(), static_cast<DWORD>(body.size()), &written, nullptr);
+  CloseHandle(h);
+  return CommitUrlCacheEntryA(url.c_str(), file, never, never, NORMAL_CACHE_ENTRY, nullptr, 0,
+                              extension.c_str(), nullptr) != FALSE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
   std::string command = argv[1];
   if (command == "cacheadd") {
-    char file[MAX_PATH] = {};
-    if (!CreateUrlCacheEntryA(argv[2], 0, "htm", file, 0)) return 1;
-    HANDLE h = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return 1;
-    DWORD written = 0;
-    WriteFile(h, "<p>", 3, &written, nullptr);
-    CloseHandle(h);
-    FILETIME never{};
-    return CommitUrlCacheEntryA(argv[2], file, never, never, NORMAL_CACHE_ENTRY, nullptr, 0,
-                                nullptr, nullptr)
-               ? 0
-               : 1;
+    for (int i = 2; i < argc; ++i)
+      if (!addCacheEntry(argv[i])) {
+        std::fprintf(stderr, "cacheadd: %s failed (%lu)\n", argv[i], GetLastError());
+        return 1;
+      }
+    return 0;
   }
-  if (command == "cachecount") {
+  if (command == "cachecount" || command == "cachelist") {
     std::vector<char> buffer(65536);
     auto* info = reinterpret_cast<INTERNET_CACHE_ENTRY_INFOA*>(buffer.data());
     DWORD size = static_cast<DWORD>(buffer.size());
@@ -241,13 +265,17 @@ int main(int argc, char** argv) {
     HANDLE find = FindFirstUrlCacheEntryA(nullptr, info, &size);
     for (bool more = find != nullptr; more;) {
       if (info->lpszSourceUrlName &&
-          std::string(info->lpszSourceUrlName).compare(0, prefix.size(), prefix) == 0)
+          std::string(info->lpszSourceUrlName).compare(0, prefix.size(), prefix) == 0) {
         ++n;
+        if (command == "cachelist")
+          std::printf("%s|%s\n", info->lpszSourceUrlName,
+                      info->lpszLocalFileName ? info->lpszLocalFileName : "");
+      }
       size = static_cast<DWORD>(buffer.size());
       more = FindNextUrlCacheEntryA(find, info, &size) != FALSE;
     }
     if (find) FindCloseUrlCache(find);
-    std::printf("%d\n", n);
+    if (command == "cachecount") std::printf("%d\n", n);
     return 0;
   }
   if (command == "editwindow" && argc > 3) {
