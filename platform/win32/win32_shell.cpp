@@ -45,7 +45,7 @@ int CALLBACK startAt(HWND window, UINT message, LPARAM, LPARAM data) {
 
 // SHERB_NOCONFIRMATION and SHGFP_TYPE_CURRENT, whose headers need a newer system.
 constexpr DWORD kEmptyWithoutAsking = 0x1;
-constexpr DWORD kCurrentFolderPath = 1;
+constexpr DWORD kCurrentFolderPath = 0;
 
 std::string registryText(HKEY root, const char* key, const char* name) {
   HKEY k = nullptr;
