@@ -314,6 +314,7 @@ class RecordingFiles : public Files {
   bool overlaid() {
     if (!rec_.analyzing()) return false;
     sync();
+    for (const std::string& path : rec_.takeUnseenRemovals()) hide(path);
     return !shadows_.empty();
   }
   // Gone when the path or a folder above it was taken away (`shadow` is then set only
@@ -562,6 +563,7 @@ void ChangeRecorder::start(bool analyzing) {
   option_.clear();
   cancelled_ = false;
   itemsSeen_ = 0;
+  unseenRemovals_.clear();
   recording_ = true;
   analyzing_ = analyzing;
 }

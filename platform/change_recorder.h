@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/files.h"
@@ -78,6 +79,13 @@ class ChangeRecorder {
   bool ignored(const std::string& path) const;
   void add(RecordedChange::Kind kind, const std::string& target, std::uint64_t size,
            ErrorCode result);
+  // While analysing: a file that a step outside these services would take away (the URL
+  // cache deletes its entries' files itself). Later reads no longer see it; nothing is
+  // recorded for it, as a real run's report has only the entry.
+  void takeAwayUnseen(const std::string& path) {
+    if (analyzing()) unseenRemovals_.push_back(path);
+  }
+  std::vector<std::string> takeUnseenRemovals() { return std::exchange(unseenRemovals_, {}); }
   const std::vector<RecordedChange>& changes() const { return changes_; }
 
  private:
@@ -88,6 +96,7 @@ class ChangeRecorder {
   std::size_t itemsSeen_ = 0;
   std::vector<std::string> ignoredFolders_;
   std::vector<RecordedChange> changes_;
+  std::vector<std::string> unseenRemovals_;
 };
 
 // The same services as `inner`, with every change going through `recorder`. Its tree

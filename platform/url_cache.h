@@ -18,6 +18,7 @@ inline constexpr std::uint32_t kUrlHistory = 0x00200000;  // URLHISTORY_CACHE_EN
 struct UrlCacheEntry {
   std::string url;
   std::uint32_t type = 0;  // the entry's cacheentry flags
+  std::string localFile;   // the file that holds its content; empty when it has none
 };
 
 class UrlCache {

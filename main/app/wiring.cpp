@@ -62,9 +62,12 @@ void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRe
                                                  std::vector<platform::UrlCacheEntry>&)) {
     std::vector<platform::UrlCacheEntry> found;
     if (entries(cache, found) != platform::err::kSuccess) return;
-    for (const auto& entry : found)
+    for (const auto& entry : found) {
       recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
                    platform::err::kSuccess);
+      // Its file goes with it: the later file steps must not count it again.
+      if (!entry.localFile.empty()) recorder.takeAwayUnseen(entry.localFile);
+    }
   };
   if (mode == 1 || mode == 2) list(cacheContentEntries);
   if (mode == 0 || mode == 2) list(urlHistoryEntries);

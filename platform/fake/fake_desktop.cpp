@@ -42,8 +42,7 @@ bool FakeTopWindows::sameTitle(const std::string& a, const std::string& b) {
   return true;
 }
 
-WindowHandle FakeTopWindows::add(const std::string& title, std::uint32_t processId,
-                                 bool visible) {
+WindowHandle FakeTopWindows::add(const std::string& title, std::uint32_t processId, bool visible) {
   const WindowHandle h = next_++;
   windows.push_back({h, title, processId, visible});
   return h;
@@ -81,10 +80,11 @@ ErrorCode FakeUrlCache::entries(const std::string& pattern, std::vector<UrlCache
 }
 
 ErrorCode FakeUrlCache::remove(const std::string& url) {
-  if (std::find(refusing.begin(), refusing.end(), url) != refusing.end())
-    return err::kAccessDenied;
-  auto it = std::find_if(all.begin(), all.end(), [&](const UrlCacheEntry& e) { return e.url == url; });
+  if (std::find(refusing.begin(), refusing.end(), url) != refusing.end()) return err::kAccessDenied;
+  auto it =
+      std::find_if(all.begin(), all.end(), [&](const UrlCacheEntry& e) { return e.url == url; });
   if (it == all.end()) return err::kFileNotFound;
+  if (files && !it->localFile.empty()) files->deleteFile(it->localFile);
   all.erase(it);
   return err::kSuccess;
 }

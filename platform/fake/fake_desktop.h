@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/internet_properties.h"
 #include "platform/key_sender.h"
 #include "platform/top_windows.h"
@@ -70,11 +71,16 @@ class FakeUrlCache : public UrlCache {
  public:
   ErrorCode entries(const std::string& pattern, std::vector<UrlCacheEntry>& found) override;
   ErrorCode remove(const std::string& url) override;
-  void add(const std::string& url, std::uint32_t type = 0) { all.push_back({url, type}); }
+  void add(const std::string& url, std::uint32_t type = 0, const std::string& localFile = {}) {
+    all.push_back({url, type, localFile});
+  }
   bool has(const std::string& url) const;
 
   std::vector<UrlCacheEntry> all;
   std::vector<std::string> refusing;  // URLs whose removal fails
+  // Where the entries' files live: a removed entry takes its file with it, as the
+  // system's cache does. None: the files are left alone.
+  Files* files = nullptr;
 };
 
 }  // namespace platform::fake

@@ -246,7 +246,8 @@ class Win32UrlCache : public UrlCache {
     ErrorCode result = err::kSuccess;
     for (;;) {
       if (info()->lpszSourceUrlName)
-        found.push_back({info()->lpszSourceUrlName, info()->CacheEntryType});
+        found.push_back({info()->lpszSourceUrlName, info()->CacheEntryType,
+                         info()->lpszLocalFileName ? info()->lpszLocalFileName : ""});
       size = static_cast<DWORD>(buffer.size());
       if (FindNextUrlCacheEntryA(find, info(), &size)) continue;
       DWORD e = GetLastError();

@@ -109,7 +109,7 @@ check "cache picture" "$(gone "$tif/logo.gif")" gone
 check "cache sub-folder" "$(gone "$tif/Content.IE5/inner.htm")" present
 check "history folder 1" "$(gone "$hist/mshist~1")" gone
 check "history folder 10" "$(gone "$hist/mshis~10")" gone
-check "history folder 12" "$(gone "$hist/mshist~12")" gone
+check "history folder 12 (numbered past the short names tried before)" "$(gone "$hist/mshist~12")" gone
 check "outside folder" "$(cat "$outside/keep.txt" 2>/dev/null)" mine
 check "cache entries after" "$(drive_out cachecount 'http://cache.example/' | tr -d '\r')" 0
 check "typed addresses" "$(reg_string "$typed" url1)" absent

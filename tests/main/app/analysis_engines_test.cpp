@@ -102,7 +102,10 @@ TEST_F(EngineAnalysisTest, InternetExplorer) {
   fake.registry.setString(kHKCU, kTypedUrlsKey, "url2", "http://bank/");
   fake.registry.setString(kHKLM, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce", "Other",
                           "x.exe");
-  cache.add("http://site/page.htm");
+  // An entry's own file goes with the entry: neither run lists it among the leftovers.
+  const std::string cached = tif + "Content.IE5\\AB12CD34\\page[1].htm";
+  fake.files.addFile(cached, std::string(700, 'e'));
+  cache.add("http://site/page.htm", 0, cached);
   cache.add("http://site/logo.gif");
   cache.add("Visited: me@http://site/", platform::cacheentry::kUrlHistory);
   cache.add("Cookie:me@site/", platform::cacheentry::kCookie);
@@ -138,10 +141,12 @@ TEST_F(EngineAnalysisTest, InternetExplorer) {
       cleaned, kind(Kind::FolderRemoved) + history + "history.ie5\\MSHist012026113020261207 (0)"))
       << joined(cleaned);
   EXPECT_TRUE(lists(cleaned, kind(Kind::FileDeleted) + leftover + " (2000)"));
+  EXPECT_FALSE(fake.files.exists(cached));
   for (const std::string& item : cleaned) {
     EXPECT_EQ(item.find("me@bank"), std::string::npos) << item;
     EXPECT_EQ(item.find(cookies + "index.dat"), std::string::npos) << item;
     EXPECT_EQ(item.find(tif + "index.dat"), std::string::npos) << item;
+    EXPECT_EQ(item.find("page[1].htm"), std::string::npos) << item;
   }
   EXPECT_TRUE(fake.files.exists(cookies + "me@bank[1].txt"));
   EXPECT_TRUE(fake.files.exists(tif + "index.dat"));

@@ -31,6 +31,7 @@ class AnalysisFixture : public ::testing::Test {
     services.topWindows = &desktop;
     services.keySender = &keys;
     services.urlCache = &cache;
+    cache.files = &fake.files;
     window = std::make_unique<MainWindow>(services);
     subsystems = wireSubsystems(*window, services, tray);
     wireCleaningReport(*window, services, *subsystems, recorder, shellOpen);
