@@ -9,8 +9,8 @@ source scripts/host-arch.sh
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 packages=(cmake make g++ googletest
-          g++-mingw-w64-i686-posix mingw-w64-i686-dev
-          g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+          g++-mingw-w64-i686-win32 mingw-w64-i686-dev
+          g++-mingw-w64-x86-64-win32 mingw-w64-x86-64-dev
           wine wine64 xvfb xauth x11-utils imagemagick nsis zip)
 if tervane_runs_32bit; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
