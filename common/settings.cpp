@@ -2,6 +2,7 @@
 
 #include "common/error_trap.h"
 #include "common/ini_text.h"
+#include "common/save_failure.h"
 #include "platform/dir_lookup.h"
 
 namespace common {
@@ -25,30 +26,39 @@ std::string Settings::getini(const std::string& section, const std::string& key,
 
 bool Settings::AddToini(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& file) {
-  bool written = false;
-  ErrorTrap trap(log_, "AddToini " + section + " " + key + " " + value + " " + file + " ");
+  return AddAllToini({{section, key, value}}, file) == platform::err::kSuccess;
+}
+
+platform::ErrorCode Settings::AddAllToini(const std::vector<Value>& values,
+                                          const std::string& file) {
+  platform::ErrorCode code = platform::err::kSuccess;
+  bool finished = false;
+  ErrorTrap trap(log_, "AddToini " + file);
   trap.run([&] {
     std::string text;
-    platform::ErrorCode e = files_.readFile(file, text);
-    if (e != platform::err::kSuccess && e != platform::err::kFileNotFound) return;
+    code = files_.readFile(file, text);
+    if (code == platform::err::kFileNotFound) code = platform::err::kSuccess;
+    if (code != platform::err::kSuccess) return void(finished = true);
     // A read-only file stays as it is, like the profile API refusing it.
     std::uint32_t attributes = 0;
-    if (e == platform::err::kSuccess && files_.getAttributes(file, attributes) == 0 &&
-        (attributes & platform::attr::kReadOnly))
+    if (files_.getAttributes(file, attributes) == platform::err::kSuccess &&
+        (attributes & platform::attr::kReadOnly)) {
+      code = platform::err::kAccessDenied;
+      finished = true;
       return;
+    }
+    for (const Value& v : values) text = iniAssign(text, v.section, v.key, v.value);
     const std::string temporary = file + ".new";
-    if (files_.writeFile(temporary, iniAssign(text, section, key, value)) !=
-        platform::err::kSuccess) {
-      files_.deleteFile(temporary);
-      return;
-    }
-    if (files_.renameFile(temporary, file) != platform::err::kSuccess) {
-      files_.deleteFile(temporary);
-      return;
-    }
-    written = true;
+    code = files_.writeFile(temporary, text);
+    if (code == platform::err::kSuccess) code = files_.renameFile(temporary, file);
+    if (code != platform::err::kSuccess) files_.deleteFile(temporary);
+    finished = true;
   });
-  return written;
+  // A step that raised has been logged by the trap; the save did not happen.
+  if (!finished && code == platform::err::kSuccess) code = platform::err::kWriteFault;
+  if (code != platform::err::kSuccess)
+    log_.writeLog("AddToini", 0, 0, saveFailureLogText(file, code));
+  return code;
 }
 
 bool folderExists(platform::Files& files, const std::string& path) {

@@ -2,6 +2,7 @@
 // Access to the settings files (mainten.ini, url.ini, index.ini) and the existence
 // tests that guard every path taken from them.
 #include <string>
+#include <vector>
 
 #include "common/session_log.h"
 #include "platform/files.h"
@@ -22,9 +23,18 @@ class Settings {
 
   // Writes one value, creating the file, section and key as needed. The file is
   // replaced whole through a temporary file and a rename, so a crash mid-write never
-  // leaves half a settings file. False when the file could not be written.
+  // leaves half a settings file. False when the file could not be written; the log then
+  // names the file and why.
   bool AddToini(const std::string& section, const std::string& key, const std::string& value,
                 const std::string& file);
+
+  struct Value {
+    std::string section, key, value;
+  };
+  // Writes every value in one replacement of the file: either all of them are saved or
+  // the file keeps its old text. Returns the failing step's code (logged with the file),
+  // kAccessDenied for a read-only file.
+  platform::ErrorCode AddAllToini(const std::vector<Value>& values, const std::string& file);
 
  private:
   platform::Files& files_;

@@ -587,7 +587,12 @@ bool ChangeRecorder::ignored(const std::string& path) const {
 void ChangeRecorder::add(RecordedChange::Kind kind, const std::string& target, std::uint64_t size,
                          ErrorCode result) {
   if (!recording_ || !keepGoing()) return;
-  changes_.push_back({kind, target, size, section_, result, option_});
+  changes_.push_back({kind, target, size, section_, result, option_, {}});
+}
+
+void ChangeRecorder::skip(const std::string& target, const std::string& why) {
+  if (!recording_ || !keepGoing()) return;
+  changes_.push_back({Kind::EntrySkipped, target, 0, section_, err::kInvalidName, option_, why});
 }
 
 bool ChangeRecorder::keepGoing() {

@@ -33,7 +33,8 @@ struct RecordedChange {
     KeyDeleted,
     ShellDeleted,       // the shell's delete operation on a path or pattern
     RecycleBinEmptied,  // target: the drive root, or empty for every drive
-    CacheEntryRemoved   // an entry of the browser's URL cache (analysis only)
+    CacheEntryRemoved,  // an entry of the browser's URL cache (analysis only)
+    EntrySkipped        // a list entry refused before anything was asked of the system
   };
   Kind kind;
   std::string target;
@@ -41,6 +42,7 @@ struct RecordedChange {
   std::string section;               // the area being cleaned when it happened
   ErrorCode result = err::kSuccess;  // what the change gave (kSuccess when analysing)
   std::string option;                // the option of that area, empty outside one
+  std::string why;                   // a refusal's reason in words, where the code has none
 };
 
 class ChangeRecorder {
@@ -79,6 +81,9 @@ class ChangeRecorder {
   bool ignored(const std::string& path) const;
   void add(RecordedChange::Kind kind, const std::string& target, std::uint64_t size,
            ErrorCode result);
+  // An entry of a list that the run refused to act on, with the reason ("not a full
+  // path"); recorded in a cleaning and in an analysis alike.
+  void skip(const std::string& target, const std::string& why);
   // While analysing: a file that a step outside these services would take away (the URL
   // cache deletes its entries' files itself). Later reads no longer see it; nothing is
   // recorded for it, as a real run's report has only the entry.

@@ -33,6 +33,12 @@ class ScriptedWindowHost : public WindowHost {
     open_.erase(std::find(open_.begin(), open_.end(), &window));
   }
   std::vector<WindowModel*> openWindows() override { return open_; }
+  // The user presses the window's close box.
+  void pressCloseBox(WindowModel& window) {
+    events.push_back("close box " + window.caption());
+    if (window.onQueryClose && !window.onQueryClose()) return;
+    close(window);
+  }
   bool isOpen(const WindowModel& w) const {
     return std::find(open_.begin(), open_.end(), &w) != open_.end();
   }

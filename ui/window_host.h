@@ -19,6 +19,8 @@ class WindowModel {
   void setCaption(std::string caption) { caption_ = std::move(caption); }
   // Runs when the window is closed, by its close box or from code.
   std::function<void()> onUnload;
+  // Runs when the user asks to close the window by its close box; false keeps it open.
+  std::function<bool()> onQueryClose;
 
  private:
   std::string caption_;

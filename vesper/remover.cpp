@@ -5,6 +5,7 @@
 
 #include "common/conversions.h"
 #include "common/error_trap.h"
+#include "common/full_path.h"
 #include "common/history_folders.h"
 #include "common/index_folders.h"
 #include "common/ini_text.h"
@@ -15,16 +16,6 @@ namespace vesper {
 namespace {
 
 constexpr const char* kLabel = "VESPER-Main";
-
-// A folder value names a place only when it is a full path. An empty or "-" value would
-// otherwise make a bare pattern that Windows resolves against whatever folder the
-// remover was started in, and "*.dat" there is nobody's browser data.
-bool isFullPath(const std::string& folder) {
-  if (folder.size() >= 3 && std::isalpha(static_cast<unsigned char>(folder[0])) &&
-      folder[1] == ':' && (folder[2] == '\\' || folder[2] == '/'))
-    return true;
-  return folder.rfind("\\\\", 0) == 0;
-}
 
 }  // namespace
 
@@ -122,7 +113,7 @@ void Remover::Main() {
 
   for (const std::string& folder : folders) {
     const std::string pattern = folder + "*.dat";
-    if (isFullPath(folder) && checkFileName(pattern)) {
+    if (common::isFullPath(folder) && checkFileName(pattern)) {
       lastPath_ = pattern;
       statement([&] { common::killFiles(system_.files, pattern); });
     }
@@ -130,7 +121,7 @@ void Remover::Main() {
   }
 
   const std::string history = getIni("Path", "IE1", mainten);
-  if (!isFullPath(history)) return;
+  if (!common::isFullPath(history)) return;
   std::vector<std::string> historyFolders;
   statement([&] { historyFolders = common::listHistoryFolders(system_.files, history); });
   for (const std::string& folder : historyFolders) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/conversions.h"
+#include "common/save_failure.h"
 #include "main/app/free_space.h"
 #include "main/paths/standard_folder.h"
 
@@ -33,6 +34,7 @@ MainWindow::MainWindow(AppServices services, MainWindowOperations operations)
 
   wireHandlers();
   onUnload = [this] { unloadWindow(); };
+  onQueryClose = [this] { return saveOrAskBeforeClosing(closeSettings()); };
 }
 
 std::string MainWindow::ini(const std::string& section, const std::string& key) {
@@ -95,21 +97,42 @@ void MainWindow::onNavigate(int index) {
   else if (key == "7a")
     showPage(kAbout);
   else if (key == "8a") {
-    saveToIni();
-    s_.windows.close(*this);
+    std::vector<common::Settings::Value> values = quitSettings();
+    const std::vector<common::Settings::Value> more = closeSettings();
+    values.insert(values.end(), more.begin(), more.end());
+    if (saveOrAskBeforeClosing(values)) s_.windows.close(*this);
   }
 }
 
-void MainWindow::saveToIni() {
-  const std::string file = s_.session.mainten();
+std::vector<common::Settings::Value> MainWindow::quitSettings() const {
+  std::vector<common::Settings::Value> values;
   for (int i = 0; i < 4; ++i) {
-    s_.settings.AddToini("UserDef", "UDname" + std::to_string(i + 1), s_.session.UDname[i], file);
-    s_.settings.AddToini("UserDef", "UDvalue" + std::to_string(i + 1), s_.session.UDvalue[i], file);
+    values.push_back({"UserDef", "UDname" + std::to_string(i + 1), s_.session.UDname[i]});
+    values.push_back({"UserDef", "UDvalue" + std::to_string(i + 1), s_.session.UDvalue[i]});
   }
-  s_.settings.AddToini("Tab", "IE", s_.session.tabIE, file);
-  s_.settings.AddToini("Tab", "Netscape", s_.session.tabNetscape, file);
-  s_.settings.AddToini("Tab", "Opera", s_.session.tabOpera, file);
-  s_.settings.AddToini("Tab", "Windows", s_.session.tabWindows, file);
+  values.push_back({"Tab", "IE", s_.session.tabIE});
+  values.push_back({"Tab", "Netscape", s_.session.tabNetscape});
+  values.push_back({"Tab", "Opera", s_.session.tabOpera});
+  values.push_back({"Tab", "Windows", s_.session.tabWindows});
+  return values;
+}
+
+void MainWindow::saveToIni() {
+  s_.settings.AddAllToini(quitSettings(), s_.session.mainten());
+}
+
+bool MainWindow::saveOrAskBeforeClosing(const std::vector<common::Settings::Value>& values) {
+  const std::string file = s_.session.mainten();
+  const platform::ErrorCode code = s_.settings.AddAllToini(values, file);
+  settingsSavedForClose = true;
+  if (code == platform::err::kSuccess) return true;
+  const bool quit = s_.prompter.messageBox(common::saveFailureMessage("The settings", file, code) +
+                                               "\r\n\r\nQuit without saving them?",
+                                           kCaption,
+                                           ui::mb::kYesNo | ui::mb::kIconWarning |
+                                               ui::mb::kDefaultButton2) == ui::Answer::Yes;
+  if (!quit) settingsSavedForClose = false;
+  return quit;
 }
 
 void MainWindow::fixCleanInfo() {
@@ -303,31 +326,35 @@ void MainWindow::loadWindow() {
   });
 }
 
-void MainWindow::unloadWindow() {
-  const std::string file = s_.session.mainten();
+std::vector<common::Settings::Value> MainWindow::closeSettings() {
+  std::vector<common::Settings::Value> values;
   for (int k = 1; k <= kOptionBoxes; ++k)
-    s_.settings.AddToini("Rensa", "Value" + std::to_string(k),
-                         std::to_string(clean.optionBox(k - 1).value()), file);
-  s_.settings.AddToini("Inst", "Safetylevel", std::to_string(maintenance.safetyLevelSlider.value()),
-                       file);
-  s_.settings.AddToini("Inst", "AutomaticClose",
-                       std::to_string(maintenance.closeAfterCleaningBox.value()), file);
-  s_.settings.AddToini("Inst", "Autostart", std::to_string(maintenance.autoStartBox.value()), file);
-  s_.settings.AddToini("Automatic", "Day", std::to_string(maintenance.autoDayBox.listIndex()),
-                       file);
-  s_.settings.AddToini("Automatic", "Hour", std::to_string(maintenance.autoHourBox.listIndex()),
-                       file);
-  s_.settings.AddToini("Automatic", "Minute", std::to_string(maintenance.autoMinuteBox.listIndex()),
-                       file);
-  s_.settings.AddToini("Automatic", "Clean",
-                       std::to_string(maintenance.autoCleanAreaBox.listIndex()), file);
-  s_.settings.AddToini("Statistics", "Current", std::to_string(s_.session.statisticsSlot), file);
+    values.push_back(
+        {"Rensa", "Value" + std::to_string(k), std::to_string(clean.optionBox(k - 1).value())});
+  values.push_back({"Inst", "Safetylevel", std::to_string(maintenance.safetyLevelSlider.value())});
+  values.push_back(
+      {"Inst", "AutomaticClose", std::to_string(maintenance.closeAfterCleaningBox.value())});
+  values.push_back({"Inst", "Autostart", std::to_string(maintenance.autoStartBox.value())});
+  values.push_back({"Automatic", "Day", std::to_string(maintenance.autoDayBox.listIndex())});
+  values.push_back({"Automatic", "Hour", std::to_string(maintenance.autoHourBox.listIndex())});
+  values.push_back({"Automatic", "Minute", std::to_string(maintenance.autoMinuteBox.listIndex())});
+  values.push_back(
+      {"Automatic", "Clean", std::to_string(maintenance.autoCleanAreaBox.listIndex())});
+  values.push_back({"Statistics", "Current", std::to_string(s_.session.statisticsSlot)});
   for (int row = 1; row <= 4; ++row) {
-    s_.settings.AddToini("Statistics", "Size" + std::to_string(row),
-                         statistics.recoveredSpaceChart.row(row).value, file);
-    s_.settings.AddToini("Statistics", "Date" + std::to_string(row),
-                         statistics.recoveredSpaceChart.row(row).label, file);
+    values.push_back({"Statistics", "Size" + std::to_string(row),
+                      statistics.recoveredSpaceChart.row(row).value});
+    values.push_back({"Statistics", "Date" + std::to_string(row),
+                      statistics.recoveredSpaceChart.row(row).label});
   }
+  return values;
+}
+
+void MainWindow::unloadWindow() {
+  // A close from code (after a cleaning, from the tray) saves here; a failure is logged,
+  // since nobody may be at the machine to answer.
+  if (!settingsSavedForClose) s_.settings.AddAllToini(closeSettings(), s_.session.mainten());
+  settingsSavedForClose = false;
   // Close the program's other windows, each once.
   for (;;) {
     auto open = s_.windows.openWindows();

@@ -51,6 +51,13 @@ class MainWindow : public ui::WindowModel {
   void checkActiveTabs();
   void checkUserdef();
   void saveToIni();
+  // The values "Quit" saves ([UserDef] and [Tab]) and those every close saves (the boxes,
+  // the options, the schedule and the statistics rows).
+  std::vector<common::Settings::Value> quitSettings() const;
+  std::vector<common::Settings::Value> closeSettings();
+  // Saves `values` in one write; where that fails, asks whether to close without them.
+  // True when the window may close.
+  bool saveOrAskBeforeClosing(const std::vector<common::Settings::Value>& values);
   void startPathSearch();
   void onNavigate(int index);
 
@@ -58,6 +65,8 @@ class MainWindow : public ui::WindowModel {
 
   // --- window state ---
   bool showNotice = false;
+  // The closing in progress has saved (or given up) the settings already.
+  bool settingsSavedForClose = false;
   bool runPathSearch = false;
   // Kilobytes of "C:\". 64 bits: Wine's C: is the host's disk, often past the 2 TB that a
   // 32-bit count of kilobytes holds.

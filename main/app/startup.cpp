@@ -2,6 +2,7 @@
 
 #include "common/conversions.h"
 #include "common/error_trap.h"
+#include "main/app/program_folder_check.h"
 
 namespace vorn {
 namespace {
@@ -20,6 +21,12 @@ void Main(AppServices& s, MainWindow& mainWindow, SplashWindow& splash,
           const std::string& applicationName) {
   Session& session = s.session;
   session.programFolder = common::programFolder(s.system.process);
+  const std::string problem = programFolderProblem(s.system.files, session.programFolder);
+  if (!problem.empty()) {
+    s.log.writeLog("Main", 0, 0, "Program folder unusable: " + session.programFolder);
+    s.prompter.messageBox(problem, MainWindow::kCaption, ui::mb::kOk | ui::mb::kIconError);
+    return;
+  }
   s.log.writeLog("Session Started", 0, 0, " VORN 6.6");
 
   // Once per user: the shell-folder service's installer. Its absence is harmless.

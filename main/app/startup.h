@@ -12,6 +12,7 @@ inline constexpr const char* kApplicationName = "vorn66";
 inline constexpr const char* kShowTipsSetting = "Show Tips at Startup";
 
 // Runs everything up to the shown main window; the caller then runs the message loop.
+// A program folder that cannot be used is said in a message, and no window opens.
 void Main(AppServices& services, MainWindow& mainWindow, SplashWindow& splash,
           const std::string& applicationName = kApplicationName);
 

@@ -368,6 +368,11 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
   recorder.ignoreFolder(folder);
   RunFrame& frame = *s.frame;
   s.recorder = &recorder;
+  if (s.userDefinedCleaner)
+    s.userDefinedCleaner->onEntrySkipped = [&recorder](const std::string& entry,
+                                                       const std::string& why) {
+      recorder.skip(entry, why);
+    };
   // An analysis has started the recorder itself and shows its own report.
   frame.onRunStart = [&recorder, &frame] {
     if (!frame.state.analyzing) recorder.start(false);

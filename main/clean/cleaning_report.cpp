@@ -68,6 +68,8 @@ ReportTotals reportTotals(const std::vector<platform::RecordedChange>& changes) 
       case Kind::CacheEntryRemoved:
         ++t.cacheEntries;
         break;
+      case Kind::EntrySkipped:
+        break;
     }
   }
   return t;
@@ -105,6 +107,8 @@ const char* kindTitle(Kind kind) {
       return "Recycle Bin emptied";
     case Kind::CacheEntryRemoved:
       return "Entries the Internet Properties dialog empties";
+    case Kind::EntrySkipped:
+      return "Entries skipped";
   }
   return "";
 }
@@ -201,8 +205,10 @@ std::string cleaningReportText(const std::vector<platform::RecordedChange>& chan
       if (!failed.empty()) {
         text += "Not removed (" + countText(failed.size()) + ")\r\n";
         for (const auto* c : failed)
-          text +=
-              "  " + itemName(*c) + "  (" + kindTitle(c->kind) + ", " + reason(c->result) + ")\r\n";
+          text += "  " + itemName(*c) + "  (" +
+                  (c->why.empty() ? kindTitle(c->kind) + std::string(", ") + reason(c->result)
+                                  : c->why) +
+                  ")\r\n";
       }
     }
   }

@@ -1,5 +1,7 @@
 #include "main/clean/plugin_definition.h"
 
+#include "common/full_path.h"
+
 namespace vorn {
 namespace {
 
@@ -12,14 +14,6 @@ bool isLineEnd(char c) {
 
 bool startsWith(const std::string& text, const char* prefix) {
   return text.rfind(prefix, 0) == 0;
-}
-
-bool isFullPath(const std::string& p) {
-  const bool drive = p.size() >= 3 &&
-                     ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z')) &&
-                     p[1] == ':' && p[2] == '\\';
-  const bool unc = p.size() > 2 && p[0] == '\\' && p[1] == '\\' && p[2] != '\\';
-  return drive || unc;
 }
 
 PluginEntry invalid(std::string problem) {
@@ -92,7 +86,12 @@ PluginEntry classifyEntry(const std::string& entry) {
     e.kind = PluginEntry::Kind::Comment;
     return e;
   }
-  if (!isFullPath(entry)) return invalid("File entry is no full path: " + entry);
+  const common::PathProblem problem = common::fullPathProblem(entry);
+  if (problem == common::PathProblem::NotFullPath)
+    return invalid("File entry is no full path: " + entry);
+  if (problem != common::PathProblem::None)
+    return invalid("File entry is " + common::pathProblemText(problem) + ": " +
+                   common::printableEntry(entry));
   PluginEntry e;
   e.kind = PluginEntry::Kind::File;
   e.path = entry;

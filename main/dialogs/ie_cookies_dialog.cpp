@@ -100,9 +100,9 @@ void IECookiesDialog::save() {
     trap.run([&] {
       prompter_.messageBox(std::to_string(saved.templateError), kApplicationTitle, ui::mb::kOk);
     });
-  // The old list stays whole; the log says why the new one is not there.
-  if (saved.writeError != platform::err::kSuccess)
-    trap.run([&] { common::raiseWin32(saved.writeError); });
+  // The old list stays whole and the dialog open: the user is told why.
+  if (!keepListSaved(saved, folder_ + "\\" + kIEKeepList, log_, prompter_, "IECookies.Command3"))
+    return;
   trap.run([&] {
     if (listCookiesToSave_) listCookiesToSave_();
   });

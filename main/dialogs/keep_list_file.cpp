@@ -2,7 +2,9 @@
 
 #include "common/file_replace.h"
 #include "common/run_error.h"
+#include "common/save_failure.h"
 #include "common/text_lines.h"
+#include "main/clean/application_title.h"
 
 namespace vorn {
 
@@ -21,6 +23,17 @@ ListSave saveListFile(platform::Files& files, const std::string& templatePath,
   contents += common::joinLines(entries);
   result.writeError = common::replaceFileContents(files, listPath, contents);
   return result;
+}
+
+bool keepListSaved(const ListSave& saved, const std::string& listPath, common::SessionLog& log,
+                   ui::Prompter& prompter, const std::string& label) {
+  if (saved.writeError == platform::err::kSuccess) return true;
+  log.writeLog(label, 0, 0, common::saveFailureLogText(listPath, saved.writeError));
+  prompter.messageBox(common::saveFailureMessage("The keep list", listPath, saved.writeError) +
+                          "\r\n\r\nThe list on disk is unchanged. Free some space or make the "
+                          "file writable and press OK again, or Cancel to keep the old list.",
+                      kApplicationTitle, ui::mb::kOk | ui::mb::kIconError);
+  return false;
 }
 
 bool isListedEntry(const std::vector<std::string>& list, const std::string& candidate) {

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "common/session_log.h"
 #include "platform/files.h"
+#include "ui/prompter.h"
 
 namespace vorn {
 
@@ -32,6 +34,12 @@ struct ListSave {
 // remove every cookie the user chose to keep.
 ListSave saveListFile(platform::Files& files, const std::string& templatePath,
                       const std::string& listPath, const std::vector<std::string>& entries);
+
+// True when the list was saved. Otherwise says so aloud, in the log under `label` and in
+// a message naming the file and the reason, so the dialog can stay open: the cleaning
+// would run on the old list, against what the user sees.
+bool keepListSaved(const ListSave& saved, const std::string& listPath, common::SessionLog& log,
+                   ui::Prompter& prompter, const std::string& label);
 
 // A candidate is already in the list when it equals an entry whose trailing blanks have
 // been removed. Case matters.

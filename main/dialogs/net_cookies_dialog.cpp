@@ -76,18 +76,18 @@ void NetCookiesDialog::remove() {
 
 void NetCookiesDialog::save() {
   common::ErrorTrap trap(log_, "NetCookies.command3");
-  const ListSave saved =
-      saveListFile(files_, folder_ + "\\" + kNetscapeKeepListTemplate,
-                   folder_ + "\\" + kNetscapeKeepList, keptCookiesList.items());
+  const ListSave saved = saveListFile(files_, folder_ + "\\" + kNetscapeKeepListTemplate,
+                                      folder_ + "\\" + kNetscapeKeepList, keptCookiesList.items());
   // A template that could not be read is told by its code; the list holds the entries.
   if (saved.templateError != platform::err::kSuccess) {
     trap.run([&] {
       prompter_.messageBox(std::to_string(saved.templateError), kApplicationTitle, ui::mb::kOk);
     });
   }
-  // The old list stays whole; the log says why the new one is not there.
-  if (saved.writeError != platform::err::kSuccess)
-    trap.run([&] { common::raiseWin32(saved.writeError); });
+  // The old list stays whole and the dialog open: the user is told why.
+  if (!keepListSaved(saved, folder_ + "\\" + kNetscapeKeepList, log_, prompter_,
+                     "NetCookies.command3"))
+    return;
   windows_.close(*this);
 }
 

@@ -1,6 +1,7 @@
 #include "main/userdef/user_defined_cleaner.h"
 
 #include "common/error_trap.h"
+#include "common/full_path.h"
 #include "common/run_error.h"
 #include "main/clean/removal_failures.h"
 #include "main/paths/protected_folders.h"
@@ -27,7 +28,21 @@ void UserDefinedCleaner::removeUserdefinedSel(int index) {
   const std::string file = folder_ + "\\" + userDefinedListFile(index + 1);
   std::vector<std::string> entries;
   if (!trap.runStep([&] { entries = readUserDefinedList(system_.files, file); })) return;
-  for (const std::string& entry : entries) trap.runStep([&] { removeEntry(entry); });
+  for (const std::string& entry : entries) {
+    if (entry.empty()) continue;
+    // A hand-edited list may hold anything; only a full path names a place to clean.
+    // Anything else would be taken from the current folder, the program's own.
+    const common::PathProblem problem = common::fullPathProblem(entry);
+    if (problem != common::PathProblem::None) {
+      const std::string why = "skipped: " + common::pathProblemText(problem);
+      log_.writeLog("removeUserdefinedSel", 0, 0,
+                    userDefinedListFile(index + 1) + " entry \"" + common::printableEntry(entry) +
+                        "\" " + why);
+      if (onEntrySkipped) onEntrySkipped(common::printableEntry(entry), why);
+      continue;
+    }
+    trap.runStep([&] { removeEntry(entry); });
+  }
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // User-defined cleaning: removes what the ticked user-defined lists name, inside the
 // user-defined run frame. Nothing is overwritten; removal is permanent and goes through
 // the link-safe removal walk, so a link inside a listed folder is never followed.
+#include <functional>
 #include <string>
 
 #include "common/session_log.h"
@@ -23,6 +24,10 @@ class UserDefinedCleaner {
   // unreadable is skipped; that and every entry left in place are logged under
   // "removeUserdefinedSel", and the run goes on.
   void removeUserdefinedSel(int index);
+
+  // Told of each entry refused before anything was asked of the system (one that is no
+  // full path), with the reason; the run's report lists them.
+  std::function<void(const std::string& entry, const std::string& why)> onEntrySkipped;
 
  private:
   void removeEntry(const std::string& entry);

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "common/file_replace.h"
+#include "common/full_path.h"
 #include "common/run_error.h"
 #include "common/text_lines.h"
 
@@ -60,6 +61,12 @@ std::string allFilesEntry(const std::string& folder) {
 
 std::string singleFileEntry(const std::string& folder, const std::string& file) {
   return endsInBackslash(folder) ? folder + file : folder + "\\" + file;
+}
+
+std::string shownEntry(const std::string& entry) {
+  const common::PathProblem problem = common::fullPathProblem(entry);
+  if (problem == common::PathProblem::None) return entry;
+  return common::printableEntry(entry) + "    [skipped: " + common::pathProblemText(problem) + "]";
 }
 
 bool isAskedAboutFolder(const std::string& folder) {

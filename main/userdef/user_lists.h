@@ -33,6 +33,10 @@ std::string folderEntry(const std::string& folder);    // without a trailing "\"
 std::string allFilesEntry(const std::string& folder);  // folder "\*.*"
 std::string singleFileEntry(const std::string& folder, const std::string& file);
 
+// How an entry shows in the editor and in "Defined Files": as it is when it is a full
+// path, otherwise printable and marked with why the cleaning skips it.
+std::string shownEntry(const std::string& entry);
+
 // Folders whose folder or all-files entry is asked about first; compared in lower case.
 bool isAskedAboutFolder(const std::string& folder);
 

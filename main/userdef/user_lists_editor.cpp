@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include "common/error_trap.h"
+#include "common/full_path.h"
 #include "common/run_error.h"
+#include "common/save_failure.h"
+#include "main/clean/application_title.h"
 #include "main/userdef/user_lists.h"
 
 namespace vorn {
@@ -118,6 +121,7 @@ void UserListsEditor::fixUserDef() {
     });
   } else {
     trap.runStep([&] { p.userEntriesList.clear(); });
+    entries_.clear();
     current_ = 0;
   }
 }
@@ -131,14 +135,45 @@ void UserListsEditor::selectList() {
 
 void UserListsEditor::fillUserDefList() {
   common::ErrorTrap trap(log_, "fillUserDefList");
-  ui::ListBox& entries = pages_.paths.userEntriesList;
-  trap.runStep([&] { entries.clear(); });
+  entries_.clear();
+  trap.runStep([&] { pages_.paths.userEntriesList.clear(); });
   if (current_ == 0) return;
   trap.runStep([&] {
-    for (const std::string& entry : readUserDefinedList(
-             files_, programFolder_ + "\\" + userDefinedListFile(current_)))
-      entries.addItem(entry);
+    entries_ = readUserDefinedList(files_, programFolder_ + "\\" + userDefinedListFile(current_));
+    showEntries();
   });
+  offerToRemoveSkipped();
+}
+
+void UserListsEditor::showEntries() {
+  ui::ListBox& shown = pages_.paths.userEntriesList;
+  shown.clear();
+  for (const std::string& entry : entries_) shown.addItem(shownEntry(entry));
+}
+
+void UserListsEditor::offerToRemoveSkipped() {
+  if (std::find(offeredLists_.begin(), offeredLists_.end(), current_) != offeredLists_.end())
+    return;
+  std::vector<std::string> skipped;
+  for (const std::string& entry : entries_)
+    if (!entry.empty() && !common::isFullPath(entry)) skipped.push_back(shownEntry(entry));
+  if (skipped.empty()) return;
+  offeredLists_.push_back(current_);
+  std::string text = userDefinedListFile(current_) + " holds " + std::to_string(skipped.size()) +
+                     (skipped.size() == 1 ? " entry" : " entries") +
+                     " that no cleaning will use; only full paths such as C:\\Folder\\*.tmp "
+                     "are cleaned:\r\n\r\n";
+  for (std::size_t i = 0; i < skipped.size() && i < 10; ++i) text += skipped[i] + "\r\n";
+  if (skipped.size() > 10) text += "...\r\n";
+  text += "\r\nRemove them from the list?";
+  if (prompter_.messageBox(text, kApplicationTitle, ui::mb::kYesNo | ui::mb::kIconWarning) !=
+      ui::Answer::Yes)
+    return;
+  entries_.erase(
+      std::remove_if(entries_.begin(), entries_.end(),
+                     [](const std::string& e) { return !e.empty() && !common::isFullPath(e); }),
+      entries_.end());
+  save();
 }
 
 void UserListsEditor::activationChanged(int list) {
@@ -245,23 +280,24 @@ void UserListsEditor::add() {
       candidate = singleFileEntry(folder_, p.pickerFiles.items()[static_cast<std::size_t>(i)]);
   }
   bool adding = !candidate.empty() && !folder_.empty();
-  for (const std::string& e : p.userEntriesList.items())
+  for (const std::string& e : entries_)
     if (rightTrimmed(e) == candidate) adding = false;
   if (adding && m != kSingleFiles && isAskedAboutFolder(folder_)) {
-    const std::string text = m == kFolder
-                                 ? "Do you want to remove the folder " + folder_ + " and subfolders "
-                                 : "Do you want to remove all files in folder " + folder_;
+    const std::string text =
+        m == kFolder ? "Do you want to remove the folder " + folder_ + " and subfolders "
+                     : "Do you want to remove all files in folder " + folder_;
     adding = prompter_.messageBox(text, "Are you sure??",
                                   ui::mb::kYesNo | ui::mb::kIconError | ui::mb::kDefaultButton2) ==
              ui::Answer::Yes;
   }
-  if (adding) p.userEntriesList.addItem(candidate);
+  if (adding) entries_.push_back(candidate);
   save();
 }
 
 void UserListsEditor::remove() {
-  ui::ListBox& entries = pages_.paths.userEntriesList;
-  if (entries.listIndex() >= 0) entries.removeItem(entries.listIndex());
+  const int selected = pages_.paths.userEntriesList.listIndex();
+  if (selected >= 0 && selected < static_cast<int>(entries_.size()))
+    entries_.erase(entries_.begin() + selected);
   save();
 }
 
@@ -270,13 +306,21 @@ void UserListsEditor::save() {
   common::ErrorTrap trap(log_, "Command16");
   platform::ErrorCode templateError = platform::err::kSuccess;
   const platform::ErrorCode written =
-      saveUserDefinedList(files_, programFolder_, current_, pages_.paths.userEntriesList.items(),
-                          templateError);
+      saveUserDefinedList(files_, programFolder_, current_, entries_, templateError);
   if (templateError != platform::err::kSuccess)
     prompter_.messageBox(std::to_string(templateError), "", ui::mb::kOk);
-  // The old list is still whole; say why the new one is not there.
-  if (written != platform::err::kSuccess)
-    trap.run([&] { common::check(written); });
+  if (written == platform::err::kSuccess) {
+    showEntries();
+    return;
+  }
+  // The old list is still whole and is what the cleaning uses: say so, and show it again
+  // so that the list on screen is the list on disk.
+  const std::string path = programFolder_ + "\\" + userDefinedListFile(current_);
+  log_.writeLog("Command16", 0, 0, common::saveFailureLogText(path, written));
+  prompter_.messageBox(common::saveFailureMessage("The user-defined list", path, written) +
+                           "\r\n\r\nThe list keeps its entries as they were.",
+                       kApplicationTitle, ui::mb::kOk | ui::mb::kIconError);
+  fillUserDefList();
 }
 
 }  // namespace vorn

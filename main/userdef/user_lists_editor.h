@@ -43,6 +43,9 @@ class UserListsEditor {
   void remove();
   void save();
 
+  // The entries of the list shown, as its file holds them (the list box shows them
+  // marked where the cleaning skips them).
+  const std::vector<std::string>& entries() const { return entries_; }
   // The list shown (1..4), 0 for none.
   int currentList() const { return current_; }
   // The folder the picker shows.
@@ -57,6 +60,9 @@ class UserListsEditor {
   void modeChanged(int mode);
   Mode mode() const;
   bool anyActive() const;
+  void showEntries();
+  // Offers once per list to remove the entries that the cleaning skips.
+  void offerToRemoveSkipped();
 
   platform::Files& files_;
   common::SessionLog& log_;
@@ -67,6 +73,8 @@ class UserListsEditor {
   std::function<std::vector<std::string>()> drives_;
   std::vector<int> positions_;  // selector position -> list number
   int current_ = 0;
+  std::vector<std::string> entries_;
+  std::vector<int> offeredLists_;  // lists whose skipped entries were offered for removal
   std::string folder_;
   std::vector<std::string> folderPaths_;  // folder list position -> folder
   std::vector<std::string> drivePaths_;

@@ -51,8 +51,9 @@ void UserListsViewer::fillUserDefList() {
   if (pos < 0 || pos >= static_cast<int>(positions_.size())) return;
   trap.runStep([&] {
     for (const std::string& entry : readUserDefinedList(
-             files_, folder_ + "\\" + userDefinedListFile(positions_[static_cast<std::size_t>(pos)])))
-      entriesList.addItem(entry);
+             files_,
+             folder_ + "\\" + userDefinedListFile(positions_[static_cast<std::size_t>(pos)])))
+      entriesList.addItem(shownEntry(entry));
   });
 }
 

@@ -191,6 +191,8 @@ ErrorCode FakeFiles::readFile(const std::string& path, std::string& contents) {
 }
 
 ErrorCode FakeFiles::writeFile(const std::string& path, const std::string& contents) {
+  if (writeFault)
+    if (ErrorCode fault = writeFault(path)) return fault;
   std::string leaf;
   ErrorCode e;
   Node* parent = parentFor(path, leaf, e);
@@ -219,6 +221,8 @@ ErrorCode FakeFiles::writeFile(const std::string& path, const std::string& conte
 ErrorCode FakeFiles::appendFile(const std::string& path, const std::string& contents) {
   Node* file = follow(resolve(path).node);
   if (file && !file->isFolder()) {
+    if (writeFault)
+      if (ErrorCode fault = writeFault(path)) return fault;
     if (file->attributes & attr::kReadOnly) return err::kAccessDenied;
     if (file->open) return err::kSharingViolation;
     file->data += contents;
@@ -240,6 +244,8 @@ ErrorCode FakeFiles::deleteFile(const std::string& path) {
 }
 
 ErrorCode FakeFiles::renameFile(const std::string& from, const std::string& to) {
+  if (writeFault)
+    if (ErrorCode fault = writeFault(to)) return fault;
   Lookup src = resolve(from);
   if (!src.parent) return err::kPathNotFound;
   if (!src.node) return err::kFileNotFound;

@@ -64,6 +64,11 @@ class FakeFiles : public Files {
   // equal only when nothing on the fake disk changed.
   std::string snapshot() const;
 
+  // Asked before every write, append and rename with the path written (a rename's
+  // destination); a code other than kSuccess fails that call with it and changes
+  // nothing. Stands in for a full disk, a write-protected medium or a failing disk.
+  std::function<ErrorCode(const std::string& path)> writeFault;
+
   // Called by overwriteInPlace with what it left in the file, so tests can see that no
   // old byte survived before a later cut.
   std::function<void(const std::string& path, const std::string& extent)> onOverwrite;

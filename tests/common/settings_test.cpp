@@ -81,3 +81,24 @@ TEST_F(SettingsTest, ProgramFolderLosesOneTrailingSeparator) {
   fake.process.folder = "D:/apps/";
   EXPECT_EQ(common::programFolder(fake.process), "D:/apps");
 }
+
+TEST_F(SettingsTest, ManyValuesAreSavedInOneWriteOrNotAtAllAndAFailureIsLoggedWithItsFile) {
+  fake.files.addFile(ini, "[s]\r\nk=1\r\n");
+  const std::vector<Settings::Value> values{{"s", "k", "2"}, {"t", "u", "3"}};
+  // Each write in turn fails: the writing of the new text, then its move over the old.
+  for (int failing = 1; failing <= 2; ++failing) {
+    int writes = 0;
+    fake.files.writeFault = [&](const std::string&) {
+      return ++writes == failing ? platform::err::kDiskFull : platform::err::kSuccess;
+    };
+    EXPECT_EQ(settings.AddAllToini(values, ini), platform::err::kDiskFull) << failing;
+    EXPECT_EQ(fake.files.contents(ini), "[s]\r\nk=1\r\n") << failing;
+    EXPECT_FALSE(fake.files.exists(ini + ".new")) << fake.files.dump();
+  }
+  fake.files.writeFault = nullptr;
+  EXPECT_NE(logText().find(ini + " could not be saved: the disk is full (112)"), std::string::npos)
+      << logText();
+  EXPECT_EQ(settings.AddAllToini(values, ini), platform::err::kSuccess);
+  EXPECT_EQ(settings.getini("s", "k", ini), "2");
+  EXPECT_EQ(settings.getini("t", "u", ini), "3");
+}

@@ -43,7 +43,7 @@ void Win32WindowHost::show(WindowModel& window) {
   }
   e->view->quitOnDestroy = e->quitWhenClosed;
   e->view->onCloseRequest = [this, &window] {
-    close(window);
+    if (!window.onQueryClose || window.onQueryClose()) close(window);
     return false;
   };
   open_.push_back(&window);

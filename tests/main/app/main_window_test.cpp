@@ -255,6 +255,43 @@ TEST_F(MainWindowTest, UnloadWritesOptionsScheduleStatisticsAndClosesOtherWindow
   for (int k = 1; k <= 25; ++k) EXPECT_NE(ini("Rensa", "Value" + std::to_string(k)), "") << k;
 }
 
+TEST_F(MainWindowTest, SettingsThatCannotBeSavedAtQuitOrTheCloseBoxAreAskedAbout) {
+  const std::string before = fake.files.contents(mainten());
+  fake.files.writeFault = [](const std::string& path) {
+    return path.find("mainten.ini") != std::string::npos ? platform::err::kDiskFull
+                                                         : platform::err::kSuccess;
+  };
+  for (bool quitButton : {true, false}) {
+    windows.show(*mainWindow);
+    mainWindow->loadWindow();
+    session.UDname[0] = "Renamed";
+    mainWindow->maintenance.safetyLevelSlider.setValue(5);
+    const auto press = [&] {
+      if (quitButton)
+        mainWindow->navigationToolbar.click(6);
+      else
+        windows.pressCloseBox(*mainWindow);
+    };
+    prompter.shown.clear();
+    prompter.answers = {ui::Answer::No};  // stay, and try again later
+    press();
+    EXPECT_TRUE(windows.isOpen(*mainWindow)) << quitButton;
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find("The settings could not be saved: the disk is full."),
+              std::string::npos)
+        << prompter.shown[0].text;
+    EXPECT_NE(prompter.shown[0].text.find("Quit without saving them?"), std::string::npos);
+    prompter.answers = {ui::Answer::Yes};
+    press();
+    EXPECT_FALSE(windows.isOpen(*mainWindow));
+    EXPECT_EQ(fake.files.contents(mainten()), before);
+    makeWindow();
+  }
+  const std::string logged = fake.files.contents(folder() + "\\vorn.log");
+  EXPECT_NE(logged.find("mainten.ini could not be saved: the disk is full"), std::string::npos)
+      << logged;
+}
+
 TEST_F(MainWindowTest, AreaSwitchesKeepTheBoxStates) {
   mainWindow->loadWindow();
   mainWindow->clean.netscapeOptions[2].setValue(1);

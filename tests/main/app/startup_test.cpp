@@ -84,5 +84,40 @@ TEST_F(StartupTest, AKeyOnTheSplashClosesItAndTheLoadGoesOn) {
   EXPECT_TRUE(windows.isOpen(*mainWindow));
 }
 
+TEST_F(StartupTest, AProgramFolderThatCannotBeUsedIsSaidAndNothingStarts) {
+  const std::string longFolder = "C:\\" + std::string(236, 'x');  // 239: one over the room
+  const struct {
+    std::string folder;
+    std::function<void()> arrange;
+    std::string said;
+  } cases[] = {
+      {"C:\\Programme\\Tervan? ?", [] {}, "characters outside this system's code page"},
+      {"C:\\Gone", [] {}, "characters outside this system's code page"},
+      {longFolder, [&] { fake.files.addFolder(longFolder); },
+       "Its path is 239 characters long; Tervane needs one of at most 238 characters"},
+      {"C:\\Locked",
+       [&] {
+         fake.files.addFolder("C:\\Locked");
+         fake.files.writeFault = [](const std::string&) { return platform::err::kAccessDenied; };
+       },
+       "Tervane cannot write there: the file or its folder is read-only"},
+  };
+  for (const auto& c : cases) {
+    fake.process.folder = c.folder;
+    c.arrange();
+    prompter.shown.clear();
+    windows.events.clear();
+    start();
+    ASSERT_EQ(prompter.shown.size(), 1u) << c.folder;
+    EXPECT_THAT(prompter.shown[0].text, ::testing::HasSubstr(c.folder)) << c.folder;
+    EXPECT_THAT(prompter.shown[0].text, ::testing::HasSubstr(c.said)) << c.folder;
+    EXPECT_THAT(prompter.shown[0].text,
+                ::testing::HasSubstr("Nothing will be cleaned until then."));
+    EXPECT_TRUE(windows.events.empty()) << c.folder;  // no splash, no main window
+    EXPECT_TRUE(fake.processes.started.empty());
+    fake.files.writeFault = nullptr;
+  }
+}
+
 }  // namespace
 }  // namespace vorn::testing

@@ -28,14 +28,14 @@ TEST(ReportNumbers, SizesAndCountsReadAsAPersonWritesThem) {
 
 TEST(ReportText, TotalsFirstThenEachAreaLargestFirstAndFailuresApart) {
   std::vector<platform::RecordedChange> changes{
-      {Kind::FileDeleted, "C:\\W\\small.tmp", 10, "Windows", 0, "Temporary Files"},
-      {Kind::FileDeleted, "C:\\W\\big.tmp", 2048, "Windows", 0, "Temporary Files"},
-      {Kind::FileDeleted, "C:\\W\\held.tmp", 99999, "Windows", 32, "Temporary Files"},
+      {Kind::FileDeleted, "C:\\W\\small.tmp", 10, "Windows", 0, "Temporary Files", ""},
+      {Kind::FileDeleted, "C:\\W\\big.tmp", 2048, "Windows", 0, "Temporary Files", ""},
+      {Kind::FileDeleted, "C:\\W\\held.tmp", 99999, "Windows", 32, "Temporary Files", ""},
       {Kind::ValueDeleted, "HKEY_CURRENT_USER\\Software\\RunMRU\\a", 8, "Windows", 0,
-       "Run History"},
-      {Kind::FileDeleted, "C:\\W\\late.tmp", 5, "Windows", 0, "Temporary Files"},
-      {Kind::KeyDeleted, "HKEY_CURRENT_USER\\Software\\P", 0, "Plugins", 0, "player.cp1"},
-      {Kind::LinkRemoved, "C:\\W\\home", 0, "Plugins", platform::err::kNotSupported, ""},
+       "Run History", ""},
+      {Kind::FileDeleted, "C:\\W\\late.tmp", 5, "Windows", 0, "Temporary Files", ""},
+      {Kind::KeyDeleted, "HKEY_CURRENT_USER\\Software\\P", 0, "Plugins", 0, "player.cp1", ""},
+      {Kind::LinkRemoved, "C:\\W\\home", 0, "Plugins", platform::err::kNotSupported, "", ""},
   };
   const std::string text = vorn::cleaningReportText(changes, "Cleaning of today", false);
   EXPECT_EQ(text.rfind("Cleaning of today\r\n", 0), 0u) << text;
@@ -77,8 +77,8 @@ TEST(ReportText, TotalsFirstThenEachAreaLargestFirstAndFailuresApart) {
 // rather than standing as an empty line; one drive's bin keeps its root.
 TEST(ReportText, AnEmptiedRecycleBinIsNamedByItsDrives) {
   std::vector<platform::RecordedChange> changes{
-      {Kind::RecycleBinEmptied, "", 0, "Windows", 0, "Recycle Bin"},
-      {Kind::RecycleBinEmptied, "D:\\", 0, "Windows", 0, "Recycle Bin"},
+      {Kind::RecycleBinEmptied, "", 0, "Windows", 0, "Recycle Bin", ""},
+      {Kind::RecycleBinEmptied, "D:\\", 0, "Windows", 0, "Recycle Bin", ""},
   };
   const std::string text = vorn::cleaningReportText(changes, "Cleaning of today", false);
   EXPECT_NE(text.find("Recycle Bin emptied (2)\r\n  every drive\r\n  D:\\\r\n"), std::string::npos)

@@ -39,8 +39,9 @@ class IECookiesTest : public ::testing::Test {
   ui::ScriptedPrompter prompter;
   ui::ScriptedWindowHost windows;
   int reloads = 0;
-  IECookiesDialog dialog{fake.files, log,     prompter, windows, folder,
-                         [this] { return cookies; }, [this] { ++reloads; }};
+  IECookiesDialog dialog{
+      fake.files,           log, prompter, windows, folder, [this] { return cookies; },
+      [this] { ++reloads; }};
 };
 
 TEST_F(IECookiesTest, OpensWithTheCookieFilesAndTheStoredKeepList) {
@@ -98,13 +99,43 @@ TEST_F(IECookiesTest, CancelWritesNothing) {
   EXPECT_THAT(dialog.keptCookiesList.items(), ElementsAre("me@kept[1].txt"));
 }
 
-TEST_F(IECookiesTest, AListThatCannotBeWrittenStaysAsItWasAndTheFailureIsLogged) {
-  dialog.load();
-  fake.files.setOpen(folder + "\\cookies1.lst", true);
-  dialog.keptCookiesList.clear();
-  dialog.okButton.click();
-  EXPECT_EQ(fake.files.contents(folder + "\\cookies1.lst"), "me@kept[1].txt\r\n");
+TEST_F(IECookiesTest, ASaveThatFailsIsToldTheDialogStaysOpenAndTheOldListStays) {
+  // Each write of the save failing in turn: the new list, then its move over the old.
+  for (int failing = 1; failing <= 2; ++failing) {
+    int writes = 0;
+    fake.files.writeFault = [&](const std::string&) {
+      return ++writes == failing ? platform::err::kDiskFull : platform::err::kSuccess;
+    };
+    prompter.shown.clear();
+    bool openAfterFailure = false, closedAfterSave = false;
+    std::string listAfterFailure;
+    windows.whileModal[dialog.caption()] = [&](ui::WindowModel&) {
+      dialog.cookieFiles.userSelected(pick("me@site[1].txt"));
+      dialog.addButton.click();
+      dialog.okButton.click();
+      openAfterFailure = windows.isOpen(dialog);
+      listAfterFailure = fake.files.contents(folder + "\\cookies1.lst");
+      // Once the disk has room, OK saves what the user sees and closes.
+      fake.files.writeFault = nullptr;
+      dialog.okButton.click();
+      closedAfterSave = !windows.isOpen(dialog);
+    };
+    dialog.open(nullptr);
+    EXPECT_TRUE(openAfterFailure) << failing;
+    EXPECT_EQ(listAfterFailure, "me@kept[1].txt\r\n");
+    EXPECT_TRUE(closedAfterSave) << failing;
+    ASSERT_EQ(prompter.shown.size(), 1u) << failing;
+    EXPECT_THAT(prompter.shown[0].text,
+                HasSubstr("The keep list could not be saved: the disk is full.\r\n\r\n" + folder +
+                          "\\cookies1.lst"));
+    EXPECT_EQ(reloads, 1);  // only the saved list reached the cleaning
+    EXPECT_EQ(fake.files.contents(folder + "\\cookies1.lst"),
+              "me@kept[1].txt\r\nme@site[1].txt\r\n");
+    fake.files.addFile(folder + "\\cookies1.lst", "me@kept[1].txt\r\n");
+    reloads = 0;
+  }
   EXPECT_THAT(logText(), HasSubstr("IECookies.Command3"));
+  EXPECT_THAT(logText(), HasSubstr("cookies1.lst could not be saved: the disk is full (112)"));
 }
 
 TEST_F(IECookiesTest, AMissingTemplateIsToldByItsCodeAndTheEntriesAreSaved) {
@@ -123,7 +154,8 @@ TEST_F(IECookiesTest, AMissingCookieFolderIsExplainedAndTheKeepListStillShown) {
   EXPECT_THAT(prompter.shown[0].text,
               HasSubstr("Could not find Internet Explorer Cookies path.\r\nIf you use"));
   EXPECT_EQ(prompter.shown[0].title, "Info");
-  EXPECT_THAT(logText(), HasSubstr("Could not find sIECookies in IECookies.Form.Load C:\\Nowhere\\"));
+  EXPECT_THAT(logText(),
+              HasSubstr("Could not find sIECookies in IECookies.Form.Load C:\\Nowhere\\"));
   EXPECT_THAT(dialog.keptCookiesList.items(), ElementsAre("me@kept[1].txt"));
   EXPECT_EQ(windows.events.front(), "modal Internet Explorer Cookies");
 }

@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/main/clean/clean_fixture.h"
 
 namespace {
@@ -126,6 +128,48 @@ TEST_F(UserDefinedCleaning, ASystemFolderEntryIsRefusedAndSaysWhy) {
   EXPECT_TRUE(fake.files.exists("C:\\autoexec.bat"));
   EXPECT_THAT(logText(), HasSubstr("C:\\WINDOWS is a system folder and cannot be cleaned"));
   EXPECT_FALSE(fake.files.exists("D:\\after.txt"));
+}
+
+TEST_F(UserDefinedCleaning, EntriesThatAreNoFullPathAreSkippedNamedAndNeverResolved) {
+  // The current folder is the program's own: a bare name would be taken from there.
+  fake.files.setCurrentFolder(folder());
+  for (const char* own : {"\\mainten.ini", "\\cookies2.lst", "\\scoutry.exe", "\\url.ini"})
+    fake.files.addFile(folder() + own, "own");
+  fake.files.addFile("C:\\fz\\ud\\other.txt", "kept");
+  fake.files.addFile("C:\\fz\\ud\\deep\\x.txt", "kept");
+  linkHome(folder() + "\\home");
+  fake.files.addFile("D:\\after.txt");
+  std::vector<std::pair<std::string, std::string>> skipped;
+  cleaner.onEntrySkipped = [&](const std::string& entry, const std::string& why) {
+    skipped.emplace_back(entry, why);
+  };
+  const std::string tooLong = "D:\\" + std::string(300, 'x');
+  const std::string nul = std::string("C:\\fz\\ud\\other.txt") + '\0' + ".bak";
+  const std::string nulFolder = std::string("C:\\fz\\ud") + '\0' + "\\deep";
+  writeList(1, "*.*\r\nmainten.ini\r\ncookies2.lst\r\n..\\Tervane\\url.ini\r\n" + nul + "\r\n" +
+                   nulFolder + "\r\n" + tooLong + "\r\nD:\\after.txt\r\n");
+  boxes.check(area::kUserDefined, {0});
+  clean();
+  for (const char* own : {"\\cookies2.lst", "\\scoutry.exe", "\\url.ini"})
+    EXPECT_EQ(fake.files.contents(folder() + own), "own") << own;
+  // The settings file is there, with the date of this cleaning added to it.
+  EXPECT_EQ(fake.files.contents(folder() + "\\mainten.ini").rfind("own", 0), 0u);
+  EXPECT_EQ(fake.files.contents("C:\\fz\\ud\\other.txt"), "kept");
+  EXPECT_EQ(fake.files.contents("C:\\fz\\ud\\deep\\x.txt"), "kept");
+  EXPECT_EQ(homeLetter(), "mine");
+  EXPECT_FALSE(fake.files.exists("D:\\after.txt"));  // the full path after them still ran
+  ASSERT_EQ(skipped.size(), 7u);
+  EXPECT_EQ(skipped[0],
+            std::make_pair(std::string("*.*"), std::string("skipped: not a full path")));
+  EXPECT_EQ(skipped[4].first, "C:\\fz\\ud\\other.txt<NUL>.bak");
+  EXPECT_EQ(skipped[4].second, "skipped: holds a control character");
+  EXPECT_EQ(skipped[6].second, "skipped: longer than 259 characters");
+  // One log line each, naming the list and the entry.
+  const std::string log = logText();
+  EXPECT_THAT(log, HasSubstr("userdef1.lst entry \"*.*\" skipped: not a full path"));
+  EXPECT_THAT(log, HasSubstr("userdef1.lst entry \"mainten.ini\" skipped: not a full path"));
+  EXPECT_THAT(log, HasSubstr("\"C:\\fz\\ud<NUL>\\deep\" skipped: holds a control character"));
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 7) << log;
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 // activation boxes, Add builds entries by mode and asks about protected folders, every
 // change is saved at once.
 #include "main/userdef/user_lists_editor.h"
-#include "main/userdef/user_lists_viewer.h"
 
 #include <gtest/gtest.h>
 
+#include "main/userdef/user_lists_viewer.h"
 #include "tests/main/app/app_fixture.h"
 
 namespace vorn {
@@ -15,7 +15,8 @@ class UserListsEditing : public ::testing::Test, public testing::AppFixture {
  protected:
   UserListsEditing() {
     installDeliveredSettings();
-    for (int n = 1; n <= 4; ++n) fake.files.addFile(folder() + "\\userdef" + std::to_string(n) + ".000");
+    for (int n = 1; n <= 4; ++n)
+      fake.files.addFile(folder() + "\\userdef" + std::to_string(n) + ".000");
     fake.files.addFolder("C:\\WINDOWS");
     fake.files.addFolder("G:\\");
     fake.files.addFile("D:\\Work\\a,b\\x.txt");
@@ -23,13 +24,17 @@ class UserListsEditing : public ::testing::Test, public testing::AppFixture {
     window = std::make_unique<MainWindow>(services);
     editorPtr = std::make_unique<UserListsEditor>(
         fake.files, log, prompter, session, folder(),
-        UserListsEditor::Pages{window->paths, window->maintenance, window->clean},
-        [] { return std::vector<std::string>{"C:\\", "D:\\", "G:\\"}; });
+        UserListsEditor::Pages{window->paths, window->maintenance, window->clean}, [] {
+          return std::vector<std::string>{"C:\\", "D:\\", "G:\\"};
+        });
     editorPtr->wire(window->operations());
   }
-  std::string list(int n) { return fake.files.contents(folder() + "\\userdef" + std::to_string(n) + ".lst"); }
+  std::string list(int n) {
+    return fake.files.contents(folder() + "\\userdef" + std::to_string(n) + ".lst");
+  }
   void activate(int n, bool on) {
-    window->maintenance.userDefinedActiveBoxes[MaintenancePage::kUserDefinedPosition[n - 1]].setValue(on);
+    window->maintenance.userDefinedActiveBoxes[MaintenancePage::kUserDefinedPosition[n - 1]]
+        .setValue(on);
   }
   void pickMode(int m) { window->paths.removalModes[m].setValue(1); }
   PathsPage& p() { return window->paths; }
@@ -37,7 +42,6 @@ class UserListsEditing : public ::testing::Test, public testing::AppFixture {
 
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<UserListsEditor> editorPtr;
-
 };
 
 TEST_F(UserListsEditing, SameFolderTwiceIsOneEntryAndAllFilesOfItIsAnother) {
@@ -101,7 +105,8 @@ TEST_F(UserListsEditing, SingleFilesComeFromTheFileListAndACommaStaysInThePath) 
 TEST_F(UserListsEditing, ListThreeAloneAndThenNoListActive) {
   fake.files.addFile(folder() + "\\userdef3.lst", "D:\\three\r\n");
   fake.files.addFile(folder() + "\\userdef1.lst", "D:\\one\r\n");
-  window->maintenance.userDefinedNameBoxes[MaintenancePage::kUserDefinedPosition[2]].userEdited("Third");
+  window->maintenance.userDefinedNameBoxes[MaintenancePage::kUserDefinedPosition[2]].userEdited(
+      "Third");
   activate(3, true);
   EXPECT_EQ(p().userListBox.items(), std::vector<std::string>{"Third"});
   EXPECT_EQ(editorPtr->currentList(), 3);
@@ -125,7 +130,64 @@ TEST_F(UserListsEditing, ListThreeAloneAndThenNoListActive) {
 TEST_F(UserListsEditing, AMissingListShowsEmptyAndIsLogged) {
   activate(4, true);
   EXPECT_TRUE(entries().empty());
-  EXPECT_NE(fake.files.contents(folder() + "\\vorn.log").find("fillUserDefList"), std::string::npos);
+  EXPECT_NE(fake.files.contents(folder() + "\\vorn.log").find("fillUserDefList"),
+            std::string::npos);
+}
+
+TEST_F(UserListsEditing, EntriesTheCleaningSkipsAreOfferedForRemovalOncePerList) {
+  fake.files.addFile(folder() + "\\userdef1.lst", "*.*\r\nD:\\Work\r\nmainten.ini\r\n");
+  prompter.answers = {ui::Answer::No};
+  activate(1, true);
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_NE(prompter.shown[0].text.find("userdef1.lst holds 2 entries that no cleaning will use"),
+            std::string::npos)
+      << prompter.shown[0].text;
+  EXPECT_EQ(list(1), "*.*\r\nD:\\Work\r\nmainten.ini\r\n");
+  // Shown again, the list is not offered again; the next session offers it once more.
+  activate(1, false);
+  activate(1, true);
+  EXPECT_EQ(prompter.shown.size(), 1u);
+  activate(1, false);
+  editorPtr = std::make_unique<UserListsEditor>(
+      fake.files, log, prompter, session, folder(),
+      UserListsEditor::Pages{window->paths, window->maintenance, window->clean},
+      [] { return std::vector<std::string>{"C:\\"}; });
+  editorPtr->wire(window->operations());
+  prompter.answers = {ui::Answer::Yes};
+  activate(1, true);
+  EXPECT_EQ(prompter.shown.size(), 2u);
+  EXPECT_EQ(list(1), "D:\\Work\r\n");
+  EXPECT_EQ(entries(), (std::vector<std::string>{"D:\\Work"}));
+}
+
+TEST_F(UserListsEditing, AnEntryTheCleaningSkipsShowsWhy) {
+  fake.files.addFile(folder() + "\\userdef1.lst", "D:\\Work\r\n*.*\r\n");
+  prompter.answers = {ui::Answer::No};
+  activate(1, true);
+  EXPECT_EQ(entries(), (std::vector<std::string>{"D:\\Work", "*.*    [skipped: not a full path]"}));
+  // Removing the valid entry saves the other exactly as it was written.
+  p().userEntriesList.setListIndex(0);
+  editorPtr->remove();
+  EXPECT_EQ(list(1), "*.*\r\n");
+}
+
+TEST_F(UserListsEditing, AFailedSaveIsToldAndTheListShowsWhatIsOnDisk) {
+  activate(1, true);
+  editorPtr->showFolder("D:\\Work\\");
+  fake.files.writeFault = [](const std::string& path) {
+    return path.find("userdef1") != std::string::npos ? platform::err::kDiskFull
+                                                      : platform::err::kSuccess;
+  };
+  editorPtr->add();
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_NE(
+      prompter.shown[0].text.find("The user-defined list could not be saved: the disk is full."),
+      std::string::npos)
+      << prompter.shown[0].text;
+  EXPECT_TRUE(entries().empty());
+  EXPECT_EQ(list(1), "");
+  EXPECT_NE(fake.files.contents(folder() + "\\vorn.log").find("userdef1.lst could not be saved"),
+            std::string::npos);
 }
 
 TEST_F(UserListsEditing, ThePickerWalksFoldersAndFollowsThePattern) {
@@ -165,7 +227,8 @@ TEST_F(UserListsViewing, ShowsTheActiveListsOnlyAndChangesNothing) {
   EXPECT_EQ(viewer.entriesList.items(),
             (std::vector<std::string>{"D:\\a,b\\four.txt", "D:\\x\\*.*"}));
   viewer.doneButton.click();
-  EXPECT_EQ(fake.files.contents(folder() + "\\userdef4.lst"), "D:\\a,b\\four.txt\r\nD:\\x\\*.*\r\n");
+  EXPECT_EQ(fake.files.contents(folder() + "\\userdef4.lst"),
+            "D:\\a,b\\four.txt\r\nD:\\x\\*.*\r\n");
 
   session.UDvalue = {"0", "0", "0", "0"};
   viewer.open(nullptr);
