@@ -2,6 +2,7 @@
 
 #include "common/conversions.h"
 #include "common/error_trap.h"
+#include "common/save_failure.h"
 #include "main/paths/protected_folders.h"
 #include "main/paths/standard_folder.h"
 #include "platform/dir_lookup.h"
@@ -32,7 +33,12 @@ bool PathConfig::refusesSystemFolder(ui::TextBox& box, const std::string& previo
 }
 
 void PathConfig::write(const std::string& key, const std::string& value) {
-  s_.settings.AddToini("Path", key, value, s_.session.mainten());
+  const platform::ErrorCode code =
+      s_.settings.AddAllToini({{"Path", key, value}}, s_.session.mainten());
+  if (code == platform::err::kSuccess || saveFailureTold_) return;
+  saveFailureTold_ = true;
+  s_.prompter.messageBox(common::saveFailureMessage("The folders", s_.session.mainten(), code),
+                         "Info", ui::mb::kOk | ui::mb::kIconError);
 }
 
 std::string PathConfig::standardFolder(int csidl) {
@@ -131,6 +137,7 @@ void PathConfig::detectIEPaths() {
 }
 
 void PathConfig::saveIEPaths() {
+  saveFailureTold_ = false;
   struct Box {
     ui::TextBox& box;
     std::string& value;
@@ -185,6 +192,7 @@ void PathConfig::detectNetscapePaths() {
 }
 
 void PathConfig::saveNetscapePaths() {
+  saveFailureTold_ = false;
   common::ErrorTrap trap(s_.log, "Command11Child8");
   auto folder = [&](ui::TextBox& box, std::string& value, const char* key) {
     trap.runStep([&] {
@@ -265,6 +273,7 @@ void PathConfig::detectOperaPaths() {
 }
 
 void PathConfig::saveOperaPaths() {
+  saveFailureTold_ = false;
   struct Box {
     ui::TextBox& box;
     std::string& value;
@@ -304,6 +313,7 @@ void PathConfig::detectWindowsPaths() {
 }
 
 void PathConfig::saveWindowsPaths() {
+  saveFailureTold_ = false;
   struct Box {
     ui::TextBox& box;
     std::string& value;

@@ -58,7 +58,9 @@ class PathConfig {
   bool exists(const std::string& path);
   // A box naming a system folder is refused with a message and shows `previous` again.
   bool refusesSystemFolder(ui::TextBox& box, const std::string& previous);
+  // Saves one path setting; the first failure of a save is told (the log has each).
   void write(const std::string& key, const std::string& value);
+  bool saveFailureTold_ = false;
 
   MainWindow& w_;
   AppServices& s_;

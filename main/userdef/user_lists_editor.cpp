@@ -46,7 +46,12 @@ void UserListsEditor::wire(MainWindowOperations& ops) {
   ops.addUserDefinedList = [this] { add(); };
   ops.removeUserDefinedList = [this] { remove(); };
   p.saveUserListButton.onClick = [this] { save(); };
-  p.userListBox.onClick = [this] { selectList(); };
+  // The skipped entries are offered for removal when the user turns to a list, never
+  // while the window loads.
+  p.userListBox.onClick = [this] {
+    selectList();
+    offerToRemoveSkipped();
+  };
   for (int list = 0; list < kUserDefinedLists; ++list) {
     const int pos = MaintenancePage::kUserDefinedPosition[list];
     pages_.maintenance.userDefinedActiveBoxes[pos].onClick = [this, list] {
@@ -142,7 +147,6 @@ void UserListsEditor::fillUserDefList() {
     entries_ = readUserDefinedList(files_, programFolder_ + "\\" + userDefinedListFile(current_));
     showEntries();
   });
-  offerToRemoveSkipped();
 }
 
 void UserListsEditor::showEntries() {
@@ -186,6 +190,7 @@ void UserListsEditor::activationChanged(int list) {
   option.setEnabled(on);
   option.setCaption(session_.UDname[i]);
   fixUserDef();
+  if (on) offerToRemoveSkipped();
 }
 
 void UserListsEditor::nameChanged(int list) {

@@ -81,9 +81,24 @@ drive lbpick "Internet Explorer Cookies" 0 0 || check "picking the kept cookie" 
 drive click "Internet Explorer Cookies" Add
 shot ie-cookies
 check "kept entries" "$(drive_out lbcount 'Internet Explorer Cookies' 1 | tr -d '\r')" 1
+# A save that cannot be written (a folder stands where the new list would go) is said,
+# and the dialog stays open with the user's list; once it can be written, OK saves it.
+mkdir "$folder/cookies1.lst.new~"
+drive click "Internet Explorer Cookies" OK
+drive wait Tervane 10 || check "message for the failed save" absent shown
+drive_out text Tervane | tr -d '\r' | grep -q "^The keep list could not be saved: " ||
+  check "failed save named" no yes
+shot ie-cookies-save-failed
+drive click Tervane OK
+drive gone Tervane 10 || check "message closes" open closed
+drive wait "Internet Explorer Cookies" 1 || check "dialog stays open after the failed save" closed open
+check "old keep list on disk" "$(tr -d '\r' <"$folder/cookies1.lst")" ''
+rmdir "$folder/cookies1.lst.new~"
 drive click "Internet Explorer Cookies" OK
 drive gone "Internet Explorer Cookies" 10 || check "dialog closes with OK" open closed
 check "keep list file" "$(tr -d '\r' <"$folder/cookies1.lst")" 'me@kept[1].txt'
+tr -d '\r' <"$folder/vorn.log" | grep -q 'cookies1.lst could not be saved' ||
+  check "failed save logged" no yes
 
 # Another program holds the keyboard while the cleaning runs.
 wine "$driver" editwindow "Tervane bystander" 25 >"$out/bystander.txt" 2>/dev/null </dev/null &

@@ -5,6 +5,9 @@
 # matching files; the link's target and the sub-folder stay. The User.def tab and the
 # "User Defined Files" viewer are shown on the way; then the editor, driven by window
 # messages, asks before adding the protected C:\ and adds only on Yes.
+# The list also holds entries that are no full path ("*.*", "mainten.ini", a name with a
+# NUL in it, one of 300 characters), with the program folder as the current folder: they
+# are skipped, logged and reported, and nothing of the program folder changes.
 #   userdef_e2e.sh <windows build tree> [screenshot folder]
 set -uo pipefail
 shots="${2:-}"
@@ -26,6 +29,14 @@ echo z >"$work/dl/a.zip"
 echo y >"$work/dl/b.exe"
 echo s >"$work/dl/sub/kept.txt"
 printf 'C:\\tervane-userdef-work\\junk\r\nC:\\tervane-userdef-work\\dl\\*.*\r\n' >"$folder/userdef1.lst"
+echo other >"$work/other.txt"
+long="C:\\$(printf 'x%.0s' $(seq 1 297))"
+printf '*.*\r\nmainten.ini\r\nC:\\tervane-userdef-work\\other.txt\0.bak\r\n%s\r\n' "$long" \
+  >>"$folder/userdef1.lst"
+own_files() { (cd "$folder" && find . -type f ! -name vorn.log ! -name vorn-report.txt ! -name mainten.ini | sort); }
+own_before="$(own_files)"
+# Started from its own folder, as a shortcut starts it: a bare name would be taken from here.
+cd "$folder" || exit 1
 
 start_cleaner || { echo "FAIL: no main window"; stop; exit 1; }
 sleep 1
@@ -46,6 +57,14 @@ drive gone "User Defined Files" 10 || check "viewer closes with Done" open close
 drive click "Tervane 6.6" "Scratch" || check "tick the first list" failed done
 drive toolbar "Clean User.def" || check "Clean User.def toolbar" missing present
 answer_done "done message"
+cd "$root" || exit 1
+check "program folder unchanged" "$(own_files)" "$own_before"
+check "mainten.ini kept" "$(gone "$folder/mainten.ini")" present
+check "file behind a NUL entry" "$(cat "$work/other.txt" 2>/dev/null)" other
+check "skipped entries logged" "$(tr -d '\r' <"$folder/vorn.log" | grep -c 'userdef1.lst entry .* skipped: ')" 4
+check "skipped entries reported" "$(tr -d '\r' <"$folder/vorn-report.txt" | grep -c '(skipped: ')" 4
+tr -d '\r' <"$folder/vorn-report.txt" | grep -q '^  \*\.\*  (skipped: not a full path)$' ||
+  check "*.* reported as not a full path" no yes
 
 # The editor by window messages: the picker starts at C:\, a protected folder. In folder
 # mode Add asks first and No leaves the list; in all-files mode Yes adds "C:\*.*".
@@ -56,7 +75,7 @@ drive vclick "Tervane 6.6" "Add" || check "Add button" missing present
 drive wait "Are you sure??" 10 || check "question for C:\ in folder mode" absent shown
 drive click "Are you sure??" "&No"
 drive gone "Are you sure??" 10 || check "question closes with No" open closed
-check "No leaves the list" "$(tr -d '\r' <"$folder/userdef1.lst" | wc -l)" 2
+check "No leaves the list" "$(tr -d '\r' <"$folder/userdef1.lst" | wc -l)" 6
 drive vclick "Tervane 6.6" "Remove all files in folder" || check "all-files mode" missing present
 drive vclick "Tervane 6.6" "Add"
 drive wait "Are you sure??" 10 || check "question for C:\ in all-files mode" absent shown
@@ -64,7 +83,7 @@ drive click "Are you sure??" "&Yes"
 drive gone "Are you sure??" 10 || check "question closes with Yes" open closed
 sleep 1
 [ -n "$shots" ] && import -window root "$shots/userdef-after-add.png"
-check "Yes adds the all-files entry" "$(tr -d '\r' <"$folder/userdef1.lst" | sed -n 3p)" 'C:\*.*'
+check "Yes adds the all-files entry" "$(tr -d '\r' <"$folder/userdef1.lst" | sed -n 7p)" 'C:\*.*'
 end_cleaner
 
 check "listed file" "$(gone "$work/junk/a.txt")" gone

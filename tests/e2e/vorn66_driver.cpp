@@ -45,8 +45,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <cwchar>
+#include <string>
 #include <vector>
 
 namespace {
@@ -213,8 +213,7 @@ HWND nthListBox(const char* title, const char* index) {
 
 // What the list box tells its parent when the user clicks or double-clicks an item.
 void notifyParent(HWND list, WORD code) {
-  SendMessageA(GetParent(list), WM_COMMAND,
-               MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(list)), code),
+  SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(list)), code),
                reinterpret_cast<LPARAM>(list));
 }
 
@@ -223,8 +222,8 @@ void notifyParent(HWND list, WORD code) {
 bool addCacheEntry(const std::string& url) {
   FILETIME never{};
   if (url.compare(0, 8, "Visited:") == 0)
-    return CommitUrlCacheEntryA(url.c_str(), nullptr, never, never, URLHISTORY_CACHE_ENTRY,
-                                nullptr, 0, nullptr, nullptr) != FALSE;
+    return CommitUrlCacheEntryA(url.c_str(), nullptr, never, never, URLHISTORY_CACHE_ENTRY, nullptr,
+                                0, nullptr, nullptr) != FALSE;
   // The file takes the URL's extension, as the browser's cache files do.
   const std::size_t name = url.find_last_of('/');
   const std::size_t dot = url.find_last_of('.');
@@ -281,9 +280,9 @@ int main(int argc, char** argv) {
   if (command == "editwindow" && argc > 3) {
     HWND frame = CreateWindowExA(0, "STATIC", argv[2], WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 30,
                                  320, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE |
-                                    ES_WANTRETURN, 5, 5, 280, 50, frame, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND edit = CreateWindowExA(0, "EDIT", "",
+                                WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_WANTRETURN, 5,
+                                5, 280, 50, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(frame);
     SetFocus(edit);
     const DWORD start = GetTickCount(), length = static_cast<DWORD>(std::atof(argv[3]) * 1000);
@@ -392,6 +391,21 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
+  if (command == "text" && argc > 2) {  // the texts of a window's labels: a message's text
+    HWND top = waitFor(argv[2], 10);
+    if (!top) return 1;
+    EnumChildWindows(
+        top,
+        [](HWND w, LPARAM) -> BOOL {
+          char kind[32] = {}, text[4096] = {};
+          GetClassNameA(w, kind, sizeof kind);
+          if (lstrcmpiA(kind, "Static") == 0 && GetWindowTextA(w, text, sizeof text) > 0)
+            std::printf("%s\n", text);
+          return TRUE;
+        },
+        0);
+    return 0;
+  }
   if (command == "has" && argc > 3) {
     HWND top = waitFor(argv[2], 10);
     return top && child(top, "Button", argv[3]) ? 0 : 1;
@@ -447,16 +461,16 @@ int main(int argc, char** argv) {
       SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide.data()));
       wide.resize(wcslen(wide.c_str()));
       std::string text(wide.size() * 2 + 1, '\0');
-      const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
-                                            text.data(), static_cast<int>(text.size()), nullptr,
-                                            nullptr);
+      const int bytes =
+          WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
+                              static_cast<int>(text.size()), nullptr, nullptr);
       text.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
       if (command == "items") {
         std::printf("%s\n", text.c_str());
       } else if (text == argv[3]) {
         SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
-        SendMessageA(GetParent(list), WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
         return 0;
       }
     }

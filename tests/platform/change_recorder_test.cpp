@@ -473,10 +473,9 @@ TEST(RecordingListings, AnAnalysisTakesSizesFromItsListingsAndForgetsThemAtTheNe
   for (int i = 0; i < 40; ++i)
     files.addFile("C:\\Cache\\f" + std::to_string(i) + ".dat", std::string(i + 1, 'x'));
   files.addFile("C:\\Cache\\Sub\\deep.dat", std::string(7, 'd'), platform::attr::kReadOnly);
-  platform::System inner{files,          others.registry,     others.clock,
-                         others.process, others.identity,     others.userSettings,
-                         others.processes, others.disk,       others.shell,
-                         others.removal};
+  platform::System inner{files,           others.registry,     others.clock,     others.process,
+                         others.identity, others.userSettings, others.processes, others.disk,
+                         others.shell,    others.removal};
   platform::ChangeRecorder recorder;
   platform::RecordingSystem recording(inner, recorder);
   platform::Files& through = recording.system().files;
@@ -505,6 +504,12 @@ TEST(RecordingListings, AnAnalysisTakesSizesFromItsListingsAndForgetsThemAtTheNe
   ASSERT_EQ(recorder.changes().size(), 1u);
   EXPECT_EQ(recorder.changes()[0].target, "C:\\Cache\\f5.dat");
   EXPECT_EQ(recorder.changes()[0].size, 500u);
+
+  // In a cleaning alike: a file that another run took first is neither this run's removal
+  // nor its failure, so two overlapping runs each report what they did.
+  recorder.start(false);
+  EXPECT_EQ(through.deleteFile("C:\\Cache\\f3.dat"), err::kFileNotFound);
+  EXPECT_TRUE(recorder.changes().empty());
 }
 
 }  // namespace

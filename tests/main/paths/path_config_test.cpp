@@ -65,6 +65,21 @@ TEST_F(PathConfigTest, FirstStartDetectsSavesEverythingAndMarksDetectionDone) {
   EXPECT_EQ(logText(), "");
 }
 
+TEST_F(PathConfigTest, ASaveThatFailsIsToldOncePerSaveAndLoggedPerValue) {
+  paths->findPath();
+  fake.files.writeFault = [](const std::string& path) {
+    return path.find("mainten.ini") != std::string::npos ? platform::err::kDiskFull
+                                                         : platform::err::kSuccess;
+  };
+  for (int save = 1; save <= 2; ++save) {
+    paths->saveIEPaths();
+    ASSERT_EQ(prompter.shown.size(), static_cast<std::size_t>(save));
+    EXPECT_EQ(prompter.shown.back().text.rfind("The folders could not be saved: the disk is full.", 0),
+              0u);
+  }
+  EXPECT_NE(logText().find("mainten.ini could not be saved: the disk is full"), std::string::npos);
+}
+
 TEST_F(PathConfigTest, MissingBrowsersShowDashesAndSwitchTheirAreasOff) {
   fake.shell.folders.erase(platform::csidl::kHistory);
   p.programFilesFolder = "C:\\WINDOWS\\";  // no Netscape or Opera under either folder
