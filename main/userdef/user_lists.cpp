@@ -66,7 +66,8 @@ std::string singleFileEntry(const std::string& folder, const std::string& file) 
 std::string shownEntry(const std::string& entry) {
   const common::PathProblem problem = common::fullPathProblem(entry);
   if (problem == common::PathProblem::None) return entry;
-  return common::printableEntry(entry) + "    [skipped: " + common::pathProblemText(problem) + "]";
+  // The mark first: a long entry would hide it at its end.
+  return "[skipped: " + common::pathProblemText(problem) + "]  " + common::printableEntry(entry);
 }
 
 bool isAskedAboutFolder(const std::string& folder) {

@@ -34,7 +34,7 @@ std::string allFilesEntry(const std::string& folder);  // folder "\*.*"
 std::string singleFileEntry(const std::string& folder, const std::string& file);
 
 // How an entry shows in the editor and in "Defined Files": as it is when it is a full
-// path, otherwise printable and marked with why the cleaning skips it.
+// path, otherwise printable and marked first with why the cleaning skips it.
 std::string shownEntry(const std::string& entry);
 
 // Folders whose folder or all-files entry is asked about first; compared in lower case.

@@ -46,11 +46,14 @@ void UserListsEditor::wire(MainWindowOperations& ops) {
   ops.addUserDefinedList = [this] { add(); };
   ops.removeUserDefinedList = [this] { remove(); };
   p.saveUserListButton.onClick = [this] { save(); };
-  // The skipped entries are offered for removal when the user turns to a list, never
-  // while the window loads.
+  // The skipped entries are offered for removal when the user turns to the tab or to a
+  // list, never while the window loads.
   p.userListBox.onClick = [this] {
     selectList();
-    offerToRemoveSkipped();
+    if (pages_.paths.areaTabs.tab() == kUserDef) offerToRemoveSkipped();
+  };
+  p.areaTabs.onClick = [this] {
+    if (pages_.paths.areaTabs.tab() == kUserDef) offerToRemoveSkipped();
   };
   for (int list = 0; list < kUserDefinedLists; ++list) {
     const int pos = MaintenancePage::kUserDefinedPosition[list];
@@ -160,7 +163,12 @@ void UserListsEditor::offerToRemoveSkipped() {
     return;
   std::vector<std::string> skipped;
   for (const std::string& entry : entries_)
-    if (!entry.empty() && !common::isFullPath(entry)) skipped.push_back(shownEntry(entry));
+    if (!entry.empty() && !common::isFullPath(entry)) {
+      // Cut to a line, so that the message stays on the screen.
+      std::string shown = shownEntry(entry);
+      if (shown.size() > 80) shown = shown.substr(0, 77) + "...";
+      skipped.push_back(shown);
+    }
   if (skipped.empty()) return;
   offeredLists_.push_back(current_);
   std::string text = userDefinedListFile(current_) + " holds " + std::to_string(skipped.size()) +
@@ -190,7 +198,6 @@ void UserListsEditor::activationChanged(int list) {
   option.setEnabled(on);
   option.setCaption(session_.UDname[i]);
   fixUserDef();
-  if (on) offerToRemoveSkipped();
 }
 
 void UserListsEditor::nameChanged(int list) {

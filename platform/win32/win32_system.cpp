@@ -43,8 +43,10 @@ class Win32ProcessInfo : public ProcessInfo {
     if (!kernel) return {};
     using ModuleName = DWORD(WINAPI*)(HMODULE, LPWSTR, DWORD);
     using ShortName = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
-    auto moduleName = reinterpret_cast<ModuleName>(GetProcAddress(kernel, "GetModuleFileNameW"));
-    auto shortName = reinterpret_cast<ShortName>(GetProcAddress(kernel, "GetShortPathNameW"));
+    auto moduleName = reinterpret_cast<ModuleName>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "GetModuleFileNameW")));
+    auto shortName = reinterpret_cast<ShortName>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "GetShortPathNameW")));
     if (!moduleName || !shortName) return {};
     wchar_t wide[MAX_PATH * 2] = {}, brief[MAX_PATH * 2] = {};
     const DWORD n = moduleName(nullptr, wide, MAX_PATH * 2);

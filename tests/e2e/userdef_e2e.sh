@@ -42,6 +42,11 @@ start_cleaner || { echo "FAIL: no main window"; stop; exit 1; }
 sleep 1
 drive nav 1
 drive tab 4
+# Turning to the tab offers to remove the entries no cleaning uses; No keeps them.
+drive wait Tervane 10 || check "offer to remove the skipped entries" absent shown
+shot userdef-skipped-offer
+drive click Tervane "&No"
+drive gone Tervane 10 || check "offer closes with No" open closed
 sleep 1
 [ -n "$shots" ] && import -window root "$shots/userdef-path-tab.png"
 drive nav 0

@@ -242,6 +242,15 @@ bool addCacheEntry(const std::string& url) {
                               extension.c_str(), nullptr) != FALSE;
 }
 
+// Prints the text of a label child (a message box's text is one).
+BOOL CALLBACK printLabel(HWND w, LPARAM) {
+  char kind[32] = {}, text[4096] = {};
+  GetClassNameA(w, kind, sizeof kind);
+  if (lstrcmpiA(kind, "Static") == 0 && GetWindowTextA(w, text, sizeof text) > 0)
+    std::printf("%s\n", text);
+  return TRUE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -340,7 +349,10 @@ int main(int argc, char** argv) {
     HWND top = waitFor("Tervane 6.6", 10);
     HWND strip = top ? child(top, WC_TABCONTROLA, "", true) : nullptr;
     if (!strip) return 1;
-    SendMessageA(strip, TCM_SETCURFOCUS, static_cast<WPARAM>(std::atoi(argv[2])), 0);
+    // A tab may open a message; the script answers it, so the driver does not wait for it.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(strip, TCM_SETCURFOCUS, static_cast<WPARAM>(std::atoi(argv[2])), 0,
+                        SMTO_NORMAL, 3000, &ignored);
     return 0;
   }
   if (command == "toolbar") {
@@ -394,16 +406,7 @@ int main(int argc, char** argv) {
   if (command == "text" && argc > 2) {  // the texts of a window's labels: a message's text
     HWND top = waitFor(argv[2], 10);
     if (!top) return 1;
-    EnumChildWindows(
-        top,
-        [](HWND w, LPARAM) -> BOOL {
-          char kind[32] = {}, text[4096] = {};
-          GetClassNameA(w, kind, sizeof kind);
-          if (lstrcmpiA(kind, "Static") == 0 && GetWindowTextA(w, text, sizeof text) > 0)
-            std::printf("%s\n", text);
-          return TRUE;
-        },
-        0);
+    EnumChildWindows(top, printLabel, 0);
     return 0;
   }
   if (command == "has" && argc > 3) {

@@ -136,25 +136,28 @@ TEST_F(UserListsEditing, AMissingListShowsEmptyAndIsLogged) {
 
 TEST_F(UserListsEditing, EntriesTheCleaningSkipsAreOfferedForRemovalOncePerList) {
   fake.files.addFile(folder() + "\\userdef1.lst", "*.*\r\nD:\\Work\r\nmainten.ini\r\n");
-  prompter.answers = {ui::Answer::No};
   activate(1, true);
+  EXPECT_TRUE(prompter.shown.empty());  // not while the window loads or a list is ticked
+  prompter.answers = {ui::Answer::No};
+  p().areaTabs.userSelected(kUserDef);
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_NE(prompter.shown[0].text.find("userdef1.lst holds 2 entries that no cleaning will use"),
             std::string::npos)
       << prompter.shown[0].text;
   EXPECT_EQ(list(1), "*.*\r\nD:\\Work\r\nmainten.ini\r\n");
-  // Shown again, the list is not offered again; the next session offers it once more.
-  activate(1, false);
-  activate(1, true);
+  // Turned to again, the list is not offered again; the next session offers it once more.
+  p().areaTabs.userSelected(kIE);
+  p().areaTabs.userSelected(kUserDef);
   EXPECT_EQ(prompter.shown.size(), 1u);
-  activate(1, false);
+  p().areaTabs.userSelected(kIE);
   editorPtr = std::make_unique<UserListsEditor>(
       fake.files, log, prompter, session, folder(),
       UserListsEditor::Pages{window->paths, window->maintenance, window->clean},
       [] { return std::vector<std::string>{"C:\\"}; });
   editorPtr->wire(window->operations());
+  editorPtr->fixUserDef();
   prompter.answers = {ui::Answer::Yes};
-  activate(1, true);
+  p().areaTabs.userSelected(kUserDef);
   EXPECT_EQ(prompter.shown.size(), 2u);
   EXPECT_EQ(list(1), "D:\\Work\r\n");
   EXPECT_EQ(entries(), (std::vector<std::string>{"D:\\Work"}));
@@ -162,9 +165,8 @@ TEST_F(UserListsEditing, EntriesTheCleaningSkipsAreOfferedForRemovalOncePerList)
 
 TEST_F(UserListsEditing, AnEntryTheCleaningSkipsShowsWhy) {
   fake.files.addFile(folder() + "\\userdef1.lst", "D:\\Work\r\n*.*\r\n");
-  prompter.answers = {ui::Answer::No};
   activate(1, true);
-  EXPECT_EQ(entries(), (std::vector<std::string>{"D:\\Work", "*.*    [skipped: not a full path]"}));
+  EXPECT_EQ(entries(), (std::vector<std::string>{"D:\\Work", "[skipped: not a full path]  *.*"}));
   // Removing the valid entry saves the other exactly as it was written.
   p().userEntriesList.setListIndex(0);
   editorPtr->remove();
