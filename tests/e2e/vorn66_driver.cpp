@@ -34,6 +34,17 @@
 //                                             a line (empty after "|" when none)
 //   vorn66_driver editwindow <title> <secs>   shows a window with a focused edit box in
 //                                             front for that long, then prints its text
+//   vorn66_driver watchrun <secs> <program> [argument]...
+//                                             starts the program with these arguments,
+//                                             watches for top-level windows of its process
+//                                             until it ends, prints "exit <code>" and
+//                                             "window <title>" for each visible one seen;
+//                                             exit code 1 when it did not end in time
+//   vorn66_driver holdmutex <secs> <file>     holds the cleaner's run mutex, writing
+//                                             <file> once it holds it, until <file> is
+//                                             removed or the seconds have passed
+//   vorn66_driver holdopen <secs> <path> <file>  the same, keeping <path> open and
+//                                             shared with no one
 // Exit code 0 on success, 1 when the window or control is not there in time.
 // clang-format off
 #include <windows.h>
@@ -42,12 +53,15 @@
 #include <shellapi.h>
 // clang-format on
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <cwchar>
+#include <string>
 #include <vector>
+
+#include "platform/run_lock.h"
 
 namespace {
 
@@ -213,8 +227,7 @@ HWND nthListBox(const char* title, const char* index) {
 
 // What the list box tells its parent when the user clicks or double-clicks an item.
 void notifyParent(HWND list, WORD code) {
-  SendMessageA(GetParent(list), WM_COMMAND,
-               MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(list)), code),
+  SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(list)), code),
                reinterpret_cast<LPARAM>(list));
 }
 
@@ -223,8 +236,8 @@ void notifyParent(HWND list, WORD code) {
 bool addCacheEntry(const std::string& url) {
   FILETIME never{};
   if (url.compare(0, 8, "Visited:") == 0)
-    return CommitUrlCacheEntryA(url.c_str(), nullptr, never, never, URLHISTORY_CACHE_ENTRY,
-                                nullptr, 0, nullptr, nullptr) != FALSE;
+    return CommitUrlCacheEntryA(url.c_str(), nullptr, never, never, URLHISTORY_CACHE_ENTRY, nullptr,
+                                0, nullptr, nullptr) != FALSE;
   // The file takes the URL's extension, as the browser's cache files do.
   const std::size_t name = url.find_last_of('/');
   const std::size_t dot = url.find_last_of('.');
@@ -243,11 +256,87 @@ bool addCacheEntry(const std::string& url) {
                               extension.c_str(), nullptr) != FALSE;
 }
 
+struct ProcessWindows {
+  DWORD processId;
+  std::vector<std::string>* seen;
+};
+
+BOOL CALLBACK collectProcessWindow(HWND hwnd, LPARAM lp) {
+  auto* p = reinterpret_cast<ProcessWindows*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != p->processId || !IsWindowVisible(hwnd)) return TRUE;
+  char title[256] = {};
+  GetWindowTextA(hwnd, title, sizeof title);
+  const std::string entry = std::string("window ") + (title[0] ? title : "(no title)");
+  if (std::find(p->seen->begin(), p->seen->end(), entry) == p->seen->end())
+    p->seen->push_back(entry);
+  return TRUE;
+}
+
+// Starts the program and looks at its top-level windows every 10 ms until it ends.
+int watchRun(double seconds, int argc, char** argv) {
+  std::string line;
+  for (int i = 0; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool quote = arg.find(' ') != std::string::npos;
+    line += (i ? " " : "") + (quote ? "\"" + arg + "\"" : arg);
+  }
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    std::fprintf(stderr, "watchrun: cannot start %s (%lu)\n", line.c_str(), GetLastError());
+    return 1;
+  }
+  std::vector<std::string> seen;
+  ProcessWindows watch{pi.dwProcessId, &seen};
+  const DWORD deadline = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+  bool ended = false;
+  while (!ended && static_cast<LONG>(deadline - GetTickCount()) > 0) {
+    EnumWindows(collectProcessWindow, reinterpret_cast<LPARAM>(&watch));
+    ended = WaitForSingleObject(pi.hProcess, 10) == WAIT_OBJECT_0;
+  }
+  if (!ended) TerminateProcess(pi.hProcess, 99);
+  DWORD code = 0;
+  GetExitCodeProcess(pi.hProcess, &code);
+  std::printf("exit %lu\n", code);
+  for (const std::string& w : seen) std::printf("%s\n", w.c_str());
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return ended ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
   std::string command = argv[1];
+  if (command == "watchrun" && argc > 3) return watchRun(std::atof(argv[2]), argc - 3, argv + 3);
+  // Tells the script that the thing is held, then waits until the script takes the
+  // marker away (or the time is up).
+  auto holdWhileMarked = [](const char* seconds, const char* file) {
+    CloseHandle(CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(seconds) * 1000);
+    while (GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES &&
+           static_cast<LONG>(deadline - GetTickCount()) > 0)
+      Sleep(50);
+  };
+  if (command == "holdmutex" && argc > 3) {
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, platform::kRunMutexName);
+    if (!mutex || GetLastError() == ERROR_ALREADY_EXISTS) return 1;
+    holdWhileMarked(argv[2], argv[3]);
+    ReleaseMutex(mutex);
+    CloseHandle(mutex);
+    return 0;
+  }
+  if (command == "holdopen" && argc > 4) {
+    HANDLE file = CreateFileA(argv[3], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    holdWhileMarked(argv[2], argv[4]);
+    CloseHandle(file);
+    return 0;
+  }
   if (command == "cacheadd") {
     for (int i = 2; i < argc; ++i)
       if (!addCacheEntry(argv[i])) {
@@ -281,9 +370,9 @@ int main(int argc, char** argv) {
   if (command == "editwindow" && argc > 3) {
     HWND frame = CreateWindowExA(0, "STATIC", argv[2], WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 30,
                                  320, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE |
-                                    ES_WANTRETURN, 5, 5, 280, 50, frame, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND edit = CreateWindowExA(0, "EDIT", "",
+                                WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_WANTRETURN, 5,
+                                5, 280, 50, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(frame);
     SetFocus(edit);
     const DWORD start = GetTickCount(), length = static_cast<DWORD>(std::atof(argv[3]) * 1000);
@@ -447,16 +536,16 @@ int main(int argc, char** argv) {
       SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide.data()));
       wide.resize(wcslen(wide.c_str()));
       std::string text(wide.size() * 2 + 1, '\0');
-      const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
-                                            text.data(), static_cast<int>(text.size()), nullptr,
-                                            nullptr);
+      const int bytes =
+          WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
+                              static_cast<int>(text.size()), nullptr, nullptr);
       text.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
       if (command == "items") {
         std::printf("%s\n", text.c_str());
       } else if (text == argv[3]) {
         SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
-        SendMessageA(GetParent(list), WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
         return 0;
       }
     }
