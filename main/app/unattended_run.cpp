@@ -65,9 +65,10 @@ int runUnattended(const CommandLine& line, AppServices& services, MainWindow& wi
   session.programFolder = common::programFolder(services.system.process);
   // From here on every message box goes to the log, the busy message included.
   QuietScope quiet(services.unattended);
-  services.log.writeLog(
-      "Session Started", 0, 0,
-      line.mode == CommandLine::Mode::Analyze ? " VORN 6.6 /analyze" : " VORN 6.6 /auto");
+  const char* started = line.mode == CommandLine::Mode::Auto      ? " VORN 6.6 /auto"
+                        : line.mode == CommandLine::Mode::Analyze ? " VORN 6.6 /analyze"
+                                                                  : " VORN 6.6 command line";
+  services.log.writeLog("Session Started", 0, 0, started);
   auto refuse = [&services](const std::string& why) {
     services.log.writeLog("Command line", 0, common::errnum::kInvalidCall,
                           why + "; nothing was done");

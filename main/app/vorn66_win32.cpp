@@ -47,7 +47,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   InitCommonControlsEx(&controls);
   OleInitialize(nullptr);
 
-  platform::win32::Win32System real;
+  // Nobody could answer the shell's error box or watch its progress in an unattended run.
+  platform::win32::Win32System real(unattended);
   // Every service the cleaner uses goes through the recorder, which keeps what a
   // cleaning run changes for its report.
   platform::ChangeRecorder recorder;
