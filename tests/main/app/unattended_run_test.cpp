@@ -11,6 +11,7 @@
 #include "main/clean/analysis.h"
 #include "main/clean/cleaning_report.h"
 #include "main/clean/windows_cleaner.h"
+#include "main/dialogs/analysis_report_dialog.h"
 #include "platform/change_recorder.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_run_lock.h"
@@ -158,6 +159,25 @@ TEST_F(UnattendedRunTest, AnItemThatStaysGivesOneAndTheReportNamesIt) {
   const std::string report = fake.files.contents(folder + "\\" + kReportFile);
   EXPECT_NE(report.find("letter.lnk"), std::string::npos) << report;
   EXPECT_NE(report.find("Could not be removed"), std::string::npos) << report;
+}
+
+TEST_F(UnattendedRunTest, TheWindowsRunsAreRefusedWithABoxWhileAnotherProcessHoldsTheLock) {
+  session.programFolder = folder;  // as the start-up does
+  window->loadWindow();
+  lock.heldElsewhere = true;
+  window->clean.cleanAllButton.click();
+  window->clean.analyzeAllButton.click();
+  ASSERT_EQ(shown.shown.size(), 2u);
+  EXPECT_EQ(shown.shown[0].text, kBusyMessage);
+  EXPECT_EQ(shown.shown[1].text, kBusyMessage);
+  EXPECT_TRUE(fake.files.exists(kRecent + "letter.lnk"));
+  EXPECT_EQ(getIni("Senast", "Value1"), "Never");
+  EXPECT_EQ(subsystems->analysisReport->reportText.text(), "");
+
+  lock.heldElsewhere = false;
+  window->clean.cleanAllButton.click();
+  EXPECT_FALSE(fake.files.exists(kRecent + "letter.lnk"));
+  EXPECT_EQ(lock.takes, 0);
 }
 
 TEST(UnattendedPrompter, HoldsMessagesOnlyWhileQuietAndLogsThem) {
