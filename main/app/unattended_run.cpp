@@ -96,6 +96,11 @@ int runUnattended(const CommandLine& line, AppServices& services, MainWindow& wi
   if (line.mode == CommandLine::Mode::Analyze) {
     ran = trap.run([&] { subsystems.analyze(cleanChosen, areaNames(line.areas)); });
     report = subsystems.analysisReport->reportText.text();
+    // The window shows its analysis; a run nobody watches leaves it beside the log.
+    trap.run([&] {
+      common::check(common::replaceFileContents(
+          services.system.files, session.programFolder + "\\" + kAnalysisFile, report));
+    });
   } else {
     ran = trap.run(cleanChosen);
     report = subsystems.lastReport;

@@ -12,6 +12,9 @@
 
 namespace vorn {
 
+// Where /analyze leaves its analysis, beside the log and the cleaning report.
+inline constexpr const char* kAnalysisFile = "vorn-analysis.txt";
+
 // Why the report cannot be written at `path` (no folder there, a folder or a read-only
 // file in its place, a refused write), or nothing. A trial file beside it is written and
 // removed again.

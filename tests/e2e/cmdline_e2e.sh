@@ -106,6 +106,8 @@ snapshot >"$out/before.txt"  # the new folder changed C:\'s time stamp
 run "/analyze /report:C:\\x\\a.txt" 0 /analyze '/report:C:\x\a.txt'
 unchanged "/analyze"
 analysis="$(tr -d '\r' <"$drive_c/x/a.txt" 2>/dev/null)"
+check "vorn-analysis.txt beside the log equals a.txt" \
+  "$(tr -d '\r' <"$folder/vorn-analysis.txt" 2>/dev/null)" "$analysis"
 grep -q '^Analysis of all areas, ' <<<"$analysis" || check "a.txt heading" "$(head -1 <<<"$analysis")" "Analysis of all areas, ..."
 grep -q '^Would remove: .* in [1-9][0-9]* files' <<<"$analysis" || check "a.txt totals" none "files to remove"
 check "[Senast] after /analyze" "$(ini Senast Value1)" Never

@@ -112,7 +112,9 @@ TEST_F(UnattendedRunTest, AnalyzeChangesNothingAndWritesTheAnalysisOfTheChosenAr
   const std::string files = fake.files.snapshot(), registry = fake.registry.snapshot();
   EXPECT_EQ(run("-ANALYZE \"/report:C:\\Reports\\a b.txt\" /areas:windows"), exitcode::kDone);
   const std::string analysis = fake.files.contents("C:\\Reports\\a b.txt");
-  // Besides the analysis, only the log is new.
+  EXPECT_EQ(fake.files.contents(folder + "\\" + kAnalysisFile), analysis);
+  fake.files.deleteFile(folder + "\\" + kAnalysisFile);
+  // Besides the analysis in both places, only the log is new.
   fake.files.deleteFile("C:\\Reports\\a b.txt");
   fake.files.deleteFile(folder + "\\vorn.log");
   EXPECT_EQ(fake.files.snapshot(), files);
