@@ -157,8 +157,8 @@ std::string usageText() {
          "/report:PATH\tAlso writes the report to PATH (a full path).\r\n"
          "/?\tShows this text.\r\n"
          "\r\n"
-         "Without a switch the window opens. The report and vorn.log are in the program's "
-         "folder.\r\n"
+         "Without a switch the window opens. vorn-report.txt, vorn-analysis.txt and vorn.log "
+         "are in the program's folder.\r\n"
          "\r\n"
          "Exit codes: 0 done; 1 some items could not be removed (see the report); 2 bad "
          "command line (see vorn.log); 3 another Tervane is cleaning or analysing.";
