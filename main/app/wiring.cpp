@@ -58,17 +58,27 @@ void showStatistics(MainWindow& w, Session& session, const Statistics& statistic
 
 // What the browser's dialog would empty: the content entries (mode 1 or 2) and the
 // history entries (mode 0 or 2), as the cache interface's own clearing takes them.
-void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRecorder& recorder) {
+// `trap`: they are also removed through the cache interface, each recorded with its
+// result; the first failure is logged.
+void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRecorder& recorder,
+                         common::ErrorTrap* trap = nullptr) {
   auto list = [&](platform::ErrorCode (*entries)(platform::UrlCache&,
                                                  std::vector<platform::UrlCacheEntry>&)) {
     std::vector<platform::UrlCacheEntry> found;
-    if (entries(cache, found) != platform::err::kSuccess) return;
+    platform::ErrorCode first = entries(cache, found);
+    if (first != platform::err::kSuccess && !trap) return;
     for (const auto& entry : found) {
-      recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
-                   platform::err::kSuccess);
+      platform::ErrorCode result = platform::err::kSuccess;
+      if (trap) {
+        result = cache.remove(entry.url);
+        if (result == platform::err::kFileNotFound) result = platform::err::kSuccess;
+        if (first == platform::err::kSuccess) first = result;
+      }
+      recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0, result);
       // Its file goes with it: the later file steps must not count it again.
       if (!entry.localFile.empty()) recorder.takeAwayUnseen(entry.localFile);
     }
+    if (trap) trap->run([first] { common::check(first); });
   };
   if (mode == 1 || mode == 2) list(cacheContentEntries);
   if (mode == 0 || mode == 2) list(urlHistoryEntries);
@@ -91,17 +101,13 @@ BrowserClearing ieBrowserClearing(AppServices& services, Subsystems& s) {
         if (mode == 0 || mode == 2) s.frame->progressStep();
         return false;
       }
-      if (s.unattended) {
-        // The dialog would wait for a person whenever it cannot be driven.
+      if (s.unattended && s.recorder) {
+        // The dialog would wait for a person whenever it cannot be driven. The cache
+        // interface empties the same entries, and the report names each.
         common::ErrorTrap trap(log, "ShowInetProperties");
-        if (mode == 1 || mode == 2) {
-          trap.run([&] { s.internetProperties->clearCacheEntries(); });
-          s.frame->progressStep();
-        }
-        if (mode == 0 || mode == 2) {
-          trap.run([&] { s.internetProperties->clearHistoryEntries(); });
-          s.frame->progressStep();
-        }
+        listUrlCacheEntries(cache, mode, *s.recorder, &trap);
+        if (mode == 1 || mode == 2) s.frame->progressStep();
+        if (mode == 0 || mode == 2) s.frame->progressStep();
         return false;
       }
       return s.internetProperties->clear(mode);

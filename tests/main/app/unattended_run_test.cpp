@@ -52,6 +52,10 @@ class UnattendedRunTest : public ::testing::Test {
     fake.files.addFolder("C:\\Reports");
     services.runLock = &lock;
     services.unattended = &prompter;
+    services.internetProperties = &applet;
+    services.topWindows = &desktop;
+    services.keySender = &keys;
+    services.urlCache = &cache;
     window = std::make_unique<MainWindow>(services);
     subsystems = wireSubsystems(*window, services, tray);
     wireCleaningReport(*window, services, *subsystems, recorder, shellOpen);
@@ -84,6 +88,10 @@ class UnattendedRunTest : public ::testing::Test {
   HiddenWindowHost windows;
   AppServices services{recording.system(), logFile, settings, prompter, screen, windows, session};
   platform::fake::FakeRunLock lock;
+  platform::fake::FakeInternetProperties applet;
+  platform::fake::FakeTopWindows desktop;
+  platform::fake::FakeKeySender keys{desktop};
+  platform::fake::FakeUrlCache cache;
   platform::fake::FakeShellOpen shellOpen;
   ui::ScriptedTray tray;
   std::unique_ptr<MainWindow> window;
@@ -128,6 +136,38 @@ TEST_F(UnattendedRunTest, AreasLeaveTheOthersAlone) {
   EXPECT_EQ(run("/auto /areas:opera,ie"), exitcode::kDone);
   EXPECT_TRUE(fake.files.exists(kRecent + "letter.lnk"));
   EXPECT_TRUE(fake.registry.hasValue(kHKCU, kRunMruKey, "a"));
+}
+
+TEST_F(UnattendedRunTest, InternetExplorersCacheGoesThroughTheCacheInterfaceNeverTheDialog) {
+  const std::string folders[] = {"C:\\WINDOWS\\History\\",
+                                 "C:\\WINDOWS\\Temporary Internet Files\\",
+                                 "C:\\WINDOWS\\Cookies\\"};
+  for (int i = 0; i < 3; ++i) {
+    fake.files.addFolder(folders[i]);
+    setIni("Path", "IE" + std::to_string(i + 1), folders[i]);
+  }
+  setIni("Path", "IE4", folders[1]);
+  setIni("Rensa", "Value1", "1");  // cache
+  setIni("Rensa", "Value2", "1");  // history
+  cache.add("http://site/page.htm");
+  cache.add("Visited: me@http://site/", platform::cacheentry::kUrlHistory);
+  cache.add("Cookie:me@site/", platform::cacheentry::kCookie);
+  cache.add("http://site/busy.gif");
+  cache.refusing = {"http://site/busy.gif"};
+
+  EXPECT_EQ(run("/auto /areas:ie"), exitcode::kNotAllRemoved);
+
+  EXPECT_EQ(applet.starts, 0);
+  EXPECT_TRUE(shown.shown.empty());
+  EXPECT_FALSE(cache.has("http://site/page.htm"));
+  EXPECT_FALSE(cache.has("Visited: me@http://site/"));
+  EXPECT_TRUE(cache.has("Cookie:me@site/"));
+  const std::string report = fake.files.contents(folder + "\\" + kReportFile);
+  EXPECT_NE(report.find("  http://site/page.htm\r\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("  Visited: me@http://site/\r\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("Could not be removed: 1"), std::string::npos) << report;
+  EXPECT_EQ(report.find("Cookie:"), std::string::npos) << report;
+  EXPECT_TRUE(fake.files.exists(kRecent + "letter.lnk"));  // only the chosen area
 }
 
 TEST_F(UnattendedRunTest, RefusalsChangeNothingAndSayWhyInTheLog) {
