@@ -132,12 +132,6 @@ TEST_F(UnattendedRunTest, AnalyzeChangesNothingAndWritesTheAnalysisOfTheChosenAr
   EXPECT_TRUE(shown.shown.empty());
 }
 
-TEST_F(UnattendedRunTest, AreasLeaveTheOthersAlone) {
-  EXPECT_EQ(run("/auto /areas:opera,ie"), exitcode::kDone);
-  EXPECT_TRUE(fake.files.exists(kRecent + "letter.lnk"));
-  EXPECT_TRUE(fake.registry.hasValue(kHKCU, kRunMruKey, "a"));
-}
-
 TEST_F(UnattendedRunTest, InternetExplorersCacheGoesThroughTheCacheInterfaceNeverTheDialog) {
   const std::string folders[] = {"C:\\WINDOWS\\History\\",
                                  "C:\\WINDOWS\\Temporary Internet Files\\",
