@@ -6,6 +6,7 @@
 #include "platform/internet_properties.h"
 #include "platform/key_sender.h"
 #include "platform/locale.h"
+#include "platform/run_lock.h"
 #include "platform/shell_file_info.h"
 #include "platform/shell_open.h"
 #include "platform/system.h"
@@ -16,6 +17,8 @@
 #include "ui/window_host.h"
 
 namespace vorn {
+
+class UnattendedPrompter;
 
 struct AppServices {
   platform::System& system;
@@ -32,6 +35,10 @@ struct AppServices {
   platform::TopWindows* topWindows = nullptr;
   platform::KeySender* keySender = nullptr;
   platform::UrlCache* urlCache = nullptr;
+  // The lock every run takes (none: runs are not coordinated), and the prompter in front
+  // of `prompter` that unattended runs make quiet (none: they cannot be made quiet).
+  platform::RunLock* runLock = nullptr;
+  UnattendedPrompter* unattended = nullptr;
 };
 
 // The services only the windows that show files need: numbers and dates in the user's

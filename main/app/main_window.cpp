@@ -278,7 +278,7 @@ void MainWindow::loadWindow() {
     about.homePageLink.setCaption(ss.urlHome);
     about.mailLabel.setCaption(ss.urlMail);
   });
-  if (runPathSearch) {
+  if (runPathSearch && !unattended) {
     // A missing search tool is logged; the tool is still not asked for again.
     trap.run([&] { startPathSearch(); });
     trap.run([&] { s_.settings.AddToini("Inst", "Scoutry", "0", ss.mainten()); });
@@ -322,7 +322,7 @@ void MainWindow::loadWindow() {
   });
   trap.runStep([&] { runOp(ops_.getStatistics); });
   trap.runStep([&] {
-    if (showNotice) s_.windows.showModal(noticeDialog, this);
+    if (showNotice && !unattended) s_.windows.showModal(noticeDialog, this);
   });
 }
 

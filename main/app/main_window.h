@@ -68,6 +68,9 @@ class MainWindow : public ui::WindowModel {
   // The closing in progress has saved (or given up) the settings already.
   bool settingsSavedForClose = false;
   bool runPathSearch = false;
+  // Loaded for a run nobody watches: the load starts no path search tool and opens no
+  // notice, which would wait for a person.
+  bool unattended = false;
   // Kilobytes of "C:\". 64 bits: Wine's C: is the host's disk, often past the 2 TB that a
   // 32-bit count of kilobytes holds.
   std::int64_t freeSpaceBefore = 0;

@@ -1,15 +1,19 @@
 // vorn66.exe: the cleaner's entry point. It owns the session values and every service,
-// hands them to the windows, runs the start-up and then the message loop.
+// hands them to the windows, runs the start-up and then the message loop; or, with /auto
+// or /analyze, runs unattended without showing any window and exits with a code.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
 // clang-format on
 
+#include "main/app/command_line.h"
 #include "main/app/main_window_win32.h"
 #include "main/app/notice_dialog_win32.h"
 #include "main/app/splash_window_win32.h"
 #include "main/app/startup.h"
+#include "main/app/unattended.h"
+#include "main/app/unattended_run.h"
 #include "main/app/wiring.h"
 #include "main/clean/analysis.h"
 #include "main/dialogs/analysis_progress_dialog_win32.h"
@@ -28,13 +32,23 @@
 #include "ui/win32/tray_win32.h"
 #include "ui/win32/window_host_win32.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
+  const vorn::CommandLine line = vorn::parseCommandLine(arguments ? arguments : "");
+  // The only box a switch shows: someone typed /? and is reading.
+  if (line.mode == vorn::CommandLine::Mode::Usage) {
+    MessageBoxA(nullptr, vorn::usageText().c_str(), "Tervane", MB_OK | MB_ICONINFORMATION);
+    return vorn::exitcode::kDone;
+  }
+  // A bad line is refused the same way: through the log, with no window.
+  const bool unattended = line.mode != vorn::CommandLine::Mode::Window;
+
   INITCOMMONCONTROLSEX controls{
       sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
   OleInitialize(nullptr);
 
-  platform::win32::Win32System real;
+  // Nobody could answer the shell's error box or watch its progress in an unattended run.
+  platform::win32::Win32System real(unattended);
   // Every service the cleaner uses goes through the recorder, which keeps what a
   // cleaning run changes for its report.
   platform::ChangeRecorder recorder;
@@ -45,10 +59,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   common::Settings settings(system.files, log);
   ui::win32::Win32Prompter shownPrompter;
   // An analysis shows none of the engines' message boxes.
-  vorn::AnalysisPrompter prompter(shownPrompter, recorder);
+  vorn::AnalysisPrompter analysisPrompter(shownPrompter, recorder);
+  // Nor does a run nobody watches: its messages go to the log and the report.
+  vorn::UnattendedPrompter prompter(analysisPrompter, log);
   ui::win32::Win32Screen screen;
   ui::win32::Win32WindowHost windows;
-  vorn::AppServices services{system, log, settings, prompter, screen, windows, session};
+  vorn::HiddenWindowHost hiddenWindows;
+  ui::WindowHost& host = unattended ? static_cast<ui::WindowHost&>(hiddenWindows) : windows;
+  vorn::AppServices services{system, log, settings, prompter, screen, host, session};
+  auto runLock = platform::win32::makeRunLock();
+  services.runLock = runLock.get();
+  services.unattended = &prompter;
   auto internetProperties = platform::win32::makeInternetProperties();
   auto topWindows = platform::win32::makeTopWindows();
   auto keySender = platform::win32::makeKeySender();
@@ -71,6 +92,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto subsystems = vorn::wireSubsystems(mainWindow, services, tray);
     vorn::wireFileListWindow(mainWindow, services, *subsystems, viewerServices);
     vorn::wireCleaningReport(mainWindow, services, *subsystems, recorder, *shellOpen);
+    if (unattended) exitCode = vorn::runUnattended(line, services, mainWindow, *subsystems);
     windows.registerView(
         mainWindow,
         [&mainWindow](ui::WindowModel&) {
@@ -111,9 +133,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       return std::make_unique<vorn::SplashWindowView>(splash);
     });
 
-    vorn::Main(services, mainWindow, splash);
+    if (!unattended) vorn::Main(services, mainWindow, splash);
 
-    if (windows.hwndOf(mainWindow)) {
+    if (!unattended && windows.hwndOf(mainWindow)) {
       MSG msg;
       while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         HWND main = windows.hwndOf(mainWindow);

@@ -4,6 +4,7 @@
 #include "common/file_replace.h"
 #include "common/run_error.h"
 #include "main/app/main_window_clean_seams.h"
+#include "main/app/unattended.h"
 #include "main/auto/automatic_cleaning.h"
 #include "main/clean/cleaning_report.h"
 #include "main/clean/ie_cleaner.h"
@@ -57,17 +58,27 @@ void showStatistics(MainWindow& w, Session& session, const Statistics& statistic
 
 // What the browser's dialog would empty: the content entries (mode 1 or 2) and the
 // history entries (mode 0 or 2), as the cache interface's own clearing takes them.
-void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRecorder& recorder) {
+// `trap`: they are also removed through the cache interface, each recorded with its
+// result; the first failure is logged.
+void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRecorder& recorder,
+                         common::ErrorTrap* trap = nullptr) {
   auto list = [&](platform::ErrorCode (*entries)(platform::UrlCache&,
                                                  std::vector<platform::UrlCacheEntry>&)) {
     std::vector<platform::UrlCacheEntry> found;
-    if (entries(cache, found) != platform::err::kSuccess) return;
+    platform::ErrorCode first = entries(cache, found);
+    if (first != platform::err::kSuccess && !trap) return;
     for (const auto& entry : found) {
-      recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
-                   platform::err::kSuccess);
+      platform::ErrorCode result = platform::err::kSuccess;
+      if (trap) {
+        result = cache.remove(entry.url);
+        if (result == platform::err::kFileNotFound) result = platform::err::kSuccess;
+        if (first == platform::err::kSuccess) first = result;
+      }
+      recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0, result);
       // Its file goes with it: the later file steps must not count it again.
       if (!entry.localFile.empty()) recorder.takeAwayUnseen(entry.localFile);
     }
+    if (trap) trap->run([first] { common::check(first); });
   };
   if (mode == 1 || mode == 2) list(cacheContentEntries);
   if (mode == 0 || mode == 2) list(urlHistoryEntries);
@@ -82,9 +93,19 @@ BrowserClearing ieBrowserClearing(AppServices& services, Subsystems& s) {
                                    *services.keySender, *services.urlCache},
         *s.frame, services.prompter, services.log);
     platform::UrlCache& cache = *services.urlCache;
-    return [&s, &cache](int mode) {
+    common::SessionLog& log = services.log;
+    return [&s, &cache, &log](int mode) {
       if (s.recorder && s.recorder->analyzing()) {
         listUrlCacheEntries(cache, mode, *s.recorder);
+        if (mode == 1 || mode == 2) s.frame->progressStep();
+        if (mode == 0 || mode == 2) s.frame->progressStep();
+        return false;
+      }
+      if (s.unattended && s.recorder) {
+        // The dialog would wait for a person whenever it cannot be driven. The cache
+        // interface empties the same entries, and the report names each.
+        common::ErrorTrap trap(log, "ShowInetProperties");
+        listUrlCacheEntries(cache, mode, *s.recorder, &trap);
         if (mode == 1 || mode == 2) s.frame->progressStep();
         if (mode == 0 || mode == 2) s.frame->progressStep();
         return false;
@@ -150,10 +171,12 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
     s.windowsCleaner->cleanWindows();
   };
   // The run lets the window repaint, so a second press could start a run inside the
-  // first one; it is ignored instead.
-  auto whenIdle = [&s](std::function<void()> command) {
-    return [&s, command] {
-      if (!s.running()) command();
+  // first one; it is ignored instead. A run of another Tervane refuses it too.
+  auto whenIdle = [&s, &services](std::function<void()> command) {
+    return [&s, &services, command] {
+      if (s.running()) return;
+      RunLockScope lock(services.runLock, services.prompter);
+      if (lock.held()) command();
     };
   };
   ops.cleanWindows = whenIdle(cleanWindows);
@@ -179,17 +202,13 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
     trap.run(
         [&] { s.ieKeepList = readListFile(services.system.files, folder + "\\" + kIEKeepList); });
   };
-  ops.cleanAll = whenIdle([&s, &session, cleanIE, cleanNetscape, cleanOpera, cleanWindows,
-                           cleanUserDefined, cleanPlugins] {
-    RunFrame::Engines engines;
-    engines.ie = cleanIE;
-    engines.netscape = cleanNetscape;
-    engines.opera = cleanOpera;
-    engines.windows = cleanWindows;
-    engines.userDefined = cleanUserDefined;
-    engines.plugins = cleanPlugins;
-    s.frame->cleanAll(engines, session.paths);
-  });
+  s.engines.ie = cleanIE;
+  s.engines.netscape = cleanNetscape;
+  s.engines.opera = cleanOpera;
+  s.engines.windows = cleanWindows;
+  s.engines.userDefined = cleanUserDefined;
+  s.engines.plugins = cleanPlugins;
+  ops.cleanAll = whenIdle([&s, &session] { s.frame->cleanAll(s.engines, session.paths); });
 }
 
 void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
@@ -232,8 +251,12 @@ void wireCookieDialogs(MainWindow& w, AppServices& services, Subsystems& s) {
 void wireAutomatic(MainWindow& w, AppServices& services, Subsystems& s, ui::Tray& tray) {
   MaintenancePage& m = w.maintenance;
   MainWindowOperations& ops = w.operations();
-  auto command = [&ops](MainWindowOperations::Op MainWindowOperations::*op) {
-    return [&ops, op] { runOp(ops.*op); };
+  // Nobody answers a message box while the schedule runs: each goes to the log.
+  auto command = [&ops, &services](MainWindowOperations::Op MainWindowOperations::*op) {
+    return [&ops, &services, op] {
+      QuietScope quiet(services.unattended);
+      runOp(ops.*op);
+    };
   };
   CleaningCommands commands{command(&MainWindowOperations::cleanAll),
                             command(&MainWindowOperations::cleanIE),
@@ -379,11 +402,14 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
   };
   frame.onAreaStart = [&recorder](const std::string& area) { recorder.setSection(area); };
   frame.onOptionStart = [&recorder](const std::string& option) { recorder.setOption(option); };
-  frame.onRunEnd = [&recorder, &services, &frame, report] {
+  frame.onRunEnd = [&recorder, &services, &frame, &s, report] {
     if (frame.state.analyzing) return;
     recorder.stop();
-    const std::string text =
+    std::string text =
         cleaningReportText(recorder.changes(), "Cleaning of " + frame.state.lastCleanedText, false);
+    if (services.unattended && services.unattended->quiet())
+      text += messagesSection(services.unattended->messages());
+    s.lastReport = text;
     common::ErrorTrap trap(services.log, "cleaningReport");
     trap.runStep(
         [&] { common::check(common::replaceFileContents(services.system.files, report, text)); });
@@ -391,46 +417,52 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
   s.analysisReport = std::make_unique<AnalysisReportDialog>(services.windows);
   s.analysisProgress = std::make_unique<AnalysisProgressDialog>(services.windows);
   MainWindowOperations& ops = w.operations();
-  auto analyze = [&s, &recorder, &services, &w, &frame](MainWindowOperations::Op* command,
-                                                        const std::string& what) {
-    return [&s, &recorder, &services, &w, &frame, command, what] {
-      if (s.running() || !*command) return;
-      AnalysisProgressDialog& progress = *s.analysisProgress;
-      frame.state.analyzing = true;
-      recorder.start(true);
-      // The reads let the window repaint and the user press Cancel as they go.
-      recorder.setProgressCheck([&progress, &services, &frame](std::size_t itemsRead) {
-        progress.showProgress(frame.state.currentArea, itemsRead);
-        services.screen.doEvents();
-        return !progress.cancelled();
-      });
-      progress.open(w);
-      {
-        // Also when a command lets a failure escape: the next run must not analyse.
-        struct Restore {
-          RunFrame& frame;
-          platform::ChangeRecorder& recorder;
-          AnalysisProgressDialog& progress;
-          ~Restore() {
-            recorder.setProgressCheck(nullptr);
-            recorder.stop();
-            frame.state.analyzing = false;
-            progress.finish();
-          }
-        } restore{frame, recorder, progress};
-        (*command)();
-      }
-      // The recorder keeps what it recorded, and whether it was cancelled, until it starts
-      // again.
-      const bool cancelled = recorder.cancelled();
-      platform::Clock& clock = services.system.clock;
-      std::string heading = "Analysis of " + what + ", " + clock.generalDate(clock.now());
-      if (cancelled) {
-        heading += "\r\nCancelled: what follows is what was found until then.";
-        frame.setStatus(kAnalysisCancelled);
-      }
-      s.analysisReport->open(cleaningReportText(recorder.changes(), heading, true), &w);
-    };
+  s.analyze = [&s, &recorder, &services, &w, &frame](const std::function<void()>& command,
+                                                     const std::string& what) {
+    if (s.running() || !command) return;
+    RunLockScope lock(services.runLock, services.prompter);
+    if (!lock.held()) return;
+    AnalysisProgressDialog& progress = *s.analysisProgress;
+    frame.state.analyzing = true;
+    recorder.start(true);
+    // The reads let the window repaint and the user press Cancel as they go.
+    recorder.setProgressCheck([&progress, &services, &frame](std::size_t itemsRead) {
+      progress.showProgress(frame.state.currentArea, itemsRead);
+      services.screen.doEvents();
+      return !progress.cancelled();
+    });
+    progress.open(w);
+    {
+      // Also when a command lets a failure escape: the next run must not analyse.
+      struct Restore {
+        RunFrame& frame;
+        platform::ChangeRecorder& recorder;
+        AnalysisProgressDialog& progress;
+        ~Restore() {
+          recorder.setProgressCheck(nullptr);
+          recorder.stop();
+          frame.state.analyzing = false;
+          progress.finish();
+        }
+      } restore{frame, recorder, progress};
+      command();
+    }
+    // The recorder keeps what it recorded, and whether it was cancelled, until it starts
+    // again.
+    const bool cancelled = recorder.cancelled();
+    platform::Clock& clock = services.system.clock;
+    std::string heading = "Analysis of " + what + ", " + clock.generalDate(clock.now());
+    if (cancelled) {
+      heading += "\r\nCancelled: what follows is what was found until then.";
+      frame.setStatus(kAnalysisCancelled);
+    }
+    std::string text = cleaningReportText(recorder.changes(), heading, true);
+    if (services.unattended && services.unattended->quiet())
+      text += messagesSection(services.unattended->messages());
+    s.analysisReport->open(text, &w);
+  };
+  auto analyze = [&s](MainWindowOperations::Op* command, const std::string& what) {
+    return [&s, command, what] { s.analyze(*command, what); };
   };
   ops.analyzeAll = analyze(&ops.cleanAll, "all areas");
   ops.analyzeIE = analyze(&ops.cleanIE, "Internet Explorer");

@@ -9,6 +9,7 @@
 #include "main/app/app_services.h"
 #include "main/app/main_window.h"
 #include "main/auto/automatic_state.h"
+#include "main/clean/run_frame.h"
 #include "platform/change_recorder.h"
 #include "platform/shell_open.h"
 #include "ui/tray.h"
@@ -99,6 +100,16 @@ struct Subsystems {
   // "Analyze", the progress window with Cancel while an analysis runs.
   std::unique_ptr<AnalysisProgressDialog> analysisProgress;
   platform::ChangeRecorder* recorder = nullptr;
+  // The engines "Clean All" runs, for a run limited to some of them.
+  RunFrame::Engines engines;
+  // Analyses what `command` would change and opens the analysis window with it; `what`
+  // names the run in its heading. Set by wireCleaningReport.
+  std::function<void(const std::function<void()>& command, const std::string& what)> analyze;
+  // The text of the last cleaning report, as saved beside the log.
+  std::string lastReport;
+  // Nobody is at the machine: Internet Explorer's cache and history are emptied through
+  // the URL cache, never through the Internet Properties dialog.
+  bool unattended = false;
   // What engines take as their `const AutomaticCleaningState&`.
   AutomaticStateOfSubsystems automaticState{*this};
 

@@ -45,6 +45,10 @@ int CALLBACK startAt(HWND window, UINT message, LPARAM, LPARAM data) {
 
 // SHERB_NOCONFIRMATION and SHGFP_TYPE_CURRENT, whose headers need a newer system.
 constexpr DWORD kEmptyWithoutAsking = 0x1;
+// SHERB_NOPROGRESSUI | SHERB_NOSOUND.
+constexpr DWORD kEmptySilently = 0x2 | 0x4;
+// FOF_NOERRORUI: shells before 4.71 ignore it and may still show an error box.
+constexpr FILEOP_FLAGS kNoErrorUi = 0x400;
 constexpr DWORD kCurrentFolderPath = 0;
 
 std::string registryText(HKEY root, const char* key, const char* name) {
@@ -115,6 +119,10 @@ namespace {
 
 class Win32Shell : public Shell {
  public:
+  explicit Win32Shell(bool silent)
+      : operationFlags_(FOF_NOCONFIRMATION | (silent ? FOF_SILENT | kNoErrorUi : 0)),
+        emptyFlags_(kEmptyWithoutAsking | (silent ? kEmptySilently : 0)) {}
+
   ErrorCode deleteFiles(OwnerWindow owner, const std::string& source) override {
     std::string from = pathList(source);
     SHFILEOPSTRUCTA op{};
@@ -122,7 +130,7 @@ class Win32Shell : public Shell {
     op.wFunc = FO_DELETE;
     op.pFrom = from.c_str();
     op.pTo = from.c_str();  // not used by a deletion
-    op.fFlags = FOF_NOCONFIRMATION;
+    op.fFlags = operationFlags_;
     return static_cast<ErrorCode>(SHFileOperationA(&op));
   }
 
@@ -134,7 +142,7 @@ class Win32Shell : public Shell {
     op.wFunc = FO_COPY;
     op.pFrom = from.c_str();
     op.pTo = to.c_str();
-    op.fFlags = FOF_NOCONFIRMATION;
+    op.fFlags = operationFlags_;
     return static_cast<ErrorCode>(SHFileOperationA(&op));
   }
 
@@ -146,7 +154,7 @@ class Win32Shell : public Shell {
         GetProcAddress(GetModuleHandleA("shell32.dll"), "SHEmptyRecycleBinA")));
     if (!emptyBin) return ERROR_CALL_NOT_IMPLEMENTED;
     return fromHresult(emptyBin(reinterpret_cast<HWND>(owner),
-                                root.empty() ? nullptr : root.c_str(), kEmptyWithoutAsking));
+                                root.empty() ? nullptr : root.c_str(), emptyFlags_));
   }
 
   ErrorCode knownFolder(int id, std::string& path) override {
@@ -186,12 +194,16 @@ class Win32Shell : public Shell {
     DWORD n = GetTempPathA(sizeof buffer, buffer);
     return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
   }
+
+ private:
+  FILEOP_FLAGS operationFlags_;
+  DWORD emptyFlags_;
 };
 
 }  // namespace
 
-std::unique_ptr<Shell> makeShell() {
-  return std::make_unique<Win32Shell>();
+std::unique_ptr<Shell> makeShell(bool silent) {
+  return std::make_unique<Win32Shell>(silent);
 }
 
 }  // namespace platform::win32

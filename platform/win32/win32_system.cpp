@@ -70,7 +70,7 @@ std::unique_ptr<ProcessInfo> makeProcessInfo() {
   return std::make_unique<Win32ProcessInfo>();
 }
 
-Win32System::Win32System()
+Win32System::Win32System(bool silentShell)
     : files_(makeFiles()),
       registry_(makeRegistry()),
       clock_(makeClock()),
@@ -79,7 +79,7 @@ Win32System::Win32System()
       userSettings_(std::make_unique<RegistryUserSettings>(*registry_)),
       processes_(makeProcesses()),
       disk_(makeDisk()),
-      shell_(makeShell()),
+      shell_(makeShell(silentShell)),
       removal_(std::make_unique<WalkingTreeRemoval>(*files_)),
       system_{*files_,        *registry_,  *clock_, *process_, *identity_,
               *userSettings_, *processes_, *disk_,  *shell_,   *removal_} {}

@@ -15,14 +15,17 @@ std::unique_ptr<ProcessInfo> makeProcessInfo();
 std::unique_ptr<FileIdentity> makeFileIdentity();
 std::unique_ptr<Processes> makeProcesses();
 std::unique_ptr<Disk> makeDisk();
-std::unique_ptr<Shell> makeShell();
+// `silent`: for runs nobody watches; the shell's operations show no progress window and
+// no error box (a failure is only returned).
+std::unique_ptr<Shell> makeShell(bool silent = false);
 // A known folder as the period registry "Shell Folders" (and the system's own calls)
 // name it: what Shell::knownFolder answers where shfolder.dll is missing.
 ErrorCode shellFolderFromRegistry(int csidl, std::string& path);
 
 class Win32System {
  public:
-  Win32System();
+  // `silentShell`: see makeShell.
+  explicit Win32System(bool silentShell = false);
   Win32System(const Win32System&) = delete;
   Win32System& operator=(const Win32System&) = delete;
   System& system() { return system_; }

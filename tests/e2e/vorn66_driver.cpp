@@ -34,6 +34,17 @@
 //                                             a line (empty after "|" when none)
 //   vorn66_driver editwindow <title> <secs>   shows a window with a focused edit box in
 //                                             front for that long, then prints its text
+//   vorn66_driver watchrun <secs> <program> [argument]...
+//                                             starts the program with these arguments,
+//                                             watches for top-level windows of its process
+//                                             until it ends, prints "exit <code>" and
+//                                             "window <title>" for each visible one seen;
+//                                             exit code 1 when it did not end in time
+//   vorn66_driver holdmutex <secs> <file>     holds the cleaner's run mutex, writing
+//                                             <file> once it holds it, until <file> is
+//                                             removed or the seconds have passed
+//   vorn66_driver holdopen <secs> <path> <file>  the same, keeping <path> open and
+//                                             shared with no one
 // Exit code 0 on success, 1 when the window or control is not there in time.
 // clang-format off
 #include <windows.h>
@@ -42,12 +53,15 @@
 #include <shellapi.h>
 // clang-format on
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
+
+#include "platform/run_lock.h"
 
 namespace {
 
@@ -251,11 +265,87 @@ BOOL CALLBACK printLabel(HWND w, LPARAM) {
   return TRUE;
 }
 
+struct ProcessWindows {
+  DWORD processId;
+  std::vector<std::string>* seen;
+};
+
+BOOL CALLBACK collectProcessWindow(HWND hwnd, LPARAM lp) {
+  auto* p = reinterpret_cast<ProcessWindows*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != p->processId || !IsWindowVisible(hwnd)) return TRUE;
+  char title[256] = {};
+  GetWindowTextA(hwnd, title, sizeof title);
+  const std::string entry = std::string("window ") + (title[0] ? title : "(no title)");
+  if (std::find(p->seen->begin(), p->seen->end(), entry) == p->seen->end())
+    p->seen->push_back(entry);
+  return TRUE;
+}
+
+// Starts the program and looks at its top-level windows every 10 ms until it ends.
+int watchRun(double seconds, int argc, char** argv) {
+  std::string line;
+  for (int i = 0; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool quote = arg.find(' ') != std::string::npos;
+    line += (i ? " " : "") + (quote ? "\"" + arg + "\"" : arg);
+  }
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    std::fprintf(stderr, "watchrun: cannot start %s (%lu)\n", line.c_str(), GetLastError());
+    return 1;
+  }
+  std::vector<std::string> seen;
+  ProcessWindows watch{pi.dwProcessId, &seen};
+  const DWORD deadline = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+  bool ended = false;
+  while (!ended && static_cast<LONG>(deadline - GetTickCount()) > 0) {
+    EnumWindows(collectProcessWindow, reinterpret_cast<LPARAM>(&watch));
+    ended = WaitForSingleObject(pi.hProcess, 10) == WAIT_OBJECT_0;
+  }
+  if (!ended) TerminateProcess(pi.hProcess, 99);
+  DWORD code = 0;
+  GetExitCodeProcess(pi.hProcess, &code);
+  std::printf("exit %lu\n", code);
+  for (const std::string& w : seen) std::printf("%s\n", w.c_str());
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return ended ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
   std::string command = argv[1];
+  if (command == "watchrun" && argc > 3) return watchRun(std::atof(argv[2]), argc - 3, argv + 3);
+  // Tells the script that the thing is held, then waits until the script takes the
+  // marker away (or the time is up).
+  auto holdWhileMarked = [](const char* seconds, const char* file) {
+    CloseHandle(CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(seconds) * 1000);
+    while (GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES &&
+           static_cast<LONG>(deadline - GetTickCount()) > 0)
+      Sleep(50);
+  };
+  if (command == "holdmutex" && argc > 3) {
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, platform::kRunMutexName);
+    if (!mutex || GetLastError() == ERROR_ALREADY_EXISTS) return 1;
+    holdWhileMarked(argv[2], argv[3]);
+    ReleaseMutex(mutex);
+    CloseHandle(mutex);
+    return 0;
+  }
+  if (command == "holdopen" && argc > 4) {
+    HANDLE file = CreateFileA(argv[3], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    holdWhileMarked(argv[2], argv[4]);
+    CloseHandle(file);
+    return 0;
+  }
   if (command == "cacheadd") {
     for (int i = 2; i < argc; ++i)
       if (!addCacheEntry(argv[i])) {
