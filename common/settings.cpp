@@ -3,6 +3,7 @@
 #include "common/error_trap.h"
 #include "common/ini_text.h"
 #include "platform/dir_lookup.h"
+#include "platform/tree_removal.h"
 
 namespace common {
 
@@ -39,11 +40,11 @@ bool Settings::AddToini(const std::string& section, const std::string& key,
     const std::string temporary = file + ".new";
     if (files_.writeFile(temporary, iniAssign(text, section, key, value)) !=
         platform::err::kSuccess) {
-      files_.deleteFile(temporary);
+      platform::WalkingTreeRemoval(files_).removeFile(temporary);
       return;
     }
     if (files_.renameFile(temporary, file) != platform::err::kSuccess) {
-      files_.deleteFile(temporary);
+      platform::WalkingTreeRemoval(files_).removeFile(temporary);
       return;
     }
     written = true;

@@ -114,7 +114,7 @@ void Remover::Main() {
       }
       if (checkFileName(entry)) {
         lastPath_ = entry;
-        statement([&] { common::killFiles(system_.files, entry); });
+        statement([&] { common::killFiles(system_.removal, entry); });
         ++step_;
       }
     }
@@ -124,7 +124,7 @@ void Remover::Main() {
     const std::string pattern = folder + "*.dat";
     if (isFullPath(folder) && checkFileName(pattern)) {
       lastPath_ = pattern;
-      statement([&] { common::killFiles(system_.files, pattern); });
+      statement([&] { common::killFiles(system_.removal, pattern); });
     }
     ++step_;
   }

@@ -116,7 +116,8 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   s.windowsCleaner = std::make_unique<WindowsCleaner>(services.system, *s.registry, services.log,
                                                       *s.frame, *s.boxes, session.paths, 0,
                                                       [&services] { services.screen.doEvents(); });
-  s.secureRemover = std::make_unique<SecureRemover>(services.system.files, services.log, folder);
+  s.secureRemover = std::make_unique<SecureRemover>(services.system.files, services.system.removal,
+                                                    services.log, folder);
   s.netscapeCleaner = std::make_unique<NetscapeCleaner>(
       services.system, services.log, services.prompter, *s.frame, *s.boxes, *s.secureRemover,
       s.automaticState, session.paths, session.safetyLevel, folder);
