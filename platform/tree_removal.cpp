@@ -199,6 +199,10 @@ RemovalReport WalkingTreeRemoval::removeFile(const std::string& path) {
 
 ErrorCode WalkingTreeRemoval::overwriteFile(const std::string& path, const std::string& pattern) {
   if (pattern.empty()) return err::kInvalidParameter;
+  // Through a linked folder the bytes would land in the link's target.
+  RemovalReport through;
+  const std::string folder = folderPart(path);
+  if (!folder.empty() && startsThroughLink(folder, through)) return err::kReparsePointEncountered;
   std::uint32_t attributes = 0;
   ErrorCode e = files_.getAttributes(path, attributes);
   if (e == err::kPathNotFound) return err::kFileNotFound;
