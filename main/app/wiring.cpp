@@ -1,5 +1,7 @@
 #include "main/app/wiring.h"
 
+#include <set>
+
 #include "common/conversions.h"
 #include "common/file_replace.h"
 #include "common/run_error.h"
@@ -55,22 +57,44 @@ void showStatistics(MainWindow& w, Session& session, const Statistics& statistic
   session.statisticsSlot = statistics.statisticsSlot();
 }
 
-// What the browser's dialog would empty: the content entries (mode 1 or 2) and the
-// history entries (mode 0 or 2), as the cache interface's own clearing takes them.
-void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRecorder& recorder) {
+// What the browser's dialog empties: the content entries (mode 1 or 2) and the history
+// entries (mode 0 or 2), as the cache interface's own clearing takes them.
+std::vector<platform::UrlCacheEntry> urlCacheEntries(platform::UrlCache& cache, int mode) {
+  std::vector<platform::UrlCacheEntry> all;
   auto list = [&](platform::ErrorCode (*entries)(platform::UrlCache&,
                                                  std::vector<platform::UrlCacheEntry>&)) {
     std::vector<platform::UrlCacheEntry> found;
-    if (entries(cache, found) != platform::err::kSuccess) return;
-    for (const auto& entry : found) {
-      recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
-                   platform::err::kSuccess);
-      // Its file goes with it: the later file steps must not count it again.
-      if (!entry.localFile.empty()) recorder.takeAwayUnseen(entry.localFile);
-    }
+    if (entries(cache, found) == platform::err::kSuccess)
+      all.insert(all.end(), found.begin(), found.end());
   };
   if (mode == 1 || mode == 2) list(cacheContentEntries);
   if (mode == 0 || mode == 2) list(urlHistoryEntries);
+  return all;
+}
+
+void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRecorder& recorder) {
+  for (const auto& entry : urlCacheEntries(cache, mode)) {
+    recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
+                 platform::err::kSuccess);
+    // Its file goes with it: the later file steps must not count it again.
+    if (!entry.localFile.empty()) recorder.takeAwayUnseen(entry.localFile);
+  }
+}
+
+// A cleaning's report lists the entries the clearing emptied: those listed before it
+// and gone after it, whichever way (the dialog or the cache interface) it went.
+bool clearAndRecord(InternetPropertiesAutomation& clearing, platform::UrlCache& cache, int mode,
+                    platform::ChangeRecorder* recorder) {
+  if (!recorder || !recorder->recording()) return clearing.clear(mode);
+  const std::vector<platform::UrlCacheEntry> before = urlCacheEntries(cache, mode);
+  const bool started = clearing.clear(mode);
+  std::set<std::string> left;
+  for (const auto& entry : urlCacheEntries(cache, mode)) left.insert(entry.url);
+  for (const auto& entry : before)
+    if (!left.count(entry.url))
+      recorder->add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
+                    platform::err::kSuccess);
+  return started;
 }
 
 // The browser's own clearing of its cache and history, ahead of the engine's file steps.
@@ -89,7 +113,7 @@ BrowserClearing ieBrowserClearing(AppServices& services, Subsystems& s) {
         if (mode == 0 || mode == 2) s.frame->progressStep();
         return false;
       }
-      return s.internetProperties->clear(mode);
+      return clearAndRecord(*s.internetProperties, cache, mode, s.recorder);
     };
   }
   return [&s](int mode) {

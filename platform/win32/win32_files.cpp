@@ -263,7 +263,14 @@ class Win32Files : public Files {
   }
 
   ErrorCode changeRefusal(const std::string& path) override {
-    return reachedThroughLink(path) ? err::kNotSupported : err::kSuccess;
+    // Opened for deletion, as a change would be, so that another program's hold shows.
+    Handle h(CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!h.valid())  // anything else the change itself reports
+      return GetLastError() == ERROR_SHARING_VIOLATION ? err::kSharingViolation : err::kSuccess;
+    return underWine() && handleReachedThroughLink(h.get(), path) ? err::kNotSupported
+                                                                  : err::kSuccess;
   }
 
   ErrorCode deleteFile(const std::string& path) override {
