@@ -29,11 +29,13 @@ echo mine >"$outside/keep.txt"
 echo deep >"$outside/inner/deep.txt"
 ln -sfn "$outside" "$downloaded/outside-link"
 ln -sfn "$outside/keep.txt" "$ns_cache/M0000009.HTM"
-# A file link among the old temporary files (Wine lists it with its target's date, so
-# the target is old too): the step goes on past it. A read-only recent document.
+# A file link among the old temporary files, old itself and pointing at an old file
+# (whichever date the listing shows): the step goes on past it. A read-only recent
+# document.
 temp="$drive_c/windows/temp"
 touch -d '3 days ago' "$outside/keep.txt"
 ln -sfn "$outside/keep.txt" "$temp/old-link.tmp"
+touch -h -d '3 days ago' "$temp/old-link.tmp"
 read_only_doc="$(find "$drive_c" -name 'holiday.jpg.lnk' | head -1)"
 [ -n "$read_only_doc" ] && chmod a-w "$read_only_doc" || check "recent document seeded" none one
 files_now() {  # every file of drive C: as the program names it, in lower case
@@ -165,7 +167,7 @@ check "temporary file link" "$(gone "$temp/old-link.tmp")" present
 check "old temporary files beside it" "$(gone "$temp/setup.log") $(gone "$temp/~DF1A2B.tmp")" \
   "gone gone"
 check "read-only recent document" "$(gone "$read_only_doc")" gone
-grep -qF 'temp\old-link.tmp  (Files, a link, left in place)' <<<"$report" ||
+grep -qiF 'temp\old-link.tmp  (Files, a link, left in place)' <<<"$report" ||
   check "temporary file link reported as left in place" no yes
 grep -qF 'Downloaded Program Files\outside-link  (Links (the link only, never its target), a link, left in place)' <<<"$report" ||
   check "folder link reported as left in place" no yes
