@@ -81,7 +81,8 @@ int main() {
   platform::win32::Win32System real;
   common::SessionLog log(real.system().files, real.system().clock, [&] { return dir; });
   // Always ow.chx, so both sides write exactly the same bytes.
-  vorn::SecureRemover remover(real.system().files, log, dir, [] { return 0.0; });
+  vorn::SecureRemover remover(real.system().files, real.system().removal, log, dir,
+                              [] { return 0.0; });
   std::vector<double> secure, plain;
   for (int round = 0; round < 3; ++round) {
     makeCookie(cookie);

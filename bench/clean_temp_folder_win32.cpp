@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     seed(dir);
     auto t0 = std::chrono::steady_clock::now();
     bool done =
-        vorn::deleteFilesOlderThan(real.system().files, real.system().clock, 1, dir + "\\*.*");
+        vorn::deleteFilesOlderThan(real.system().removal, real.system().clock, 1, dir + "\\*.*");
     step.push_back(seconds(std::chrono::steady_clock::now() - t0));
     if (!done || remaining(dir) != 0) {
       std::printf("the step left files behind\n");

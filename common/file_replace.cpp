@@ -1,5 +1,7 @@
 #include "common/file_replace.h"
 
+#include "platform/tree_removal.h"
+
 namespace common {
 
 namespace err = platform::err;
@@ -14,7 +16,7 @@ platform::ErrorCode replaceFileContents(platform::Files& files, const std::strin
   platform::ErrorCode code = files.writeFile(fresh, contents);
   if (code == err::kSuccess) code = files.renameFile(fresh, path);
   // A partial or unmoved new file would be mistaken for data on the next run.
-  if (code != err::kSuccess) files.deleteFile(fresh);
+  if (code != err::kSuccess) platform::WalkingTreeRemoval(files).removeFile(fresh);
   return code;
 }
 

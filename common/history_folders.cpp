@@ -50,26 +50,16 @@ std::vector<std::string> listHistoryFolders(platform::Files& files,
   return found;
 }
 
-void killFiles(platform::Files& files, const std::string& pattern) {
-  const std::size_t cut = pattern.find_last_of("\\/");
-  const std::string folder = cut == std::string::npos ? "" : pattern.substr(0, cut + 1);
-  // Collected first: deleting while a listing is open is not safe on every system.
-  std::vector<std::string> names;
-  platform::ErrorCode listed = files.find(pattern, [&](const platform::FindData& d) {
-    if (!d.isDirectory() && platform::matchesDirMask(d.attributes, platform::dirmask::kNormal))
-      names.push_back(d.name);
-    return true;
-  });
-  if (listed != platform::err::kSuccess && listed != platform::err::kFileNotFound &&
-      listed != platform::err::kNoMoreFiles)
-    raiseWin32(listed);
-  if (names.empty()) raise(errnum::kFileNotFound);
-  platform::ErrorCode first = platform::err::kSuccess;
-  for (const std::string& name : names) {
-    platform::ErrorCode e = files.deleteFile(folder + name);
-    if (e != platform::err::kSuccess && first == platform::err::kSuccess) first = e;
-  }
-  check(first);
+void killFiles(platform::TreeRemoval& removal, const std::string& pattern) {
+  bool matched = false;
+  const platform::RemovalReport report =
+      removal.removeSelected(pattern, [&](const platform::FindData& d) {
+        const bool ordinary = platform::matchesDirMask(d.attributes, platform::dirmask::kNormal);
+        matched = matched || ordinary;
+        return ordinary;
+      });
+  if (!report.complete()) raiseWin32(report.firstError);
+  if (!matched) raise(errnum::kFileNotFound);
 }
 
 }  // namespace common

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/tree_removal.h"
 
 namespace common {
 
@@ -23,9 +24,9 @@ bool isHistoryFolderName(std::string_view name);
 std::vector<std::string> listHistoryFolders(platform::Files& files,
                                             const std::string& historyFolder);
 
-// Deletes the ordinary files (not hidden, not system, not folders) matching `pattern`,
-// which may hold wildcards. Raises 53 when nothing matches; when a file refuses, the
-// others are still deleted and the first failure is raised at the end.
-void killFiles(platform::Files& files, const std::string& pattern);
+// Removes the ordinary files (not hidden, not system, not folders) matching `pattern`,
+// which may hold wildcards, through the removal service. Raises 53 when nothing matches;
+// when a file refuses, the others still go and the first refusal is raised at the end.
+void killFiles(platform::TreeRemoval& removal, const std::string& pattern);
 
 }  // namespace common

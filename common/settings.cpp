@@ -4,6 +4,7 @@
 #include "common/ini_text.h"
 #include "common/save_failure.h"
 #include "platform/dir_lookup.h"
+#include "platform/tree_removal.h"
 
 namespace common {
 
@@ -51,7 +52,7 @@ platform::ErrorCode Settings::AddAllToini(const std::vector<Value>& values,
     const std::string temporary = file + ".new";
     code = files_.writeFile(temporary, text);
     if (code == platform::err::kSuccess) code = files_.renameFile(temporary, file);
-    if (code != platform::err::kSuccess) files_.deleteFile(temporary);
+    if (code != platform::err::kSuccess) platform::WalkingTreeRemoval(files_).removeFile(temporary);
     finished = true;
   });
   // A step that raised has been logged by the trap; the save did not happen.

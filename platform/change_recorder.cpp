@@ -146,16 +146,17 @@ class RecordingFiles : public Files {
     if (replacing) rec_.add(Kind::FileReplaced, path, size, e);
     return e;
   }
-  // Appending only adds (the program's log); nothing to report, and nothing a later
-  // step of an analysis reads back.
+  // Appending only adds; nothing to report, and nothing a later step of an analysis
+  // reads back. The program's own log is written, so an analysis's failures are logged.
   ErrorCode appendFile(const std::string& path, const std::string& contents) override {
-    return rec_.analyzing() ? err::kSuccess : inner_.appendFile(path, contents);
+    return rec_.analyzing() && !rec_.ignored(path) ? err::kSuccess
+                                                   : inner_.appendFile(path, contents);
   }
   ErrorCode deleteFile(const std::string& path) override {
     sync();
     if (!watched(path) && !rec_.analyzing()) return inner_.deleteFile(path);
     const std::uint64_t size = sizeOf(path);
-    const ErrorCode e = rec_.analyzing() ? existence(path) : inner_.deleteFile(path);
+    const ErrorCode e = rec_.analyzing() ? fileChangeRefusal(path) : inner_.deleteFile(path);
     if (rec_.analyzing() && e == err::kSuccess) hide(path);
     if (watched(path) && !forgetCreated(path, e) && e != err::kFileNotFound &&
         e != err::kPathNotFound)
@@ -187,7 +188,13 @@ class RecordingFiles : public Files {
     return e;
   }
   ErrorCode setAttributes(const std::string& path, std::uint32_t attributes) override {
-    return rec_.analyzing() ? existence(path) : inner_.setAttributes(path, attributes);
+    if (!rec_.analyzing()) return inner_.setAttributes(path, attributes);
+    const ErrorCode e = existence(path);
+    if (e == err::kSuccess) {
+      const std::uint32_t kept = attributesNow(path) & (attr::kDirectory | attr::kReparsePoint);
+      attributesSet_[key(path)] = kept | (attributes == attr::kNormal ? 0 : attributes);
+    }
+    return e;
   }
   ErrorCode createDirectory(const std::string& path) override {
     sync();
@@ -245,7 +252,7 @@ class RecordingFiles : public Files {
     const std::uint64_t size = sizeOf(path);
     ErrorCode e = err::kSuccess;
     if (rec_.analyzing()) {
-      e = existence(path);
+      e = fileChangeRefusal(path);
       if (e == err::kSuccess && pattern.empty()) e = err::kInvalidParameter;
       if (e == err::kSuccess) {
         // The pattern over the whole file, which grows to the pattern's length if shorter.
@@ -269,7 +276,7 @@ class RecordingFiles : public Files {
     const std::uint64_t size = sizeOf(path);
     ErrorCode e = err::kSuccess;
     if (rec_.analyzing()) {
-      e = existence(path);
+      e = fileChangeRefusal(path);
       std::string contents;
       if (e == err::kSuccess) e = readFile(path, contents);
       if (e == err::kSuccess) {
@@ -284,6 +291,10 @@ class RecordingFiles : public Files {
   }
 
  private:
+  struct Listed {
+    std::uint64_t size = 0;
+    std::uint32_t attributes = 0;
+  };
   // What an analysis did to one path: taken away, or made or rewritten with `contents`.
   struct Shadow {
     bool gone = false, made = false, folder = false;
@@ -307,6 +318,7 @@ class RecordingFiles : public Files {
     if (rec_.run() == run_) return;
     run_ = rec_.run();
     listed_.clear();
+    attributesSet_.clear();
     shadows_.clear();
     made_.clear();
     created_.clear();
@@ -333,6 +345,7 @@ class RecordingFiles : public Files {
     return it->second.gone ? Seen::Gone : Seen::Shadowed;
   }
   void hide(const std::string& path) {
+    attributesSet_.erase(key(path));
     Shadow& shadow = shadows_[key(path)];
     shadow = Shadow{};
     shadow.gone = true;
@@ -381,7 +394,7 @@ class RecordingFiles : public Files {
     return getAttributes(path, a) == err::kSuccess;
   }
   std::uint64_t sizeOf(const std::string& path) {
-    if (const std::uint64_t* listed = lastListed(path)) return *listed;
+    if (const Listed* listed = lastListed(path)) return listed->size;
     std::uint64_t size = 0;
     find(path, [&](const FindData& d) {
       size = d.size;
@@ -397,9 +410,9 @@ class RecordingFiles : public Files {
   // of this run showed are asked for.
   void remember(const std::string& folderKey, const FindData& d) {
     if (folderKey.empty() || d.name == "." || d.name == "..") return;
-    listed_[folderKey + lower(d.name)] = d.size;
+    listed_[folderKey + lower(d.name)] = {d.size, d.attributes};
   }
-  const std::uint64_t* lastListed(const std::string& path) {
+  const Listed* lastListed(const std::string& path) {
     if (!rec_.analyzing()) return nullptr;
     sync();
     auto it = listed_.find(lower(path));
@@ -408,10 +421,27 @@ class RecordingFiles : public Files {
     if (!shadows_.empty() && shadowOf(path, shadow) != Seen::Through) return nullptr;
     return &it->second;
   }
+  // The attributes a change would meet: as this analysis set them, else as listed.
+  std::uint32_t attributesNow(const std::string& path) {
+    auto set = attributesSet_.find(key(path));
+    if (set != attributesSet_.end()) return set->second;
+    if (const Listed* listed = lastListed(path)) return listed->attributes;
+    std::uint32_t a = 0;
+    return getAttributes(path, a) == err::kSuccess ? a : 0;
+  }
+  // What deleting or writing a file would meet: its absence, a link or another program's
+  // hold, a folder, or the read-only attribute unless the analysis cleared it.
+  ErrorCode fileChangeRefusal(const std::string& path) {
+    const ErrorCode e = existence(path);
+    if (e != err::kSuccess) return e;
+    const std::uint32_t a = attributesNow(path);
+    return (a & (attr::kReadOnly | attr::kDirectory)) ? err::kAccessDenied : err::kSuccess;
+  }
 
   Files& inner_;
   ChangeRecorder& rec_;
-  std::unordered_map<std::string, std::uint64_t> listed_;  // lower-case path: size
+  std::unordered_map<std::string, Listed> listed_;                // by lower-case path
+  std::unordered_map<std::string, std::uint32_t> attributesSet_;  // by this analysis
   unsigned run_ = 0;
   std::map<std::string, Shadow> shadows_;  // by lower-case path, without a final "\"
   std::set<std::string> made_;             // the shadows that are new files or folders

@@ -33,7 +33,7 @@ struct RecordedChange {
     KeyDeleted,
     ShellDeleted,       // the shell's delete operation on a path or pattern
     RecycleBinEmptied,  // target: the drive root, or empty for every drive
-    CacheEntryRemoved,  // an entry of the browser's URL cache (analysis only)
+    CacheEntryRemoved,  // an entry of the browser's URL cache the clearing empties
     EntrySkipped        // a list entry refused before anything was asked of the system
   };
   Kind kind;

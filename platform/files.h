@@ -25,9 +25,11 @@ class Files {
   // setFileLength refuse with kNotSupported anything reached through a link, the link
   // itself included; reading and listing follow links as usual.
 
-  // What a change to `path` would meet from that rule: kNotSupported where it is reached
-  // through a link and the system refuses it for that reason, kSuccess otherwise. Lets
-  // an analysis predict the refusal without making the change.
+  // What a change to `path` would meet from that rule (kNotSupported where it is reached
+  // through a link and the system refuses it for that reason), or kSharingViolation
+  // where another program holds it open; kSuccess otherwise. Lets an analysis predict
+  // the refusal without making the change. Attributes are not looked at: whether a
+  // read-only file refuses depends on whether the attribute is cleared first.
   virtual ErrorCode changeRefusal(const std::string& path) {
     (void)path;
     return err::kSuccess;

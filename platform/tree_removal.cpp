@@ -23,6 +23,12 @@ void leftInPlace(RemovalReport& report, const std::string& path, ErrorCode error
     report.firstPath = path;
     report.firstError = error;
   }
+  report.refused.push_back({path, error});
+}
+
+std::string folderPart(const std::string& pattern) {
+  const std::size_t cut = pattern.find_last_of("\\/");
+  return cut == std::string::npos ? std::string() : pattern.substr(0, cut);
 }
 
 // Where the folders of a full path begin: after "X:\" or after "\\server\share\".
@@ -37,6 +43,17 @@ std::size_t firstFolderAt(const std::string& path) {
 }
 
 }  // namespace
+
+void RemovalReport::add(const RemovalReport& other) {
+  if (notRemoved == 0 && other.notRemoved != 0) {
+    firstPath = other.firstPath;
+    firstError = other.firstError;
+  }
+  removed += other.removed;
+  notRemoved += other.notRemoved;
+  linksKept += other.linksKept;
+  refused.insert(refused.end(), other.refused.begin(), other.refused.end());
+}
 
 // A folder reached through a link is the link's target: walking it would delete what
 // the link points at. Each folder on the way down is asked for its own attributes.
@@ -137,13 +154,17 @@ RemovalReport WalkingTreeRemoval::removeFolder(const std::string& folder) {
 }
 
 RemovalReport WalkingTreeRemoval::removeMatching(const std::string& pattern) {
+  return removeSelected(pattern, {});
+}
+
+RemovalReport WalkingTreeRemoval::removeSelected(const std::string& pattern,
+                                                 const Selection& take) {
   RemovalReport report;
-  const std::size_t cut = pattern.find_last_of("\\/");
-  const std::string folder = cut == std::string::npos ? std::string() : pattern.substr(0, cut);
+  const std::string folder = folderPart(pattern);
   if (!folder.empty() && startsThroughLink(folder, report)) return report;
   std::vector<FindData> files;
   ErrorCode e = files_.find(pattern, [&](const FindData& d) {
-    if (!d.isDirectory() && !isDots(d.name)) files.push_back(d);
+    if (!d.isDirectory() && !isDots(d.name) && (!take || take(d))) files.push_back(d);
     return true;
   });
   if (e != err::kSuccess && e != err::kFileNotFound && e != err::kPathNotFound &&
@@ -151,9 +172,46 @@ RemovalReport WalkingTreeRemoval::removeMatching(const std::string& pattern) {
     leftInPlace(report, pattern, e);
     return report;
   }
+  const std::size_t cut = pattern.find_last_of("\\/");
   const std::string prefix = cut == std::string::npos ? std::string() : pattern.substr(0, cut + 1);
   for (const FindData& d : files) removeEntry(prefix + d.name, d, 0, report);
   return report;
+}
+
+RemovalReport WalkingTreeRemoval::removeFile(const std::string& path) {
+  RemovalReport report;
+  const std::string folder = folderPart(path);
+  if (!folder.empty() && startsThroughLink(folder, report)) return report;
+  FindData self;
+  const ErrorCode e = files_.getAttributes(path, self.attributes);
+  if (e == err::kFileNotFound || e == err::kPathNotFound) return report;  // nothing there
+  if (e != err::kSuccess) {
+    leftInPlace(report, path, e);
+    return report;
+  }
+  if (self.isDirectory() && !(self.attributes & attr::kReparsePoint)) {
+    leftInPlace(report, path, err::kAccessDenied);
+    return report;
+  }
+  removeEntry(path, self, 0, report);
+  return report;
+}
+
+ErrorCode WalkingTreeRemoval::overwriteFile(const std::string& path, const std::string& pattern) {
+  if (pattern.empty()) return err::kInvalidParameter;
+  // Through a linked folder the bytes would land in the link's target.
+  RemovalReport through;
+  const std::string folder = folderPart(path);
+  if (!folder.empty() && startsThroughLink(folder, through)) return err::kReparsePointEncountered;
+  std::uint32_t attributes = 0;
+  ErrorCode e = files_.getAttributes(path, attributes);
+  if (e == err::kPathNotFound) return err::kFileNotFound;
+  if (e != err::kSuccess) return e;
+  if (attributes & attr::kReparsePoint) return err::kNotSupported;
+  if (attributes & attr::kDirectory) return err::kAccessDenied;
+  e = files_.overwriteInPlace(path, pattern);
+  // Only with every old byte overwritten may the file shrink to the pattern's length.
+  return e != err::kSuccess ? e : files_.setFileLength(path, pattern.size());
 }
 
 }  // namespace platform

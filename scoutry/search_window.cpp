@@ -96,7 +96,7 @@ void SearchWindow::writeIndex(const std::string& key, const std::string& value) 
   e = system_.files.writeFile(temporary, common::iniAssign(text, "Path", key, value));
   if (e == platform::err::kSuccess) e = system_.files.renameFile(temporary, file);
   if (e != platform::err::kSuccess) {
-    system_.files.deleteFile(temporary);
+    system_.removal.removeFile(temporary);
     common::raiseWin32(e);
   }
 }
@@ -199,7 +199,9 @@ void SearchWindow::startSearch() {
   cancelButton.setEnabled(false);
   statement("", [&] {
     const std::string file = indexFile();
-    if (common::fileExists(system_.files, file)) common::check(system_.files.deleteFile(file));
+    if (!common::fileExists(system_.files, file)) return;
+    const platform::RemovalReport removed = system_.removal.removeFile(file);
+    if (!removed.complete()) common::raiseWin32(removed.firstError);
   });
   screen_.setMousePointer(ui::Pointer::Hourglass);
   foundList.clear();

@@ -105,7 +105,7 @@ void Remover::Main() {
       }
       if (checkFileName(entry)) {
         lastPath_ = entry;
-        statement([&] { common::killFiles(system_.files, entry); });
+        statement([&] { common::killFiles(system_.removal, entry); });
         ++step_;
       }
     }
@@ -115,7 +115,7 @@ void Remover::Main() {
     const std::string pattern = folder + "*.dat";
     if (common::isFullPath(folder) && checkFileName(pattern)) {
       lastPath_ = pattern;
-      statement([&] { common::killFiles(system_.files, pattern); });
+      statement([&] { common::killFiles(system_.removal, pattern); });
     }
     ++step_;
   }

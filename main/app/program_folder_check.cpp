@@ -2,6 +2,7 @@
 
 #include "common/full_path.h"
 #include "common/save_failure.h"
+#include "platform/tree_removal.h"
 
 namespace vorn {
 namespace {
@@ -42,7 +43,7 @@ std::string programFolderProblem(platform::Files& files, const std::string& fold
                                  std::string(kNothingCleaned));
   const std::string probe = folder + "\\" + kProbeFile;
   const platform::ErrorCode written = files.writeFile(probe, "probe");
-  files.deleteFile(probe);
+  platform::WalkingTreeRemoval(files).removeFile(probe);
   if (written != platform::err::kSuccess)
     return cannotUse(folder, "Tervane cannot write there: " + common::saveFailureReason(written) +
                                  ". Move Tervane to a folder you may write to, or free some "

@@ -7,6 +7,7 @@
 #include "main/app/unattended.h"
 #include "main/clean/cleaning_report.h"
 #include "main/dialogs/analysis_report_dialog.h"
+#include "platform/tree_removal.h"
 
 namespace vorn {
 namespace {
@@ -54,7 +55,7 @@ std::optional<std::string> reportPathRefusal(platform::Files& files, const std::
   }
   const std::string trial = common::replacementPath(path);
   const platform::ErrorCode code = files.writeFile(trial, "");
-  files.deleteFile(trial);
+  platform::WalkingTreeRemoval(files).removeFile(trial);
   if (code != platform::err::kSuccess)
     return "the report " + path + " cannot be written (error " + std::to_string(code) + ")";
   return std::nullopt;

@@ -1,5 +1,7 @@
 #include "main/app/wiring.h"
 
+#include <set>
+
 #include "common/conversions.h"
 #include "common/file_replace.h"
 #include "common/run_error.h"
@@ -56,32 +58,54 @@ void showStatistics(MainWindow& w, Session& session, const Statistics& statistic
   session.statisticsSlot = statistics.statisticsSlot();
 }
 
-// What the browser's dialog would empty: the content entries (mode 1 or 2) and the
-// history entries (mode 0 or 2), as the cache interface's own clearing takes them.
-// `trap`: they are also removed through the cache interface, each recorded with its
-// result; the first failure is logged.
-void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRecorder& recorder,
-                         common::ErrorTrap* trap = nullptr) {
+// What the browser's dialog empties: the content entries (mode 1 or 2) and the history
+// entries (mode 0 or 2), as the cache interface's own clearing takes them.
+std::vector<platform::UrlCacheEntry> urlCacheEntries(platform::UrlCache& cache, int mode) {
+  std::vector<platform::UrlCacheEntry> all;
   auto list = [&](platform::ErrorCode (*entries)(platform::UrlCache&,
                                                  std::vector<platform::UrlCacheEntry>&)) {
     std::vector<platform::UrlCacheEntry> found;
-    platform::ErrorCode first = entries(cache, found);
-    if (first != platform::err::kSuccess && !trap) return;
-    for (const auto& entry : found) {
-      platform::ErrorCode result = platform::err::kSuccess;
-      if (trap) {
-        result = cache.remove(entry.url);
-        if (result == platform::err::kFileNotFound) result = platform::err::kSuccess;
-        if (first == platform::err::kSuccess) first = result;
-      }
-      recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0, result);
-      // Its file goes with it: the later file steps must not count it again.
-      if (!entry.localFile.empty()) recorder.takeAwayUnseen(entry.localFile);
-    }
-    if (trap) trap->run([first] { common::check(first); });
+    if (entries(cache, found) == platform::err::kSuccess)
+      all.insert(all.end(), found.begin(), found.end());
   };
   if (mode == 1 || mode == 2) list(cacheContentEntries);
   if (mode == 0 || mode == 2) list(urlHistoryEntries);
+  return all;
+}
+
+// Records what the dialog would empty. With `trap`, the entries are also removed through
+// the cache interface, each recorded with its result; the first failure is logged.
+void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRecorder& recorder,
+                         common::ErrorTrap* trap = nullptr) {
+  platform::ErrorCode first = platform::err::kSuccess;
+  for (const auto& entry : urlCacheEntries(cache, mode)) {
+    platform::ErrorCode result = platform::err::kSuccess;
+    if (trap) {
+      result = cache.remove(entry.url);
+      if (result == platform::err::kFileNotFound) result = platform::err::kSuccess;
+      if (first == platform::err::kSuccess) first = result;
+    }
+    recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0, result);
+    // Its file goes with it: the later file steps must not count it again.
+    if (!entry.localFile.empty()) recorder.takeAwayUnseen(entry.localFile);
+  }
+  if (trap) trap->run([first] { common::check(first); });
+}
+
+// A cleaning's report lists the entries the clearing emptied: those listed before it
+// and gone after it, whichever way (the dialog or the cache interface) it went.
+bool clearAndRecord(InternetPropertiesAutomation& clearing, platform::UrlCache& cache, int mode,
+                    platform::ChangeRecorder* recorder) {
+  if (!recorder || !recorder->recording()) return clearing.clear(mode);
+  const std::vector<platform::UrlCacheEntry> before = urlCacheEntries(cache, mode);
+  const bool started = clearing.clear(mode);
+  std::set<std::string> left;
+  for (const auto& entry : urlCacheEntries(cache, mode)) left.insert(entry.url);
+  for (const auto& entry : before)
+    if (!left.count(entry.url))
+      recorder->add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
+                    platform::err::kSuccess);
+  return started;
 }
 
 // The browser's own clearing of its cache and history, ahead of the engine's file steps.
@@ -110,7 +134,7 @@ BrowserClearing ieBrowserClearing(AppServices& services, Subsystems& s) {
         if (mode == 0 || mode == 2) s.frame->progressStep();
         return false;
       }
-      return s.internetProperties->clear(mode);
+      return clearAndRecord(*s.internetProperties, cache, mode, s.recorder);
     };
   }
   return [&s](int mode) {
@@ -137,7 +161,8 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   s.windowsCleaner = std::make_unique<WindowsCleaner>(services.system, *s.registry, services.log,
                                                       *s.frame, *s.boxes, session.paths, 0,
                                                       [&services] { services.screen.doEvents(); });
-  s.secureRemover = std::make_unique<SecureRemover>(services.system.files, services.log, folder);
+  s.secureRemover = std::make_unique<SecureRemover>(services.system.files, services.system.removal,
+                                                    services.log, folder);
   s.netscapeCleaner = std::make_unique<NetscapeCleaner>(
       services.system, services.log, services.prompter, *s.frame, *s.boxes, *s.secureRemover,
       s.automaticState, session.paths, session.safetyLevel, folder);

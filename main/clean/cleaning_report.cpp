@@ -121,8 +121,20 @@ std::string itemName(const platform::RecordedChange& c) {
 
 std::string reason(platform::ErrorCode code) {
   // The removal refuses what it cannot remove without reaching a link's target.
-  if (code == platform::err::kNotSupported) return "a link, left in place";
-  return "error " + std::to_string(code);
+  switch (code) {
+    case platform::err::kNotSupported:
+      return "a link, left in place";
+    case platform::err::kReparsePointEncountered:
+      return "reached through a link, not walked";
+    case platform::err::kAccessDenied:
+      return "read-only or access denied (5)";
+    case platform::err::kSharingViolation:
+      return "in use by another program (32)";
+    case platform::err::kDirNotEmpty:
+      return "folder not empty (145)";
+    default:
+      return "error " + std::to_string(code);
+  }
 }
 
 // The distinct values of a field, in the order they first occur.
@@ -134,6 +146,68 @@ std::vector<std::string> inOrder(const Items& items, Field field) {
     if (std::find(seen.begin(), seen.end(), value) == seen.end()) seen.push_back(value);
   }
   return seen;
+}
+
+char lowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string pathKey(std::string path) {
+  for (char& c : path) c = lowerAscii(c);
+  return path;
+}
+
+// A cookie file's overwrite passes and its removal are one item: "overwritten N times,
+// then removed", at the size the file had before the first pass. The later passes and
+// the cuts to the scratch file's length depend on which scratch file was drawn, so an
+// analysis and the cleaning after it show the same item only this way.
+struct Shown {
+  std::vector<platform::RecordedChange> changes;
+  std::map<const platform::RecordedChange*, int> passes;
+};
+
+Shown withOverwritesMerged(const std::vector<platform::RecordedChange>& changes) {
+  struct Pending {
+    int passes = 0;
+    std::uint64_t size = 0;
+    const platform::RecordedChange* first = nullptr;
+  };
+  std::map<std::string, Pending> pending;
+  std::vector<std::pair<platform::RecordedChange, int>> items;
+  for (const auto& c : changes) {
+    const std::string key = pathKey(c.target);
+    auto it = pending.find(key);
+    if (c.kind == Kind::FileOverwritten && c.result == platform::err::kSuccess) {
+      Pending& p = pending[key];
+      if (p.passes++ == 0) {
+        p.size = c.size;
+        p.first = &c;
+      }
+      continue;
+    }
+    if (c.kind == Kind::FileCut && c.result == platform::err::kSuccess && it != pending.end())
+      continue;
+    if (c.kind == Kind::FileDeleted && it != pending.end()) {
+      platform::RecordedChange merged = c;
+      merged.size = it->second.size;
+      items.emplace_back(merged, it->second.passes);
+      pending.erase(it);
+      continue;
+    }
+    items.emplace_back(c, 0);
+  }
+  // Passes no removal followed stay listed as overwrites.
+  for (const auto& [key, p] : pending) items.emplace_back(*p.first, p.passes);
+  Shown shown;
+  shown.changes.reserve(items.size());
+  for (const auto& item : items) shown.changes.push_back(item.first);
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (items[i].second > 0) shown.passes[&shown.changes[i]] = items[i].second;
+  return shown;
+}
+
+std::string passesText(int passes) {
+  return passes == 1 ? "overwritten once" : "overwritten " + std::to_string(passes) + " times";
 }
 
 bool hasSize(Kind kind) {
@@ -156,8 +230,14 @@ std::string totalsLine(const ReportTotals& t) {
   return line;
 }
 
-std::string cleaningReportText(const std::vector<platform::RecordedChange>& changes,
+std::string cleaningReportText(const std::vector<platform::RecordedChange>& recorded,
                                const std::string& heading, bool analysis) {
+  const Shown shown = withOverwritesMerged(recorded);
+  const std::vector<platform::RecordedChange>& changes = shown.changes;
+  auto passesOf = [&shown](const platform::RecordedChange* c) {
+    auto it = shown.passes.find(c);
+    return it == shown.passes.end() ? 0 : it->second;
+  };
   const ReportTotals totals = reportTotals(changes);
   std::string text = heading + "\r\n";
   text += std::string(analysis ? "Would remove: " : "Removed: ") + totalsLine(totals) + "\r\n";
@@ -166,8 +246,9 @@ std::string cleaningReportText(const std::vector<platform::RecordedChange>& chan
             countText(totals.failed) + "\r\n";
   if (analysis)
     text +=
-        "Each pass that overwrites a cookie file before its removal is listed. Entries of\r\n"
-        "the Internet Properties dialog are listed as what it would empty.\r\n";
+        "A cookie file overwritten before its removal is listed once, at its present size,\r\n"
+        "with its passes. Entries of the Internet Properties dialog are listed as what it\r\n"
+        "would empty.\r\n";
 
   // Areas and their options in the order they ran; within each, kinds in a fixed order.
   for (const std::string& area : inOrder(changes, [](const auto& c) { return &c.section; })) {
@@ -198,17 +279,27 @@ std::string cleaningReportText(const std::vector<platform::RecordedChange>& chan
         const Kind k = static_cast<Kind>(kind);
         text += std::string(kindTitle(k)) + " (" + countText(items.size()) +
                 (hasSize(k) ? ", " + sizeText(bytes) : std::string()) + ")\r\n";
-        for (const auto* c : items)
-          text +=
-              "  " + itemName(*c) + (hasSize(k) ? "  (" + sizeText(c->size) + ")" : "") + "\r\n";
+        for (const auto* c : items) {
+          const int passes = passesOf(c);
+          std::string detail = hasSize(k) ? sizeText(c->size) : std::string();
+          if (passes > 0)
+            detail += ", " + passesText(passes) +
+                      (c->kind == Kind::FileDeleted ? ", then removed" : std::string());
+          text += "  " + itemName(*c) + (detail.empty() ? "" : "  (" + detail + ")") + "\r\n";
+        }
       }
       if (!failed.empty()) {
         text += "Not removed (" + countText(failed.size()) + ")\r\n";
-        for (const auto* c : failed)
-          text += "  " + itemName(*c) + "  (" +
-                  (c->why.empty() ? kindTitle(c->kind) + std::string(", ") + reason(c->result)
-                                  : c->why) +
-                  ")\r\n";
+        for (const auto* c : failed) {
+          if (!c->why.empty()) {
+            text += "  " + itemName(*c) + "  (" + c->why + ")\r\n";
+            continue;
+          }
+          const int passes = passesOf(c);
+          text += "  " + itemName(*c) + "  (" + kindTitle(c->kind) +
+                  (passes > 0 ? ", " + passesText(passes) : std::string()) + ", " +
+                  reason(c->result) + ")\r\n";
+        }
       }
     }
   }

@@ -157,13 +157,13 @@ void IECleaner::delTemporaryIF() {
 
 void IECleaner::removeCacheFiles(common::ErrorTrap& trap, const std::string& folder,
                                  const std::function<bool(const platform::FindData&)>& take) {
-  const std::vector<std::string> names =
-      listedNames(system_.files, folder + "*.*", [&](const platform::FindData& d) {
-        return !d.isDirectory() && !isKeptCacheFile(d.name) && take(d);
-      });
-  // One file at a time through the removal, which removes a link as a link.
-  for (const std::string& name : names)
-    trap.run([&] { raiseRemovalFailures(system_.removal.removeMatching(folder + name)); });
+  // One listing and one removal per folder; a link goes as a link, and what refuses is
+  // logged once for the folder while the rest goes.
+  trap.run([&] {
+    raiseRemovalFailures(system_.removal.removeSelected(
+        folder + "*.*",
+        [&](const platform::FindData& d) { return !isKeptCacheFile(d.name) && take(d); }));
+  });
 }
 
 void IECleaner::removeCookies() {
@@ -182,6 +182,7 @@ void IECleaner::removeCookies() {
     const bool isLink =
         system_.files.getAttributes(target, attributes) == platform::err::kSuccess &&
         (attributes & platform::attr::kReparsePoint);
+    // The removal refuses to overwrite a link too; skipping its passes spares the log.
     for (int pass = 0; pass < passes; ++pass) {
       trap.run([&] {
         ++counter;
@@ -193,10 +194,8 @@ void IECleaner::removeCookies() {
     if (isIndexFile(name)) continue;
     trap.run([&] { frame_.setStatus("Removing Cookie"); });
     trap.run([&] {
-      if (isLink)
-        common::check(system_.files.removeLink(target));
-      else if (common::fileExists(system_.files, target))
-        common::check(system_.files.deleteFile(target));
+      if (isLink || common::fileExists(system_.files, target))
+        raiseRemovalFailures(system_.removal.removeFile(target));
     });
   }
   trap.run([&] { controls_.cookieFiles.refresh(); });

@@ -102,7 +102,7 @@ void NetscapeCleaner::runSteps(common::ErrorTrap* trap) {
       const std::string history = profile + "\\netscape.hst";
       if (automatic_.automaticCleaningOn() || !common::fileExists(files, history)) return;
       requireCleanableFolder(system_, profile);
-      common::check(files.deleteFile(history));
+      raiseRemovalFailures(system_.removal.removeFile(history));
     });
   }
   if (boxes_.checked(n, 2)) {
@@ -115,7 +115,8 @@ void NetscapeCleaner::runSteps(common::ErrorTrap* trap) {
       // The passes run whether or not there is a cookie file: each creates it anew.
       for (int i = 0; i < passes; ++i) statement([&] { remover_.overWriteFileNetscape(current); });
       statement([&] {
-        if (common::fileExists(files, cookies)) common::check(files.deleteFile(cookies));
+        if (common::fileExists(files, cookies))
+          raiseRemovalFailures(system_.removal.removeFile(cookies));
       });
       statement([&] {
         const platform::ErrorCode e =
@@ -134,7 +135,7 @@ void NetscapeCleaner::runSteps(common::ErrorTrap* trap) {
       statement([&] {
         const std::string lockedPreferences = profile + "\\liprefs.js";
         if (common::fileExists(files, lockedPreferences))
-          common::check(files.deleteFile(lockedPreferences));
+          raiseRemovalFailures(system_.removal.removeFile(lockedPreferences));
       });
     });
   }
@@ -159,7 +160,7 @@ void NetscapeCleaner::clearUrlHistory(const std::string& preferencesFile) {
   platform::ErrorCode e = files.writeFile(scratch, withoutTypedAddresses(text));
   if (e == platform::err::kSuccess) e = common::replaceFileWith(files, scratch, preferencesFile);
   if (e != platform::err::kSuccess) {
-    files.deleteFile(scratch);
+    system_.removal.removeFile(scratch);
     common::raiseWin32(e);
   }
 }

@@ -37,7 +37,7 @@ void OperaCleaner::runSteps(common::ErrorTrap* trap) {
     return true;
   };
   auto deleteIfThere = [&](const std::string& path) {
-    if (common::fileExists(files, path)) common::check(files.deleteFile(path));
+    if (common::fileExists(files, path)) raiseRemovalFailures(system_.removal.removeFile(path));
   };
 
   if (boxes_.checked(o, 0)) {

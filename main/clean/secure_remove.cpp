@@ -62,10 +62,11 @@ SliderSettings fixSliderSettings(int sliderPosition) {
   return {l.digit, l.caption};
 }
 
-SecureRemover::SecureRemover(platform::Files& files, common::SessionLog& log,
-                             std::string programFolder, std::function<double()> random,
-                             std::function<void()> afterPass)
+SecureRemover::SecureRemover(platform::Files& files, platform::TreeRemoval& removal,
+                             common::SessionLog& log, std::string programFolder,
+                             std::function<double()> random, std::function<void()> afterPass)
     : files_(files),
+      removal_(removal),
       log_(log),
       folder_(std::move(programFolder)),
       random_(random ? std::move(random) : std::function<double()>(defaultRandom)),
@@ -81,14 +82,12 @@ void SecureRemover::overwritePass(const std::string& target, const std::string& 
     if (scratch.empty()) common::raise(common::errnum::kInputPastEnd);
     // In place, so the old bytes are overwritten where they lie rather than left behind
     // in clusters a replacing copy would have given up.
-    platform::ErrorCode e = files_.overwriteInPlace(target, scratch);
+    const platform::ErrorCode e = removal_.overwriteFile(target, scratch);
     if (e == platform::err::kFileNotFound) {
       common::check(files_.writeFile(target, scratch));
       return;
     }
     common::check(e);
-    // Only now, with every old byte overwritten, may the file shrink to the scratch size.
-    common::check(files_.setFileLength(target, scratch.size()));
   });
   if (afterPass_) afterPass_();
 }
@@ -121,7 +120,9 @@ void SecureRemover::secureRemove(const std::string& target, const std::string& s
                                  const std::function<void()>& pass) {
   const int passes = passesForLevel(safetyLevel);
   for (int i = 0; i < passes; ++i) pass();
-  if (common::fileExists(files_, target)) common::check(files_.deleteFile(target));
+  if (!common::fileExists(files_, target)) return;
+  const platform::RemovalReport removed = removal_.removeFile(target);
+  if (!removed.complete()) common::raiseWin32(removed.firstError);
 }
 
 }  // namespace vorn

@@ -7,6 +7,7 @@
 #include "common/session_log.h"
 #include "main/paths/path_values.h"
 #include "platform/files.h"
+#include "platform/tree_removal.h"
 
 namespace vorn {
 
@@ -30,8 +31,10 @@ class SecureRemover {
  public:
   // `random` gives numbers r with 0 <= r < 1; the default draws from a generator seeded
   // once. `afterPass` runs after every pass (the window sets its pointer back there).
-  SecureRemover(platform::Files& files, common::SessionLog& log, std::string programFolder,
-                std::function<double()> random = {}, std::function<void()> afterPass = {});
+  // Overwrites and deletions go through `removal`, which never writes through a link.
+  SecureRemover(platform::Files& files, platform::TreeRemoval& removal, common::SessionLog& log,
+                std::string programFolder, std::function<double()> random = {},
+                std::function<void()> afterPass = {});
 
   // One overwrite pass over `target`, with ow.chx or ow2.chx chosen afresh. Never
   // throws: a failure (a missing scratch file, a target held open) is logged under
@@ -55,6 +58,7 @@ class SecureRemover {
 
  private:
   platform::Files& files_;
+  platform::TreeRemoval& removal_;
   common::SessionLog& log_;
   std::string folder_;
   std::function<double()> random_;

@@ -31,22 +31,8 @@ long long dayNumber(const platform::LocalTime& t) {
                                 (platform::kTicksPerSecond * 86400));
 }
 
-// The ordinary files a pattern lists (no folders, no hidden or system files).
-std::vector<platform::FindData> ordinaryFiles(platform::Files& files, const std::string& pattern) {
-  std::vector<platform::FindData> found;
-  platform::ErrorCode e = files.find(pattern, [&](const platform::FindData& d) {
-    if (platform::matchesDirMask(d.attributes, platform::dirmask::kNormal)) found.push_back(d);
-    return true;
-  });
-  if (e != platform::err::kSuccess && e != platform::err::kFileNotFound &&
-      e != platform::err::kPathNotFound && e != platform::err::kNoMoreFiles)
-    common::raiseWin32(e);
-  return found;
-}
-
-std::string folderOf(const std::string& pattern) {
-  std::size_t cut = pattern.find_last_of('\\');
-  return cut == std::string::npos ? std::string() : pattern.substr(0, cut + 1);
+bool ordinary(const platform::FindData& d) {
+  return platform::matchesDirMask(d.attributes, platform::dirmask::kNormal);
 }
 
 }  // namespace
@@ -56,9 +42,10 @@ std::string mruValueName(int n) {
   return std::string(1, static_cast<char>('a' + n - 1));
 }
 
-bool deleteFilesOlderThan(platform::Files& files, platform::Clock& clock, int days,
+bool deleteFilesOlderThan(platform::TreeRemoval& removal, platform::Clock& clock, int days,
                           const std::string& pattern,
-                          std::optional<platform::LocalTime> referenceDate) {
+                          std::optional<platform::LocalTime> referenceDate,
+                          platform::RemovalReport* report) {
   platform::LocalTime reference;
   if (referenceDate) {
     if (!isRealDate(*referenceDate)) return false;
@@ -67,23 +54,15 @@ bool deleteFilesOlderThan(platform::Files& files, platform::Clock& clock, int da
     reference = clock.now();
   }
   const long long referenceDay = dayNumber(reference);
-  const std::vector<platform::FindData> matches = ordinaryFiles(files, pattern);
-  if (matches.empty()) return false;
-  const std::string folder = folderOf(pattern);
-  const std::uint32_t blocking =
-      platform::attr::kReadOnly | platform::attr::kHidden | platform::attr::kSystem;
-  for (const platform::FindData& d : matches) {
-    const std::string path = folder + d.name;
-    const long long age = referenceDay - dayNumber(clock.toLocal(d.modified));
-    if (age < days) continue;
-    // Attributes are cleared only where one could stand in the deletion's way; the
-    // file is gone a moment later either way.
-    if ((d.attributes & blocking) &&
-        files.setAttributes(path, platform::attr::kNormal) != platform::err::kSuccess)
-      return false;
-    if (files.deleteFile(path) != platform::err::kSuccess) return false;
-  }
-  return true;
+  bool matched = false;
+  const platform::RemovalReport removed =
+      removal.removeSelected(pattern, [&](const platform::FindData& d) {
+        if (!ordinary(d)) return false;
+        matched = true;
+        return referenceDay - dayNumber(clock.toLocal(d.modified)) >= days;
+      });
+  if (report) *report = removed;
+  return matched && removed.complete();
 }
 
 void EmptyBitBucket(platform::Shell& shell, common::SessionLog& log, platform::OwnerWindow owner,
@@ -113,11 +92,8 @@ void WindowsCleaner::cleanWindows() {
   frame_.runEngine(frames::kWindows, [&](common::ErrorTrap* trap) { runSteps(trap); });
 }
 
-// A wildcard deletion of plain files: the first file that refuses ends it.
 void WindowsCleaner::deleteMatching(const std::string& pattern) {
-  const std::string folder = folderOf(pattern);
-  for (const platform::FindData& d : ordinaryFiles(system_.files, pattern))
-    common::check(system_.files.deleteFile(folder + d.name));
+  raiseRemovalFailures(system_.removal.removeSelected(pattern, ordinary));
 }
 
 void WindowsCleaner::clearMru(const char* key) {
@@ -149,7 +125,11 @@ void WindowsCleaner::runSteps(common::ErrorTrap* trap) {
       raiseRemovalFailures(system_.removal.emptyFolder(paths_.Win3));
   });
   step(2, usable(2), [&] {
-    if (cleanable(paths_.Win2)) deleteFilesOlderThan(files, system_.clock, 1, paths_.Win2 + "*.*");
+    if (!cleanable(paths_.Win2)) return;
+    platform::RemovalReport report;
+    deleteFilesOlderThan(system_.removal, system_.clock, 1, paths_.Win2 + "*.*", std::nullopt,
+                         &report);
+    raiseRemovalFailures(report);
   });
   if (boxes_.checked(w, 3)) {
     frame_.statement(trap, [&] { frame_.setStatus("Cleaning Recycle Bin"); });

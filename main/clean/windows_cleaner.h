@@ -23,16 +23,17 @@ inline constexpr const char* kFindMruKey =
 // the empty name, the key's unnamed default value.
 std::string mruValueName(int n);
 
-// Deletes the ordinary files matching `pattern` (a folder and a name that may hold
-// wildcards) whose last change lies at least `days` calendar days before the reference:
-// now, or `referenceDate` cut to midnight. Read-only files are made normal first. True
-// when at least one file matched and every match was worked through; false when nothing
-// matched, when the reference is no real date, or at the first file that could not be
-// dated, changed or deleted (the rest wait for the next run). Listing failures other
-// than "nothing there" raise to the caller.
-bool deleteFilesOlderThan(platform::Files& files, platform::Clock& clock, int days,
+// Removes, through the removal service, the ordinary files matching `pattern` (a folder
+// and a name that may hold wildcards) whose last change lies at least `days` calendar
+// days before the reference: now, or `referenceDate` cut to midnight. Read-only files
+// go too. A file that refuses (in use, a link) stays and the others still go. True when
+// at least one file matched and nothing was left in place; false when nothing matched,
+// when the reference is no real date, or when something stayed (`report` then says what
+// and why).
+bool deleteFilesOlderThan(platform::TreeRemoval& removal, platform::Clock& clock, int days,
                           const std::string& pattern,
-                          std::optional<platform::LocalTime> referenceDate = std::nullopt);
+                          std::optional<platform::LocalTime> referenceDate = std::nullopt,
+                          platform::RemovalReport* report = nullptr);
 
 // Empties the Recycle Bin of `root` ("" for every drive) without asking, then lets
 // pending window messages run once. Failures are logged under "EmptyBitBucket".
@@ -55,6 +56,7 @@ class WindowsCleaner {
   void setOwner(platform::OwnerWindow owner) { owner_ = owner; }
 
  private:
+  // The ordinary files `pattern` matches; whatever stays is raised once at the end.
   void deleteMatching(const std::string& pattern);
   void clearMru(const char* key);
 

@@ -2,6 +2,7 @@
 
 #include "common/error_trap.h"
 #include "common/run_error.h"
+#include "platform/tree_removal.h"
 
 namespace vorn {
 
@@ -37,7 +38,11 @@ void DocHistoryDialog::removeHighlighted() {
   std::string path = folder_;
   if (!path.empty() && path.back() != '\\') path += '\\';
   path += docFiles.items()[static_cast<std::size_t>(index)];
-  trap.runStep([&] { common::check(files_.deleteFile(path)); });
+  trap.runStep([&] {
+    const platform::RemovalReport removed = platform::WalkingTreeRemoval(files_).removeFile(path);
+    if (!removed.complete()) common::raiseWin32(removed.firstError);
+    if (removed.removed == 0) common::raise(common::errnum::kFileNotFound);
+  });
   trap.runStep([&] { docFiles.refresh(); });
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/run_error.h"
+#include "platform/tree_removal.h"
 
 namespace vorn {
 
@@ -33,7 +34,10 @@ void PluginInfoDialog::deletePlugin() {
   std::vector<std::string> notDeleted;
   bool anyLeft = false;
   for (const std::string& path : {informationPath_, definitionPath_}) {
-    const platform::ErrorCode e = files_.deleteFile(path);
+    const platform::RemovalReport removed = platform::WalkingTreeRemoval(files_).removeFile(path);
+    const platform::ErrorCode e = !removed.complete()    ? removed.firstError
+                                  : removed.removed == 0 ? platform::err::kFileNotFound
+                                                         : platform::err::kSuccess;
     if (e == platform::err::kSuccess) continue;
     const bool gone = e == platform::err::kFileNotFound || e == platform::err::kPathNotFound;
     anyLeft = anyLeft || !gone;

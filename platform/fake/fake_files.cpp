@@ -171,7 +171,10 @@ ErrorCode FakeFiles::find(const std::string& pattern,
     if (hasWildcard(leaf)
             ? wildcardMatch(leaf, child->name) || wildcardMatch(leaf, shortNameOf(child->name))
             : equalsIgnoreCase(leaf, child->name)) {
-      found.push_back(child->entry(child->name));
+      // Wine lists a link to a file as that file: its size and times.
+      const Node* target =
+          linksLikeWine_ && child->isLink() && !child->isFolder() ? follow(child.get()) : nullptr;
+      found.push_back((target ? target : child.get())->entry(child->name));
       found.back().attributes = shownAttributes(*child);
     }
   if (found.empty()) return err::kFileNotFound;
@@ -319,7 +322,9 @@ ErrorCode FakeFiles::removeDirectory(const std::string& path) {
 }
 
 ErrorCode FakeFiles::changeRefusal(const std::string& path) {
-  return refusedAsWineLink(resolve(path)) ? err::kNotSupported : err::kSuccess;
+  const Lookup l = resolve(path);
+  if (refusedAsWineLink(l)) return err::kNotSupported;
+  return l.node && l.node->open ? err::kSharingViolation : err::kSuccess;
 }
 
 ErrorCode FakeFiles::removeLink(const std::string& path) {

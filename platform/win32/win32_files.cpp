@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <type_traits>
 
 #include "platform/win32/win32_error.h"
 #include "platform/win32/win32_system.h"
@@ -104,38 +105,43 @@ std::wstring comparable(std::wstring path) {
   return path;
 }
 
+// Wide calls and the handle-based ones, looked up: Wine reports an NT system, but the
+// release also loads where these are missing (GetLongPathNameW, GetFinalPathNameByHandleW,
+// SetFileInformationByHandle) or mere stubs (Windows 95, 98 and ME).
+struct WineCalls {
+  DWORD(WINAPI* finalPath)(HANDLE, LPWSTR, DWORD, DWORD);
+  DWORD(WINAPI* fullPath)(LPCWSTR, DWORD, LPWSTR, LPWSTR*);
+  DWORD(WINAPI* longPath)(LPCWSTR, LPWSTR, DWORD);
+  BOOL(WINAPI* setInformation)(HANDLE, int, LPVOID, DWORD);
+};
+
+const WineCalls& wineCalls() {
+  static const WineCalls calls = [] {
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    WineCalls c{};
+    auto look = [&](auto& slot, const char* name) {
+      slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(
+          reinterpret_cast<void*>(GetProcAddress(kernel, name)));
+    };
+    look(c.finalPath, "GetFinalPathNameByHandleW");
+    look(c.fullPath, "GetFullPathNameW");
+    look(c.longPath, "GetLongPathNameW");
+    look(c.setInformation, "SetFileInformationByHandle");
+    return c;
+  }();
+  return calls;
+}
+
 // Under Wine a Unix link to a file lists as a plain file, and a file in a folder linked
 // from above lists as any other; yet every call that changes such a file (delete,
 // attributes, writing) acts on the link's target: Wine opens the real location. That
-// location, as the system names it, differs from the path asked for exactly when a link
-// lies on the way, so such a file is left alone.
-bool reachedThroughLink(const std::string& path) {
-  if (!underWine()) return false;
-  // Wide calls, looked up: Wine reports an NT system, but the release also loads where
-  // these are missing (GetLongPathNameW) or mere stubs (Windows 95, 98 and ME).
-  struct WideCalls {
-    DWORD(WINAPI* finalPath)(HANDLE, LPWSTR, DWORD, DWORD);
-    DWORD(WINAPI* fullPath)(LPCWSTR, DWORD, LPWSTR, LPWSTR*);
-    DWORD(WINAPI* longPath)(LPCWSTR, LPWSTR, DWORD);
-  };
-  static const WideCalls calls = [] {
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    WideCalls c{};
-    c.finalPath = reinterpret_cast<decltype(c.finalPath)>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "GetFinalPathNameByHandleW")));
-    c.fullPath = reinterpret_cast<decltype(c.fullPath)>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "GetFullPathNameW")));
-    c.longPath = reinterpret_cast<decltype(c.longPath)>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "GetLongPathNameW")));
-    return c;
-  }();
+// location, as the system names it for the open handle `h`, differs from the path asked
+// for exactly when a link lies on the way.
+bool handleReachedThroughLink(HANDLE h, const std::string& path) {
+  const WineCalls& calls = wineCalls();
   if (!calls.finalPath || !calls.fullPath || !calls.longPath) return false;
-  Handle h(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  if (!h.valid()) return false;  // the operation itself reports why
   wchar_t real[MAX_PATH * 4];
-  DWORD n = calls.finalPath(h.get(), real, MAX_PATH * 4, 0);
+  DWORD n = calls.finalPath(h, real, MAX_PATH * 4, 0);
   if (n == 0 || n >= MAX_PATH * 4) return false;
   wchar_t full[MAX_PATH * 4], longForm[MAX_PATH * 4];
   DWORD f = calls.fullPath(widen(path).c_str(), MAX_PATH * 4, full, nullptr);
@@ -147,6 +153,35 @@ bool reachedThroughLink(const std::string& path) {
   DWORD l = calls.longPath(full, longForm, MAX_PATH * 4);
   const std::wstring asked = l > 0 && l < MAX_PATH * 4 ? longForm : full;
   return reached != comparable(asked);
+}
+
+bool reachedThroughLink(const std::string& path) {
+  if (!underWine()) return false;
+  Handle h(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!h.valid()) return false;  // the operation itself reports why
+  return handleReachedThroughLink(h.get(), path);
+}
+
+// Under Wine, the link check and the deletion act on one open handle: nothing can be
+// put in the file's place between them, and the check costs no second open. The
+// handle is marked for deletion (FileDispositionInfo) and the file goes when it closes.
+ErrorCode deleteOnOneHandle(const std::string& path) {
+  constexpr int kFileDispositionInfo = 4;
+  struct {
+    BOOLEAN deleteFile;
+  } disposition{TRUE};
+  // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open, as DeleteFile refuses one.
+  Handle h(CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!h.valid()) return lastError();
+  if (handleReachedThroughLink(h.get(), path)) return err::kNotSupported;
+  // A read-only file refuses here (Wine checks the file's mode), as DeleteFile would.
+  if (!wineCalls().setInformation(h.get(), kFileDispositionInfo, &disposition, sizeof disposition))
+    return lastError();
+  return err::kSuccess;
 }
 
 }  // namespace
@@ -228,10 +263,18 @@ class Win32Files : public Files {
   }
 
   ErrorCode changeRefusal(const std::string& path) override {
-    return reachedThroughLink(path) ? err::kNotSupported : err::kSuccess;
+    // Opened for deletion, as a change would be, so that another program's hold shows.
+    Handle h(CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!h.valid())  // anything else the change itself reports
+      return GetLastError() == ERROR_SHARING_VIOLATION ? err::kSharingViolation : err::kSuccess;
+    return underWine() && handleReachedThroughLink(h.get(), path) ? err::kNotSupported
+                                                                  : err::kSuccess;
   }
 
   ErrorCode deleteFile(const std::string& path) override {
+    if (underWine() && wineCalls().setInformation) return deleteOnOneHandle(path);
     if (reachedThroughLink(path)) return err::kNotSupported;
     return DeleteFileA(path.c_str()) ? err::kSuccess : lastError();
   }

@@ -63,23 +63,29 @@ TEST(KillFiles, DeletesOrdinaryMatchesAndReportsTheFirstRefusal) {
   FakeSystem fake;
   auto& f = fake.files;
   f.addFile("C:\\c\\a.dat");
-  f.addFile("C:\\c\\b.dat", "", platform::attr::kReadOnly);
+  f.addFile("C:\\c\\b.dat");
+  f.setOpen("C:\\c\\b.dat", true);
   f.addFile("C:\\c\\c.dat");
+  f.addFile("C:\\c\\ro.dat", "", platform::attr::kReadOnly);
   f.addFile("C:\\c\\h.dat", "", platform::attr::kHidden);
   f.addFile("C:\\c\\keep.txt");
+  f.addFile("D:\\away\\x.dat", "mine");
+  f.addLink("C:\\c\\away.dat", "D:\\away");
   try {
-    killFiles(f, "C:\\c\\*.dat");
-    FAIL() << "the read-only file should have refused";
+    killFiles(fake.removal, "C:\\c\\*.dat");
+    FAIL() << "the open file should have refused";
   } catch (const RunError& e) {
-    EXPECT_EQ(e.number(), errnum::kPermissionDenied);
+    EXPECT_EQ(e.number(), errorNumberFromWin32(platform::err::kSharingViolation));
   }
   EXPECT_FALSE(f.exists("C:\\c\\a.dat"));
-  EXPECT_FALSE(f.exists("C:\\c\\c.dat"));  // deleted although b.dat refused first
+  EXPECT_FALSE(f.exists("C:\\c\\c.dat"));   // deleted although b.dat refused first
+  EXPECT_FALSE(f.exists("C:\\c\\ro.dat"));  // read-only goes, as in every removal
   EXPECT_TRUE(f.exists("C:\\c\\b.dat"));
+  EXPECT_EQ(f.contents("D:\\away\\x.dat"), "mine");
   EXPECT_TRUE(f.exists("C:\\c\\h.dat"));
   EXPECT_TRUE(f.exists("C:\\c\\keep.txt"));
   try {
-    killFiles(f, "C:\\c\\*.none");
+    killFiles(fake.removal, "C:\\c\\*.none");
     FAIL() << "no match should raise";
   } catch (const RunError& e) {
     EXPECT_EQ(e.number(), errnum::kFileNotFound);

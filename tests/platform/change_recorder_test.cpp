@@ -80,7 +80,11 @@ TEST_F(Recording, AnalysisChangesNothingAndListsWhatTheCleaningThenDoes) {
   recorder.start(true);
   clean(recording.system());
   const auto analysed = recorder.changes();
-  EXPECT_EQ(snapshot(fake.files, "C:"), before);
+  // Only the program's own log is written, so an analysis's failures are logged.
+  auto after = snapshot(fake.files, "C:");
+  EXPECT_EQ(after[fake.process.folder + "\\vorn.log"], "32:line\r\n");
+  after.erase(fake.process.folder + "\\vorn.log");
+  EXPECT_EQ(after, before);
   EXPECT_TRUE(fake.registry.hasValue(kHKCU, "Software\\Typed", "url1"));
   EXPECT_TRUE(fake.registry.hasKey(kHKCU, "Software\\Gone\\Sub"));
 
@@ -235,6 +239,51 @@ TEST(RecordingRefusals, AnAnalysisPredictsTheRefusalTheCleaningMeets) {
     EXPECT_EQ(analysed[i].target, cleaned[i].target);
     EXPECT_EQ(analysed[i].result, cleaned[i].result) << analysed[i].target;
   }
+}
+
+// Read-only files (refused unless the removal clears them first), files held open,
+// folders with content and file links (Wine) are predicted as the cleaning meets them.
+TEST(RecordingRefusals, EveryKindOfRefusalIsPredictedAsTheCleaningMeetsIt) {
+  platform::fake::FakeSystem fake;
+  fake.files.setLinksLikeWine(true);
+  fake.files.addFile("C:\\T\\ro.txt", "r", platform::attr::kReadOnly);
+  fake.files.addFile("C:\\T\\cleared.txt", "cc", platform::attr::kReadOnly);
+  fake.files.addFile("C:\\T\\open.txt", "ooo");
+  fake.files.setOpen("C:\\T\\open.txt", true);
+  fake.files.addFile("C:\\T\\full\\x.txt", "x");
+  fake.files.addFile("D:\\Out\\mine.txt", "mine");
+  fake.files.addLink("C:\\T\\file-link.txt", "D:\\Out\\mine.txt");
+  fake.files.addLink("C:\\T\\away", "D:\\Out");
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording(fake, recorder);
+  auto run = [&](bool analysing) {
+    recorder.start(analysing);
+    platform::System& s = recording.system();
+    s.files.find("C:\\T\\*.*", [](const platform::FindData&) { return true; });
+    s.files.deleteFile("C:\\T\\ro.txt");
+    s.removal.removeFile("C:\\T\\cleared.txt");
+    s.files.deleteFile("C:\\T\\open.txt");
+    s.files.removeDirectory("C:\\T\\full");
+    s.removal.removeFile("C:\\T\\file-link.txt");
+    s.removal.removeFile("C:\\T\\away\\mine.txt");
+    std::vector<std::tuple<Kind, std::string, std::uint64_t, platform::ErrorCode>> seen;
+    for (const auto& c : recorder.changes()) seen.emplace_back(c.kind, c.target, c.size, c.result);
+    return seen;
+  };
+  const auto analysed = run(true);
+  EXPECT_TRUE(fake.files.exists("C:\\T\\cleared.txt"));
+  const auto cleaned = run(false);
+  EXPECT_FALSE(fake.files.exists("C:\\T\\cleared.txt"));
+  EXPECT_EQ(fake.files.contents("D:\\Out\\mine.txt"), "mine");
+  using T = std::tuple<Kind, std::string, std::uint64_t, platform::ErrorCode>;
+  EXPECT_EQ(cleaned, (std::vector<T>{
+                         {Kind::FileDeleted, "C:\\T\\ro.txt", 1, err::kAccessDenied},
+                         {Kind::FileDeleted, "C:\\T\\cleared.txt", 2, err::kSuccess},
+                         {Kind::FileDeleted, "C:\\T\\open.txt", 3, err::kSharingViolation},
+                         {Kind::FolderRemoved, "C:\\T\\full", 0, err::kDirNotEmpty},
+                         {Kind::FileDeleted, "C:\\T\\file-link.txt", 4, err::kNotSupported},
+                     }));
+  EXPECT_EQ(analysed, cleaned);
 }
 
 // Under Wine a link to a folder cannot be removed without reaching its target: the

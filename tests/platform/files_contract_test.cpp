@@ -142,11 +142,13 @@ TEST_P(FilesContract, ReadOnlyFilesRefuseChangeUntilCleared) {
   EXPECT_EQ(files().deleteFile(at("ro.txt")), err::kFileNotFound);
 }
 
-TEST_P(FilesContract, OpenFilesRefuseDeletion) {
+TEST_P(FilesContract, OpenFilesRefuseDeletionAndSaySoBeforehand) {
   put("locked.dat", "x");
   env->setOpen(at("locked.dat"), true);
+  EXPECT_EQ(files().changeRefusal(at("locked.dat")), err::kSharingViolation);
   EXPECT_EQ(files().deleteFile(at("locked.dat")), err::kSharingViolation);
   env->setOpen(at("locked.dat"), false);
+  EXPECT_EQ(files().changeRefusal(at("locked.dat")), err::kSuccess);
   EXPECT_EQ(files().deleteFile(at("locked.dat")), err::kSuccess);
 }
 

@@ -217,5 +217,53 @@ TEST_P(TreeRemovalContract, ALinkToAFileGoesAndItsTargetStays) {
   expectOutsideIntact();
 }
 
+// Single files, selections and overwrites: a refusal is listed with its reason and the
+// rest goes; a link is removed as a link or kept, and never written through.
+TEST_P(TreeRemovalContract, SingleFilesSelectionsAndOverwritesKeepToTheSameRules) {
+  write(tree + "\\old.tmp", "o");
+  write(tree + "\\new.tmp", "n");
+  write(tree + "\\ro.tmp", "r");
+  ASSERT_EQ(files().setAttributes(tree + "\\ro.tmp", attr::kReadOnly), err::kSuccess);
+  write(tree + "\\open.tmp", "x");
+  ASSERT_TRUE(env->makeLink(tree + "\\file-link.tmp", outside + "\\keep.txt"));
+  ASSERT_TRUE(env->makeLink(tree + "\\away", outside));
+  env->setOpen(tree + "\\open.tmp", true);
+  RemovalReport r = removal().removeSelected(tree + "\\*.*",
+                                             [](const FindData& d) { return d.name != "new.tmp"; });
+  env->setOpen(tree + "\\open.tmp", false);
+  EXPECT_FALSE(exists(tree + "\\old.tmp"));
+  EXPECT_FALSE(exists(tree + "\\ro.tmp"));
+  EXPECT_EQ(read(tree + "\\new.tmp"), "n");
+  EXPECT_TRUE(exists(tree + "\\open.tmp"));
+  EXPECT_TRUE(exists(tree + "\\away"));  // folders stay, links to them too
+  expectLinkRemovedOrReported(tree + "\\file-link.tmp", r);
+  ASSERT_EQ(r.refused.size(), r.notRemoved);
+  EXPECT_EQ(r.refused.front().path, r.firstPath);
+  bool openListed = false;
+  for (const Refusal& refusal : r.refused)
+    openListed = openListed ||
+                 (refusal.path == tree + "\\open.tmp" && refusal.error == err::kSharingViolation);
+  EXPECT_TRUE(openListed) << env->dump();
+  expectOutsideIntact();
+
+  EXPECT_EQ(removal().removeFile(tree + "\\new.tmp").removed, 1u);
+  EXPECT_FALSE(exists(tree + "\\new.tmp"));
+  EXPECT_TRUE(removal().removeFile(tree + "\\missing.tmp").complete());
+  ASSERT_EQ(files().createDirectory(tree + "\\folder"), err::kSuccess);
+  EXPECT_EQ(removal().removeFile(tree + "\\folder").firstError, err::kAccessDenied);
+  EXPECT_EQ(removal().removeFile(tree + "\\away\\keep.txt").firstError,
+            err::kReparsePointEncountered);
+
+  write(tree + "\\cookie.txt", "0123456789");
+  EXPECT_EQ(removal().overwriteFile(tree + "\\cookie.txt", "ab"), err::kSuccess);
+  EXPECT_EQ(read(tree + "\\cookie.txt"), "ab");
+  EXPECT_EQ(removal().overwriteFile(tree + "\\gone.txt", "ab"), err::kFileNotFound);
+  if (exists(tree + "\\file-link.tmp")) {
+    EXPECT_NE(removal().overwriteFile(tree + "\\file-link.tmp", "XX"), err::kSuccess);
+  }
+  EXPECT_NE(removal().overwriteFile(tree + "\\away\\keep.txt", "XX"), err::kSuccess);
+  expectOutsideIntact();
+}
+
 INSTANTIATE_TEST_SUITE_P(Platforms, TreeRemovalContract, ::testing::ValuesIn(removalEnvs()),
                          [](const auto& info) { return info.param.name; });

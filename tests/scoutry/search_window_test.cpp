@@ -39,9 +39,10 @@ class RefusingFiles : public platform::fake::FakeFiles {
 class SearchTest : public ::testing::Test {
  protected:
   SearchTest()
-      : identity(files), system{files,      fake.registry,     fake.clock,     fake.process,
-                                identity,   fake.userSettings, fake.processes, fake.disk,
-                                fake.shell, fake.removal} {
+      : identity(files), system{files,          fake.registry, fake.clock,
+                                fake.process,   identity,      fake.userSettings,
+                                fake.processes, fake.disk,     fake.shell,
+                                removal} {
     files.addFolder(kProgram);
   }
   std::unique_ptr<SearchWindow> open() {
@@ -61,6 +62,7 @@ class SearchTest : public ::testing::Test {
   FakeSystem fake;  // clock, registry and process folder
   RefusingFiles files;
   platform::fake::FakeFileIdentity identity;
+  platform::WalkingTreeRemoval removal{files};  // over these files, refusals included
   platform::System system;
   ui::ScriptedPrompter prompter;
   ui::ScriptedScreen screen;

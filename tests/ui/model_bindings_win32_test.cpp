@@ -12,6 +12,7 @@
 #include "ui/win32/picture_box_binding.h"
 #include "ui/win32/slider_binding.h"
 #include "ui/win32/tab_strip_binding.h"
+#include "ui/win32/text_box_binding.h"
 #include "ui/win32/toolbar_binding.h"
 #include "ui/win32/window_host_win32.h"
 
@@ -61,6 +62,23 @@ TEST(Win32ModelBindings, CheckBoxesComboBoxesAndSliders) {
   SendMessageA(sliderView.hwnd(), TBM_SETPOS, TRUE, 2);
   sliderView.scrolled();
   EXPECT_EQ(slider.value(), 2);
+}
+
+// A report of 20,000 items is far beyond an edit control's default limit: the box must
+// be there and hold it whole, also when the text grows after it was made.
+TEST(Win32ModelBindings, AReportBoxHoldsALongTextWhole) {
+  Form form;
+  ASSERT_TRUE(form.create("Long report", 400, 300));
+  std::string text;
+  for (int i = 0; i < 20000; ++i)
+    text += "  C:\\WINDOWS\\Temporary Internet Files\\" + std::to_string(i) + ".htm\r\n";
+  TextBox report("reportText");
+  report.setText(text);
+  auto& view = form.add<ReportTextBinding>(report, Rect{8, 8, 380, 250});
+  ASSERT_NE(view.hwnd(), nullptr);
+  EXPECT_EQ(GetWindowTextLengthA(view.hwnd()), static_cast<int>(text.size()));
+  report.setText(text + text);
+  EXPECT_EQ(GetWindowTextLengthA(view.hwnd()), static_cast<int>(2 * text.size()));
 }
 
 TEST(Win32ModelBindings, TabStripsShowOnePanelAndKeepDisabledTabsOut) {

@@ -5,13 +5,13 @@
 namespace ui::win32 {
 
 ControlBinding::ControlBinding(Control& model, HWND parent, int id, const char* windowClass,
-                               DWORD style, Rect place, DWORD exStyle)
+                               DWORD style, Rect place, DWORD exStyle, const char* initialText)
     : model_(model), id_(id) {
   style |= WS_CHILD;
   if (model.visible()) style |= WS_VISIBLE;
   if (!model.enabled()) style |= WS_DISABLED;
-  hwnd_ = CreateWindowExA(exStyle, windowClass, model.caption().c_str(), style, place.x, place.y,
-                          place.width, place.height, parent,
+  hwnd_ = CreateWindowExA(exStyle, windowClass, initialText ? initialText : model.caption().c_str(),
+                          style, place.x, place.y, place.width, place.height, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                           GetModuleHandleA(nullptr), nullptr);
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),

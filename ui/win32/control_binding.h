@@ -18,8 +18,9 @@ struct Rect {
 
 class ControlBinding : public ControlView {
  public:
+  // `initialText`, when given, is the window text at creation instead of the caption.
   ControlBinding(Control& model, HWND parent, int id, const char* windowClass, DWORD style,
-                 Rect place, DWORD exStyle = 0);
+                 Rect place, DWORD exStyle = 0, const char* initialText = nullptr);
   ~ControlBinding() override;
   ControlBinding(const ControlBinding&) = delete;
   ControlBinding& operator=(const ControlBinding&) = delete;

@@ -23,11 +23,17 @@ class TextBoxBinding : public ControlBinding {
 // A long read-only text (a report) in a scrolling multi-line EDIT control.
 class ReportTextBinding : public ControlBinding {
  public:
+  // Created empty and given the text once its limit is lifted: an edit control holds
+  // about 30,000 characters by default, cuts a longer text and refuses to be created
+  // with one, so a long report lost its end or its whole box.
   ReportTextBinding(TextBox& model, HWND parent, int id, Rect place)
       : ControlBinding(model, parent, id, "EDIT",
                        WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
                            ES_AUTOVSCROLL | ES_AUTOHSCROLL,
-                       place, WS_EX_CLIENTEDGE) {}
+                       place, WS_EX_CLIENTEDGE, "") {
+    SendMessageA(hwnd(), EM_LIMITTEXT, 0, 0);
+    SetWindowTextA(hwnd(), model.caption().c_str());
+  }
 };
 
 }  // namespace ui::win32

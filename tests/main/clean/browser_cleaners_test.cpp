@@ -12,8 +12,8 @@
 #include "tests/main/clean/clean_fixture.h"
 
 using namespace vorn;
-using ::testing::HasSubstr;
 using platform::fake::FailingFiles;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -52,7 +52,7 @@ class BrowserSession : public clean_test::CleanSession {
   }
   std::vector<std::string> overwritten;  // in-place passes, by target
   std::string level = "1";
-  SecureRemover remover{fake.files, log, folder(), [] { return 0.25; }};
+  SecureRemover remover{fake.files, fake.removal, log, folder(), [] { return 0.25; }};
 };
 
 class NetscapeCleaning : public BrowserSession {
@@ -70,8 +70,8 @@ class NetscapeCleaning : public BrowserSession {
 
   PathValues paths;
   FlagState automatic;
-  NetscapeCleaner cleaner{fake.system(), log,   prompter, frame, boxes,   remover,
-                          automatic,     paths, level,    folder()};
+  NetscapeCleaner cleaner{fake.system(), log,       prompter, frame, boxes,
+                          remover,       automatic, paths,    level, folder()};
 };
 
 TEST_F(NetscapeCleaning, CookiesAtLevelOneAreTheKeepListWithoutAnyOverwrite) {
@@ -256,13 +256,14 @@ class PreferencesRewriteFaults : public BrowserSession {
  protected:
   std::string prefsPath = "D:\\Profile\\prefs.js";
   FailingFiles failing{fake.files};
-  platform::System system{failing,     fake.registry,  fake.clock,     fake.process,
-                          fake.identity, fake.userSettings, fake.processes, fake.disk,
-                          fake.shell,  fake.removal};
+  platform::WalkingTreeRemoval removal{failing};
+  platform::System system{
+      failing,           fake.registry,  fake.clock, fake.process, fake.identity,
+      fake.userSettings, fake.processes, fake.disk,  fake.shell,   removal};
   PathValues paths;
   FlagState automatic;
-  NetscapeCleaner cleaner{system, log,   prompter, frame, boxes,   remover,
-                          automatic, paths, level,    folder()};
+  NetscapeCleaner cleaner{system,  log,       prompter, frame, boxes,
+                          remover, automatic, paths,    level, folder()};
 
   void expectOldOrNew() {
     const std::string now = fake.files.contents(prefsPath);
@@ -333,8 +334,16 @@ TEST(TypedAddressReader, TakesAnyBytesAndKeepsEveryOtherLine) {
     const char* env = std::getenv("TERVANE_PREFS_FUZZ_RUNS");
     return env ? std::atoi(env) : 1000000;
   }();
-  const std::string pieces[] = {"\r",  "\n", "\r\n", std::string(1, '\0'), "\xff\xfe", "user_pref(",
-                                kTypedAddressMarker, "browser.url_history.URL", "\"", "x",
+  const std::string pieces[] = {"\r",
+                                "\n",
+                                "\r\n",
+                                std::string(1, '\0'),
+                                "\xff\xfe",
+                                "user_pref(",
+                                kTypedAddressMarker,
+                                "browser.url_history.URL",
+                                "\"",
+                                "x",
                                 "USER_PREF(\"BROWSER.URL_HISTORY.URL"};
   std::mt19937 random(20261207);
   std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(pieces)) + 2);
@@ -378,8 +387,8 @@ TEST(TypedAddressReader, TakesAnyBytesAndKeepsEveryOtherLine) {
 
 TEST(TypedAddressReader, AMegabyteLineAndNulsStayWhole) {
   const std::string big(3 << 20, 'a');
-  const std::string text = big + "\r" + std::string("\0mid\0", 5) + "\n" +
-                           kTypedAddressMarker + "_1\", \"x\");" + "\r\n" + "tail";
+  const std::string text = big + "\r" + std::string("\0mid\0", 5) + "\n" + kTypedAddressMarker +
+                           "_1\", \"x\");" + "\r\n" + "tail";
   int dropped = 0;
   const std::string out = withoutTypedAddresses(text, &dropped);
   EXPECT_EQ(dropped, 1);

@@ -52,7 +52,9 @@ TEST(ReportText, TotalsFirstThenEachAreaLargestFirstAndFailuresApart) {
   ASSERT_NE(big, std::string::npos);
   EXPECT_LT(big, small);
   EXPECT_LT(text.find("== Windows =="), text.find("== Plugins =="));
-  EXPECT_NE(text.find("Not removed (1)\r\n  C:\\W\\held.tmp  (Files, error 32)"), std::string::npos)
+  EXPECT_NE(
+      text.find("Not removed (1)\r\n  C:\\W\\held.tmp  (Files, in use by another program (32))"),
+      std::string::npos)
       << text;
   // Each option under its area, in the order they ran; a later item of an option joins
   // it, and its failures stay with it.
@@ -69,6 +71,32 @@ TEST(ReportText, TotalsFirstThenEachAreaLargestFirstAndFailuresApart) {
       << text;
   EXPECT_NE(text.find("left in place)\r\n-- player.cp1 --\r\nRegistry keys (1)\r\n"
                       "  HKEY_CURRENT_USER\\Software\\P\r\n"),
+            std::string::npos)
+      << text;
+}
+
+// A cookie file's passes and its removal are one item at the size it had before the
+// first pass, whichever scratch file each pass drew: an analysis and the cleaning after
+// it list the same.
+TEST(ReportText, OverwritePassesAndTheRemovalAreOneItemAtThePresentSize) {
+  auto cookie = [](std::uint64_t scratch) {
+    std::vector<platform::RecordedChange> changes;
+    for (std::uint64_t before : {std::uint64_t{700}, scratch, scratch}) {
+      changes.push_back({Kind::FileOverwritten, "C:\\IE\\a@x.txt", before, "IE", 0, "Cookies", ""});
+      changes.push_back({Kind::FileCut, "C:\\IE\\a@x.txt", before, "IE", 0, "Cookies", ""});
+    }
+    changes.push_back({Kind::FileDeleted, "C:\\IE\\A@X.TXT", scratch, "IE", 0, "Cookies", ""});
+    changes.push_back({Kind::FileOverwritten, "C:\\IE\\held.txt", 90, "IE", 0, "Cookies", ""});
+    changes.push_back({Kind::FileDeleted, "C:\\IE\\held.txt", 40, "IE", 32, "Cookies", ""});
+    return vorn::cleaningReportText(changes, "Run", false);
+  };
+  const std::string text = cookie(4096);
+  EXPECT_EQ(text, cookie(2000));
+  EXPECT_NE(text.find("Removed: 700 bytes in 1 file, 0 registry values\r\n"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("Files (1, 700 bytes)\r\n  C:\\IE\\A@X.TXT  (700 bytes, overwritten 3 "
+                      "times, then removed)\r\nNot removed (1)\r\n  C:\\IE\\held.txt  (Files, "
+                      "overwritten once, in use by another program (32))"),
             std::string::npos)
       << text;
 }

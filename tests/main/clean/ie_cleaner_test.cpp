@@ -46,7 +46,8 @@ class IECleaning : public clean_test::CleanSession {
   ui::FileList cookieFiles{"cookieFiles", fake.files};
   std::vector<int> clearedModes;
   int overwrites = 0;
-  SecureRemover remover{fake.files, log, folder(), [] { return 0.1; }, [this] { ++overwrites; }};
+  SecureRemover remover{fake.files, fake.removal,       log,
+                        folder(),   [] { return 0.1; }, [this] { ++overwrites; }};
   IECleaner cleaner{fake.system(),
                     registry,
                     log,

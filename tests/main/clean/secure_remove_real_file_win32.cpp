@@ -1,9 +1,8 @@
 // Secure removal on real files under Wine, with the delivered scratch files. A second
 // hard link to the cookie file is a witness: it names the same data as the cookie, so
 // it shows what the passes did to the file's own bytes, and it outlives the deletion.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -60,7 +59,8 @@ class RealSecureRemoval : public ::testing::Test {
     paths.IE3 = dir + "\\cookies\\";
   }
   void TearDown() override {
-    for (const char* n : {"\\ow.chx", "\\ow2.chx", "\\witness.txt", "\\cookies\\user@example[1].txt"})
+    for (const char* n :
+         {"\\ow.chx", "\\ow2.chx", "\\witness.txt", "\\cookies\\user@example[1].txt"})
       DeleteFileA((dir + n).c_str());
     RemoveDirectoryA((dir + "\\cookies").c_str());
     RemoveDirectoryA(dir.c_str());
@@ -94,7 +94,8 @@ TEST_F(RealSecureRemoval, TheOverwriteCoversTheWholeOldExtentInPlace) {
 }
 
 TEST_F(RealSecureRemoval, APassLeavesExactlyTheScratchBytesInTheSameFile) {
-  vorn::SecureRemover remover(real.system().files, log, dir, [] { return 0.75; });
+  vorn::SecureRemover remover(real.system().files, real.system().removal, log, dir,
+                              [] { return 0.75; });
   remover.overWriteFileIE(paths, "user@example[1].txt");
   EXPECT_EQ(readAll(cookie), scratch2);
   EXPECT_EQ(readAll(witness), scratch2);  // written where it was, not replaced
@@ -102,7 +103,7 @@ TEST_F(RealSecureRemoval, APassLeavesExactlyTheScratchBytesInTheSameFile) {
 }
 
 TEST_F(RealSecureRemoval, LevelFiveOverwritesThenDeletesLeavingNoOldByte) {
-  vorn::SecureRemover remover(real.system().files, log, dir);
+  vorn::SecureRemover remover(real.system().files, real.system().removal, log, dir);
   int passes = 0;
   remover.secureRemove(cookie, "5", [&] {
     ++passes;
@@ -118,7 +119,8 @@ TEST_F(RealSecureRemoval, LevelFiveOverwritesThenDeletesLeavingNoOldByte) {
 TEST_F(RealSecureRemoval, ACookieHeldOpenIsLoggedAndLeftAsItWas) {
   HANDLE held = CreateFileA(cookie.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  vorn::SecureRemover remover(real.system().files, log, dir, [] { return 0.1; });
+  vorn::SecureRemover remover(real.system().files, real.system().removal, log, dir,
+                              [] { return 0.1; });
   remover.overWriteFileIE(paths, "user@example[1].txt");
   CloseHandle(held);
   EXPECT_EQ(readAll(cookie), old);

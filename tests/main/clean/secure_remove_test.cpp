@@ -57,7 +57,7 @@ class SecureRemoval : public clean_test::CleanSession {
   // Draws from a script, one number per pass.
   SecureRemover remover(std::deque<double> draws) {
     auto script = std::make_shared<std::deque<double>>(std::move(draws));
-    return SecureRemover(fake.files, log, folder(), [script] {
+    return SecureRemover(fake.files, fake.removal, log, folder(), [script] {
       double r = script->empty() ? 0.0 : script->front();
       if (!script->empty()) script->pop_front();
       return r;
@@ -155,7 +155,7 @@ TEST_F(SecureRemoval, TheThreeTargetsJoinTheirFoldersWithOneSeparator) {
 TEST_F(SecureRemoval, TheDefaultRandomSourceUsesBothScratchFiles) {
   const std::string cookie = paths.IE3 + "b.txt";
   fake.files.addFile(cookie, "x");
-  SecureRemover r(fake.files, log, folder());
+  SecureRemover r(fake.files, fake.removal, log, folder());
   std::set<std::string> used;
   for (int i = 0; i < 64; ++i) {
     r.overWriteFileIE(paths, "b.txt");

@@ -65,17 +65,30 @@ TEST_F(WindowsCleaning, TemporaryFilesGoFromYesterdayOnAndReadOnlyOnesToo) {
   EXPECT_EQ(logText(), "");
 }
 
-TEST_F(WindowsCleaning, AnOpenTemporaryFileStopsThatStepOnly) {
-  for (const char* n : {"a.tmp", "b.tmp", "c.tmp"})
+// An open file and a link to a file outside (Wine's links list as plain files and
+// refuse deletion) stay; everything else of the step still goes, and the log says why.
+TEST_F(WindowsCleaning, OpenFilesAndFileLinksStayWhileTheRestOfTheTemporaryFilesGo) {
+  fake.files.setLinksLikeWine(true);
+  for (const char* n : {"a.tmp", "b.tmp", "c.tmp", "setup.log"})
     fake.files.addFile(paths.Win2 + n, "x", platform::attr::kArchive, at(2001, 1, 1, 0, 0));
   fake.files.setOpen(paths.Win2 + "b.tmp", true);
+  fake.files.addFile("D:\\Home\\letter.doc", "mine", platform::attr::kArchive,
+                     at(2001, 1, 1, 0, 0));
+  fake.clock.set({2001, 4, 9, 12, 0, 0, 0});  // the link is three days old
+  fake.files.addLink(paths.Win2 + "old-link.tmp", "D:\\Home\\letter.doc");
+  fake.files.addLink(paths.Win2 + "home", "D:\\Home");
+  fake.clock.set({2001, 4, 12, 0, 1, 0, 0});
   fake.files.addFile("C:\\found.chk");
   boxes.check(area::kWindows, {2, 4});
   clean();
-  EXPECT_FALSE(fake.files.exists(paths.Win2 + "a.tmp"));
   EXPECT_TRUE(fake.files.exists(paths.Win2 + "b.tmp"));
-  EXPECT_TRUE(fake.files.exists(paths.Win2 + "c.tmp"));  // waits for the next run
-  EXPECT_FALSE(fake.files.exists("C:\\found.chk"));      // the next step ran
+  EXPECT_TRUE(fake.files.exists(paths.Win2 + "old-link.tmp"));
+  EXPECT_TRUE(fake.files.exists(paths.Win2 + "home"));
+  for (const char* n : {"a.tmp", "c.tmp", "setup.log"})
+    EXPECT_FALSE(fake.files.exists(paths.Win2 + n)) << n << "\n" << fake.files.dump();
+  EXPECT_EQ(fake.files.contents("D:\\Home\\letter.doc"), "mine");
+  EXPECT_THAT(logText(), HasSubstr("2 entries could not be removed"));
+  EXPECT_FALSE(fake.files.exists("C:\\found.chk"));  // the next step ran
   EXPECT_EQ(view.value, 2);
 }
 
@@ -83,23 +96,23 @@ TEST(DeleteFilesOlderThan, ReportsWhetherTheWholeListWasWorkedThrough) {
   platform::fake::FakeSystem fake;
   fake.clock.set({2001, 4, 12, 15, 0, 0, 0});
   auto old = platform::fileTimeFromCalendar({2001, 4, 1, 12, 0, 0, 0});
-  EXPECT_FALSE(deleteFilesOlderThan(fake.files, fake.clock, 1, "C:\\T\\*.*"));  // no folder
+  EXPECT_FALSE(deleteFilesOlderThan(fake.removal, fake.clock, 1, "C:\\T\\*.*"));  // no folder
   fake.files.addFolder("C:\\T");
-  EXPECT_FALSE(deleteFilesOlderThan(fake.files, fake.clock, 1, "C:\\T\\*.*"));  // no match
+  EXPECT_FALSE(deleteFilesOlderThan(fake.removal, fake.clock, 1, "C:\\T\\*.*"));  // no match
   fake.files.addFile("C:\\T\\new.tmp");  // changed now: too young
-  EXPECT_TRUE(deleteFilesOlderThan(fake.files, fake.clock, 1, "C:\\T\\*.*"));
+  EXPECT_TRUE(deleteFilesOlderThan(fake.removal, fake.clock, 1, "C:\\T\\*.*"));
   EXPECT_TRUE(fake.files.exists("C:\\T\\new.tmp"));
   fake.files.addFile("C:\\T\\old.tmp", "", platform::attr::kArchive, old);
   fake.files.addFile("C:\\T\\hidden.tmp", "", platform::attr::kHidden, old);
   // A reference date counts from its midnight: ten days after the 1st is the 11th.
-  EXPECT_TRUE(deleteFilesOlderThan(fake.files, fake.clock, 11, "C:\\T\\*.*",
+  EXPECT_TRUE(deleteFilesOlderThan(fake.removal, fake.clock, 11, "C:\\T\\*.*",
                                    LocalTime{2001, 4, 11, 23, 0, 0, 0}));
   EXPECT_TRUE(fake.files.exists("C:\\T\\old.tmp"));
-  EXPECT_TRUE(deleteFilesOlderThan(fake.files, fake.clock, 11, "C:\\T\\*.*",
+  EXPECT_TRUE(deleteFilesOlderThan(fake.removal, fake.clock, 11, "C:\\T\\*.*",
                                    LocalTime{2001, 4, 12, 0, 0, 0, 0}));
   EXPECT_FALSE(fake.files.exists("C:\\T\\old.tmp"));
   EXPECT_TRUE(fake.files.exists("C:\\T\\hidden.tmp"));  // only ordinary files are listed
-  EXPECT_FALSE(deleteFilesOlderThan(fake.files, fake.clock, 0, "C:\\T\\*.*",
+  EXPECT_FALSE(deleteFilesOlderThan(fake.removal, fake.clock, 0, "C:\\T\\*.*",
                                     LocalTime{2001, 2, 30, 0, 0, 0, 0}));  // no real date
   EXPECT_TRUE(fake.files.exists("C:\\T\\new.tmp"));
 }
@@ -121,15 +134,19 @@ TEST_F(WindowsCleaning, DocumentHistoryAndCheckDiskFragmentsGoButSubFoldersStay)
   EXPECT_EQ(view.value, 2);
 }
 
-TEST_F(WindowsCleaning, ALockedRecentDocumentSkipsTheRestOfThatStepAndIsLogged) {
+TEST_F(WindowsCleaning, ALockedRecentDocumentStaysAndIsLoggedWhileReadOnlyOnesGo) {
   fake.files.addFile(paths.Win1 + "a.lnk");
   fake.files.addFile(paths.Win1 + "b.lnk");
-  fake.files.addFile(paths.Win1 + "c.lnk");
+  fake.files.addFile(paths.Win1 + "c.lnk", "", platform::attr::kReadOnly);
   fake.files.setOpen(paths.Win1 + "b.lnk", true);
+  fake.files.addFile("D:\\Home\\letter.doc", "mine");
+  fake.files.addLink(paths.Win1 + "Home", "D:\\Home");
   boxes.check(area::kWindows, {0, 7});
   clean();
   EXPECT_FALSE(fake.files.exists(paths.Win1 + "a.lnk"));
-  EXPECT_TRUE(fake.files.exists(paths.Win1 + "c.lnk"));
+  EXPECT_TRUE(fake.files.exists(paths.Win1 + "b.lnk"));
+  EXPECT_FALSE(fake.files.exists(paths.Win1 + "c.lnk"));
+  EXPECT_EQ(fake.files.contents("D:\\Home\\letter.doc"), "mine");
   EXPECT_THAT(logText(), HasSubstr("cmdCleanWin at line 0"));
   EXPECT_EQ(view.value, 2);
   EXPECT_EQ(prompter.shown.size(), 1u);

@@ -29,6 +29,18 @@ class RecordingRemoval : public platform::TreeRemoval {
     requests.push_back(pattern);
     return matching_(pattern);
   }
+  platform::RemovalReport removeSelected(const std::string& pattern, const Selection&) override {
+    requests.push_back("removeSelected " + pattern);
+    return {};
+  }
+  platform::RemovalReport removeFile(const std::string& path) override {
+    requests.push_back("removeFile " + path);
+    return {};
+  }
+  platform::ErrorCode overwriteFile(const std::string& path, const std::string&) override {
+    requests.push_back("overwriteFile " + path);
+    return platform::err::kSuccess;
+  }
   std::vector<std::string> requests;
 
  private:

@@ -157,7 +157,9 @@ TEST_F(RealPluginCleaning, TickedExamplePluginsRemoveTheirTracesAndNothingElse) 
   EXPECT_TRUE(exists(std::string(kThumbs) + "\\sub.thb"));
   EXPECT_FALSE(exists(asx));
   EXPECT_TRUE(exists(outside + "\\keep.thb"));
-  EXPECT_FALSE(exists(dir + "\\vorn.log"));
+  std::string logged;
+  sys.files.readFile(dir + "\\vorn.log", logged);
+  EXPECT_FALSE(exists(dir + "\\vorn.log")) << logged;
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].text, "Cleaning System...Done");
 }
