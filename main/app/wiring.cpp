@@ -119,12 +119,6 @@ BrowserClearing ieBrowserClearing(AppServices& services, Subsystems& s) {
     platform::UrlCache& cache = *services.urlCache;
     common::SessionLog& log = services.log;
     return [&s, &cache, &log](int mode) {
-      if (s.recorder && s.recorder->analyzing()) {
-        listUrlCacheEntries(cache, mode, *s.recorder);
-        if (mode == 1 || mode == 2) s.frame->progressStep();
-        if (mode == 0 || mode == 2) s.frame->progressStep();
-        return false;
-      }
       if (s.unattended && s.recorder) {
         // The dialog would wait for a person whenever it cannot be driven. The cache
         // interface empties the same entries, and the report names each.
@@ -154,27 +148,37 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   s.runView = std::make_unique<MainWindowRunView>(w);
   s.boxes = std::make_unique<MainWindowOptionBoxes>(w);
   s.registry = std::make_unique<RegistryAccess>(services.system.registry, services.prompter);
+  platform::System& engines = services.engines();
+  s.engineRegistry = std::make_unique<RegistryAccess>(engines.registry, services.prompter);
   s.statistics = std::make_unique<Statistics>(services.settings, services.log, ini, freeSpace);
   s.frame = std::make_unique<RunFrame>(*s.runView, *s.boxes, services.prompter, services.settings,
                                        services.log, services.system.clock, ini, freeSpace,
                                        *s.statistics);
-  s.windowsCleaner = std::make_unique<WindowsCleaner>(services.system, *s.registry, services.log,
+  s.windowsCleaner = std::make_unique<WindowsCleaner>(engines, *s.engineRegistry, services.log,
                                                       *s.frame, *s.boxes, session.paths, 0,
                                                       [&services] { services.screen.doEvents(); });
-  s.secureRemover = std::make_unique<SecureRemover>(services.system.files, services.system.removal,
-                                                    services.log, folder);
+  // An analysis takes the first scratch file: what it shows must not depend on a draw.
+  s.secureRemover = std::make_unique<SecureRemover>(
+      engines.files, engines.removal, services.log, folder,
+      [&s] { return s.frame->state.analyzing() ? 0.0 : randomFraction(); });
   s.netscapeCleaner = std::make_unique<NetscapeCleaner>(
-      services.system, services.log, services.prompter, *s.frame, *s.boxes, *s.secureRemover,
+      engines, services.log, services.prompter, *s.frame, *s.boxes, *s.secureRemover,
       s.automaticState, session.paths, session.safetyLevel, folder);
-  s.operaCleaner =
-      std::make_unique<OperaCleaner>(services.system, *s.frame, *s.boxes, *s.secureRemover,
-                                     session.paths, session.safetyLevel, folder);
+  s.operaCleaner = std::make_unique<OperaCleaner>(engines, *s.frame, *s.boxes, *s.secureRemover,
+                                                  session.paths, session.safetyLevel, folder);
   s.ieCleaner = std::make_unique<IECleaner>(
-      services.system, *s.registry, services.log, services.settings, *s.frame, *s.boxes,
+      engines, *s.engineRegistry, services.log, services.settings, *s.frame, *s.boxes,
       session.paths, *s.secureRemover, IECleanerControls{s.ieKeepList, w.clean.ieCookieFiles},
       folder, [&session] { return session.safetyLevel; }, ieBrowserClearing(services, s));
-  s.userDefinedCleaner = std::make_unique<UserDefinedCleaner>(services.system, services.log,
-                                                              *s.frame, *s.boxes, folder);
+  if (services.urlCache)
+    s.ieCleaner->setBrowserListing([&s, &cache = *services.urlCache](int mode) {
+      if (s.recorder) listUrlCacheEntries(cache, mode, *s.recorder);
+      if (mode == 1 || mode == 2) s.frame->progressStep();
+      if (mode == 0 || mode == 2) s.frame->progressStep();
+      return false;
+    });
+  s.userDefinedCleaner =
+      std::make_unique<UserDefinedCleaner>(engines, services.log, *s.frame, *s.boxes, folder);
 
   Statistics& statistics = *s.statistics;
   statistics.changed = [&w, &session, &statistics] { showStatistics(w, session, statistics); };
@@ -245,10 +249,10 @@ void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
       PluginControls{w.clean.pluginList, w.paths.availablePluginsList, w.paths.pluginFolderBox},
       *s.pluginInfo);
   PluginManager& plugins = *s.plugins;
-  platform::Files& files = services.system.files;
+  platform::System& engines = services.engines();
   s.pluginCleaner = std::make_unique<PluginCleaner>(
-      files, *s.registry, services.log, *s.frame, folder,
-      [&plugins] { return plugins.tickedInformationFiles(); }, services.system.removal);
+      engines.files, *s.engineRegistry, services.log, *s.frame, folder,
+      [&plugins] { return plugins.tickedInformationFiles(); }, engines.removal);
   MainWindowOperations& ops = w.operations();
   ops.fixPlugins = [&plugins] { plugins.fixPlugins(); };
   ops.showPluginInfo = [&plugins] { plugins.showPluginInfo(); };
@@ -421,15 +425,14 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
                                                        const std::string& why) {
       recorder.skip(entry, why);
     };
-  // An analysis has started the recorder itself and shows its own report.
-  frame.onRunStart = [&recorder, &frame] {
-    if (!frame.state.analyzing) recorder.start(false);
-  };
+  // Every run records what it changes; an analysis records instead of changing.
+  frame.onRunStart = [&recorder, &frame] { recorder.start(frame.state.analyzing()); };
   frame.onAreaStart = [&recorder](const std::string& area) { recorder.setSection(area); };
   frame.onOptionStart = [&recorder](const std::string& option) { recorder.setOption(option); };
   frame.onRunEnd = [&recorder, &services, &frame, &s, report] {
-    if (frame.state.analyzing) return;
     recorder.stop();
+    // An analysis shows its own report and writes none.
+    if (frame.state.analyzing()) return;
     std::string text =
         cleaningReportText(recorder.changes(), "Cleaning of " + frame.state.lastCleanedText, false);
     if (services.unattended && services.unattended->quiet())
@@ -448,8 +451,6 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     RunLockScope lock(services.runLock, services.prompter);
     if (!lock.held()) return;
     AnalysisProgressDialog& progress = *s.analysisProgress;
-    frame.state.analyzing = true;
-    recorder.start(true);
     // The reads let the window repaint and the user press Cancel as they go.
     recorder.setProgressCheck([&progress, &services, &frame](std::size_t itemsRead) {
       progress.showProgress(frame.state.currentArea, itemsRead);
@@ -458,19 +459,17 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     });
     progress.open(w);
     {
-      // Also when a command lets a failure escape: the next run must not analyse.
+      // Also when a command lets a failure escape.
       struct Restore {
-        RunFrame& frame;
         platform::ChangeRecorder& recorder;
         AnalysisProgressDialog& progress;
         ~Restore() {
           recorder.setProgressCheck(nullptr);
           recorder.stop();
-          frame.state.analyzing = false;
           progress.finish();
         }
-      } restore{frame, recorder, progress};
-      command();
+      } restore{recorder, progress};
+      frame.runAs(RunKind::Analysis, command);
     }
     // The recorder keeps what it recorded, and whether it was cancelled, until it starts
     // again.

@@ -63,6 +63,8 @@ struct Subsystems {
   std::unique_ptr<MainWindowRunView> runView;
   std::unique_ptr<MainWindowOptionBoxes> boxes;
   std::unique_ptr<RegistryAccess> registry;
+  // The same over the engines' services (AppServices::engines).
+  std::unique_ptr<RegistryAccess> engineRegistry;
   std::unique_ptr<Statistics> statistics;
   std::unique_ptr<RunFrame> frame;
   std::unique_ptr<WindowsCleaner> windowsCleaner;

@@ -40,15 +40,19 @@ class RunView {
   virtual void closeMainWindow() = 0;
 };
 
+// A cleaning changes the system; an analysis runs the same engines over services that
+// only record, so it records no date and no statistics row, shows no message and never
+// closes the window.
+enum class RunKind { Cleaning, Analysis };
+
 // The frame's state, shared by every run of the session.
 struct RunState {
-  std::string currentArea;       // the area being cleaned, empty when idle
-  bool cleanAllRunning = false;  // "Clean All" is running its engines
-  bool statusBlink = true;       // which of the two animation texts comes next
-  bool showDoneMessage = true;   // false while automatic cleaning is on
-  // An analysis runs the engines over services that change nothing; the frame then
-  // records no date and no statistics row, shows no message and never closes the window.
-  bool analyzing = false;
+  std::string currentArea;           // the area being cleaned, empty when idle
+  bool cleanAllRunning = false;      // "Clean All" is running its engines
+  bool statusBlink = true;           // which of the two animation texts comes next
+  bool showDoneMessage = true;       // false while automatic cleaning is on
+  RunKind kind = RunKind::Cleaning;  // of the run going on, or of the next one
+  bool analyzing() const { return kind == RunKind::Analysis; }
   std::int64_t freeSpaceBefore = 0, freeSpaceAfter = 0;  // kilobytes of "C:\"
   std::string lastCleanedText;                           // when the last run finished
 };
@@ -120,7 +124,12 @@ class RunFrame {
   };
   void cleanAll(const Engines& engines, const PathValues& paths);
 
+  // Runs `command` (one engine's command, or "Clean All") as a run of `kind`; the kind
+  // goes back to a cleaning afterwards, also when the command lets a failure out.
+  void runAs(RunKind kind, const std::function<void()>& command);
+
  private:
+  // The one end of every run: one area's or "Clean All"'s, by the run's kind.
   void finish(common::ErrorTrap* trap);
 
   RunView& view_;
