@@ -1,5 +1,6 @@
 #include "main/app/wiring.h"
 
+#include <optional>
 #include <set>
 
 #include "common/conversions.h"
@@ -433,8 +434,9 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     recorder.stop();
     // An analysis shows its own report and writes none.
     if (frame.state.analyzing()) return;
-    std::string text =
-        cleaningReportText(recorder.changes(), "Cleaning of " + frame.state.lastCleanedText, false);
+    std::string heading = "Cleaning of " + frame.state.lastCleanedText;
+    if (recorder.cancelled()) heading += "\r\nCancelled: what follows is what was done until then.";
+    std::string text = cleaningReportText(recorder.changes(), heading, false);
     if (services.unattended && services.unattended->quiet())
       text += messagesSection(services.unattended->messages());
     s.lastReport = text;
@@ -444,13 +446,59 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
   };
   s.analysisReport = std::make_unique<AnalysisReportDialog>(services.windows);
   s.analysisProgress = std::make_unique<AnalysisProgressDialog>(services.windows);
+  AnalysisProgressDialog& progress = *s.analysisProgress;
   MainWindowOperations& ops = w.operations();
-  s.analyze = [&s, &recorder, &services, &w, &frame](const std::function<void()>& command,
-                                                     const std::string& what) {
+  frame.stopRequested = [&recorder] { return recorder.cancelled(); };
+  frame.summary = [&recorder] {
+    const std::string removed = "Removed " + totalsLine(reportTotals(recorder.changes())) + ".";
+    return recorder.cancelled() ? "Cancelled. " + removed : removed;
+  };
+  // The chart shows what the run removed, from the report's own total.
+  s.statistics->setFreedBytes([&recorder]() -> std::optional<std::uint64_t> {
+    return reportTotals(recorder.changes()).bytes;
+  });
+  // The progress window goes before the done message, whose owner is the main window.
+  auto endRun = frame.onRunEnd;
+  frame.onRunEnd = [endRun, &progress] {
+    endRun();
+    progress.finish();
+  };
+  // A cleaning the user starts in the window runs behind the progress window, with a live
+  // count and Cancel. The schedule, the command line and an analysis (which has a window
+  // of its own) run the same commands without it.
+  auto withProgress = [&s, &recorder, &services, &w, &frame,
+                       &progress](MainWindowOperations::Op command) -> MainWindowOperations::Op {
+    return [&s, &recorder, &services, &w, &frame, &progress, command] {
+      const bool quiet = services.unattended && services.unattended->quiet();
+      if (!command) return;
+      if (quiet || frame.state.analyzing() || s.running() || progress.isOpen()) return command();
+      recorder.setProgressCheck([&recorder, &services, &frame, &progress](std::size_t) {
+        progress.showCleaningProgress(frame.state.currentArea, recorder.itemsRemoved(),
+                                      recorder.bytesRemoved());
+        services.screen.doEvents();
+        return !progress.cancelled();
+      });
+      progress.open(w, true);
+      struct Restore {
+        platform::ChangeRecorder& recorder;
+        AnalysisProgressDialog& progress;
+        ~Restore() {
+          recorder.setProgressCheck(nullptr);
+          progress.finish();
+        }
+      } restore{recorder, progress};
+      command();
+    };
+  };
+  for (MainWindowOperations::Op* op :
+       {&ops.cleanAll, &ops.cleanIE, &ops.cleanNetscape, &ops.cleanOpera, &ops.cleanWindows,
+        &ops.cleanUserDefined, &ops.cleanPlugins})
+    *op = withProgress(*op);
+  s.analyze = [&s, &recorder, &services, &w, &frame, &progress](
+                  const std::function<void()>& command, const std::string& what) {
     if (s.running() || !command) return;
     RunLockScope lock(services.runLock, services.prompter);
     if (!lock.held()) return;
-    AnalysisProgressDialog& progress = *s.analysisProgress;
     // The reads let the window repaint and the user press Cancel as they go.
     recorder.setProgressCheck([&progress, &services, &frame](std::size_t itemsRead) {
       progress.showProgress(frame.state.currentArea, itemsRead);

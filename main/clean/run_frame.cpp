@@ -73,6 +73,7 @@ void RunFrame::statement(common::ErrorTrap* trap, const std::function<void()>& b
 }
 
 void RunFrame::optionStep(common::ErrorTrap* trap, const std::function<void()>& body) {
+  if (stopRequested && stopRequested()) return;
   statement(trap, body);
   statement(trap, [&] { progressStep(); });
 }
@@ -130,7 +131,8 @@ void RunFrame::finish(common::ErrorTrap* trap) {
     if (view_.closeAfterCleaning())
       view_.closeMainWindow();
     else if (state.showDoneMessage)
-      prompter_.messageBox(kDoneMessage, "Info", ui::mb::kOk | ui::mb::kIconInformation);
+      prompter_.messageBox(summary ? std::string(kDoneMessage) + "\r\n" + summary() : kDoneMessage,
+                           "Info", ui::mb::kOk | ui::mb::kIconInformation);
   });
 }
 

@@ -89,6 +89,10 @@ class RunFrame {
   std::function<void(const std::string& area)> onAreaStart;
   // Followers of each option step: the caption of the option whose work follows.
   std::function<void(const std::string& option)> onOptionStart;
+  // True once the user has cancelled the run: the option steps left are skipped.
+  std::function<bool()> stopRequested;
+  // One line the done message adds: what the run removed.
+  std::function<std::string()> summary;
 
   // Readies the progress bar for a run of one area (or 9 for all five): clears the boxes
   // that are disabled and makes the maximum the number of ticked boxes, when any are.

@@ -141,5 +141,53 @@ TEST_F(AnalysisTest, ALongAnalysisShowsProgressOverTheWindowAndCanBeCancelled) {
   EXPECT_EQ(fake.files.dump(), filesBefore);
 }
 
+TEST_F(AnalysisTest, ACleaningShowsItsProgressCanBeCancelledAndSaysWhatItRemoved) {
+  for (int i = 0; i < 500; ++i)
+    fake.files.addFile(p.Win3 + "part" + std::to_string(i) + ".ocx", "xx");
+  window->clean.windowsOptions[1].setValue(1);
+  AnalysisProgressDialog& progress = *subsystems->analysisProgress;
+  std::string seen;
+  // The user watches the count of removed items grow, then presses Cancel.
+  std::function<void()> watch = [&] {
+    if (subsystems->recorder->itemsRemoved() < 100) {
+      screen.duringEvents = watch;
+      return;
+    }
+    seen = progress.progressLabel.caption();
+    screen.duringEvents = [&] { progress.cancelButton.click(); };
+  };
+  screen.duringEvents = watch;
+  window->clean.cleanWindowsToolbar.click(0);
+
+  EXPECT_EQ(seen.rfind("Cleaning Windows... ", 0), 0u) << seen;
+  EXPECT_NE(seen.find(" items removed, "), std::string::npos) << seen;
+  EXPECT_EQ(windows.events.front(), std::string("show ") +
+                                        AnalysisProgressDialog::kCleaningCaption + " over " +
+                                        window->caption());
+  EXPECT_FALSE(windows.isOpen(progress));
+  int left = 0;
+  fake.files.find(p.Win3 + "*.ocx", [&](const platform::FindData&) {
+    ++left;
+    return true;
+  });
+  EXPECT_GT(left, 0);
+  EXPECT_LT(left, 500);
+  // The report, the done message and the chart give the same total.
+  const ReportTotals totals = reportTotals(subsystems->recorder->changes());
+  const std::string line = totalsLine(totals);
+  EXPECT_NE(line.find(countText(500 - left + 2) + " files"), std::string::npos) << line;
+  const std::string report = fake.files.contents(fake.process.folder + "\\" + kReportFile);
+  EXPECT_NE(report.find("Cancelled: what follows is what was done until then.\r\nRemoved: " + line),
+            std::string::npos)
+      << report;
+  ASSERT_EQ(shown.shown.size(), 1u);
+  EXPECT_EQ(shown.shown[0].text,
+            std::string(kDoneMessage) + "\r\nCancelled. Removed " + line + ".");
+  const Statistics& statistics = *subsystems->statistics;
+  const int slot = statistics.statisticsSlot();
+  ASSERT_GE(slot, 2);
+  EXPECT_EQ(statistics.rows()[slot - 2].value, std::to_string((totals.bytes + 1023) / 1024));
+}
+
 }  // namespace
 }  // namespace vorn
