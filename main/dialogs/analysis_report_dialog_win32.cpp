@@ -3,7 +3,6 @@
 // After windows.h, which it builds on.
 #include <commdlg.h>
 
-#include <cstring>
 #include <string>
 
 #include "ui/win32/button_binding.h"
@@ -23,9 +22,14 @@ constexpr int kMargin = 10, kButtonWidth = 86, kButtonHeight = 26, kGap = 8;
 constexpr int kHeadingHeight = 30, kTotalsHeight = 18;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
 
-bool endsWithNoCase(const std::string& text, const char* end) {
-  const std::size_t n = std::strlen(end);
-  return text.size() >= n && lstrcmpiA(text.c_str() + text.size() - n, end) == 0;
+bool endsWithNoCase(const std::string& text, const std::string& end) {
+  if (text.size() < end.size()) return false;
+  for (std::size_t i = 0; i < end.size(); ++i) {
+    char c = text[text.size() - end.size() + i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != end[i]) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -58,7 +62,7 @@ void AnalysisReportDialogView::layOut(int width, int height) {
   const int totalsTop = buttonsTop - kGap - kTotalsHeight;
   const int bodyTop = kMargin + kHeadingHeight + 4;
   auto place = [](HWND w, int x, int y, int cx, int cy) {
-    if (w) MoveWindow(w, x, y, cx, cy, TRUE);
+    if (w) SetWindowPos(w, nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
   };
   place(heading_, kMargin, kMargin, inner, kHeadingHeight);
   // The list view sits in a frame of its own, which lays it out.
@@ -97,9 +101,9 @@ LRESULT AnalysisReportDialogView::handleMessage(UINT message, WPARAM wParam, LPA
 bool AnalysisReportDialogView::askSaveTarget(bool csvOffered,
                                              AnalysisReportDialog::SaveChoice& choice) {
   char file[MAX_PATH] = {};
-  lstrcpynA(file,
-            model_.caption() == AnalysisReportDialog::kCaption ? "analysis.txt" : "cleaning.txt",
-            sizeof file);
+  const std::string suggested =
+      model_.caption() == AnalysisReportDialog::kCaption ? "analysis.txt" : "cleaning.txt";
+  suggested.copy(file, sizeof file - 1);
   static const char kBoth[] = "Text (*.txt)\0*.txt\0CSV (*.csv)\0*.csv\0";
   static const char kTextOnly[] = "Text (*.txt)\0*.txt\0";
   OPENFILENAMEA ofn{};
