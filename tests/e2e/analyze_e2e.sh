@@ -92,6 +92,8 @@ drive wait Analysis 120 || check "Analysis window" absent shown
 sleep 1
 [ -n "$shots" ] && import -window root "$shots/analysis-all.png"
 drive_out lvrows Analysis | tr -d '\r' >"$out/analysis-rows.tsv"
+# Before "Save As...": the common dialog keeps its last folder in the user's registry.
+snapshot >"$out/after.txt"
 # "Save As...", as text and as CSV, through the common dialog.
 save_as Analysis saved-analysis.txt
 save_as Analysis saved-analysis.csv
@@ -137,7 +139,6 @@ check "rows are the saved report's items" \
   "$(cut -f4 "$out/analysis-rows.tsv" | sort | md5sum)" \
   "$(sed -n '/^== /,$p' "$out/analysis.txt" | sed -n 's/^  //p' | sed 's/  (.*$//' | sort |
     md5sum)"
-snapshot >"$out/after.txt"
 if ! cmp -s "$out/before.txt" "$out/after.txt"; then
   check "analysis changes nothing" "$(diff "$out/before.txt" "$out/after.txt" | head -20)" ""
 fi
@@ -180,8 +181,9 @@ drive vclick "Tervane 6.6" "Last Cleaning Details" || check "Last Cleaning Detai
 drive wait "Last Cleaning Details" 20 || check "Last Cleaning Details after a restart" absent shown
 sleep 1
 [ -n "$shots" ] && import -window root "$shots/last-cleaning-details-text.png"
+drive_out edittext "Last Cleaning Details" >"$out/details-text.txt"
 check "the report's text after a restart" \
-  "$(drive_out edittext "Last Cleaning Details" | md5sum)" "$(md5sum <"$folder/vorn-report.txt")"
+  "$(diff <(tr -d '\r' <"$out/details-text.txt") <(tr -d '\r' <"$folder/vorn-report.txt") | head -5)" ""
 drive click "Last Cleaning Details" Close
 drive gone "Last Cleaning Details" 10 || check "Last Cleaning Details closes" open closed
 end_cleaner
