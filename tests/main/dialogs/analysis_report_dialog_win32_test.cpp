@@ -31,23 +31,24 @@ std::string itemText(HWND list, int item, int column) {
   return buffer;
 }
 
+struct Search {
+  const char *cls, *text;
+  HWND found;
+};
+
+BOOL CALLBACK visit(HWND w, LPARAM p) {
+  auto* s = reinterpret_cast<Search*>(p);
+  char c[64] = {}, t[64] = {};
+  GetClassNameA(w, c, sizeof c);
+  GetWindowTextA(w, t, sizeof t);
+  if (lstrcmpiA(c, s->cls) != 0 || (s->text && lstrcmpA(t, s->text) != 0)) return TRUE;
+  s->found = w;
+  return FALSE;
+}
+
 HWND childOfClass(HWND parent, const char* cls, const char* text = nullptr) {
-  struct Search {
-    const char *cls, *text;
-    HWND found;
-  } s{cls, text, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        char c[64] = {}, t[64] = {};
-        GetClassNameA(w, c, sizeof c);
-        GetWindowTextA(w, t, sizeof t);
-        if (lstrcmpiA(c, s->cls) != 0 || (s->text && lstrcmpA(t, s->text) != 0)) return TRUE;
-        s->found = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&s));
+  Search s{cls, text, nullptr};
+  EnumChildWindows(parent, visit, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
 
