@@ -50,7 +50,8 @@ std::string firstLines(const std::string& text, int lines) {
 AnalysisReportDialog::AnalysisReportDialog(Services services)
     : ui::WindowModel(kCaption), services_(services) {
   std::vector<ui::VirtualListView::Column> columns;
-  const int widths[kColumns] = {100, 120, 100, 250, 64, 120};
+  // They fill the list of the window as it opens, without a horizontal scroll bar.
+  const int widths[kColumns] = {95, 125, 110, 214, 66, 100};
   for (int c = 0; c < kColumns; ++c) columns.push_back({kTitles[c], widths[c], c == kSize});
   itemList.setColumns(std::move(columns));
   itemList.textOf = [this](int row, int column) { return cell(row, column); };

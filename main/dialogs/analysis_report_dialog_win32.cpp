@@ -3,6 +3,7 @@
 // After windows.h, which it builds on.
 #include <commdlg.h>
 
+#include <algorithm>
 #include <string>
 
 #include "ui/win32/button_binding.h"
@@ -19,8 +20,10 @@ namespace {
 constexpr int kWidth = 760, kHeight = 480;        // the client area as it opens
 constexpr int kMinWidth = 420, kMinHeight = 260;  // below this the controls overlap
 constexpr int kMargin = 10, kButtonWidth = 86, kButtonHeight = 26, kGap = 8;
-constexpr int kHeadingHeight = 30, kTotalsHeight = 18;
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+constexpr int kLineHeight = 14;  // of a label's line in the dialog font
+// The totals wrap to a second line in a narrow window, with refusals beside them.
+constexpr int kTotalsHeight = 2 * kLineHeight;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 
 bool endsWithNoCase(const std::string& text, const std::string& end) {
   if (text.size() < end.size()) return false;
@@ -60,15 +63,31 @@ void AnalysisReportDialogView::layOut(int width, int height) {
   const int inner = width - 2 * kMargin;
   const int buttonsTop = height - kMargin - kButtonHeight;
   const int totalsTop = buttonsTop - kGap - kTotalsHeight;
-  const int bodyTop = kMargin + kHeadingHeight + 4;
+  // The heading has a second line where the analysis was cancelled.
+  const std::string& heading = model_.headingLabel.caption();
+  const int headingHeight =
+      kLineHeight * (1 + static_cast<int>(std::count(heading.begin(), heading.end(), '\n')));
+  const int bodyTop = kMargin + headingHeight + 6;
   auto place = [](HWND w, int x, int y, int cx, int cy) {
     if (w) SetWindowPos(w, nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
   };
-  place(heading_, kMargin, kMargin, inner, kHeadingHeight);
+  place(heading_, kMargin, kMargin, inner, headingHeight);
   // The list view sits in a frame of its own, which lays it out.
   place(body_ == nullptr ? nullptr : (model_.showsList() ? GetParent(body_) : body_), kMargin,
         bodyTop, inner, totalsTop - 6 - bodyTop);
   place(totals_, kMargin, totalsTop, inner, kTotalsHeight);
+  // The path takes the room the other columns leave, never less than it had at first.
+  if (model_.showsList()) {
+    RECT client{};
+    GetClientRect(body_, &client);
+    int others = 0;
+    for (int c = 0; c < AnalysisReportDialog::kColumns; ++c)
+      if (c != AnalysisReportDialog::kPath)
+        others += static_cast<int>(SendMessageA(body_, LVM_GETCOLUMNWIDTH, c, 0));
+    const int least = model_.itemList.columns()[AnalysisReportDialog::kPath].width;
+    SendMessageA(body_, LVM_SETCOLUMNWIDTH, AnalysisReportDialog::kPath,
+                 MAKELPARAM(std::max(least, static_cast<int>(client.right) - others), 0));
+  }
   place(close_, width - kMargin - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight);
   place(saveAs_, width - kMargin - 2 * kButtonWidth - kGap, buttonsTop, kButtonWidth,
         kButtonHeight);
@@ -77,7 +96,12 @@ void AnalysisReportDialogView::layOut(int width, int height) {
 LRESULT AnalysisReportDialogView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
-      if (wParam != SIZE_MINIMIZED) layOut(LOWORD(lParam), HIWORD(lParam));
+      if (wParam != SIZE_MINIMIZED) {
+        layOut(LOWORD(lParam), HIWORD(lParam));
+        // Labels wrap anew and the buttons leave their old place: all is drawn again.
+        for (HWND w : {hwnd(), heading_, totals_, saveAs_, close_})
+          if (w) InvalidateRect(w, nullptr, TRUE);
+      }
       return 0;
     case WM_GETMINMAXINFO: {
       RECT r{0, 0, kMinWidth, kMinHeight};

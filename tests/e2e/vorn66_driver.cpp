@@ -24,7 +24,8 @@
 //                                             columns tab-separated, one row a line
 //   vorn66_driver saveas <path>               types the path into the open "Save As"
 //                                             dialog and presses its Save button
-//   vorn66_driver resize <title> <w> <h>      gives the window this outer size
+//   vorn66_driver resize <title> <w> <h>      gives the window this outer size, at the
+//                                             screen's top left corner
 //   vorn66_driver lbpick <title> <list> <item>  selects item <item> of list box <list>
 //                                             (0-based, in creation order) as a click does
 //   vorn66_driver lbdouble <title> <list> <item>  the same, then a double-click on it
@@ -641,7 +642,7 @@ int main(int argc, char** argv) {
   if (command == "resize" && argc > 4) {
     HWND top = waitFor(argv[2], 10);
     return top && SetWindowPos(top, nullptr, 0, 0, std::atoi(argv[3]), std::atoi(argv[4]),
-                               SWP_NOZORDER | SWP_NOMOVE)
+                               SWP_NOZORDER)
                ? 0
                : 1;
   }
