@@ -24,6 +24,8 @@
 //                                             columns tab-separated, one row a line
 //   vorn66_driver saveas <path>               types the path into the open "Save As"
 //                                             dialog and presses its Save button
+//   vorn66_driver esc <title>                 presses Esc in the window's list view, or
+//                                             in its edit box where it has no list
 //   vorn66_driver resize <title> <w> <h>      gives the window this outer size, at the
 //                                             screen's top left corner
 //   vorn66_driver lbpick <title> <list> <item>  selects item <item> of list box <list>
@@ -637,6 +639,17 @@ int main(int argc, char** argv) {
     // Posted: the program writes the file before the dialog's caller returns.
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    return 0;
+  }
+  if (command == "esc") {
+    // Posted to the control, as the keyboard's messages are: the program's message loop
+    // sees it on its way.
+    HWND top = waitFor(argv[2], 10);
+    HWND target = top ? child(top, WC_LISTVIEWA, "", true) : nullptr;
+    if (top && !target) target = child(top, "Edit", "");
+    if (!target) return 1;
+    PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageA(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
     return 0;
   }
   if (command == "resize" && argc > 4) {
