@@ -52,6 +52,9 @@ void VirtualListViewBinding::notified(const NMHDR& header, LPARAM lParam) {
       // Asked in UTF-16 where the list view took the frame for a Unicode window.
       LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(lParam)->item;
       if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
+      item.pszText[0] = L'\0';
+      // A length of 0 would ask for the length needed instead of converting.
+      if (item.cchTextMax == 1) return;
       const std::string text = model_.text(item.iItem, item.iSubItem);
       const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
                                         item.pszText, item.cchTextMax - 1);
