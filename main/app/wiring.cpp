@@ -415,7 +415,7 @@ void wireFileListWindow(MainWindow& w, AppServices& services, Subsystems& s,
 }
 
 void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
-                        platform::ChangeRecorder& recorder, platform::ShellOpen& shellOpen) {
+                        platform::ChangeRecorder& recorder, platform::ShellOpen&) {
   const std::string folder = common::programFolder(services.system.process);
   const std::string report = folder + "\\" + kReportFile;
   recorder.ignoreFolder(folder);
@@ -440,11 +440,14 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     if (services.unattended && services.unattended->quiet())
       text += messagesSection(services.unattended->messages());
     s.lastReport = text;
+    s.lastChanges = recorder.changes();
+    s.lastHeading = heading;
     common::ErrorTrap trap(services.log, "cleaningReport");
     trap.runStep(
         [&] { common::check(common::replaceFileContents(services.system.files, report, text)); });
   };
-  s.analysisReport = std::make_unique<AnalysisReportDialog>(services.windows);
+  s.analysisReport = std::make_unique<AnalysisReportDialog>(
+      AnalysisReportDialog::Services{services.system.files, services.prompter, services.windows});
   s.analysisProgress = std::make_unique<AnalysisProgressDialog>(services.windows);
   AnalysisProgressDialog& progress = *s.analysisProgress;
   MainWindowOperations& ops = w.operations();
@@ -531,7 +534,7 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     std::string text = cleaningReportText(recorder.changes(), heading, true);
     if (services.unattended && services.unattended->quiet())
       text += messagesSection(services.unattended->messages());
-    s.analysisReport->open(text, &w);
+    s.analysisReport->open(recorder.changes(), heading, true, text, &w);
   };
   auto analyze = [&s](MainWindowOperations::Op* command, const std::string& what) {
     return [&s, command, what] { s.analyze(*command, what); };
@@ -544,16 +547,26 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
   ops.analyzeUserDefined = analyze(&ops.cleanUserDefined, "User.def");
   ops.analyzePlugins = analyze(&ops.cleanPlugins, "Plugins");
 
-  w.statistics.cleaningDetailsButton.onClick = [&services, &shellOpen, &w, report] {
+  // In the program's own window, never through the shell: ".txt" may have no program.
+  // This session's run shows its items; an earlier session's report shows as its text.
+  w.statistics.cleaningDetailsButton.onClick = [&services, &s, &w, report] {
+    if (!s.lastReport.empty()) {
+      s.analysisReport->open(s.lastChanges, s.lastHeading, false, s.lastReport, &w);
+      return;
+    }
     std::uint32_t attributes = 0;
     if (services.system.files.getAttributes(report, attributes) != platform::err::kSuccess) {
       services.prompter.messageBox("No cleaning has been recorded yet.", "Info",
                                    ui::mb::kOk | ui::mb::kIconInformation);
       return;
     }
-    if (shellOpen.open(w.ownerHandle, report) != platform::err::kSuccess)
+    std::string text;
+    if (services.system.files.readFile(report, text) != platform::err::kSuccess) {
       services.prompter.messageBox("The report " + report + " could not be opened.", "Info",
                                    ui::mb::kOk | ui::mb::kIconWarning);
+      return;
+    }
+    s.analysisReport->openSaved(text, &w);
   };
 }
 

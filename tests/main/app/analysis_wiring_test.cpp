@@ -189,5 +189,48 @@ TEST_F(AnalysisTest, ACleaningShowsItsProgressCanBeCancelledAndSaysWhatItRemoved
   EXPECT_EQ(statistics.rows()[slot - 2].value, std::to_string((totals.bytes + 1023) / 1024));
 }
 
+// "Last Cleaning Details" shows this session's run in the Analysis window, row for row as
+// the analysis before it listed (only the outcome's words differ); an earlier session's
+// report shows as its text. The shell is never asked to open the file.
+TEST_F(AnalysisTest, LastCleaningDetailsShowsTheRunInTheProgramsOwnWindow) {
+  AnalysisReportDialog& details = *subsystems->analysisReport;
+  const std::string file = fake.process.folder + "\\" + kReportFile;
+  window->statistics.cleaningDetailsButton.click();
+  ASSERT_EQ(shown.shown.size(), 1u);
+  EXPECT_EQ(shown.shown[0].text, "No cleaning has been recorded yet.");
+
+  // The report of an earlier session, of which nothing is in memory.
+  fake.files.addFile(file, "Cleaning of then\r\nRemoved: 3 bytes in 1 file\r\n");
+  window->statistics.cleaningDetailsButton.click();
+  EXPECT_EQ(windows.events.back(), std::string("close ") + AnalysisReportDialog::kDetailsCaption);
+  EXPECT_FALSE(details.showsList());
+  EXPECT_EQ(details.text(), "Cleaning of then\r\nRemoved: 3 bytes in 1 file\r\n");
+
+  auto rows = [&details] {
+    std::vector<std::string> all;
+    for (int r = 0; r < details.rowCount(); ++r) {
+      std::string row;
+      for (int c :
+           {AnalysisReportDialog::kArea, AnalysisReportDialog::kOption, AnalysisReportDialog::kKind,
+            AnalysisReportDialog::kPath, AnalysisReportDialog::kSize})
+        row += details.cell(r, c) + "|";
+      all.push_back(row);
+    }
+    return all;
+  };
+  window->clean.analyzeButtons[kWindows].click();
+  const std::vector<std::string> analysed = rows();
+  EXPECT_EQ(analysed.size(), 3u);
+  window->clean.cleanWindowsToolbar.click(0);
+  window->statistics.cleaningDetailsButton.click();
+  EXPECT_EQ(windows.events.back(), std::string("close ") + AnalysisReportDialog::kDetailsCaption);
+  EXPECT_TRUE(details.showsList());
+  EXPECT_EQ(rows(), analysed);
+  EXPECT_EQ(details.cell(0, AnalysisReportDialog::kOutcome), "removed");
+  EXPECT_EQ(details.text(), fake.files.contents(file));
+  EXPECT_EQ(details.headingLabel.caption(), details.text().substr(0, details.text().find("\r\n")));
+  EXPECT_TRUE(shellOpen.opened.empty());
+}
+
 }  // namespace
 }  // namespace vorn
