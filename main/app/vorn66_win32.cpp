@@ -18,6 +18,7 @@
 #include "main/clean/analysis.h"
 #include "main/dialogs/analysis_progress_dialog_win32.h"
 #include "main/dialogs/analysis_report_dialog_win32.h"
+#include "main/dialogs/clean_all_confirm_dialog_win32.h"
 #include "main/dialogs/file_list_window_win32.h"
 #include "main/dialogs/history_viewer_win32.h"
 #include "main/dialogs/ie_cookies_dialog_win32.h"
@@ -105,6 +106,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
     });
     windows.registerView(*subsystems->analysisReport, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::AnalysisReportDialogView>(*subsystems->analysisReport);
+    });
+    windows.registerView(*subsystems->cleanAllConfirm, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::CleanAllConfirmDialogView>(*subsystems->cleanAllConfirm);
     });
     windows.registerView(*subsystems->analysisProgress, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::AnalysisProgressDialogView>(*subsystems->analysisProgress);

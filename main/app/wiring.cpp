@@ -20,6 +20,7 @@
 #include "main/clean/windows_cleaner.h"
 #include "main/dialogs/analysis_progress_dialog.h"
 #include "main/dialogs/analysis_report_dialog.h"
+#include "main/dialogs/clean_all_confirm_dialog.h"
 #include "main/dialogs/doc_history_dialog.h"
 #include "main/dialogs/file_list_window.h"
 #include "main/dialogs/history_viewer.h"
@@ -497,6 +498,38 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
        {&ops.cleanAll, &ops.cleanIE, &ops.cleanNetscape, &ops.cleanOpera, &ops.cleanWindows,
         &ops.cleanUserDefined, &ops.cleanPlugins})
     *op = withProgress(*op);
+  // "Clean All" pressed in the window first names what it will touch, unless the user
+  // said not to ask again ([Confirm] CleanAll=0 in mainten.ini).
+  s.cleanAllConfirm = std::make_unique<CleanAllConfirmDialog>(services.windows);
+  const std::string ini = folder + "\\mainten.ini";
+  ops.cleanAll = [&s, &services, &w, &frame, &ops, ini, clean = ops.cleanAll] {
+    const bool quiet = services.unattended && services.unattended->quiet();
+    if (quiet || frame.state.analyzing() || s.running() ||
+        services.settings.getini("Confirm", "CleanAll", ini) == "0")
+      return runOp(clean);
+    OptionBoxes& boxes = *s.boxes;
+    const PathValues& paths = services.session.paths;
+    auto ticked = [&boxes](const std::string& name, int code) {
+      TickedArea a{name, {}};
+      for (int i = 0; i < optionCount(code); ++i)
+        if (boxes.enabled(code, i) && boxes.value(code, i) == 1)
+          a.options.push_back(boxes.caption(code, i));
+      return a;
+    };
+    std::vector<TickedArea> areas;
+    if (paths.ieAvailable) areas.push_back(ticked("Internet Explorer", area::kIE));
+    if (paths.netscapeAvailable) areas.push_back(ticked("Netscape", area::kNetscape));
+    if (paths.operaAvailable) areas.push_back(ticked("Opera", area::kOpera));
+    areas.push_back(ticked("Windows", area::kWindows));
+    areas.push_back(ticked("User.def", area::kUserDefined));
+    if (s.plugins) areas.push_back({"Plugins", s.plugins->tickedInformationFiles()});
+    CleanAllConfirmDialog& dialog = *s.cleanAllConfirm;
+    const CleanAllConfirmDialog::Choice choice = dialog.ask(tickedAreasText(areas), &w);
+    if (choice != CleanAllConfirmDialog::Choice::Cancel && dialog.doNotAskAgain())
+      services.settings.AddToini("Confirm", "CleanAll", "0", ini);
+    if (choice == CleanAllConfirmDialog::Choice::Clean) runOp(clean);
+    if (choice == CleanAllConfirmDialog::Choice::AnalyzeFirst) runOp(ops.analyzeAll);
+  };
   s.analyze = [&s, &recorder, &services, &w, &frame, &progress](
                   const std::function<void()>& command, const std::string& what) {
     if (s.running() || !command) return;

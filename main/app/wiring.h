@@ -20,6 +20,7 @@ class PathConfig;
 class MainWindowRunView;
 class MainWindowOptionBoxes;
 class RegistryAccess;
+class CleanAllConfirmDialog;
 class Statistics;
 class RunFrame;
 class WindowsCleaner;
@@ -62,6 +63,7 @@ struct Subsystems {
   std::unique_ptr<PathConfig> paths;
   std::unique_ptr<MainWindowRunView> runView;
   std::unique_ptr<MainWindowOptionBoxes> boxes;
+  std::unique_ptr<CleanAllConfirmDialog> cleanAllConfirm;
   std::unique_ptr<RegistryAccess> registry;
   // The same over the engines' services (AppServices::engines).
   std::unique_ptr<RegistryAccess> engineRegistry;

@@ -131,6 +131,7 @@ check "outside file (Opera cache)" "$(cat "$outside/keep.txt" 2>/dev/null)" keep
 seed_netscape
 seed_opera
 drive vclick "$title" "Clean All" || check "Clean All button" missing present
+confirm_clean_all
 answer_done "done message after Clean All"
 check "cookies.txt after Clean All" "$(od -c "$profile/cookies.txt" | head -c 2000)" \
   "$(crlf "$kept1" "$kept2" | od -c | head -c 2000)"

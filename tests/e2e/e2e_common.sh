@@ -68,10 +68,16 @@ answer_done() {  # answer_done <what>: the done message is shown and closes with
   drive click Info OK
   drive gone Info 10 || check "$1 closes with OK" open closed
 }
+confirm_clean_all() {  # answers "Clean All"'s question, which names what it will clean
+  drive wait "Clean All" 30 || check "Clean All question" absent shown
+  shot clean-all-question
+  drive click "Clean All" Clean || check "Clean button of the question" missing present
+}
 clean_all() {  # presses "Clean All" and answers its done message; $asked counts the
   # message boxes before it (under Wine: the Internet Properties dialog cannot be driven)
   local done_shown=no
   drive vclick "Tervane 6.6" "Clean All" || check "Clean All button" missing present
+  confirm_clean_all
   asked=0
   for _ in $(seq 1 120); do
     if drive wait Info 0.5; then done_shown=yes; break; fi

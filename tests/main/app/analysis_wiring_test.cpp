@@ -7,6 +7,7 @@
 #include "main/clean/windows_cleaner.h"
 #include "main/dialogs/analysis_progress_dialog.h"
 #include "main/dialogs/analysis_report_dialog.h"
+#include "main/dialogs/clean_all_confirm_dialog.h"
 #include "tests/main/app/analysis_fixture.h"
 
 namespace vorn {
@@ -82,9 +83,39 @@ TEST_F(AnalysisTest, AnalyzeAllRecordsNoDateNoStatisticsRowAndLeavesQuestionsUna
   EXPECT_TRUE(shown.shown.empty());
   EXPECT_NE(analysisText().find("Analysis of all areas"), std::string::npos) << analysisText();
   EXPECT_TRUE(fake.files.exists(p.Win1 + "letter.lnk"));
-  // The cleaning itself writes its date and statistics row there.
+  // "Clean All" first names what it will touch: Cancel does nothing, "Analyze first" only
+  // analyses, "Clean" with "Do not ask again" cleans and is not asked again.
+  std::string areas;
+  auto answer = [&](ui::Button CleanAllConfirmDialog::*button, bool doNotAsk) {
+    windows.whileModal[CleanAllConfirmDialog::kCaption] = [&areas, button,
+                                                           doNotAsk](ui::WindowModel& m) {
+      auto& dialog = static_cast<CleanAllConfirmDialog&>(m);
+      areas = dialog.areasText.text();
+      if (doNotAsk) dialog.doNotAskBox.setValue(1);
+      (dialog.*button).click();
+    };
+  };
+  answer(&CleanAllConfirmDialog::cancelButton, true);
   window->clean.cleanAllButton.click();
-  EXPECT_NE(fake.files.contents(ini).find("10:30:00"), std::string::npos);
+  EXPECT_NE(areas.find("Windows: Windows Doc History"), std::string::npos) << areas;
+  EXPECT_EQ(fake.files.contents(ini), iniBefore);
+  answer(&CleanAllConfirmDialog::analyzeFirstButton, false);
+  window->clean.analyzeAllButton.click();  // an older analysis, replaced by the next one
+  const std::string older = analysisText();
+  fake.clock.advanceSeconds(60);
+  window->clean.cleanAllButton.click();
+  EXPECT_NE(analysisText(), older);
+  EXPECT_EQ(fake.files.contents(ini), iniBefore);
+  // The cleaning itself writes its date and statistics row there.
+  answer(&CleanAllConfirmDialog::cleanButton, true);
+  window->clean.cleanAllButton.click();
+  EXPECT_NE(fake.files.contents(ini).find("10:31:00"), std::string::npos);
+  EXPECT_NE(fake.files.contents(ini).find("[Confirm]\r\nCleanAll=0"), std::string::npos);
+  windows.whileModal.clear();
+  areas.clear();
+  window->clean.cleanAllButton.click();
+  EXPECT_EQ(areas, "");
+  EXPECT_EQ(shown.shown.size(), 2u);  // a done message for each cleaning
 
   EXPECT_EQ(defaultAnswer(ui::mb::kYesNo | ui::mb::kDefaultButton2), ui::Answer::No);
   EXPECT_EQ(defaultAnswer(ui::mb::kYesNo), ui::Answer::Yes);

@@ -210,6 +210,7 @@ TEST_F(UnattendedRunTest, TheWindowsRunsAreRefusedWithABoxWhileAnotherProcessHol
   session.programFolder = folder;  // as the start-up does
   window->loadWindow();
   lock.heldElsewhere = true;
+  settings.AddToini("Confirm", "CleanAll", "0", ini);  // a user who is not asked first
   window->clean.cleanAllButton.click();
   window->clean.analyzeAllButton.click();
   ASSERT_EQ(shown.shown.size(), 2u);
