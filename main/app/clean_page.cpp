@@ -72,6 +72,9 @@ void CleanPage::wire(MainWindowOperations& ops) {
   };
   onButton(userDefinedListsButton, ops.editUserDefinedLists);
   onButton(pluginInfoButton, ops.showPluginInfo);
+  // "Plugin Info" tells about the highlighted plugin: without one it has nothing to show.
+  pluginInfoButton.setEnabled(false);
+  pluginList.onClick = [this] { pluginInfoButton.setEnabled(pluginList.listIndex() >= 0); };
   onButton(viewIECacheButton, ops.viewIECache);
   onButton(viewNetscapeCacheButton, ops.viewNetscapeCache);
   onButton(viewOperaCacheButton, ops.viewOperaCache);

@@ -18,6 +18,8 @@ DocHistoryDialog::DocHistoryDialog(platform::Files& files, common::SessionLog& l
       recentFolder_(std::move(recentFolder)) {
   removeButton.onClick = [this] { removeHighlighted(); };
   doneButton.onClick = [this] { windows_.close(*this); };
+  // "Remove Highlighted" needs a highlighted file.
+  docFiles.onClick = [this] { removeButton.setEnabled(docFiles.listIndex() >= 0); };
 }
 
 void DocHistoryDialog::open(ui::WindowModel* owner) {
@@ -28,6 +30,7 @@ void DocHistoryDialog::open(ui::WindowModel* owner) {
     prompter_.messageBox(kDocHistoryPathMissing, "Tervane", ui::mb::kOk);
     return;
   }
+  removeButton.setEnabled(docFiles.listIndex() >= 0);
   windows_.showModal(*this, owner);
 }
 
@@ -44,6 +47,7 @@ void DocHistoryDialog::removeHighlighted() {
     if (removed.removed == 0) common::raise(common::errnum::kFileNotFound);
   });
   trap.runStep([&] { docFiles.refresh(); });
+  removeButton.setEnabled(docFiles.listIndex() >= 0);
 }
 
 }  // namespace vorn

@@ -34,6 +34,8 @@ HistoryViewer::HistoryViewer(Services services, std::function<std::string()> net
     : ui::WindowModel("View URLs"), s_(services), netscapeProfile_(std::move(netscapeProfile)) {
   removeButton.onClick = [this] { removeHighlighted(); };
   doneButton.onClick = [this] { s_.windows.close(*this); };
+  // "Remove Highlighted" needs a highlighted entry.
+  urlList.onClick = [this] { removeButton.setEnabled(urlList.listIndex() >= 0); };
 }
 
 void HistoryViewer::open(Mode mode, ui::WindowModel* owner) {
@@ -43,6 +45,7 @@ void HistoryViewer::open(Mode mode, ui::WindowModel* owner) {
   urlList.clear();
   keys_.clear();
   getURLs();
+  removeButton.setEnabled(urlList.listIndex() >= 0);
   s_.windows.showModal(*this, owner);
 }
 
@@ -56,9 +59,13 @@ void HistoryViewer::listRegistry(const std::string& key,
   for (int n = 1; n <= 20; ++n) {
     trap.run([&] {
       const std::string name = valueName(n);
-      const std::string text = s_.registry.queryStringValue(platform::hkey::kCurrentUser, key, name);
+      const std::string text =
+          s_.registry.queryStringValue(platform::hkey::kCurrentUser, key, name);
       if (text.empty()) return;
-      urlList.addItem(text);
+      // The Run box ends each command with "\\1", its own marker, which is no part of it.
+      const bool marked = mode_ == Mode::RunHistory && text.size() > 2 &&
+                          text.compare(text.size() - 2, 2, "\\1") == 0;
+      urlList.addItem(marked ? text.substr(0, text.size() - 2) : text);
       keys_.push_back(name);
     });
   }
@@ -128,6 +135,7 @@ void HistoryViewer::removeHighlighted() {
     keys_.clear();
     getURLs();
   });
+  removeButton.setEnabled(urlList.listIndex() >= 0);
 }
 
 }  // namespace vorn

@@ -52,8 +52,7 @@ class HistoryViewerTest : public ::testing::Test {
   ui::ScriptedScreen screen;
   ui::ScriptedWindowHost windows;
   RegistryAccess registry{fake.registry, prompter};
-  HistoryViewer viewer{{fake.files, registry, logWriter, screen, windows},
-                       [] { return kProfile; }};
+  HistoryViewer viewer{{fake.files, registry, logWriter, screen, windows}, [] { return kProfile; }};
 };
 
 TEST_F(HistoryViewerTest, TypedUrlsSkipAGapAndRemoveTheValueBehindTheSelectedEntry) {
@@ -64,8 +63,8 @@ TEST_F(HistoryViewerTest, TypedUrlsSkipAGapAndRemoveTheValueBehindTheSelectedEnt
   fake.registry.setString(kCurrentUser, kTypedUrlsKey, "url0", "http://before/");
 
   open(HistoryViewer::Mode::TypedUrls, [this] {
-    EXPECT_EQ(shown(), (std::vector<std::string>{"http://site1/", "http://site2/",
-                                                 "http://site4/", "http://site5/"}));
+    EXPECT_EQ(shown(), (std::vector<std::string>{"http://site1/", "http://site2/", "http://site4/",
+                                                 "http://site5/"}));
     viewer.urlList.userSelected(3);
     viewer.removeButton.click();
     EXPECT_EQ(shown(),
@@ -88,10 +87,14 @@ TEST_F(HistoryViewerTest, RunHistoryListsAToTAndRemovingLeavesTheRestOfTheKey) {
 
   open(HistoryViewer::Mode::RunHistory, [this] {
     EXPECT_EQ(viewer.caption(), "View Run History");
-    // Stored texts are shown as they are, suffix and all.
-    EXPECT_EQ(shown(), (std::vector<std::string>{"notepad\\1", "regedit\\1", "calc\\1"}));
+    // The commands without the Run box's own marker.
+    EXPECT_EQ(shown(), (std::vector<std::string>{"notepad", "regedit", "calc"}));
+    // Nothing highlighted, nothing to remove.
+    EXPECT_FALSE(viewer.removeButton.enabled());
     viewer.urlList.userSelected(1);
+    EXPECT_TRUE(viewer.removeButton.enabled());
     viewer.removeButton.click();
+    EXPECT_FALSE(viewer.removeButton.enabled());
   });
 
   EXPECT_FALSE(fake.registry.hasValue(kCurrentUser, kRunMruKey, "c"));
@@ -145,8 +148,7 @@ TEST_F(HistoryViewerTest, NetscapeRemovalKeepsEveryOtherLineInOrderAndTakesATwoD
 
   open(HistoryViewer::Mode::NetscapeUrls, [this] {
     // Numbers 10 and up push the address one character on: a quote leads it.
-    EXPECT_EQ(shown(),
-              (std::vector<std::string>{"http://one/", "\"http://ten/", "http://two/"}));
+    EXPECT_EQ(shown(), (std::vector<std::string>{"http://one/", "\"http://ten/", "http://two/"}));
     viewer.urlList.userSelected(1);
     viewer.removeButton.click();
     EXPECT_EQ(shown(), (std::vector<std::string>{"http://one/", "http://two/"}));
@@ -163,8 +165,8 @@ TEST_F(HistoryViewerTest, NetscapeRemovalKeepsEveryOtherLineInOrderAndTakesATwoD
 
 TEST_F(HistoryViewerTest, RemovingTheFirstEntryDoesNotTakeLinesThatMerelyStartTheSame) {
   // "_1" is a prefix of "_10" only within the marker; the key is the whole line.
-  fake.files.addFile(kPrefs, historyLine(1, "http://a/") + "\r\n" + historyLine(10, "http://a/") +
-                                 "\r\n");
+  fake.files.addFile(kPrefs,
+                     historyLine(1, "http://a/") + "\r\n" + historyLine(10, "http://a/") + "\r\n");
   open(HistoryViewer::Mode::NetscapeUrls, [this] {
     viewer.urlList.userSelected(0);
     viewer.removeButton.click();
