@@ -8,6 +8,7 @@
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/file_list.h"
+#include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/tab_strip.h"
 #include "ui/text_box.h"
@@ -68,6 +69,10 @@ class PathsPage {
       removeUserDefinedToolbar{"removeUserDefinedToolbar"};
   ui::ComboBox userListBox{"userListBox"};
   ui::ListBox userEntriesList{"userEntriesList"};
+  // Shown in place of the entries while no list is active, saying how to activate one.
+  ui::Label noActiveListLabel{"noActiveListLabel",
+                              "No list is active. To edit a list, tick \"Activate\" beside its "
+                              "name under \"User Defined\" on the Maintenance page."};
   ui::Button saveUserListButton{"saveUserListButton", "Save"},
       removeUserEntryButton{"removeUserEntryButton", "Remove"};
   ui::ComboBox driveBox{"driveBox"};

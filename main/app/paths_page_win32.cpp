@@ -2,6 +2,7 @@
 #include "ui/win32/button_binding.h"
 #include "ui/win32/combo_box_binding.h"
 #include "ui/win32/file_list_binding.h"
+#include "ui/win32/label_binding.h"
 #include "ui/win32/list_box_binding.h"
 #include "ui/win32/option_button_binding.h"
 #include "ui/win32/panel.h"
@@ -66,6 +67,7 @@ void buildPageView(PageControls& c, HWND page, PathsPage& m) {
   createFrame(ud, "User.def Files", {8, 4, 282, 306});
   c.add<ComboBoxBinding>(ud, m.userListBox, {20, 24, 258, 200});
   c.add<ListBoxBinding>(ud, m.userEntriesList, {20, 54, 258, 214});
+  c.add<LabelBinding>(ud, m.noActiveListLabel, {20, 58, 258, 60});
   c.add<ButtonBinding>(ud, m.saveUserListButton, {20, 274, 80, 26});
   c.add<ButtonBinding>(ud, m.removeUserEntryButton, {108, 274, 80, 26});
   createFrame(ud, "All Files", {298, 4, 290, 306});

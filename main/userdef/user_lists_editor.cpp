@@ -115,6 +115,8 @@ void UserListsEditor::fixUserDef() {
   ++trap.step;
   const bool any = !positions_.empty();
   trap.runStep([&] {
+    p.noActiveListLabel.setVisible(!any);
+    p.userEntriesList.setVisible(any);
     p.addUserEntryButton.setEnabled(any);
     p.removeUserEntryButton.setEnabled(any);
     p.pickerFiles.setEnabled(any && mode() == kSingleFiles);

@@ -111,12 +111,17 @@ TEST_F(UserListsEditing, ListThreeAloneAndThenNoListActive) {
   EXPECT_EQ(p().userListBox.items(), std::vector<std::string>{"Third"});
   EXPECT_EQ(editorPtr->currentList(), 3);
   EXPECT_EQ(entries(), std::vector<std::string>{"D:\\three"});
+  EXPECT_TRUE(p().userEntriesList.visible());
+  EXPECT_FALSE(p().noActiveListLabel.visible());
   EXPECT_TRUE(window->clean.userDefinedOptions[2].enabled());
   EXPECT_EQ(window->clean.userDefinedOptions[2].caption(), "Third");
   EXPECT_EQ(session.UDvalue[2], "1");
 
   activate(3, false);
   EXPECT_TRUE(entries().empty());
+  // The entries give way to the hint that says how to activate a list.
+  EXPECT_FALSE(p().userEntriesList.visible());
+  EXPECT_TRUE(p().noActiveListLabel.visible());
   EXPECT_FALSE(p().addUserEntryButton.enabled());
   EXPECT_FALSE(p().removeUserEntryButton.enabled());
   EXPECT_EQ(editorPtr->currentList(), 0);
