@@ -337,4 +337,12 @@ void RuleCleaner::cleanRegKey(common::ErrorTrap& trap, const Excludes& ex, const
     registry_.deleteRegistryKey(platform::hkey::kCurrentUser, key.key);
 }
 
+void cleanRulesInFrame(RunFrame& frame, common::ErrorTrap* trap, RuleCleaner& cleaner,
+                       const std::vector<const CleaningRule*>& rules) {
+  for (const CleaningRule* rule : rules) {
+    frame.beginOption(rule->name);
+    frame.statement(trap, [&] { cleaner.clean(*rule); });
+  }
+}
+
 }  // namespace vorn

@@ -12,6 +12,7 @@
 #include "common/error_trap.h"
 #include "common/session_log.h"
 #include "main/clean/cleaning_rules.h"
+#include "main/clean/run_frame.h"
 #include "main/platform/registry_access.h"
 #include "platform/system.h"
 
@@ -63,5 +64,10 @@ class RuleCleaner {
   std::vector<CleaningRule> rules_;
   std::map<std::string, std::string> folders_;  // looked-up names, upper case
 };
+
+// Cleans each entry inside a run frame, under its own name, so the analysis and the
+// report list what it removes under that name.
+void cleanRulesInFrame(RunFrame& frame, common::ErrorTrap* trap, RuleCleaner& cleaner,
+                       const std::vector<const CleaningRule*>& rules);
 
 }  // namespace vorn

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "platform/fake/fake_system.h"
 #include "ui/scripted_prompter.h"
 
@@ -183,6 +185,52 @@ TEST_F(RuleCleanerTest, LogsWhatTheReaderSkippedWithItsLine) {
       << logText();
   cleaner.load(fake.process.folder + "\\missing.ini");
   EXPECT_TRUE(cleaner.rules().empty());
+}
+
+}  // namespace
+}  // namespace vorn
+
+namespace vorn {
+namespace {
+
+// The delivered rules: each entry explained in a comment above it, none walking or
+// removing a folder, and on a seeded Windows folder only the named garbage goes.
+TEST_F(RuleCleanerTest, TheDeliveredGarbageRulesTakeOnlyTheirOwnFiles) {
+  std::string text;
+  {
+    std::FILE* f = std::fopen(TERVANE_SOURCE_DIR "/data/garbage.ini", "rb");
+    ASSERT_NE(f, nullptr);
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) text.append(buffer, n);
+    std::fclose(f);
+  }
+  const RuleFile file = readCleaningRules(text);
+  EXPECT_TRUE(file.problems.empty()) << file.problems[0];
+  ASSERT_GE(file.rules.size(), 3u);
+  for (const CleaningRule& r : file.rules) {
+    const std::size_t at = text.find("[" + r.name + " *]");
+    ASSERT_NE(at, std::string::npos) << r.name;
+    EXPECT_EQ(text.compare(text.rfind('\n', at - 2) + 1, 2, "; "), 0)
+        << r.name << " has no comment";
+    for (const RuleFileKey& k : r.fileKeys) {
+      EXPECT_FALSE(k.recurse) << r.name;
+      for (const std::string& p : k.patterns) EXPECT_EQ(p.find('*', 1), std::string::npos) << p;
+    }
+  }
+  const std::string windows = "C:\\WINDOWS";
+  for (const char* f : {"\\Help\\notepad.hlp", "\\Help\\notepad.gid", "\\Help\\notepad.fts",
+                        "\\Help\\notepad.ftg", "\\Help\\notepad.cnt", "\\MEMORY.DMP", "\\WIN.INI",
+                        "\\Minidump\\a.dmp", "\\Drwatson\\x.wlg", "\\Drwatson\\x.txt"})
+    fake.files.addFile(windows + f);
+  cleaner.setRules(file);
+  for (const CleaningRule* r : cleaner.detectedRules()) cleaner.clean(*r);
+  for (const char* gone : {"\\Help\\notepad.gid", "\\Help\\notepad.fts", "\\Help\\notepad.ftg",
+                           "\\MEMORY.DMP", "\\Minidump\\a.dmp", "\\Drwatson\\x.wlg"})
+    EXPECT_FALSE(fake.files.exists(windows + gone)) << gone;
+  for (const char* kept : {"\\Help\\notepad.hlp", "\\Help\\notepad.cnt", "\\WIN.INI",
+                           "\\Drwatson\\x.txt", "\\Minidump"})
+    EXPECT_TRUE(fake.files.exists(windows + kept)) << kept;
+  EXPECT_EQ(logText(), "");
 }
 
 }  // namespace
