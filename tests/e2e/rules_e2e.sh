@@ -119,7 +119,7 @@ drive click Warning Cancel
 drive gone Warning 10 || check "the warning closes" open closed
 check "entry still unticked after Cancel" "$(drive_out lvitems 1 | tr -d '\r' | sed -n 4p)" \
   "0 With Warning"
-check "ticks saved in their own file" "$(ini Ticks "Match Files" "$folder/winapp2-ticks.ini")" ""
+check "no ticks saved after Cancel" "$(gone "$folder/winapp2-ticks.ini")" gone
 
 before="$(state)"
 drive vclick "Tervane 6.6" "Analyze" || check "Analyze button on the Plugins tab" missing present
@@ -127,6 +127,7 @@ drive wait Analysis 60 || check "Analysis window" absent shown
 sleep 1
 shot rules-analysis
 analysis="$(drive_out edittext Analysis | tr -d '\r')"
+[ -n "$shots" ] && echo "$analysis" >"$shots/rules-plugins-analysis.txt"
 drive click Analysis Close
 drive gone Analysis 10 || check "Analysis closes" open closed
 check "analysis changes nothing" "$(state)" "$before"
@@ -138,6 +139,7 @@ echo "$analysis" | grep -qF 'RulesApp\Cache\keep.dat' && check "analysis lists t
 
 drive toolbar "Clean Plugins" || check "Clean Plugins toolbar" missing present
 answer_done "done message after Clean Plugins"
+[ -n "$shots" ] && tr -d '\r' <"$folder/vorn-report.txt" >"$shots/rules-report.txt"
 
 for f in Cache/a.tmp Cache/b.dat Cache/Sub/c.tmp Old/x.dat Old/Deep/y.dat old.bak; do
   check "$f" "$(gone "$app/$f")" gone
@@ -159,6 +161,8 @@ report="$(tr -d '\r' <"$folder/vorn-report.txt" 2>/dev/null)"
 echo "$report" | grep -qF 'HKEY_LOCAL_MACHINE\Software\RulesApp\InstallPath' ||
   check "report lists the HKLM value as not removed" no yes
 echo "$report" | grep -qF 'RulesApp\Cache\a.tmp' || check "report lists a removed file" no yes
+check "analysis items equal the report's" "$(echo "$analysis" | sed -n '/^== /,$p')" \
+  "$(echo "$report" | sed -n '/^== /,$p')"
 
 # "Additional Garbage": Analyze lists its files under the option's name, the cleaning
 # removes them and nothing else on C:.
@@ -169,8 +173,9 @@ drive wait Analysis 60 || check "Analysis window of Windows" absent shown
 analysis="$(drive_out edittext Analysis | tr -d '\r')"
 drive click Analysis Close
 drive gone Analysis 10
+[ -n "$shots" ] && echo "$analysis" >"$shots/rules-garbage-analysis.txt"
 echo "$analysis" | grep -qF "Additional Garbage" || check "analysis names Additional Garbage" no yes
-echo "$analysis" | grep -qF 'help\rules-e2e.gid' || check "analysis lists a help index" no yes
+echo "$analysis" | grep -qiF 'help\rules-e2e.gid' || check "analysis lists a help index" no yes
 before="$(snapshot)"
 drive toolbar "Clean Windows" || check "Clean Windows toolbar" missing present
 answer_done "done message after Clean Windows"
