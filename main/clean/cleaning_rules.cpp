@@ -1,7 +1,7 @@
 #include "main/clean/cleaning_rules.h"
 
 #include <cctype>
-#include <set>
+#include <unordered_set>
 
 #include "platform/wildcard.h"
 
@@ -48,11 +48,15 @@ constexpr FolderName kFolderNames[] = {
     {"Fonts", 0x14},
 };
 
-std::string trim(std::string_view s) {
+std::string_view trimmed(std::string_view s) {
   std::size_t a = 0, b = s.size();
   while (a < b && (s[a] == ' ' || s[a] == '\t')) ++a;
   while (b > a && (s[b - 1] == ' ' || s[b - 1] == '\t')) --b;
-  return std::string(s.substr(a, b - a));
+  return s.substr(a, b - a);
+}
+
+std::string trim(std::string_view s) {
+  return std::string(trimmed(s));
 }
 
 std::vector<std::string> split(const std::string& s, char by) {
@@ -112,8 +116,13 @@ std::string folderPath(std::string path, bool wildcardInLastPart = false) {
   const bool share = path.rfind("\\\\", 0) == 0 && path.size() > 2;
   if (!named && !drive && !share) malformed("\"" + path + "\" is no full path");
   std::size_t last = path.find_last_of('\\');
-  for (const std::string& part : split(path, '\\'))
+  for (std::size_t start = 0; start <= path.size();) {
+    std::size_t end = path.find('\\', start);
+    if (end == std::string::npos) end = path.size();
+    const std::string_view part = trimmed(std::string_view(path).substr(start, end - start));
     if (part == ".." || part == ".") malformed("\"" + path + "\" holds a \".\" or \"..\" part");
+    start = end + 1;
+  }
   const std::string_view head = wildcardInLastPart && last != std::string::npos
                                     ? std::string_view(path).substr(0, last)
                                     : std::string_view(path);
@@ -238,8 +247,8 @@ RuleOsVersion osVersion(const std::string& text) {
 struct Pending {
   CleaningRule rule;
   bool open = false;
-  std::string broken;  // the first malformed line's problem
-  std::set<std::string> numbered;
+  std::string broken;                         // the first malformed line's problem
+  std::vector<std::pair<int, int>> numbered;  // key kind and number, given once each
 };
 
 class Reader {
@@ -250,7 +259,7 @@ class Reader {
     while (i < text.size()) {
       std::size_t end = i;
       while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
-      line(++number, trim(text.substr(i, end - i)));
+      line(++number, trimmed(text.substr(i, end - i)));
       if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
         ++end;
       i = end + 1;
@@ -279,7 +288,7 @@ class Reader {
     p_ = Pending{};
   }
 
-  void line(int n, const std::string& text) {
+  void line(int n, std::string_view text) {
     if (text.empty() || text[0] == ';') return;
     if (text[0] == '[') {
       close();
@@ -288,7 +297,7 @@ class Reader {
       std::string name = text.back() == ']' ? trim(text.substr(1, text.size() - 2)) : "";
       if (name.size() >= 2 && name.compare(name.size() - 2, 2, " *") == 0)
         name = trim(name.substr(0, name.size() - 2));
-      p_.rule.name = name.empty() ? text : name;
+      p_.rule.name = name.empty() ? std::string(text) : name;
       if (name.empty() || name.find_first_of("[]") != std::string::npos)
         p_.broken = "line " + std::to_string(n) + ": a malformed section name";
       return;
@@ -305,51 +314,57 @@ class Reader {
     }
   }
 
-  void keyLine(int n, const std::string& text) {
+  void keyLine(int n, std::string_view text) {
     const std::size_t eq = text.find('=');
     if (eq == std::string::npos) malformed("no \"=\"");
-    const std::string key = trim(std::string_view(text).substr(0, eq));
-    const std::string value = trim(std::string_view(text).substr(eq + 1));
+    const std::string key = trim(text.substr(0, eq));
+    const std::string value = trim(text.substr(eq + 1));
+    // Compared in place: the reader meets some 30,000 keys in the community file.
     std::size_t digits = key.size();
     while (digits > 0 && std::isdigit(static_cast<unsigned char>(key[digits - 1]))) --digits;
-    const std::string base = upper(key.substr(0, digits));
-    const std::string suffix = key.substr(digits);
+    const std::string_view base = std::string_view(key).substr(0, digits);
+    const std::string_view suffix = std::string_view(key).substr(digits);
     if (suffix.size() > 6 || (!suffix.empty() && suffix[0] == '0'))
       malformed("key \"" + key + "\" has no number from 1 on");
-    const int number = suffix.empty() ? 0 : std::stoi(suffix);
+    int number = 0;
+    for (char c : suffix) number = number * 10 + (c - '0');
+    auto is = [&](const char* name) { return platform::equalsIgnoreCase(base, name); };
     CleaningRule& r = p_.rule;
     auto needValue = [&] {
       if (value.empty()) malformed("key \"" + key + "\" has no value");
     };
-    auto numbered = [&] {
+    auto numbered = [&](int kind) {
       if (number == 0) malformed("key \"" + key + "\" has no number");
-      if (!p_.numbered.insert(upper(key)).second) malformed("key \"" + key + "\" given twice");
+      for (const auto& given : p_.numbered)
+        if (given.first == kind && given.second == number)
+          malformed("key \"" + key + "\" given twice");
+      p_.numbered.emplace_back(kind, number);
       needValue();
     };
-    if (base == "FILEKEY") {
-      numbered();
+    if (is("FILEKEY")) {
+      numbered(0);
       r.fileKeys.push_back(fileKey(number, value));
-    } else if (base == "REGKEY") {
-      numbered();
+    } else if (is("REGKEY")) {
+      numbered(1);
       r.regKeys.push_back(registryPath(value, true));
-    } else if (base == "EXCLUDEKEY") {
-      numbered();
+    } else if (is("EXCLUDEKEY")) {
+      numbered(2);
       r.excludes.push_back(exclude(value));
-    } else if (base == "DETECT") {
+    } else if (is("DETECT")) {
       needValue();
       r.detect.push_back(registryPath(value, false));
-    } else if (base == "DETECTFILE") {
+    } else if (is("DETECTFILE")) {
       needValue();
       r.detectFile.push_back(folderPath(value, true));
-    } else if (base == "DETECTOS" && suffix.empty()) {
+    } else if (is("DETECTOS") && suffix.empty()) {
       const std::vector<std::string> parts = split(value, '|');
       if (parts.size() != 2) malformed("DetectOS is not min|max");
       r.hasOsRange = true;
       r.osMin = osVersion(parts[0]);
       r.osMax = osVersion(parts[1]);
-    } else if ((base == "LANGSECREF" || base == "SECTION") && suffix.empty()) {
+    } else if ((is("LANGSECREF") || is("SECTION")) && suffix.empty()) {
       r.section = value;
-    } else if (base == "WARNING" && suffix.empty()) {
+    } else if (is("WARNING") && suffix.empty()) {
       needValue();
       r.hasWarning = true;
       r.warning = value;
@@ -360,7 +375,7 @@ class Reader {
 
   RuleFile out_;
   Pending p_;
-  std::set<std::string> names_;
+  std::unordered_set<std::string> names_;
 };
 
 }  // namespace
