@@ -122,6 +122,8 @@ TEST_F(RuleCleanerTest, RefusesProtectedFoldersAndMissingNamesKeyByKey) {
   fake.files.addFile("C:\\WINDOWS\\b.txt");
   fake.files.addFile("C:\\WINDOWS\\Help\\c.gid");
   fake.files.addFile("C:\\x.log");
+  fake.files.addFile("D:\\Outside\\d.log", "outside");
+  fake.files.addLink("C:\\WINDOWS\\Help\\out.gid", "D:\\Outside\\d.log");
   load(
       "[Risky]\n"
       "FileKey1=%WinDir%|*.log|REMOVESELF\n"
@@ -137,6 +139,7 @@ TEST_F(RuleCleanerTest, RefusesProtectedFoldersAndMissingNamesKeyByKey) {
   // The keys that may act still do.
   EXPECT_FALSE(fake.files.exists("C:\\WINDOWS\\Help\\c.gid"));
   EXPECT_FALSE(fake.files.exists("C:\\WINDOWS\\a.log"));
+  EXPECT_EQ(fake.files.contents("D:\\Outside\\d.log"), "outside");
   const std::string text = logText();
   for (const char* expected :
        {"line 1 - [Risky] FileKey1: C:\\WINDOWS is a system folder",
@@ -222,6 +225,9 @@ TEST_F(RuleCleanerTest, TheDeliveredGarbageRulesTakeOnlyTheirOwnFiles) {
                         "\\Help\\notepad.ftg", "\\Help\\notepad.cnt", "\\MEMORY.DMP", "\\WIN.INI",
                         "\\Minidump\\a.dmp", "\\Drwatson\\x.wlg", "\\Drwatson\\x.txt"})
     fake.files.addFile(windows + f);
+  fake.files.addFile("D:\\Outside\\x.dmp", "outside");
+  fake.files.addLink(windows + "\\Minidump\\link.dmp", "D:\\Outside\\x.dmp");
+  fake.files.addLink(windows + "\\Help\\folder.gid", "D:\\Outside");
   cleaner.setRules(file);
   for (const CleaningRule* r : cleaner.detectedRules()) cleaner.clean(*r);
   for (const char* gone : {"\\Help\\notepad.gid", "\\Help\\notepad.fts", "\\Help\\notepad.ftg",
@@ -230,6 +236,7 @@ TEST_F(RuleCleanerTest, TheDeliveredGarbageRulesTakeOnlyTheirOwnFiles) {
   for (const char* kept : {"\\Help\\notepad.hlp", "\\Help\\notepad.cnt", "\\WIN.INI",
                            "\\Drwatson\\x.txt", "\\Minidump"})
     EXPECT_TRUE(fake.files.exists(windows + kept)) << kept;
+  EXPECT_EQ(fake.files.contents("D:\\Outside\\x.dmp"), "outside");
   EXPECT_EQ(logText(), "");
 }
 

@@ -63,6 +63,8 @@ TEST_F(RuleListTest, TickingAWarningEntryShowsItAndTicksAreSavedTogether) {
 }
 
 TEST_F(RuleListTest, TheTickedEntriesAreCleanedInThePluginRunUnderTheirNames) {
+  fake.files.addFile("D:\\Outside\\b.tmp", "outside");
+  fake.files.addLink("C:\\Tool\\cache\\link.tmp", "D:\\Outside\\b.tmp");
   list.load();
   std::vector<std::string> options;
   frame.onOptionStart = [&](const std::string& option) { options.push_back(option); };
@@ -72,6 +74,7 @@ TEST_F(RuleListTest, TheTickedEntriesAreCleanedInThePluginRunUnderTheirNames) {
   cleaner.cleanPlugins();
   EXPECT_EQ(options, std::vector<std::string>{"Tool Cache"});
   EXPECT_FALSE(fake.files.exists("C:\\Tool\\cache\\a.tmp"));
+  EXPECT_EQ(fake.files.contents("D:\\Outside\\b.tmp"), "outside");
   EXPECT_TRUE(fake.registry.hasValue(kHKCU, "Software\\Tool", "Last"));  // not ticked
 }
 
