@@ -156,6 +156,11 @@ std::string RuleCleaner::folderOf(const std::string& name) {
       folder = known(id);
   }
   folders_[key] = folder;
+  // Once per name and load: every key naming it then acts on nothing.
+  if (folder.empty())
+    common::ErrorTrap(log_, label_)
+        .record(common::errnum::kPathNotFound,
+                "this system has no %" + name + "%; the keys naming it do not apply");
   return folder;
 }
 

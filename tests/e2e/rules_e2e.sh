@@ -115,6 +115,7 @@ check "the entries found on this computer, the one with a warning unticked" "$li
 # Ticking the entry with a warning shows it; Cancel leaves it unticked.
 drive lvtick 1 3 1
 drive wait Warning 10 || check "the warning when ticked" absent shown
+shot rules-warning
 drive click Warning Cancel
 drive gone Warning 10 || check "the warning closes" open closed
 check "entry still unticked after Cancel" "$(drive_out lvitems 1 | tr -d '\r' | sed -n 4p)" \

@@ -51,7 +51,7 @@ TEST_F(RuleCleanerTest, DetectsByKeyFileAndVersionAllTogether) {
       {"DetectFile=%AppData%\\Tool", true},
       {"DetectFile=%AppData%\\Tool\\*.ini", false},
       // No such folder on 98: never guessed into another one.
-      {"DetectFile=%LocalAppData%\\Tool", false},
+      {"DetectFile=%LocalAppData%\\Tool\nDetectFile2=%LocalAppData%\\Other", false},
       {"Detect=HKCU\\Software\\Tool\nDetectFile=%AppData%\\Nothing", false},
       {"DetectOS=4.10|4.90", true},
       {"DetectOS=5.0|", false},
@@ -62,6 +62,11 @@ TEST_F(RuleCleanerTest, DetectsByKeyFileAndVersionAllTogether) {
     ASSERT_EQ(cleaner.rules().size(), 1u) << c.lines;
     EXPECT_EQ(cleaner.detected(cleaner.rules()[0]), c.detected) << c.lines;
   }
+  // A name this system lacks is logged once per load, however many keys name it.
+  const std::string missing = "this system has no %LocalAppData%; the keys naming it do not apply";
+  const std::string text = logText();
+  EXPECT_NE(text.find(missing), std::string::npos) << text;
+  EXPECT_EQ(text.find(missing), text.rfind(missing)) << text;
   fake.process.versionMajor = -1;
   load("[T]\nDetectOS=4.0|\nFileKey1=C:\\T|*.tmp\n");
   EXPECT_FALSE(cleaner.detected(cleaner.rules()[0]));
