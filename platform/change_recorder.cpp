@@ -36,7 +36,11 @@ class RecordingFiles : public Files {
 
   ErrorCode find(const std::string& pattern,
                  const std::function<bool(const FindData&)>& visit) override {
-    if (!rec_.analyzing()) return inner_.find(pattern, visit);
+    if (!rec_.analyzing()) {
+      if (!rec_.recording()) return inner_.find(pattern, visit);
+      if (rec_.halted()) return err::kFileNotFound;
+      return inner_.find(pattern, [&](const FindData& d) { return rec_.keepGoing() && visit(d); });
+    }
     // A cancelled analysis lists nothing more, so the engines run out quickly.
     if (rec_.cancelled()) return err::kFileNotFound;
     const std::size_t cut = pattern.find_last_of('\\');
@@ -127,6 +131,7 @@ class RecordingFiles : public Files {
 
   ErrorCode writeFile(const std::string& path, const std::string& contents) override {
     sync();
+    if (refusedAfterCancel(path) && exists(path)) return err::kCancelled;
     const bool existed = exists(path);
     const bool replacing = watched(path) && existed && !createdByRun(path);
     const std::uint64_t size = replacing ? sizeOf(path) : 0;
@@ -154,6 +159,7 @@ class RecordingFiles : public Files {
   }
   ErrorCode deleteFile(const std::string& path) override {
     sync();
+    if (refusedAfterCancel(path)) return err::kCancelled;
     if (!watched(path) && !rec_.analyzing()) return inner_.deleteFile(path);
     const std::uint64_t size = sizeOf(path);
     const ErrorCode e = rec_.analyzing() ? fileChangeRefusal(path) : inner_.deleteFile(path);
@@ -165,6 +171,7 @@ class RecordingFiles : public Files {
   }
   ErrorCode renameFile(const std::string& from, const std::string& to) override {
     sync();
+    if (refusedAfterCancel(to)) return err::kCancelled;
     const bool existed = exists(to);
     const bool ours = createdByRun(from);
     // What is replaced: the old file's size.
@@ -215,6 +222,7 @@ class RecordingFiles : public Files {
   }
   ErrorCode removeDirectory(const std::string& path) override {
     sync();
+    if (refusedAfterCancel(path)) return err::kCancelled;
     if (!watched(path) && !rec_.analyzing()) return inner_.removeDirectory(path);
     ErrorCode e = err::kSuccess;
     if (rec_.analyzing()) {
@@ -231,6 +239,7 @@ class RecordingFiles : public Files {
   }
   ErrorCode removeLink(const std::string& path) override {
     sync();
+    if (refusedAfterCancel(path)) return err::kCancelled;
     if (!watched(path) && !rec_.analyzing()) return inner_.removeLink(path);
     ErrorCode e;
     if (rec_.analyzing()) {
@@ -248,6 +257,7 @@ class RecordingFiles : public Files {
   }
   ErrorCode overwriteInPlace(const std::string& path, const std::string& pattern) override {
     sync();
+    if (refusedAfterCancel(path)) return err::kCancelled;
     if (!watched(path) && !rec_.analyzing()) return inner_.overwriteInPlace(path, pattern);
     const std::uint64_t size = sizeOf(path);
     ErrorCode e = err::kSuccess;
@@ -272,6 +282,7 @@ class RecordingFiles : public Files {
   }
   ErrorCode setFileLength(const std::string& path, std::uint64_t length) override {
     sync();
+    if (refusedAfterCancel(path)) return err::kCancelled;
     if (!watched(path) && !rec_.analyzing()) return inner_.setFileLength(path, length);
     const std::uint64_t size = sizeOf(path);
     ErrorCode e = err::kSuccess;
@@ -312,6 +323,11 @@ class RecordingFiles : public Files {
     while (!p.empty() && p.back() == '\\') p.pop_back();
     const std::size_t slash = p.find_last_of('\\');
     return slash == std::string::npos ? p : p.substr(slash + 1);
+  }
+  // After a cleaning is cancelled, the user's files change no more; the run's own
+  // scratch files may still be tidied away.
+  bool refusedAfterCancel(const std::string& path) {
+    return rec_.halted() && watched(path) && !createdByRun(path);
   }
   // A new recording forgets what the last one did.
   void sync() {
@@ -396,10 +412,15 @@ class RecordingFiles : public Files {
   std::uint64_t sizeOf(const std::string& path) {
     if (const Listed* listed = lastListed(path)) return listed->size;
     std::uint64_t size = 0;
-    find(path, [&](const FindData& d) {
+    // A cleaning asks the system itself: a size look-up is no item of the run's progress.
+    auto take = [&](const FindData& d) {
       size = d.size;
       return false;
-    });
+    };
+    if (rec_.analyzing())
+      find(path, take);
+    else
+      inner_.find(path, take);
     return size;
   }
 
@@ -504,11 +525,13 @@ class RecordingRegistry : public Registry {
   }
   ErrorCode setValue(HKey key, const std::string& name, std::uint32_t type,
                      const std::string& data) override {
+    if (rec_.halted()) return err::kCancelled;
     const ErrorCode e = rec_.analyzing() ? err::kSuccess : inner_.setValue(key, name, type, data);
     if (rec_.recording()) rec_.add(Kind::ValueSet, valuePath(key, name), data.size(), e);
     return e;
   }
   ErrorCode deleteValue(HKey key, const std::string& name) override {
+    if (rec_.halted()) return err::kCancelled;
     if (!rec_.recording()) return inner_.deleteValue(key, name);
     std::uint32_t type = 0, size = 0;
     const ErrorCode found =
@@ -518,6 +541,7 @@ class RecordingRegistry : public Registry {
     return e;
   }
   ErrorCode deleteKey(HKey root, const std::string& subKey) override {
+    if (rec_.halted()) return err::kCancelled;
     if (!rec_.recording()) return inner_.deleteKey(root, subKey);
     HKey probe = 0;
     const ErrorCode found = inner_.openKey(root, subKey, kKeyRead, probe);
@@ -552,6 +576,7 @@ class RecordingShell : public Shell {
   RecordingShell(Shell& inner, ChangeRecorder& recorder) : inner_(inner), rec_(recorder) {}
 
   ErrorCode deleteFiles(OwnerWindow owner, const std::string& source) override {
+    if (rec_.halted() && !rec_.ignored(source)) return err::kCancelled;
     if (!rec_.recording() || rec_.ignored(source)) return inner_.deleteFiles(owner, source);
     const ErrorCode e = rec_.analyzing() ? err::kSuccess : inner_.deleteFiles(owner, source);
     rec_.add(Kind::ShellDeleted, source, 0, e);
@@ -559,12 +584,14 @@ class RecordingShell : public Shell {
   }
   ErrorCode copyFile(OwnerWindow owner, const std::string& source,
                      const std::string& target) override {
+    if (rec_.halted() && !rec_.ignored(target)) return err::kCancelled;
     if (!rec_.recording() || rec_.ignored(target)) return inner_.copyFile(owner, source, target);
     const ErrorCode e = rec_.analyzing() ? err::kSuccess : inner_.copyFile(owner, source, target);
     rec_.add(Kind::FileReplaced, target, 0, e);
     return e;
   }
   ErrorCode emptyRecycleBin(OwnerWindow owner, const std::string& root) override {
+    if (rec_.halted()) return err::kCancelled;
     if (!rec_.recording()) return inner_.emptyRecycleBin(owner, root);
     const ErrorCode e = rec_.analyzing() ? err::kSuccess : inner_.emptyRecycleBin(owner, root);
     rec_.add(Kind::RecycleBinEmptied, root, 0, e);
@@ -592,7 +619,8 @@ void ChangeRecorder::start(bool analyzing) {
   section_.clear();
   option_.clear();
   cancelled_ = false;
-  itemsSeen_ = 0;
+  itemsSeen_ = itemsRemoved_ = 0;
+  bytesRemoved_ = 0;
   unseenRemovals_.clear();
   recording_ = true;
   analyzing_ = analyzing;
@@ -616,8 +644,16 @@ bool ChangeRecorder::ignored(const std::string& path) const {
 
 void ChangeRecorder::add(RecordedChange::Kind kind, const std::string& target, std::uint64_t size,
                          ErrorCode result) {
-  if (!recording_ || !keepGoing()) return;
+  if (!recording_) return;
+  // A change a cleaning has made is recorded even when this is the moment it is
+  // cancelled; an analysis records nothing after it.
+  if (!keepGoing() && analyzing_) return;
   changes_.push_back({kind, target, size, section_, result, option_, {}});
+  if (result != err::kSuccess || kind == Kind::FileOverwritten || kind == Kind::FileCut ||
+      kind == Kind::ValueSet)
+    return;
+  ++itemsRemoved_;
+  if (kind == Kind::FileDeleted) bytesRemoved_ += size;
 }
 
 void ChangeRecorder::skip(const std::string& target, const std::string& why) {
@@ -626,7 +662,7 @@ void ChangeRecorder::skip(const std::string& target, const std::string& why) {
 }
 
 bool ChangeRecorder::keepGoing() {
-  if (!analyzing()) return true;
+  if (!recording_) return true;
   if (cancelled_) return false;
   ++itemsSeen_;
   if (progressCheck_ && itemsSeen_ % kProgressInterval == 0 && !progressCheck_(itemsSeen_))

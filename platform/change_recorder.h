@@ -63,15 +63,23 @@ class ChangeRecorder {
   // The option of the current area that the following changes belong to.
   void setOption(const std::string& option) { option_ = option; }
 
-  // While analysing, `check` runs after every kProgressInterval entries read or changes
+  // While recording, `check` runs after every kProgressInterval entries read or changes
   // recorded, with the count so far, to show progress and take the user's clicks.
-  // Returning false cancels the analysis: folder listings then end early and nothing
-  // more is recorded, so the engines run out quickly. A cleaning is never cancelled.
+  // Returning false cancels the run: folder listings then end early, so the engines run
+  // out quickly. An analysis records nothing more; a cleaning makes no further change
+  // (each is refused with kCancelled), so it stops between two items, never inside one,
+  // and its report holds everything done until then.
   static constexpr std::size_t kProgressInterval = 64;
   void setProgressCheck(std::function<bool(std::size_t itemsSeen)> check) {
     progressCheck_ = std::move(check);
   }
   bool cancelled() const { return cancelled_; }
+  // A cleaning that was cancelled: changes are refused from now on.
+  bool halted() const { return recording_ && !analyzing_ && cancelled_; }
+  // The successful removals recorded so far in this recording, and the bytes of the
+  // files among them.
+  std::size_t itemsRemoved() const { return itemsRemoved_; }
+  std::uint64_t bytesRemoved() const { return bytesRemoved_; }
   // Counts one entry read or change; false once the analysis has been cancelled.
   bool keepGoing();
 
@@ -98,7 +106,8 @@ class ChangeRecorder {
   unsigned run_ = 0;
   std::string section_, option_;
   std::function<bool(std::size_t)> progressCheck_;
-  std::size_t itemsSeen_ = 0;
+  std::size_t itemsSeen_ = 0, itemsRemoved_ = 0;
+  std::uint64_t bytesRemoved_ = 0;
   std::vector<std::string> ignoredFolders_;
   std::vector<RecordedChange> changes_;
   std::vector<std::string> unseenRemovals_;

@@ -28,6 +28,7 @@ inline constexpr ErrorCode kDirNotEmpty = 145;
 inline constexpr ErrorCode kAlreadyExists = 183;
 inline constexpr ErrorCode kMoreData = 234;
 inline constexpr ErrorCode kBadKey = 1010;
+inline constexpr ErrorCode kCancelled = 1223;  // ERROR_CANCELLED
 inline constexpr ErrorCode kCantResolveFilename = 1921;
 inline constexpr ErrorCode kReparsePointEncountered = 4395;
 }  // namespace err

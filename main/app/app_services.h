@@ -39,6 +39,11 @@ struct AppServices {
   // of `prompter` that unattended runs make quiet (none: they cannot be made quiet).
   platform::RunLock* runLock = nullptr;
   UnattendedPrompter* unattended = nullptr;
+  // What the cleaning engines act through: `system` seen through the recorder, which
+  // keeps what a run changes and stands in for the changes in an analysis. Windows,
+  // dialogs, settings and the log use `system` itself. None: the engines use `system`.
+  platform::System* engineSystem = nullptr;
+  platform::System& engines() { return engineSystem ? *engineSystem : system; }
 };
 
 // The services only the windows that show files need: numbers and dates in the user's

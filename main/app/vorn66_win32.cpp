@@ -49,11 +49,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
 
   // Nobody could answer the shell's error box or watch its progress in an unattended run.
   platform::win32::Win32System real(unattended);
-  // Every service the cleaner uses goes through the recorder, which keeps what a
-  // cleaning run changes for its report.
+  // The engines act through the recorder, which keeps what a cleaning run changes for its
+  // report and stands in for the changes in an analysis; the rest of the program does not.
   platform::ChangeRecorder recorder;
   platform::RecordingSystem recording(real.system(), recorder);
-  platform::System& system = recording.system();
+  platform::System& system = real.system();
   vorn::Session session;
   common::SessionLog log(system.files, system.clock, [&session] { return session.programFolder; });
   common::Settings settings(system.files, log);
@@ -67,6 +67,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   vorn::HiddenWindowHost hiddenWindows;
   ui::WindowHost& host = unattended ? static_cast<ui::WindowHost&>(hiddenWindows) : windows;
   vorn::AppServices services{system, log, settings, prompter, screen, host, session};
+  services.engineSystem = &recording.system();
   auto runLock = platform::win32::makeRunLock();
   services.runLock = runLock.get();
   services.unattended = &prompter;

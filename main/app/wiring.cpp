@@ -1,5 +1,6 @@
 #include "main/app/wiring.h"
 
+#include <optional>
 #include <set>
 
 #include "common/conversions.h"
@@ -120,12 +121,6 @@ BrowserClearing ieBrowserClearing(AppServices& services, Subsystems& s) {
     platform::UrlCache& cache = *services.urlCache;
     common::SessionLog& log = services.log;
     return [&s, &cache, &log](int mode) {
-      if (s.recorder && s.recorder->analyzing()) {
-        listUrlCacheEntries(cache, mode, *s.recorder);
-        if (mode == 1 || mode == 2) s.frame->progressStep();
-        if (mode == 0 || mode == 2) s.frame->progressStep();
-        return false;
-      }
       if (s.unattended && s.recorder) {
         // The dialog would wait for a person whenever it cannot be driven. The cache
         // interface empties the same entries, and the report names each.
@@ -155,27 +150,37 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   s.runView = std::make_unique<MainWindowRunView>(w);
   s.boxes = std::make_unique<MainWindowOptionBoxes>(w);
   s.registry = std::make_unique<RegistryAccess>(services.system.registry, services.prompter);
+  platform::System& engines = services.engines();
+  s.engineRegistry = std::make_unique<RegistryAccess>(engines.registry, services.prompter);
   s.statistics = std::make_unique<Statistics>(services.settings, services.log, ini, freeSpace);
   s.frame = std::make_unique<RunFrame>(*s.runView, *s.boxes, services.prompter, services.settings,
                                        services.log, services.system.clock, ini, freeSpace,
                                        *s.statistics);
-  s.windowsCleaner = std::make_unique<WindowsCleaner>(services.system, *s.registry, services.log,
+  s.windowsCleaner = std::make_unique<WindowsCleaner>(engines, *s.engineRegistry, services.log,
                                                       *s.frame, *s.boxes, session.paths, 0,
                                                       [&services] { services.screen.doEvents(); });
-  s.secureRemover = std::make_unique<SecureRemover>(services.system.files, services.system.removal,
-                                                    services.log, folder);
+  // An analysis takes the first scratch file: what it shows must not depend on a draw.
+  s.secureRemover = std::make_unique<SecureRemover>(
+      engines.files, engines.removal, services.log, folder,
+      [&s] { return s.frame->state.analyzing() ? 0.0 : randomFraction(); });
   s.netscapeCleaner = std::make_unique<NetscapeCleaner>(
-      services.system, services.log, services.prompter, *s.frame, *s.boxes, *s.secureRemover,
+      engines, services.log, services.prompter, *s.frame, *s.boxes, *s.secureRemover,
       s.automaticState, session.paths, session.safetyLevel, folder);
-  s.operaCleaner =
-      std::make_unique<OperaCleaner>(services.system, *s.frame, *s.boxes, *s.secureRemover,
-                                     session.paths, session.safetyLevel, folder);
+  s.operaCleaner = std::make_unique<OperaCleaner>(engines, *s.frame, *s.boxes, *s.secureRemover,
+                                                  session.paths, session.safetyLevel, folder);
   s.ieCleaner = std::make_unique<IECleaner>(
-      services.system, *s.registry, services.log, services.settings, *s.frame, *s.boxes,
+      engines, *s.engineRegistry, services.log, services.settings, *s.frame, *s.boxes,
       session.paths, *s.secureRemover, IECleanerControls{s.ieKeepList, w.clean.ieCookieFiles},
       folder, [&session] { return session.safetyLevel; }, ieBrowserClearing(services, s));
-  s.userDefinedCleaner = std::make_unique<UserDefinedCleaner>(services.system, services.log,
-                                                              *s.frame, *s.boxes, folder);
+  if (services.urlCache)
+    s.ieCleaner->setBrowserListing([&s, &cache = *services.urlCache](int mode) {
+      if (s.recorder) listUrlCacheEntries(cache, mode, *s.recorder);
+      if (mode == 1 || mode == 2) s.frame->progressStep();
+      if (mode == 0 || mode == 2) s.frame->progressStep();
+      return false;
+    });
+  s.userDefinedCleaner =
+      std::make_unique<UserDefinedCleaner>(engines, services.log, *s.frame, *s.boxes, folder);
 
   Statistics& statistics = *s.statistics;
   statistics.changed = [&w, &session, &statistics] { showStatistics(w, session, statistics); };
@@ -246,10 +251,10 @@ void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
       PluginControls{w.clean.pluginList, w.paths.availablePluginsList, w.paths.pluginFolderBox},
       *s.pluginInfo);
   PluginManager& plugins = *s.plugins;
-  platform::Files& files = services.system.files;
+  platform::System& engines = services.engines();
   s.pluginCleaner = std::make_unique<PluginCleaner>(
-      files, *s.registry, services.log, *s.frame, folder,
-      [&plugins] { return plugins.tickedInformationFiles(); }, services.system.removal);
+      engines.files, *s.engineRegistry, services.log, *s.frame, folder,
+      [&plugins] { return plugins.tickedInformationFiles(); }, engines.removal);
   MainWindowOperations& ops = w.operations();
   ops.fixPlugins = [&plugins] { plugins.fixPlugins(); };
   ops.showPluginInfo = [&plugins] { plugins.showPluginInfo(); };
@@ -412,7 +417,7 @@ void wireFileListWindow(MainWindow& w, AppServices& services, Subsystems& s,
 }
 
 void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
-                        platform::ChangeRecorder& recorder, platform::ShellOpen& shellOpen) {
+                        platform::ChangeRecorder& recorder, platform::ShellOpen&) {
   const std::string folder = common::programFolder(services.system.process);
   const std::string report = folder + "\\" + kReportFile;
   recorder.ignoreFolder(folder);
@@ -423,35 +428,82 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
                                                        const std::string& why) {
       recorder.skip(entry, why);
     };
-  // An analysis has started the recorder itself and shows its own report.
-  frame.onRunStart = [&recorder, &frame] {
-    if (!frame.state.analyzing) recorder.start(false);
-  };
+  // Every run records what it changes; an analysis records instead of changing.
+  frame.onRunStart = [&recorder, &frame] { recorder.start(frame.state.analyzing()); };
   frame.onAreaStart = [&recorder](const std::string& area) { recorder.setSection(area); };
   frame.onOptionStart = [&recorder](const std::string& option) { recorder.setOption(option); };
   frame.onRunEnd = [&recorder, &services, &frame, &s, report] {
-    if (frame.state.analyzing) return;
     recorder.stop();
-    std::string text =
-        cleaningReportText(recorder.changes(), "Cleaning of " + frame.state.lastCleanedText, false);
+    // An analysis shows its own report and writes none.
+    if (frame.state.analyzing()) return;
+    std::string heading = "Cleaning of " + frame.state.lastCleanedText;
+    if (recorder.cancelled()) heading += "\r\nCancelled: what follows is what was done until then.";
+    std::string text = cleaningReportText(recorder.changes(), heading, false);
     if (services.unattended && services.unattended->quiet())
       text += messagesSection(services.unattended->messages());
     s.lastReport = text;
+    s.lastChanges = recorder.changes();
+    s.lastHeading = heading;
     common::ErrorTrap trap(services.log, "cleaningReport");
     trap.runStep(
         [&] { common::check(common::replaceFileContents(services.system.files, report, text)); });
   };
-  s.analysisReport = std::make_unique<AnalysisReportDialog>(services.windows);
+  s.analysisReport = std::make_unique<AnalysisReportDialog>(
+      AnalysisReportDialog::Services{services.system.files, services.prompter, services.windows});
   s.analysisProgress = std::make_unique<AnalysisProgressDialog>(services.windows);
+  AnalysisProgressDialog& progress = *s.analysisProgress;
   MainWindowOperations& ops = w.operations();
-  s.analyze = [&s, &recorder, &services, &w, &frame](const std::function<void()>& command,
-                                                     const std::string& what) {
+  frame.stopRequested = [&recorder] { return recorder.cancelled(); };
+  frame.summary = [&recorder] {
+    const std::string removed = "Removed " + totalsLine(reportTotals(recorder.changes())) + ".";
+    return recorder.cancelled() ? "Cancelled. " + removed : removed;
+  };
+  // The chart shows what the run removed, from the report's own total.
+  s.statistics->setFreedBytes([&recorder]() -> std::optional<std::uint64_t> {
+    return reportTotals(recorder.changes()).bytes;
+  });
+  // The progress window goes before the done message, whose owner is the main window.
+  auto endRun = frame.onRunEnd;
+  frame.onRunEnd = [endRun, &progress] {
+    endRun();
+    progress.finish();
+  };
+  // A cleaning the user starts in the window runs behind the progress window, with a live
+  // count and Cancel. The schedule, the command line and an analysis (which has a window
+  // of its own) run the same commands without it.
+  auto withProgress = [&s, &recorder, &services, &w, &frame,
+                       &progress](MainWindowOperations::Op command) -> MainWindowOperations::Op {
+    return [&s, &recorder, &services, &w, &frame, &progress, command] {
+      const bool quiet = services.unattended && services.unattended->quiet();
+      if (!command) return;
+      if (quiet || frame.state.analyzing() || s.running() || progress.isOpen()) return command();
+      recorder.setProgressCheck([&recorder, &services, &frame, &progress](std::size_t) {
+        progress.showCleaningProgress(frame.state.currentArea, recorder.itemsRemoved(),
+                                      recorder.bytesRemoved());
+        services.screen.doEvents();
+        return !progress.cancelled();
+      });
+      progress.open(w, true);
+      struct Restore {
+        platform::ChangeRecorder& recorder;
+        AnalysisProgressDialog& progress;
+        ~Restore() {
+          recorder.setProgressCheck(nullptr);
+          progress.finish();
+        }
+      } restore{recorder, progress};
+      command();
+    };
+  };
+  for (MainWindowOperations::Op* op :
+       {&ops.cleanAll, &ops.cleanIE, &ops.cleanNetscape, &ops.cleanOpera, &ops.cleanWindows,
+        &ops.cleanUserDefined, &ops.cleanPlugins})
+    *op = withProgress(*op);
+  s.analyze = [&s, &recorder, &services, &w, &frame, &progress](
+                  const std::function<void()>& command, const std::string& what) {
     if (s.running() || !command) return;
     RunLockScope lock(services.runLock, services.prompter);
     if (!lock.held()) return;
-    AnalysisProgressDialog& progress = *s.analysisProgress;
-    frame.state.analyzing = true;
-    recorder.start(true);
     // The reads let the window repaint and the user press Cancel as they go.
     recorder.setProgressCheck([&progress, &services, &frame](std::size_t itemsRead) {
       progress.showProgress(frame.state.currentArea, itemsRead);
@@ -460,19 +512,17 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     });
     progress.open(w);
     {
-      // Also when a command lets a failure escape: the next run must not analyse.
+      // Also when a command lets a failure escape.
       struct Restore {
-        RunFrame& frame;
         platform::ChangeRecorder& recorder;
         AnalysisProgressDialog& progress;
         ~Restore() {
           recorder.setProgressCheck(nullptr);
           recorder.stop();
-          frame.state.analyzing = false;
           progress.finish();
         }
-      } restore{frame, recorder, progress};
-      command();
+      } restore{recorder, progress};
+      frame.runAs(RunKind::Analysis, command);
     }
     // The recorder keeps what it recorded, and whether it was cancelled, until it starts
     // again.
@@ -486,7 +536,7 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     std::string text = cleaningReportText(recorder.changes(), heading, true);
     if (services.unattended && services.unattended->quiet())
       text += messagesSection(services.unattended->messages());
-    s.analysisReport->open(text, &w);
+    s.analysisReport->open(recorder.changes(), heading, true, text, &w);
   };
   auto analyze = [&s](MainWindowOperations::Op* command, const std::string& what) {
     return [&s, command, what] { s.analyze(*command, what); };
@@ -499,16 +549,26 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
   ops.analyzeUserDefined = analyze(&ops.cleanUserDefined, "User.def");
   ops.analyzePlugins = analyze(&ops.cleanPlugins, "Plugins");
 
-  w.statistics.cleaningDetailsButton.onClick = [&services, &shellOpen, &w, report] {
+  // In the program's own window, never through the shell: ".txt" may have no program.
+  // This session's run shows its items; an earlier session's report shows as its text.
+  w.statistics.cleaningDetailsButton.onClick = [&services, &s, &w, report] {
+    if (!s.lastReport.empty()) {
+      s.analysisReport->open(s.lastChanges, s.lastHeading, false, s.lastReport, &w);
+      return;
+    }
     std::uint32_t attributes = 0;
     if (services.system.files.getAttributes(report, attributes) != platform::err::kSuccess) {
       services.prompter.messageBox("No cleaning has been recorded yet.", "Info",
                                    ui::mb::kOk | ui::mb::kIconInformation);
       return;
     }
-    if (shellOpen.open(w.ownerHandle, report) != platform::err::kSuccess)
+    std::string text;
+    if (services.system.files.readFile(report, text) != platform::err::kSuccess) {
       services.prompter.messageBox("The report " + report + " could not be opened.", "Info",
                                    ui::mb::kOk | ui::mb::kIconWarning);
+      return;
+    }
+    s.analysisReport->openSaved(text, &w);
   };
 }
 

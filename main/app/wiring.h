@@ -64,6 +64,8 @@ struct Subsystems {
   std::unique_ptr<MainWindowRunView> runView;
   std::unique_ptr<MainWindowOptionBoxes> boxes;
   std::unique_ptr<RegistryAccess> registry;
+  // The same over the engines' services (AppServices::engines).
+  std::unique_ptr<RegistryAccess> engineRegistry;
   std::unique_ptr<Statistics> statistics;
   std::unique_ptr<RunFrame> frame;
   std::unique_ptr<WindowsCleaner> windowsCleaner;
@@ -110,6 +112,10 @@ struct Subsystems {
   std::function<void(const std::function<void()>& command, const std::string& what)> analyze;
   // The text of the last cleaning report, as saved beside the log.
   std::string lastReport;
+  // What the last cleaning of this session changed, and its heading, for "Last Cleaning
+  // Details".
+  std::vector<platform::RecordedChange> lastChanges;
+  std::string lastHeading;
   // Nobody is at the machine: Internet Explorer's cache and history are emptied through
   // the URL cache, never through the Internet Properties dialog.
   bool unattended = false;
@@ -130,10 +136,10 @@ void wireFileListWindow(MainWindow& mainWindow, AppServices& services, Subsystem
 
 // Records what each cleaning run changes through `recorder` (which must wrap the services'
 // system) and saves the report beside the log when the run ends; "Last Cleaning Details"
-// opens it. The Analyze buttons run the same cleaning commands with the recorder
-// analysing (nothing is changed, no message box is shown: the services' prompter must be
-// an AnalysisPrompter over the same recorder) and show what they would remove.
-// After wireSubsystems.
+// shows it in the Analysis window (`shellOpen` is no longer used). The Analyze buttons run the same
+// cleaning commands with the recorder analysing (nothing is changed, no message box is shown: the
+// services' prompter must be an AnalysisPrompter over the same recorder) and show what they would
+// remove. After wireSubsystems.
 void wireCleaningReport(MainWindow& mainWindow, AppServices& services, Subsystems& subsystems,
                         platform::ChangeRecorder& recorder, platform::ShellOpen& shellOpen);
 

@@ -81,7 +81,7 @@ std::string plural(std::uint64_t n, const std::string& one, const std::string& m
   return countText(n) + " " + (n == 1 ? one : many);
 }
 
-const char* kindTitle(Kind kind) {
+const char* kindTitleText(Kind kind) {
   switch (kind) {
     case Kind::FileDeleted:
       return "Files";
@@ -111,12 +111,6 @@ const char* kindTitle(Kind kind) {
       return "Entries skipped";
   }
   return "";
-}
-
-// How an item is named in the list; the bins of every drive have no path of their own.
-std::string itemName(const platform::RecordedChange& c) {
-  if (c.kind == Kind::RecycleBinEmptied && c.target.empty()) return "every drive";
-  return c.target;
 }
 
 std::string reason(platform::ErrorCode code) {
@@ -230,15 +224,93 @@ std::string totalsLine(const ReportTotals& t) {
   return line;
 }
 
-std::string cleaningReportText(const std::vector<platform::RecordedChange>& recorded,
-                               const std::string& heading, bool analysis) {
+std::vector<ReportItem> reportItems(const std::vector<platform::RecordedChange>& recorded) {
   const Shown shown = withOverwritesMerged(recorded);
   const std::vector<platform::RecordedChange>& changes = shown.changes;
   auto passesOf = [&shown](const platform::RecordedChange* c) {
     auto it = shown.passes.find(c);
     return it == shown.passes.end() ? 0 : it->second;
   };
-  const ReportTotals totals = reportTotals(changes);
+  std::vector<ReportItem> items;
+  items.reserve(changes.size());
+  // Areas and their options in the order they ran; within each, kinds in a fixed order.
+  for (const std::string& area : inOrder(changes, [](const auto& c) { return &c.section; })) {
+    std::vector<const platform::RecordedChange*> ofArea;
+    for (const auto& c : changes)
+      if (c.section == area) ofArea.push_back(&c);
+    // What ran outside any option comes first, so that no option heading claims it.
+    std::vector<std::string> options = inOrder(ofArea, [](const auto* c) { return &c->option; });
+    std::stable_partition(options.begin(), options.end(),
+                          [](const std::string& o) { return o.empty(); });
+    for (const std::string& option : options) {
+      std::map<int, std::vector<const platform::RecordedChange*>> done;
+      std::vector<const platform::RecordedChange*> failed;
+      for (const auto* c : ofArea) {
+        if (c->option != option) continue;
+        if (c->result == platform::err::kSuccess)
+          done[static_cast<int>(c->kind)].push_back(c);
+        else
+          failed.push_back(c);
+      }
+      for (auto& [kind, ofKind] : done) {
+        std::stable_sort(ofKind.begin(), ofKind.end(),
+                         [](const auto* a, const auto* b) { return a->size > b->size; });
+        for (const auto* c : ofKind) items.push_back({*c, passesOf(c)});
+      }
+      for (const auto* c : failed) items.push_back({*c, passesOf(c)});
+    }
+  }
+  return items;
+}
+
+std::string kindTitle(Kind kind) {
+  return kindTitleText(kind);
+}
+
+std::string itemName(const platform::RecordedChange& c) {
+  if (c.kind == Kind::RecycleBinEmptied && c.target.empty()) return "every drive";
+  return c.target;
+}
+
+std::string itemSizeText(const ReportItem& item) {
+  return hasSize(item.change.kind) ? sizeText(item.change.size) : std::string();
+}
+
+std::string outcomeText(const ReportItem& item, bool analysis) {
+  const platform::RecordedChange& c = item.change;
+  const std::string passes = item.passes > 0 ? passesText(item.passes) : std::string();
+  if (c.result != platform::err::kSuccess) {
+    if (!c.why.empty()) return c.why;
+    return (passes.empty() ? "" : passes + ", ") + reason(c.result);
+  }
+  switch (c.kind) {
+    case Kind::FileOverwritten:
+      return analysis ? "would be " + passes : passes;
+    case Kind::FileCut:
+    case Kind::FileReplaced:
+    case Kind::ValueSet:
+      return analysis ? "would rewrite" : "rewritten";
+    case Kind::RecycleBinEmptied:
+      return analysis ? "would empty" : "emptied";
+    case Kind::EntrySkipped:
+      return "skipped";
+    default:
+      break;
+  }
+  if (!passes.empty()) return (analysis ? "would be " : "") + passes + ", then removed";
+  return analysis ? "would remove" : "removed";
+}
+
+std::string cleaningReportText(const std::vector<platform::RecordedChange>& recorded,
+                               const std::string& heading, bool analysis) {
+  const std::vector<ReportItem> items = reportItems(recorded);
+  ReportTotals totals;
+  {
+    std::vector<platform::RecordedChange> changes;
+    changes.reserve(items.size());
+    for (const auto& item : items) changes.push_back(item.change);
+    totals = reportTotals(changes);
+  }
   std::string text = heading + "\r\n";
   text += std::string(analysis ? "Would remove: " : "Removed: ") + totalsLine(totals) + "\r\n";
   if (totals.failed)
@@ -250,57 +322,51 @@ std::string cleaningReportText(const std::vector<platform::RecordedChange>& reco
         "with its passes. Entries of the Internet Properties dialog are listed as what it\r\n"
         "would empty.\r\n";
 
-  // Areas and their options in the order they ran; within each, kinds in a fixed order.
-  for (const std::string& area : inOrder(changes, [](const auto& c) { return &c.section; })) {
-    text += "\r\n== " + (area.empty() ? std::string("Other") : area) + " ==\r\n";
-    std::vector<const platform::RecordedChange*> ofArea;
-    for (const auto& c : changes)
-      if (c.section == area) ofArea.push_back(&c);
-    // What ran outside any option comes first, so that no option heading claims it.
-    std::vector<std::string> options = inOrder(ofArea, [](const auto* c) { return &c->option; });
-    std::stable_partition(options.begin(), options.end(),
-                          [](const std::string& o) { return o.empty(); });
-    for (const std::string& option : options) {
-      if (!option.empty()) text += "-- " + option + " --\r\n";
-      std::map<int, std::vector<const platform::RecordedChange*>> done;
-      std::vector<const platform::RecordedChange*> failed;
-      for (const auto* c : ofArea) {
-        if (c->option != option) continue;
-        if (c->result == platform::err::kSuccess)
-          done[static_cast<int>(c->kind)].push_back(c);
-        else
-          failed.push_back(c);
-      }
-      for (auto& [kind, items] : done) {
-        std::stable_sort(items.begin(), items.end(),
-                         [](const auto* a, const auto* b) { return a->size > b->size; });
-        std::uint64_t bytes = 0;
-        for (const auto* c : items) bytes += c->size;
-        const Kind k = static_cast<Kind>(kind);
-        text += std::string(kindTitle(k)) + " (" + countText(items.size()) +
-                (hasSize(k) ? ", " + sizeText(bytes) : std::string()) + ")\r\n";
-        for (const auto* c : items) {
-          const int passes = passesOf(c);
-          std::string detail = hasSize(k) ? sizeText(c->size) : std::string();
-          if (passes > 0)
-            detail += ", " + passesText(passes) +
-                      (c->kind == Kind::FileDeleted ? ", then removed" : std::string());
-          text += "  " + itemName(*c) + (detail.empty() ? "" : "  (" + detail + ")") + "\r\n";
-        }
-      }
-      if (!failed.empty()) {
-        text += "Not removed (" + countText(failed.size()) + ")\r\n";
-        for (const auto* c : failed) {
-          if (!c->why.empty()) {
-            text += "  " + itemName(*c) + "  (" + c->why + ")\r\n";
-            continue;
-          }
-          const int passes = passesOf(c);
-          text += "  " + itemName(*c) + "  (" + kindTitle(c->kind) +
-                  (passes > 0 ? ", " + passesText(passes) : std::string()) + ", " +
-                  reason(c->result) + ")\r\n";
-        }
-      }
+  // The items come grouped: a heading starts where its group does, with the counts of
+  // the run of items it heads.
+  auto sameGroup = [](const platform::RecordedChange& a, const platform::RecordedChange& b) {
+    return a.section == b.section && a.option == b.option;
+  };
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const platform::RecordedChange& c = items[i].change;
+    const platform::RecordedChange* before = i > 0 ? &items[i - 1].change : nullptr;
+    if (!before || before->section != c.section)
+      text += "\r\n== " + (c.section.empty() ? std::string("Other") : c.section) + " ==\r\n";
+    const bool groupStarts = !before || !sameGroup(*before, c);
+    if (groupStarts && !c.option.empty()) text += "-- " + c.option + " --\r\n";
+    const bool ok = c.result == platform::err::kSuccess;
+    auto runEnd = [&](auto same) {
+      std::size_t j = i;
+      while (j < items.size() && sameGroup(items[j].change, c) && same(items[j].change)) ++j;
+      return j;
+    };
+    if (ok &&
+        (groupStarts || before->kind != c.kind || before->result != platform::err::kSuccess)) {
+      const std::size_t end = runEnd([&c](const platform::RecordedChange& x) {
+        return x.result == platform::err::kSuccess && x.kind == c.kind;
+      });
+      std::uint64_t bytes = 0;
+      for (std::size_t j = i; j < end; ++j) bytes += items[j].change.size;
+      text += kindTitle(c.kind) + " (" + countText(end - i) +
+              (hasSize(c.kind) ? ", " + sizeText(bytes) : std::string()) + ")\r\n";
+    }
+    if (!ok && (groupStarts || before->result == platform::err::kSuccess)) {
+      const std::size_t end = runEnd(
+          [](const platform::RecordedChange& x) { return x.result != platform::err::kSuccess; });
+      text += "Not removed (" + countText(end - i) + ")\r\n";
+    }
+    if (ok) {
+      std::string detail = hasSize(c.kind) ? sizeText(c.size) : std::string();
+      if (items[i].passes > 0)
+        detail += ", " + passesText(items[i].passes) +
+                  (c.kind == Kind::FileDeleted ? ", then removed" : std::string());
+      text += "  " + itemName(c) + (detail.empty() ? "" : "  (" + detail + ")") + "\r\n";
+    } else if (!c.why.empty()) {
+      text += "  " + itemName(c) + "  (" + c.why + ")\r\n";
+    } else {
+      text += "  " + itemName(c) + "  (" + kindTitle(c.kind) +
+              (items[i].passes > 0 ? ", " + passesText(items[i].passes) : std::string()) + ", " +
+              reason(c.result) + ")\r\n";
     }
   }
   return text;

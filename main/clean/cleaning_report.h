@@ -25,6 +25,26 @@ ReportTotals reportTotals(const std::vector<platform::RecordedChange>& changes);
 // "23.4 MB in 1,204 files, 37 registry values", with the other counts only where not 0.
 std::string totalsLine(const ReportTotals& totals);
 
+// One item as the report lists it: a cookie file's overwrite passes and its removal are
+// one item, at the size the file had before the first pass.
+struct ReportItem {
+  platform::RecordedChange change;
+  int passes = 0;  // overwrite passes merged into the item
+};
+// The items in the report's order: areas and their options in the order they ran (what
+// ran outside any option first), within each the items done by kind, largest first, then
+// those not done.
+std::vector<ReportItem> reportItems(const std::vector<platform::RecordedChange>& changes);
+// The words the report heads a kind of item with ("Files", "Registry values").
+std::string kindTitle(platform::RecordedChange::Kind kind);
+// How an item is named; the bins of every drive have no path of their own.
+std::string itemName(const platform::RecordedChange& change);
+// "2.0 KB" for the kinds that have a size, empty for the others.
+std::string itemSizeText(const ReportItem& item);
+// What became of the item: "would remove" or "removed" (with its overwrite passes), or,
+// for an item not done, the reason as the report words it.
+std::string outcomeText(const ReportItem& item, bool analysis);
+
 // `heading` names the run ("Cleaning of 12/8/2026 12:19:12 AM").
 std::string cleaningReportText(const std::vector<platform::RecordedChange>& changes,
                                const std::string& heading, bool analysis);

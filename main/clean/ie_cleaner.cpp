@@ -105,7 +105,14 @@ bool IECleaner::showInetProperties(int mode) {
   // The dialog empties what both boxes ask for; its work is named after the first.
   frame_.beginOption(area::kIE, mode == 0 ? 1 : 0);
   trap.run([&] {
-    if (browserClearing_) started = browserClearing_(mode);
+    if (!frame_.state.analyzing()) {
+      if (browserClearing_) started = browserClearing_(mode);
+    } else if (browserListing_) {
+      browserListing_(mode);
+    } else {
+      if (mode == 1 || mode == 2) frame_.progressStep();
+      if (mode == 0 || mode == 2) frame_.progressStep();
+    }
   });
   if (mode == 0 || mode == 2) {
     frame_.beginOption(area::kIE, 1);

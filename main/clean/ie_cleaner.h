@@ -48,6 +48,11 @@ class IECleaner {
             std::string programFolder, std::function<std::string()> safetyLevel,
             BrowserClearing browserClearing);
 
+  // What an analysis asks of the browser instead of its clearing: to list what the
+  // clearing would empty, taking the same progress steps. Without one, an analysis only
+  // takes the steps: the real clearing never runs in an analysis.
+  void setBrowserListing(BrowserClearing listing) { browserListing_ = std::move(listing); }
+
   // "Clean IE": the four steps inside the Internet Explorer frame.
   void cleanIE();
   void runSteps(common::ErrorTrap* trap);
@@ -79,7 +84,7 @@ class IECleaner {
   IECleanerControls controls_;
   std::string folder_;
   std::function<std::string()> safetyLevel_;
-  BrowserClearing browserClearing_;
+  BrowserClearing browserClearing_, browserListing_;
 };
 
 }  // namespace vorn

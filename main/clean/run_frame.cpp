@@ -60,7 +60,7 @@ void RunFrame::animateStatus() {
     view_.setStatusText("Please Wait...");
     state.statusBlink = false;
   } else {
-    view_.setStatusText((state.analyzing ? "Analyzing... " : "Cleaning... ") + state.currentArea);
+    view_.setStatusText((state.analyzing() ? "Analyzing... " : "Cleaning... ") + state.currentArea);
     state.statusBlink = true;
   }
 }
@@ -73,6 +73,7 @@ void RunFrame::statement(common::ErrorTrap* trap, const std::function<void()>& b
 }
 
 void RunFrame::optionStep(common::ErrorTrap* trap, const std::function<void()>& body) {
+  if (stopRequested && stopRequested()) return;
   statement(trap, body);
   statement(trap, [&] { progressStep(); });
 }
@@ -112,28 +113,36 @@ void RunFrame::runEngine(const EngineFrame& frame,
 }
 
 void RunFrame::finish(common::ErrorTrap* trap) {
-  if (state.analyzing) {
-    statement(trap, [&] { view_.stopAnimation(); });
-    statement(trap, [&] { view_.setStatusText(kAnalysisDone); });
-    state.currentArea.clear();
-    if (onRunEnd) statement(trap, [&] { onRunEnd(); });
-    statement(trap, [&] { view_.setBusyPointer(false); });
-    return;
-  }
+  const bool cleaning = state.kind == RunKind::Cleaning;
   statement(trap, [&] { view_.stopAnimation(); });
-  statement(trap, [&] { view_.setStatusText(kLastCleanedPrefix + recordLastCleaned()); });
-  statement(trap, [&] {
-    statistics_.updateGraph(state.freeSpaceBefore, state.freeSpaceAfter, state.lastCleanedText);
-  });
+  if (cleaning) {
+    statement(trap, [&] { view_.setStatusText(kLastCleanedPrefix + recordLastCleaned()); });
+    statement(trap, [&] {
+      statistics_.updateGraph(state.freeSpaceBefore, state.freeSpaceAfter, state.lastCleanedText);
+    });
+  } else {
+    statement(trap, [&] { view_.setStatusText(kAnalysisDone); });
+  }
   state.currentArea.clear();
   if (onRunEnd) statement(trap, [&] { onRunEnd(); });
   statement(trap, [&] { view_.setBusyPointer(false); });
+  if (!cleaning) return;
   statement(trap, [&] {
     if (view_.closeAfterCleaning())
       view_.closeMainWindow();
     else if (state.showDoneMessage)
-      prompter_.messageBox(kDoneMessage, "Info", ui::mb::kOk | ui::mb::kIconInformation);
+      prompter_.messageBox(summary ? std::string(kDoneMessage) + "\r\n" + summary() : kDoneMessage,
+                           "Info", ui::mb::kOk | ui::mb::kIconInformation);
   });
+}
+
+void RunFrame::runAs(RunKind kind, const std::function<void()>& command) {
+  struct Restore {
+    RunState& state;
+    ~Restore() { state.kind = RunKind::Cleaning; }
+  } restore{state};
+  state.kind = kind;
+  command();
 }
 
 void RunFrame::cleanAll(const Engines& engines, const PathValues& paths) {
@@ -167,28 +176,10 @@ void RunFrame::cleanAll(const Engines& engines, const PathValues& paths) {
   run(engines.windows);
   run(engines.userDefined);
   run(engines.plugins);
-  if (state.analyzing) {
-    view_.stopAnimation();
-    view_.setStatusText(kAnalysisDone);
-    state.currentArea.clear();
-    if (onRunEnd) onRunEnd();
-    state.cleanAllRunning = false;
-    view_.setBusyPointer(false);
-    restore.done = true;
-    return;
-  }
-  view_.stopAnimation();
-  view_.setStatusText(kLastCleanedPrefix + recordLastCleaned());
-  statistics_.updateGraph(state.freeSpaceBefore, state.freeSpaceAfter, state.lastCleanedText);
-  state.currentArea.clear();
-  if (onRunEnd) onRunEnd();
-  if (view_.closeAfterCleaning())
-    view_.closeMainWindow();
-  else if (state.showDoneMessage)
-    prompter_.messageBox(kDoneMessage, "Info", ui::mb::kOk | ui::mb::kIconInformation);
+  // "Clean All" is over for the done message's owner, which may start the next run.
   state.cleanAllRunning = false;
-  view_.setBusyPointer(false);
   restore.done = true;
+  finish(nullptr);
 }
 
 }  // namespace vorn

@@ -40,15 +40,19 @@ class RunView {
   virtual void closeMainWindow() = 0;
 };
 
+// A cleaning changes the system; an analysis runs the same engines over services that
+// only record, so it records no date and no statistics row, shows no message and never
+// closes the window.
+enum class RunKind { Cleaning, Analysis };
+
 // The frame's state, shared by every run of the session.
 struct RunState {
-  std::string currentArea;       // the area being cleaned, empty when idle
-  bool cleanAllRunning = false;  // "Clean All" is running its engines
-  bool statusBlink = true;       // which of the two animation texts comes next
-  bool showDoneMessage = true;   // false while automatic cleaning is on
-  // An analysis runs the engines over services that change nothing; the frame then
-  // records no date and no statistics row, shows no message and never closes the window.
-  bool analyzing = false;
+  std::string currentArea;           // the area being cleaned, empty when idle
+  bool cleanAllRunning = false;      // "Clean All" is running its engines
+  bool statusBlink = true;           // which of the two animation texts comes next
+  bool showDoneMessage = true;       // false while automatic cleaning is on
+  RunKind kind = RunKind::Cleaning;  // of the run going on, or of the next one
+  bool analyzing() const { return kind == RunKind::Analysis; }
   std::int64_t freeSpaceBefore = 0, freeSpaceAfter = 0;  // kilobytes of "C:\"
   std::string lastCleanedText;                           // when the last run finished
 };
@@ -85,6 +89,10 @@ class RunFrame {
   std::function<void(const std::string& area)> onAreaStart;
   // Followers of each option step: the caption of the option whose work follows.
   std::function<void(const std::string& option)> onOptionStart;
+  // True once the user has cancelled the run: the option steps left are skipped.
+  std::function<bool()> stopRequested;
+  // One line the done message adds: what the run removed.
+  std::function<std::string()> summary;
 
   // Readies the progress bar for a run of one area (or 9 for all five): clears the boxes
   // that are disabled and makes the maximum the number of ticked boxes, when any are.
@@ -120,7 +128,12 @@ class RunFrame {
   };
   void cleanAll(const Engines& engines, const PathValues& paths);
 
+  // Runs `command` (one engine's command, or "Clean All") as a run of `kind`; the kind
+  // goes back to a cleaning afterwards, also when the command lets a failure out.
+  void runAs(RunKind kind, const std::function<void()>& command);
+
  private:
+  // The one end of every run: one area's or "Clean All"'s, by the run's kind.
   void finish(common::ErrorTrap* trap);
 
   RunView& view_;

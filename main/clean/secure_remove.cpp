@@ -37,13 +37,6 @@ const Level& levelFor(const std::string& digit) {
   return kLevels[4];
 }
 
-// One generator for the whole run, seeded once: seeding anew from the timer on every pass
-// would hand passes made within one timer tick the same scratch file.
-double defaultRandom() {
-  static std::mt19937 generator{std::random_device{}()};
-  return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
-}
-
 // Joins a folder and a name with exactly one separator.
 std::string join(const std::string& folder, const std::string& name) {
   if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) return folder + name;
@@ -62,6 +55,13 @@ SliderSettings fixSliderSettings(int sliderPosition) {
   return {l.digit, l.caption};
 }
 
+// One generator for the whole run, seeded once: seeding anew from the timer on every pass
+// would hand passes made within one timer tick the same scratch file.
+double randomFraction() {
+  static std::mt19937 generator{std::random_device{}()};
+  return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
+}
+
 SecureRemover::SecureRemover(platform::Files& files, platform::TreeRemoval& removal,
                              common::SessionLog& log, std::string programFolder,
                              std::function<double()> random, std::function<void()> afterPass)
@@ -69,7 +69,7 @@ SecureRemover::SecureRemover(platform::Files& files, platform::TreeRemoval& remo
       removal_(removal),
       log_(log),
       folder_(std::move(programFolder)),
-      random_(random ? std::move(random) : std::function<double()>(defaultRandom)),
+      random_(random ? std::move(random) : std::function<double()>(randomFraction)),
       afterPass_(std::move(afterPass)) {}
 
 void SecureRemover::overwritePass(const std::string& target, const std::string& label) {

@@ -27,6 +27,9 @@ struct SliderSettings {
 // Positions 1 to 4 select that level; any other position selects level 5.
 SliderSettings fixSliderSettings(int sliderPosition);
 
+// A number r with 0 <= r < 1 from one generator seeded once per run of the program.
+double randomFraction();
+
 class SecureRemover {
  public:
   // `random` gives numbers r with 0 <= r < 1; the default draws from a generator seeded

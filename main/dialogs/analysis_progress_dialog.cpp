@@ -14,13 +14,16 @@ AnalysisProgressDialog::AnalysisProgressDialog(ui::WindowHost& windows)
   // The close box asks the same as the button; closing from code at the end does not.
   onUnload = [this] {
     if (!finishing_) cancelled_ = true;
+    open_ = false;
   };
 }
 
-void AnalysisProgressDialog::open(ui::WindowModel& owner) {
+void AnalysisProgressDialog::open(ui::WindowModel& owner, bool cleaning) {
   cancelled_ = finishing_ = false;
+  setCaption(cleaning ? kCleaningCaption : kCaption);
   cancelButton.setEnabled(true);
-  progressLabel.setCaption("Analyzing...");
+  progressLabel.setCaption(cleaning ? "Cleaning..." : "Analyzing...");
+  open_ = true;
   windows_.showOver(*this, owner);
 }
 
@@ -29,8 +32,18 @@ void AnalysisProgressDialog::showProgress(const std::string& area, std::size_t i
   progressLabel.setCaption("Analyzing " + area + "... " + countText(itemsRead) + " items read");
 }
 
+void AnalysisProgressDialog::showCleaningProgress(const std::string& area, std::size_t itemsRemoved,
+                                                  std::uint64_t bytesRemoved) {
+  if (cancelled_) return;
+  progressLabel.setCaption("Cleaning " + area + "... " + countText(itemsRemoved) +
+                           (itemsRemoved == 1 ? " item" : " items") + " removed, " +
+                           sizeText(bytesRemoved));
+}
+
 void AnalysisProgressDialog::finish() {
+  if (!open_) return;
   finishing_ = true;
+  open_ = false;
   windows_.close(*this);
 }
 

@@ -63,6 +63,13 @@ void Statistics::updateGraph(std::int64_t& freeSpaceBefore, std::int64_t& freeSp
     if (!freed.empty() && freed[0] == '-') freed.erase(0, 1);
   });
   trap.runStep([&] {
+    const std::optional<std::uint64_t> bytes = freedBytes_ ? freedBytes_() : std::nullopt;
+    if (!bytes) return;
+    log_.writeLog("updateGraph", 0, 0, "free space of C:\\ changed by " + freed + " KB");
+    // Whole kilobytes, a started one counting: a run that removed anything shows.
+    freed = std::to_string((*bytes + 1023) / 1024);
+  });
+  trap.runStep([&] {
     if (slot_ == kFull) fixGraphData();
   });
   trap.runStep([&] {

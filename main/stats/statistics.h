@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "common/session_log.h"
@@ -37,6 +38,12 @@ class Statistics {
   // on into `freeSpaceBefore`.
   void updateGraph(std::int64_t& freeSpaceBefore, std::int64_t& freeSpaceAfter,
                    const std::string& lastCleanedText);
+  // What the run itself removed, in bytes, where that is known (the run's report). The
+  // chart then shows it, and the change of free space, which every other program
+  // writing to the disk at the same time distorts, only goes to the log.
+  void setFreedBytes(std::function<std::optional<std::uint64_t>()> freedBytes) {
+    freedBytes_ = std::move(freedBytes);
+  }
   // Drops the oldest row: rows 2..4 move up one, the slot becomes 4.
   void fixGraphData();
 
@@ -52,6 +59,7 @@ class Statistics {
   common::Settings& settings_;
   common::SessionLog& log_;
   std::string ini_;
+  std::function<std::optional<std::uint64_t>()> freedBytes_;
   std::function<double()> freeSpaceKB_;
   std::array<ChartRow, kRows> rows_{};
   int slot_ = 1;

@@ -2,8 +2,10 @@
 # Analyze end to end under Wine, on the seeded demo profile with every option ticked:
 # "Analyze All" through the main window changes no file, time stamp, file content or
 # registry value, and what its window lists is what the "Clean All" that follows removes
-# (totals and items, as the run's report beside the log tells them). A link from a
-# cleaned folder to a folder outside the prefix leaves that folder intact.
+# (totals and items, as the run's report beside the log tells them, and row for row as
+# "Last Cleaning Details" lists them). The window's "Save As..." writes the report's text
+# and a CSV of its rows. A link from a cleaned folder to a folder outside the prefix
+# leaves that folder intact.
 #   analyze_e2e.sh <windows build tree> [screenshot folder]
 set -uo pipefail
 shots="${2:-}"
@@ -89,10 +91,54 @@ drive vclick "Tervane 6.6" "Analyze All" || check "Analyze All button" missing p
 drive wait Analysis 120 || check "Analysis window" absent shown
 sleep 1
 [ -n "$shots" ] && import -window root "$shots/analysis-all.png"
-drive_out edittext Analysis | tr -d '\r' >"$out/analysis.txt"
+drive_out lvrows Analysis | tr -d '\r' >"$out/analysis-rows.tsv"
+# Before "Save As...": the common dialog keeps its last folder in the user's registry.
+snapshot >"$out/after.txt"
+# "Save As...", as text and as CSV, through the common dialog.
+save_as Analysis saved-analysis.txt
+save_as Analysis saved-analysis.csv
+tr -d '\r' <"$folder/saved-analysis.txt" >"$out/analysis.txt"
+if [ -n "$shots" ]; then
+  drive resize Analysis 1000 700
+  sleep 1
+  import -window root "$shots/analysis-all-enlarged.png"
+fi
 drive click Analysis Close
 drive gone Analysis 10 || check "Analysis closes" open closed
-snapshot >"$out/after.txt"
+rows="$(wc -l <"$out/analysis-rows.tsv")"
+[ "$rows" -gt 20 ] || check "rows of the Analysis window" "$rows" "more than 20"
+# The CSV is the window's rows: the same texts, the size in bytes. Quoted fields (none
+# here holds a line break) lose their quotes, doubled quotes become one.
+csv_rows() {
+  tr -d '\r' <"$1" | tail -n +2 | awk '{
+    out = ""; field = ""; quoted = 0; n = length($0)
+    for (i = 1; i <= n; i++) {
+      c = substr($0, i, 1)
+      if (quoted) {
+        if (c == "\"" && substr($0, i + 1, 1) == "\"") { field = field c; i++ }
+        else if (c == "\"") quoted = 0
+        else field = field c
+      } else if (c == "\"") quoted = 1
+      else if (c == ",") { out = out field "\t"; field = "" }
+      else field = field c
+    }
+    print out field }'
+}
+check "CSV header" "$(head -1 "$folder/saved-analysis.csv" | tr -d '\r')" \
+  "Area,Option,Kind,Path,Size,Outcome"
+check "CSV rows are the window's rows (all but the size)" \
+  "$(csv_rows "$folder/saved-analysis.csv" | cut -f1-4,6 | md5sum)" \
+  "$(cut -f1-4,6 "$out/analysis-rows.tsv" | md5sum)"
+check "CSV sizes in bytes where the window shows one" \
+  "$(csv_rows "$folder/saved-analysis.csv" | awk -F'\t' '$5 !~ /^[0-9]*$/' | head -3)" ""
+check "CSV rows with a size" \
+  "$(csv_rows "$folder/saved-analysis.csv" | awk -F'\t' '$5 != ""' | wc -l)" \
+  "$(awk -F'\t' '$5 != ""' "$out/analysis-rows.tsv" | wc -l)"
+# The window's rows are the report's items: each path under its heading.
+check "rows are the saved report's items" \
+  "$(cut -f4 "$out/analysis-rows.tsv" | sort | md5sum)" \
+  "$(sed -n '/^== /,$p' "$out/analysis.txt" | sed -n 's/^  //p' | sed 's/  (.*$//' | sort |
+    md5sum)"
 if ! cmp -s "$out/before.txt" "$out/after.txt"; then
   check "analysis changes nothing" "$(diff "$out/before.txt" "$out/after.txt" | head -20)" ""
 fi
@@ -104,9 +150,43 @@ files_now >"$out/files-before.txt"
 # itself.
 clean_all
 check "message boxes before it (the dialog's language)" "$asked" 1
+# The report in the program's own window: the analysis's rows, item by item (area,
+# option, kind, path and size; the outcome says "removed" where it said "would remove").
+drive nav 3
+sleep 1
+drive vclick "Tervane 6.6" "Last Cleaning Details" || check "Last Cleaning Details button" missing present
+drive wait "Last Cleaning Details" 20 || check "Last Cleaning Details window" absent shown
+sleep 1
+[ -n "$shots" ] && import -window root "$shots/last-cleaning-details.png"
+drive_out lvrows "Last Cleaning Details" | tr -d '\r' >"$out/cleaning-rows.tsv"
+save_as "Last Cleaning Details" saved-cleaning.txt
+drive esc "Last Cleaning Details"
+drive gone "Last Cleaning Details" 10 || check "Last Cleaning Details closes with Esc" open closed
+check "cleaning rows equal the analysis rows" \
+  "$(diff <(cut -f1-5 "$out/analysis-rows.tsv") <(cut -f1-5 "$out/cleaning-rows.tsv") | head -10)" ""
+check "outcomes of the rows done" \
+  "$(cut -f6 "$out/cleaning-rows.tsv" | grep -c 'removed$')" \
+  "$(cut -f6 "$out/analysis-rows.tsv" | grep -c '^would remove$\|then removed$')"
+check "saved text is the report beside the log" \
+  "$(cmp -s "$folder/saved-cleaning.txt" "$folder/vorn-report.txt" && echo same)" same
 end_cleaner
 files_now >"$out/files-after.txt"
 report="$(tr -d '\r' <"$folder/vorn-report.txt" 2>/dev/null)"
+
+# After a restart no rows are in memory: the window shows the report's text.
+start_cleaner || check "main window after the restart" absent shown
+drive nav 3
+sleep 1
+drive vclick "Tervane 6.6" "Last Cleaning Details" || check "Last Cleaning Details button" missing present
+drive wait "Last Cleaning Details" 20 || check "Last Cleaning Details after a restart" absent shown
+sleep 1
+[ -n "$shots" ] && import -window root "$shots/last-cleaning-details-text.png"
+drive_out edittext "Last Cleaning Details" >"$out/details-text.txt"
+check "the report's text after a restart" \
+  "$(diff <(tr -d '\r' <"$out/details-text.txt") <(tr -d '\r' <"$folder/vorn-report.txt") | head -5)" ""
+drive esc "Last Cleaning Details"
+drive gone "Last Cleaning Details" 10 || check "its text closes with Esc" open closed
+end_cleaner
 analysis="$(cat "$out/analysis.txt")"
 
 # Totals: the same, the URL cache entries included (the cleaning lists those its

@@ -4,7 +4,7 @@
 # Afterwards: $root $build $folder $folder_name $driver $out, drive, drive_out, ini,
 # setini, tick_all, reg_add, reg_string, reg_key, check, gone, shot (into $shots, when the
 # script set it), launch_cleaner, start_cleaner, answer_done, clean_all, wait_end,
-# end_cleaner, quiet_start, stop (which runs the script's own on_stop first, when it has
+# save_as, end_cleaner, quiet_start, stop (which runs the script's own on_stop first, when it has
 # one) and finish; $failures counts failed checks.
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="$1"
@@ -84,6 +84,14 @@ clean_all() {  # presses "Clean All" and answers its done message; $asked counts
   shot clean-all-done
   drive click Info OK
   drive gone Info 10 || check "done message closes" open closed
+}
+save_as() {  # save_as <window> <file name>: "Save As..." of the Analysis window (or of
+  # "Last Cleaning Details") saves into the program folder under this name
+  rm -f "$folder/$2"
+  drive click "$1" "Save As..." || check "Save As button of $1" missing present
+  drive saveas "C:\\$folder_name\\$2" || check "Save As dialog of $1" absent shown
+  for _ in $(seq 1 50); do [ -s "$folder/$2" ] && break; sleep 0.2; done
+  [ -s "$folder/$2" ] || check "$2 saved" absent present
 }
 end_cleaner() {  # closes the main window and waits for the program to end
   drive close "Tervane 6.6"

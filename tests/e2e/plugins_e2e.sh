@@ -77,7 +77,8 @@ drive vclick "Tervane 6.6" "Analyze" || check "Analyze button on the Plugins tab
 drive wait Analysis 60 || check "Analysis window" absent shown
 sleep 1
 [ -n "$shots" ] && import -window root "$shots/plugins-analysis.png"
-analysis="$(drive_out edittext Analysis | tr -d '\r')"
+save_as Analysis saved-analysis.txt
+analysis="$(tr -d '\r' <"$folder/saved-analysis.txt")"
 drive click Analysis Close
 drive gone Analysis 10 || check "Analysis closes" open closed
 check "analysis changes nothing" "$(state)" "$before"

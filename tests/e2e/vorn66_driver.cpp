@@ -20,6 +20,14 @@
 //                                             a click on it does
 //   vorn66_driver lvcount <title>             prints the number of items of its list view
 //   vorn66_driver lvrclick <title>            a right click on its list view
+//   vorn66_driver lvrows <title>              prints every row of its list view, the
+//                                             columns tab-separated, one row a line
+//   vorn66_driver saveas <path>               types the path into the open "Save As"
+//                                             dialog and presses its Save button
+//   vorn66_driver esc <title>                 presses Esc in the window's list view, or
+//                                             in its edit box where it has no list
+//   vorn66_driver resize <title> <w> <h>      gives the window this outer size, at the
+//                                             screen's top left corner
 //   vorn66_driver lbpick <title> <list> <item>  selects item <item> of list box <list>
 //                                             (0-based, in creation order) as a click does
 //   vorn66_driver lbdouble <title> <list> <item>  the same, then a double-click on it
@@ -55,6 +63,7 @@
 #include <commctrl.h>
 #include <wininet.h>
 #include <shellapi.h>
+#include <dlgs.h>
 // clang-format on
 
 #include <algorithm>
@@ -121,11 +130,12 @@ class RemoteBuffer {
   RemoteBuffer& operator=(const RemoteBuffer&) = delete;
 
   bool ok() const { return address_ != nullptr; }
+  char* address() const { return static_cast<char*>(address_); }
   LPARAM param() const { return reinterpret_cast<LPARAM>(address_); }
-  bool read(void* into, SIZE_T size) const {
+  bool read(void* into, SIZE_T size, SIZE_T offset = 0) const {
     SIZE_T done = 0;
-    return size <= size_ && ReadProcessMemory(process_, address_, into, size, &done) &&
-           done == size;
+    return offset + size <= size_ &&
+           ReadProcessMemory(process_, address() + offset, into, size, &done) && done == size;
   }
   bool write(const void* from, SIZE_T size) const {
     SIZE_T done = 0;
@@ -181,6 +191,38 @@ bool findButton(HWND bar, const std::string& text, ToolbarButton& found) {
     }
   }
   return false;
+}
+
+// Prints each row of a list view in another process, its columns tab-separated. The
+// item record and the text it points to live in that process; the driver has the
+// program's architecture, so LVITEMA has the program's layout.
+bool printListRows(HWND list) {
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+  const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  constexpr SIZE_T kText = 1024;
+  RemoteBuffer remote(list, sizeof(LVITEMA) + kText);
+  if (!remote.ok()) return false;
+  char text[kText];
+  for (int row = 0; row < rows; ++row) {
+    std::string line;
+    for (int column = 0; column < (columns > 0 ? columns : 1); ++column) {
+      LVITEMA item{};
+      item.iSubItem = column;
+      item.pszText = remote.address() + sizeof(LVITEMA);
+      item.cchTextMax = static_cast<int>(kText);
+      text[0] = '\0';
+      if (!remote.write(&item, sizeof item)) return false;
+      const LRESULT length =
+          SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), remote.param());
+      if (length < 0 || !remote.read(text, static_cast<SIZE_T>(length) + 1, sizeof(LVITEMA)))
+        return false;
+      text[length] = '\0';
+      line += (column ? "\t" : "") + std::string(text);
+    }
+    std::printf("%s\n", line.c_str());
+  }
+  return true;
 }
 
 BOOL CALLBACK visitToolbar(HWND hwnd, LPARAM param) {
@@ -651,6 +693,41 @@ int main(int argc, char** argv) {
     PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(40, 40));
     PostMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(40, 40));
     return 0;
+  }
+  if (command == "lvrows") {
+    HWND top = waitFor(argv[2], 10);
+    HWND list = top ? child(top, WC_LISTVIEWA, "", true) : nullptr;
+    return list && printListRows(list) ? 0 : 1;
+  }
+  if (command == "saveas") {
+    // The explorer-style dialog names its file in a combo box, the older one in an edit.
+    HWND dialog = waitFor("Save As", 10);
+    HWND name = dialog ? GetDlgItem(dialog, cmb13) : nullptr;
+    if (dialog && !name) name = GetDlgItem(dialog, edt1);
+    if (!name) return 1;
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[2]));
+    // Posted: the program writes the file before the dialog's caller returns.
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    return 0;
+  }
+  if (command == "esc") {
+    // Posted to the control, as the keyboard's messages are: the program's message loop
+    // sees it on its way.
+    HWND top = waitFor(argv[2], 10);
+    HWND target = top ? child(top, WC_LISTVIEWA, "", true) : nullptr;
+    if (top && !target) target = child(top, "Edit", "");
+    if (!target) return 1;
+    PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageA(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+    return 0;
+  }
+  if (command == "resize" && argc > 4) {
+    HWND top = waitFor(argv[2], 10);
+    return top && SetWindowPos(top, nullptr, 0, 0, std::atoi(argv[3]), std::atoi(argv[4]),
+                               SWP_NOZORDER)
+               ? 0
+               : 1;
   }
   if ((command == "lbpick" || command == "lbdouble") && argc > 4) {
     HWND list = nthListBox(argv[2], argv[3]);

@@ -1,5 +1,6 @@
 #include "tests/support/contract_env.h"
 
+#include "platform/change_recorder.h"
 #include "platform/fake/fake_system.h"
 
 namespace testing_support {
@@ -49,6 +50,36 @@ class FakeEnv : public ContractEnv {
   mutable platform::fake::FakeSystem fake_;
 };
 
+// The recording layer that every cleaning runs through must keep each service's contract
+// while it records: the same environment, its services seen through the recorder.
+class RecordingEnv : public ContractEnv {
+ public:
+  explicit RecordingEnv(std::unique_ptr<ContractEnv> inner)
+      : inner_(std::move(inner)), recording_(inner_->system(), recorder_) {
+    recorder_.start(false);
+  }
+  platform::System& system() override { return recording_.system(); }
+  std::string scratch() const override { return inner_->scratch(); }
+  std::string scratchKey() const override { return inner_->scratchKey(); }
+  void setOpen(const std::string& path, bool open) override { inner_->setOpen(path, open); }
+  bool makeLink(const std::string& link, const std::string& target) override {
+    return inner_->makeLink(link, target);
+  }
+  std::string dump() const override { return inner_->dump(); }
+  bool recycleBinIsScratch() const override { return inner_->recycleBinIsScratch(); }
+  bool recycle(const std::string& path) override { return inner_->recycle(path); }
+  long long recycleBinItems() override { return inner_->recycleBinItems(); }
+  bool answeringFolderPicker(bool ok, const std::string& choose,
+                             const std::function<bool()>& openPicker) override {
+    return inner_->answeringFolderPicker(ok, choose, openPicker);
+  }
+
+ private:
+  std::unique_ptr<ContractEnv> inner_;
+  platform::ChangeRecorder recorder_;
+  platform::RecordingSystem recording_;
+};
+
 }  // namespace
 
 std::unique_ptr<ContractEnv> makeFakeEnv() {
@@ -60,7 +91,9 @@ std::unique_ptr<ContractEnv> makeFakeEnvWithWineLinks() {
 }
 
 std::vector<EnvMaker> contractEnvs() {
-  std::vector<EnvMaker> envs{{"Fake", makeFakeEnv}};
+  std::vector<EnvMaker> envs{
+      {"Fake", makeFakeEnv},
+      {"RecordingFake", [] { return std::make_unique<RecordingEnv>(makeFakeEnv()); }}};
 #ifdef _WIN32
   envs.push_back({"Win32", makeWin32Env});
 #endif

@@ -44,6 +44,10 @@ LRESULT CALLBACK ListViewFrame::frameProc(HWND hwnd, UINT message, WPARAM wParam
       case WM_SETFOCUS:
         SetFocus(self->list_);
         return 0;
+      case WM_SIZE:  // the list fills its frame, also when its window lays out anew
+        SetWindowPos(self->list_, nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
       case WM_ENABLE:
         EnableWindow(self->list_, static_cast<BOOL>(wParam));
         return 0;

@@ -25,6 +25,8 @@ namespace vorn::testing {
 class AnalysisFixture : public ::testing::Test {
  protected:
   AnalysisFixture() {
+    // As the program does: only the engines act through the recorder.
+    services.engineSystem = &recording.system();
     session.programFolder = fake.process.folder;
     fake.clock.set({2001, 4, 12, 10, 30, 0, 0});
     services.internetProperties = &applet;
@@ -83,14 +85,13 @@ class AnalysisFixture : public ::testing::Test {
   platform::ChangeRecorder recorder;
   platform::RecordingSystem recording{fake, recorder};
   Session session;
-  common::SessionLog log{recording.system().files, fake.clock,
-                         [this] { return session.programFolder; }};
-  common::Settings settings{recording.system().files, log};
+  common::SessionLog log{fake.files, fake.clock, [this] { return session.programFolder; }};
+  common::Settings settings{fake.files, log};
   ui::ScriptedPrompter shown;
   AnalysisPrompter prompter{shown, recorder};
   ui::ScriptedScreen screen;
   ui::ScriptedWindowHost windows;
-  AppServices services{recording.system(), log, settings, prompter, screen, windows, session};
+  AppServices services{fake, log, settings, prompter, screen, windows, session};
   platform::fake::FakeInternetProperties applet;
   platform::fake::FakeTopWindows desktop;
   platform::fake::FakeKeySender keys{desktop};

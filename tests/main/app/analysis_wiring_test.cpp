@@ -141,5 +141,96 @@ TEST_F(AnalysisTest, ALongAnalysisShowsProgressOverTheWindowAndCanBeCancelled) {
   EXPECT_EQ(fake.files.dump(), filesBefore);
 }
 
+TEST_F(AnalysisTest, ACleaningShowsItsProgressCanBeCancelledAndSaysWhatItRemoved) {
+  for (int i = 0; i < 500; ++i)
+    fake.files.addFile(p.Win3 + "part" + std::to_string(i) + ".ocx", "xx");
+  window->clean.windowsOptions[1].setValue(1);
+  AnalysisProgressDialog& progress = *subsystems->analysisProgress;
+  std::string seen;
+  // The user watches the count of removed items grow, then presses Cancel.
+  std::function<void()> watch = [&] {
+    if (subsystems->recorder->itemsRemoved() < 100) {
+      screen.duringEvents = watch;
+      return;
+    }
+    seen = progress.progressLabel.caption();
+    screen.duringEvents = [&] { progress.cancelButton.click(); };
+  };
+  screen.duringEvents = watch;
+  window->clean.cleanWindowsToolbar.click(0);
+
+  EXPECT_EQ(seen.rfind("Cleaning Windows... ", 0), 0u) << seen;
+  EXPECT_NE(seen.find(" items removed, "), std::string::npos) << seen;
+  EXPECT_EQ(windows.events.front(), std::string("show ") +
+                                        AnalysisProgressDialog::kCleaningCaption + " over " +
+                                        window->caption());
+  EXPECT_FALSE(windows.isOpen(progress));
+  int left = 0;
+  fake.files.find(p.Win3 + "*.ocx", [&](const platform::FindData&) {
+    ++left;
+    return true;
+  });
+  EXPECT_GT(left, 0);
+  EXPECT_LT(left, 500);
+  // The report, the done message and the chart give the same total.
+  const ReportTotals totals = reportTotals(subsystems->recorder->changes());
+  const std::string line = totalsLine(totals);
+  EXPECT_NE(line.find(countText(500 - left + 2) + " files"), std::string::npos) << line;
+  const std::string report = fake.files.contents(fake.process.folder + "\\" + kReportFile);
+  EXPECT_NE(report.find("Cancelled: what follows is what was done until then.\r\nRemoved: " + line),
+            std::string::npos)
+      << report;
+  ASSERT_EQ(shown.shown.size(), 1u);
+  EXPECT_EQ(shown.shown[0].text,
+            std::string(kDoneMessage) + "\r\nCancelled. Removed " + line + ".");
+  const Statistics& statistics = *subsystems->statistics;
+  const int slot = statistics.statisticsSlot();
+  ASSERT_GE(slot, 2);
+  EXPECT_EQ(statistics.rows()[slot - 2].value, std::to_string((totals.bytes + 1023) / 1024));
+}
+
+// "Last Cleaning Details" shows this session's run in the Analysis window, row for row as
+// the analysis before it listed (only the outcome's words differ); an earlier session's
+// report shows as its text. The shell is never asked to open the file.
+TEST_F(AnalysisTest, LastCleaningDetailsShowsTheRunInTheProgramsOwnWindow) {
+  AnalysisReportDialog& details = *subsystems->analysisReport;
+  const std::string file = fake.process.folder + "\\" + kReportFile;
+  window->statistics.cleaningDetailsButton.click();
+  ASSERT_EQ(shown.shown.size(), 1u);
+  EXPECT_EQ(shown.shown[0].text, "No cleaning has been recorded yet.");
+
+  // The report of an earlier session, of which nothing is in memory.
+  fake.files.addFile(file, "Cleaning of then\r\nRemoved: 3 bytes in 1 file\r\n");
+  window->statistics.cleaningDetailsButton.click();
+  EXPECT_EQ(windows.events.back(), std::string("close ") + AnalysisReportDialog::kDetailsCaption);
+  EXPECT_FALSE(details.showsList());
+  EXPECT_EQ(details.text(), "Cleaning of then\r\nRemoved: 3 bytes in 1 file\r\n");
+
+  auto rows = [&details] {
+    std::vector<std::string> all;
+    for (int r = 0; r < details.rowCount(); ++r) {
+      std::string row;
+      for (int c :
+           {AnalysisReportDialog::kArea, AnalysisReportDialog::kOption, AnalysisReportDialog::kKind,
+            AnalysisReportDialog::kPath, AnalysisReportDialog::kSize})
+        row += details.cell(r, c) + "|";
+      all.push_back(row);
+    }
+    return all;
+  };
+  window->clean.analyzeButtons[kWindows].click();
+  const std::vector<std::string> analysed = rows();
+  EXPECT_EQ(analysed.size(), 3u);
+  window->clean.cleanWindowsToolbar.click(0);
+  window->statistics.cleaningDetailsButton.click();
+  EXPECT_EQ(windows.events.back(), std::string("close ") + AnalysisReportDialog::kDetailsCaption);
+  EXPECT_TRUE(details.showsList());
+  EXPECT_EQ(rows(), analysed);
+  EXPECT_EQ(details.cell(0, AnalysisReportDialog::kOutcome), "removed");
+  EXPECT_EQ(details.text(), fake.files.contents(file));
+  EXPECT_EQ(details.headingLabel.caption(), details.text().substr(0, details.text().find("\r\n")));
+  EXPECT_TRUE(shellOpen.opened.empty());
+}
+
 }  // namespace
 }  // namespace vorn

@@ -30,6 +30,8 @@ const std::string kRecent = "C:\\WINDOWS\\Recent\\";
 class UnattendedRunTest : public ::testing::Test {
  protected:
   UnattendedRunTest() {
+    // As the program does: only the engines act through the recorder.
+    services.engineSystem = &recording.system();
     fake.clock.set({2001, 4, 12, 10, 30, 0, 0});
     std::ifstream in(std::string(TERVANE_DATA_DIR) + "/mainten.ini", std::ios::binary);
     std::stringstream text;
@@ -78,15 +80,14 @@ class UnattendedRunTest : public ::testing::Test {
   platform::ChangeRecorder recorder;
   platform::RecordingSystem recording{fake, recorder};
   Session session;
-  common::SessionLog logFile{recording.system().files, fake.clock,
-                             [this] { return session.programFolder; }};
-  common::Settings settings{recording.system().files, logFile};
+  common::SessionLog logFile{fake.files, fake.clock, [this] { return session.programFolder; }};
+  common::Settings settings{fake.files, logFile};
   ui::ScriptedPrompter shown;
   AnalysisPrompter analysisPrompter{shown, recorder};
   UnattendedPrompter prompter{analysisPrompter, logFile};
   ui::ScriptedScreen screen;
   HiddenWindowHost windows;
-  AppServices services{recording.system(), logFile, settings, prompter, screen, windows, session};
+  AppServices services{fake, logFile, settings, prompter, screen, windows, session};
   platform::fake::FakeRunLock lock;
   platform::fake::FakeInternetProperties applet;
   platform::fake::FakeTopWindows desktop;

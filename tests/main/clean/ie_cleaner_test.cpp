@@ -87,6 +87,23 @@ TEST_F(IECleaning, BoxesChooseTheBrowserModeAndTheProgressCountsEveryTickedBox) 
   EXPECT_EQ(logText(), "");
 }
 
+TEST_F(IECleaning, AnAnalysisListsInsteadOfClearingAndStillTakesTheSteps) {
+  boxes.check(area::kIE, {0, 1});
+  std::vector<int> listed;
+  frame.runAs(RunKind::Analysis, [&] { clean(); });
+  // Without a listing the steps are taken and nothing is cleared.
+  EXPECT_TRUE(clearedModes.empty());
+  EXPECT_EQ(view.value, 2);
+  cleaner.setBrowserListing([&](int mode) {
+    listed.push_back(mode);
+    return false;
+  });
+  frame.runAs(RunKind::Analysis, [&] { clean(); });
+  clean();
+  EXPECT_THAT(listed, ElementsAre(2));
+  EXPECT_THAT(clearedModes, ElementsAre(2));
+}
+
 TEST_F(IECleaning, StepsRunInOrderEachWithItsProgressStep) {
   fake.registry.setString(platform::hkey::kCurrentUser, kTypedUrlsKey, "url1", "http://a/");
   fake.registry.setString(platform::hkey::kLocalMachine, std::string(kRunOnceKey).substr(19),

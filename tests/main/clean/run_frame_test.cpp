@@ -168,7 +168,7 @@ TEST_F(RunFrameTest, StatusAnimationAlternatesItsTwoTexts) {
   frame.animateStatus();
   EXPECT_EQ(view.status, "Please Wait...");
   // An analysis says so: it cleans nothing.
-  frame.state.analyzing = true;
+  frame.state.kind = RunKind::Analysis;
   frame.animateStatus();
   EXPECT_EQ(view.status, "Analyzing... Windows");
 }
