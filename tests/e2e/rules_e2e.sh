@@ -127,7 +127,8 @@ drive vclick "Tervane 6.6" "Analyze" || check "Analyze button on the Plugins tab
 drive wait Analysis 60 || check "Analysis window" absent shown
 sleep 1
 shot rules-analysis
-analysis="$(drive_out edittext Analysis | tr -d '\r')"
+save_as Analysis saved-analysis.txt
+analysis="$(tr -d '\r' <"$folder/saved-analysis.txt")"
 [ -n "$shots" ] && echo "$analysis" >"$shots/rules-plugins-analysis.txt"
 drive click Analysis Close
 drive gone Analysis 10 || check "Analysis closes" open closed
@@ -171,7 +172,8 @@ drive tab 3
 sleep 1
 drive vclick "Tervane 6.6" "Analyze" || check "Analyze button on the Windows tab" missing present
 drive wait Analysis 60 || check "Analysis window of Windows" absent shown
-analysis="$(drive_out edittext Analysis | tr -d '\r')"
+save_as Analysis saved-analysis.txt
+analysis="$(tr -d '\r' <"$folder/saved-analysis.txt")"
 drive click Analysis Close
 drive gone Analysis 10
 [ -n "$shots" ] && echo "$analysis" >"$shots/rules-garbage-analysis.txt"
