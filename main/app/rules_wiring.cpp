@@ -13,11 +13,13 @@ void wireCleaningRules(MainWindow& w, AppServices& services, Subsystems& s) {
   auto skipped = [&s](const std::string& target, const std::string& why) {
     if (s.recorder) s.recorder->skip(target, why);
   };
+  // The cleaning acts through the engines' services, which an analysis records instead.
+  platform::System& engines = services.engines();
   parts.user =
-      std::make_unique<RuleCleaner>(services.system, *s.registry, services.log, kUserRuleFile);
+      std::make_unique<RuleCleaner>(engines, *s.engineRegistry, services.log, kUserRuleFile);
   parts.user->onSkipped = skipped;
   parts.garbage =
-      std::make_unique<RuleCleaner>(services.system, *s.registry, services.log, kGarbageRuleFile);
+      std::make_unique<RuleCleaner>(engines, *s.engineRegistry, services.log, kGarbageRuleFile);
   parts.garbage->onSkipped = skipped;
   parts.list = std::make_unique<RuleList>(services.system.files, services.log, services.prompter,
                                           w.clean.ruleList, *parts.user, folder);
