@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and runs them under the project's Wine prefix; each prints its
 # own figures and the ratio against its baseline, timed in the same run.
-#   bench/run.sh [walk|clean|analyze|all]   (all by default)
+#   bench/run.sh [walk|clean|analyze|rules|all]   (all by default)
 # The walk's generated tree lives in build/bench-tree (reached through Wine's Z: drive),
 # outside the prefix's C:, so that whole-drive searches in the tests do not walk it.
 set -euo pipefail
@@ -12,7 +12,7 @@ preset="$(tervane_windows_preset "$TERVANE_WINE_ARCH")"
 echo "bench: $TERVANE_WINE_ARCH Wine, build/$preset"
 [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" --target walk_bench bench_clean_temp_folder bench_clean_overwrite \
-  bench_analyze
+  bench_analyze bench_rules
 tervane_ensure_prefix
 wineserver -p >/dev/null 2>&1 &
 if [ "$which" = walk ] || [ "$which" = all ]; then
@@ -31,5 +31,9 @@ if [ "$which" = analyze ] || [ "$which" = all ]; then
   echo "== Analyze All against a plain walk =="
   uptime
   wine "$TERVANE_WINDOWS_BUILD"/bench/bench_analyze.exe 3 </dev/null
+fi
+if [ "$which" = rules ] || [ "$which" = all ]; then
+  echo "== winapp2.ini of 4,000 entries read and detected against the same look-ups =="
+  wine "$TERVANE_WINDOWS_BUILD"/bench/bench_rules.exe 5 </dev/null
 fi
 wineserver -k >/dev/null 2>&1 || true

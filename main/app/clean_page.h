@@ -71,6 +71,9 @@ class CleanPage {
   ui::Button userDefinedListsButton{"userDefinedListsButton", "Defined Files"};
   // The installed plugins, ticked when they run in plugin cleaning.
   ui::CheckListBox pluginList{"pluginList"};
+  // The entries of winapp2.ini beside the program found on this computer, under their
+  // own heading.
+  ui::CheckListBox ruleList{"ruleList"};
   ui::Button pluginInfoButton{"pluginInfoButton", "Plugin Info"};
   ui::ProgressBar progressBar{"progressBar"};
   ui::Button cleanAllButton{"cleanAllButton", "Clean All"};

@@ -7,6 +7,7 @@
 #include "common/file_replace.h"
 #include "common/run_error.h"
 #include "main/app/main_window_clean_seams.h"
+#include "main/app/rules_wiring.h"
 #include "main/app/unattended.h"
 #include "main/auto/automatic_cleaning.h"
 #include "main/clean/cleaning_report.h"
@@ -382,6 +383,7 @@ std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& 
   s->paths->wire();
   wireCleaning(mainWindow, services, *s);
   wirePlugins(mainWindow, services, *s);
+  wireCleaningRules(mainWindow, services, *s);
   wireCookieDialogs(mainWindow, services, *s);
   wireAutomatic(mainWindow, services, *s, tray);
   wireHistoryViewers(mainWindow, services, *s);

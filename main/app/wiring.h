@@ -43,6 +43,7 @@ class UserListsEditor;
 class UserListsViewer;
 
 struct Subsystems;
+struct CleaningRulesParts;
 class AnalysisReportDialog;
 class AnalysisProgressDialog;
 
@@ -90,6 +91,8 @@ struct Subsystems {
   std::unique_ptr<PluginInfoDialog> pluginInfo;
   std::unique_ptr<PluginManager> plugins;
   std::unique_ptr<PluginCleaner> pluginCleaner;
+  // The user's winapp2.ini on the Plugins tab, and the rules of "Additional Garbage".
+  std::unique_ptr<CleaningRulesParts> rules;
   std::unique_ptr<AutomaticCleaning> automatic;
   // "Netscape Cookies", opened by the Netscape tab's "Cookies" button.
   std::unique_ptr<NetCookiesDialog> netCookies;

@@ -34,6 +34,7 @@ void PluginCleaner::cleanPlugins() {
       frame_.beginOption(info);
       frame_.statement(trap, [&] { pluginCleanFiles(definitionFileFor(info)); });
     }
+    if (afterPlugins) afterPlugins(trap);
   });
 }
 

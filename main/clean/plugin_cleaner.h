@@ -36,6 +36,9 @@ class PluginCleaner {
   // logged under "pluginCleanFiles" and the next entry follows.
   void pluginCleanFiles(const std::string& definitionFile);
 
+  // Runs after the ticked plugins inside the same frame (the user's cleaning rules).
+  std::function<void(common::ErrorTrap* trap)> afterPlugins;
+
  private:
   void carryOut(common::ErrorTrap& trap, const std::string& entry);
 

@@ -142,8 +142,9 @@ void WindowsCleaner::runSteps(common::ErrorTrap* trap) {
   });
   step(5, boxes_.checked(w, 5), [&] { clearMru(kRunMruKey); });
   step(6, boxes_.checked(w, 6), [&] { clearMru(kFindMruKey); });
-  // "Additional Garbage" has no action of its own; it counts as a step.
-  step(7, boxes_.checked(w, 7), [] {});
+  step(7, boxes_.checked(w, 7), [&] {
+    if (additionalGarbage) additionalGarbage();
+  });
 }
 
 }  // namespace vorn

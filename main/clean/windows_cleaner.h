@@ -54,6 +54,9 @@ class WindowsCleaner {
   void runSteps(common::ErrorTrap* trap);
   // The window that owns the shell's own windows, once the main window exists.
   void setOwner(platform::OwnerWindow owner) { owner_ = owner; }
+  // What "Additional Garbage" removes (the delivered rule file's entries); nothing when
+  // empty.
+  std::function<void()> additionalGarbage;
 
  private:
   // The ordinary files `pattern` matches; whatever stays is raised once at the end.

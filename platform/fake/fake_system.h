@@ -18,7 +18,13 @@ class FakeProcessInfo : public ProcessInfo {
  public:
   std::string programFolder() override { return folder; }
   std::string programFile() override { return folder + "\\" + fileName; }
+  bool windowsVersion(int& major, int& minor) override {
+    major = versionMajor;
+    minor = versionMinor;
+    return versionMajor >= 0;
+  }
   std::string folder = "C:\\Program Files\\Tervane";
+  int versionMajor = 4, versionMinor = 10;  // Windows 98; -1: unknown
   std::string fileName = "vorn66.exe";
 };
 

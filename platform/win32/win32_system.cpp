@@ -16,6 +16,12 @@ class Win32ProcessInfo : public ProcessInfo {
     // Like the classic App.Path: no separator at the end, except for a drive root.
     return cut == 2 ? full.substr(0, 3) : full.substr(0, cut);
   }
+  bool windowsVersion(int& major, int& minor) override {
+    const DWORD v = GetVersion();
+    major = static_cast<int>(LOBYTE(LOWORD(v)));
+    minor = static_cast<int>(HIBYTE(LOWORD(v)));
+    return major > 0;
+  }
   std::string programFile() override {
     char path[MAX_PATH * 2] = {};
     DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);

@@ -32,6 +32,10 @@
 //                                             (0-based, in creation order) as a click does
 //   vorn66_driver lbdouble <title> <list> <item>  the same, then a double-click on it
 //   vorn66_driver lbcount <title> <list>      prints the number of items of list box <list>
+//   vorn66_driver lvitems <list>              prints the items of the main window's visible
+//                                             list view <list> (0-based, creation order),
+//                                             each as "1 text" when ticked, "0 text" if not
+//   vorn66_driver lvtick <list> <item> <0|1>  unticks or ticks an item of that list view
 //   vorn66_driver cacheadd <url>...           makes URL cache entries as the browser
 //                                             does: a page or picture with its file in the
 //                                             cache, a "Visited: user@url" one as a
@@ -256,6 +260,33 @@ BOOL CALLBACK visitList(HWND hwnd, LPARAM param) {
     return FALSE;
   }
   return TRUE;
+}
+
+struct ListViewSearch {
+  int wanted;
+  int seen = 0;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK visitListView(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<ListViewSearch*>(param);
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (lstrcmpiA(cls, WC_LISTVIEWA) != 0 || !IsWindowVisible(hwnd)) return TRUE;
+  if (s->seen++ == s->wanted) {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The main window's visible list view number `index`, counted in creation order.
+HWND nthListView(const char* index) {
+  HWND top = waitFor("Tervane 6.6", 10);
+  if (!top) return nullptr;
+  ListViewSearch search{std::atoi(index)};
+  EnumChildWindows(top, visitListView, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 // The window's list box number `index`, counted in creation order.
@@ -518,6 +549,45 @@ int main(int argc, char** argv) {
                         remote.param())
                ? 0
                : 1;
+  }
+  if (command == "lvitems" && argc > 2) {
+    HWND list = nthListView(argv[2]);
+    if (!list) return 1;
+    constexpr int kText = 512;
+    RemoteBuffer remote(list, sizeof(LVITEMA) + kText);
+    if (!remote.ok()) return 1;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      LVITEMA item{};
+      item.iSubItem = 0;
+      item.cchTextMax = kText;
+      item.pszText = reinterpret_cast<LPSTR>(remote.param() + sizeof(LVITEMA));
+      if (!remote.write(&item, sizeof item)) return 1;
+      SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(i), remote.param());
+      std::vector<char> back(sizeof(LVITEMA) + kText);
+      if (!remote.read(back.data(), back.size())) return 1;
+      back.back() = 0;
+      const LRESULT state =
+          SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_STATEIMAGEMASK);
+      std::printf("%d %s\n", ((state & LVIS_STATEIMAGEMASK) >> 12) == 2 ? 1 : 0,
+                  back.data() + sizeof(LVITEMA));
+    }
+    return 0;
+  }
+  if (command == "lvtick" && argc > 4) {
+    HWND list = nthListView(argv[2]);
+    if (!list) return 1;
+    LVITEMA item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(std::atoi(argv[4]) ? 2 : 1);
+    RemoteBuffer remote(list, sizeof item);
+    if (!remote.ok() || !remote.write(&item, sizeof item)) return 1;
+    // Ticking an entry with a warning opens a message, which the script answers: the wait
+    // ends by its timeout then, after the list has read the item.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(std::atoi(argv[3])),
+                        remote.param(), SMTO_NORMAL, 3000, &ignored);
+    return 0;
   }
   if (command == "close") {
     HWND top = waitFor(argv[2], 10);

@@ -259,13 +259,15 @@ TEST_F(WindowsCleaning, TheRecycleBinStepSaysSoAndLetsMessagesRun) {
   EXPECT_EQ(view.value, 1);
 }
 
-TEST_F(WindowsCleaning, OnlyAdditionalGarbageTouchesNothingAndFillsTheBar) {
+TEST_F(WindowsCleaning, OnlyAdditionalGarbageRunsItsRulesAlone) {
   fake.files.addFile(paths.Win1 + "a.lnk");
   fake.files.addFile("C:\\x.chk");
   seedMru(kRunMruKey, 'b');
-  const std::string before = fake.files.dump();
+  int garbageRuns = 0;
+  cleaner.additionalGarbage = [&] { ++garbageRuns; };
   boxes.check(area::kWindows, {7});
   clean();
+  EXPECT_EQ(garbageRuns, 1);
   EXPECT_TRUE(fake.files.exists(paths.Win1 + "a.lnk"));
   EXPECT_TRUE(fake.files.exists("C:\\x.chk"));
   EXPECT_TRUE(hasValue(kRunMruKey, "a"));
