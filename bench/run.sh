@@ -1,35 +1,70 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and runs them under the project's Wine prefix; each prints its
 # own figures and the ratio against its baseline, timed in the same run.
-#   bench/run.sh [walk|clean|analyze|all]   (all by default)
+#   bench/run.sh [walk|temp|overwrite|clean|analyze|startup|all]   (all by default;
+#   clean is temp and overwrite)
 # The walk's generated tree lives in build/bench-tree (reached through Wine's Z: drive),
 # outside the prefix's C:, so that whole-drive searches in the tests do not walk it.
+# Each benchmark prints the load average before it: the figures are only as steady as
+# the machine.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 which="${1:-all}"
+case "$which" in
+  walk|temp|overwrite|clean|analyze|startup|all) ;;
+  *) echo "usage: bench/run.sh [walk|temp|overwrite|clean|analyze|startup|all]" >&2; exit 2 ;;
+esac
 source scripts/wine-env.sh
 preset="$(tervane_windows_preset "$TERVANE_WINE_ARCH")"
-echo "bench: $TERVANE_WINE_ARCH Wine, build/$preset"
+echo "bench: $TERVANE_WINE_ARCH Wine, build/$preset, $(uname -m) $(hostname), $(date -u '+%F %H:%M UTC')"
 [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" --target walk_bench bench_clean_temp_folder bench_clean_overwrite \
-  bench_analyze
+targets=()
+wants() { [ "$which" = all ] || [ "$which" = "$1" ] || { [ "$which" = clean ] && [[ "$1" = temp || "$1" = overwrite ]]; }; }
+wants walk && targets+=(walk_bench)
+wants temp && targets+=(bench_clean_temp_folder)
+wants overwrite && targets+=(bench_clean_overwrite)
+wants analyze && targets+=(bench_analyze)
+wants startup && targets+=(bench_startup bench_startup_window vorn66)
+cmake --build --preset "$preset" --target "${targets[@]}" >/dev/null
 tervane_ensure_prefix
 wineserver -p >/dev/null 2>&1 &
-if [ "$which" = walk ] || [ "$which" = all ]; then
+bench="$TERVANE_WINDOWS_BUILD/bench"
+load() { echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"; }
+if wants walk; then
   mkdir -p build/bench-tree
   tree="Z:$(pwd | tr / '\\')\\build\\bench-tree"
   echo "== search walk =="
-  wine "$TERVANE_WINDOWS_BUILD"/bench/walk_bench.exe "$tree" 5 </dev/null
+  load
+  wine "$bench/walk_bench.exe" "$tree" 5 </dev/null
 fi
-if [ "$which" = clean ] || [ "$which" = all ]; then
+if wants temp; then
   echo "== Windows temporary-folder step =="
-  wine "$TERVANE_WINDOWS_BUILD"/bench/bench_clean_temp_folder.exe </dev/null
+  load
+  wine "$bench/bench_clean_temp_folder.exe" </dev/null
+fi
+if wants overwrite; then
   echo "== level 5 overwrite =="
-  wine "$TERVANE_WINDOWS_BUILD"/bench/bench_clean_overwrite.exe </dev/null
+  load
+  wine "$bench/bench_clean_overwrite.exe" </dev/null
 fi
-if [ "$which" = analyze ] || [ "$which" = all ]; then
+if wants analyze; then
   echo "== Analyze All against a plain walk =="
-  uptime
-  wine "$TERVANE_WINDOWS_BUILD"/bench/bench_analyze.exe 3 </dev/null
+  load
+  wine "$bench/bench_analyze.exe" 3 </dev/null
 fi
+if wants startup; then
+  # The template of the fresh program folder: the staged programs and data files, with
+  # the start-up questions answered as a user's later starts have them (no path search
+  # tool, no notice); the first start's path detection stays. Nothing of it is a link.
+  template="build/bench-program"
+  bash scripts/stage.sh "$TERVANE_WINDOWS_BUILD" "$template" 2>/dev/null
+  rm -f "$template/scoutry.exe"
+  sed -i -E 's/^(Scoutry|Showtip)=[^\r]*/\1=0/' "$template/mainten.ini"
+  cp "$bench/bench_startup_window.exe" "$template/"
+  echo "== start-up: main window's first answer =="
+  load
+  wine "$bench/bench_startup.exe" "Z:$(pwd | tr / '\\')\\$(echo "$template" | tr / '\\')" 7 \
+    </dev/null
+fi
+load
 wineserver -k >/dev/null 2>&1 || true
