@@ -1,11 +1,15 @@
-// Secure removal at level 5 of a 10 MB cookie file (seven in-place passes with the
+// Secure removal at level 5 of a 100 MB cookie file (seven in-place passes with the
 // delivered scratch files, then the deletion) against writing the same bytes with a
-// plain WriteFile loop, flushed per pass, then deleting. Prints seconds and the ratio.
+// plain WriteFile loop in 1 MB writes, flushed per pass, then deleting. Rounds alternate
+// the two; prints the seconds, the throughput and the ratio.
+//
+//   bench_clean_overwrite [rounds]   (3 by default)
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -15,7 +19,7 @@
 
 namespace {
 
-constexpr std::size_t kSize = 10u << 20;
+constexpr std::size_t kSize = 100u << 20;
 
 std::string readAll(const std::string& path) {
   HANDLE f =
@@ -37,16 +41,19 @@ void makeCookie(const std::string& path) {
   CloseHandle(f);
 }
 
-// The same bytes as the seven passes: the scratch file repeated over 10 MB, then six
-// times the scratch file alone, each pass flushed; then the deletion.
+// The same bytes as the seven passes: the scratch file repeated over the whole file, then
+// six times the scratch file alone, each pass flushed; then the deletion. The writes are
+// 1 MB of whole copies of the scratch file each, as large as a plain copy loop's.
 void plainLoop(const std::string& path, const std::string& scratch) {
+  std::string block;
+  while (block.size() + scratch.size() <= (1u << 20)) block += scratch;
   for (int pass = 0; pass < 7; ++pass) {
     HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     const std::size_t length = pass == 0 ? kSize : scratch.size();
     DWORD wrote = 0;
-    for (std::size_t done = 0; done < length; done += scratch.size())
-      WriteFile(f, scratch.data(), static_cast<DWORD>(std::min(scratch.size(), length - done)),
-                &wrote, nullptr);
+    for (std::size_t done = 0; done < length; done += block.size())
+      WriteFile(f, block.data(), static_cast<DWORD>(std::min(block.size(), length - done)), &wrote,
+                nullptr);
     FlushFileBuffers(f);
     if (pass == 0) {
       SetFilePointer(f, static_cast<LONG>(scratch.size()), nullptr, FILE_BEGIN);
@@ -61,9 +68,26 @@ double seconds(std::chrono::steady_clock::duration d) {
   return std::chrono::duration<double>(d).count();
 }
 
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const std::size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+std::string list(const std::vector<double>& v) {
+  std::string out;
+  char one[32];
+  for (double s : v) {
+    std::snprintf(one, sizeof one, "%s%.3f", out.empty() ? "" : " ", s);
+    out += one;
+  }
+  return out;
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
   char temp[MAX_PATH];
   GetTempPathA(sizeof temp, temp);
   const std::string dir = std::string(temp) + "tervane-bench-overwrite";
@@ -84,28 +108,36 @@ int main() {
   vorn::SecureRemover remover(real.system().files, real.system().removal, log, dir,
                               [] { return 0.0; });
   std::vector<double> secure, plain;
-  for (int round = 0; round < 3; ++round) {
-    makeCookie(cookie);
-    auto t0 = std::chrono::steady_clock::now();
-    remover.secureRemove(cookie, "5", [&] { remover.overwritePass(cookie, "bench"); });
-    secure.push_back(seconds(std::chrono::steady_clock::now() - t0));
-    if (GetFileAttributesA(cookie.c_str()) != INVALID_FILE_ATTRIBUTES) return 1;
-
-    makeCookie(cookie);
-    t0 = std::chrono::steady_clock::now();
-    plainLoop(cookie, scratch);
-    plain.push_back(seconds(std::chrono::steady_clock::now() - t0));
+  for (int round = 0; round < rounds; ++round) {
+    // The order alternates, so that neither side always meets the other's dirty pages.
+    for (int side = 0; side < 2; ++side) {
+      makeCookie(cookie);
+      const auto t0 = std::chrono::steady_clock::now();
+      if ((side + round) % 2 == 0) {
+        remover.secureRemove(cookie, "5", [&] { remover.overwritePass(cookie, "bench"); });
+        secure.push_back(seconds(std::chrono::steady_clock::now() - t0));
+        if (GetFileAttributesA(cookie.c_str()) != INVALID_FILE_ATTRIBUTES) {
+          std::printf("the secure removal left %s\n", cookie.c_str());
+          return 1;
+        }
+      } else {
+        plainLoop(cookie, scratch);
+        plain.push_back(seconds(std::chrono::steady_clock::now() - t0));
+      }
+    }
   }
   for (const char* n : {"\\ow.chx", "\\ow2.chx", "\\vorn.log"}) DeleteFileA((dir + n).c_str());
   RemoveDirectoryA(dir.c_str());
-  std::sort(secure.begin(), secure.end());
-  std::sort(plain.begin(), plain.end());
   const double mb = kSize / 1048576.0;
-  std::printf("level 5 secure removal, 10 MB: median %.3f s (%.0f MB/s; runs %.3f %.3f %.3f)\n",
-              secure[1], mb / secure[1], secure[0], secure[1], secure[2]);
-  std::printf("plain WriteFile loop, same bytes: median %.3f s (%.0f MB/s; runs %.3f %.3f %.3f)\n",
-              plain[1], mb / plain[1], plain[0], plain[1], plain[2]);
-  std::printf("ratio secure / plain: %.2f of the medians, %.2f of the fastest runs\n",
-              secure[1] / plain[1], secure[0] / plain[0]);
+  const double ms = median(secure), mp = median(plain);
+  const double bs = *std::min_element(secure.begin(), secure.end());
+  const double bp = *std::min_element(plain.begin(), plain.end());
+  std::printf("level 5 secure removal, %.0f MB: median %.3f s (%.0f MB/s), best %.3f s (runs %s)\n",
+              mb, ms, mb / ms, bs, list(secure).c_str());
+  std::printf(
+      "plain WriteFile loop, same bytes: median %.3f s (%.0f MB/s), best %.3f s (runs %s)\n", mp,
+      mb / mp, bp, list(plain).c_str());
+  std::printf("speed secure / plain: %.2f of the medians, %.2f of the best runs (%d rounds)\n",
+              mp / ms, bp / bs, rounds);
   return 0;
 }
