@@ -25,12 +25,13 @@ CleanAllConfirmDialog::Choice CleanAllConfirmDialog::ask(const std::string& area
 }
 
 std::string tickedAreasText(const std::vector<TickedArea>& areas) {
+  // One option to a line under its area, so that nothing needs scrolling sideways.
   std::string text;
   for (const TickedArea& a : areas) {
     if (a.options.empty()) continue;
     if (!text.empty()) text += "\r\n";
-    text += a.area + ": ";
-    for (std::size_t i = 0; i < a.options.size(); ++i) text += (i ? ", " : "") + a.options[i];
+    text += a.area + ":";
+    for (const std::string& option : a.options) text += "\r\n    " + option;
   }
   return text.empty() ? "No option is ticked: nothing will be cleaned." : text;
 }

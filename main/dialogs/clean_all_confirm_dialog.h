@@ -18,7 +18,7 @@ class CleanAllConfirmDialog : public ui::WindowModel {
   enum class Choice { Cancel, AnalyzeFirst, Clean };
 
   explicit CleanAllConfirmDialog(ui::WindowHost& windows);
-  // Shows `areas` (one line per area: "Windows: Recycle Bin, Run History") modal over
+  // Shows `areas` (each area, then its options, one to a line) modal over
   // `owner` and returns the user's choice; the close box and Esc cancel.
   Choice ask(const std::string& areas, ui::WindowModel* owner);
   // Whether the user ticked "Do not ask again" before choosing.

@@ -9,16 +9,29 @@ namespace vorn {
 
 using namespace ui::win32;
 
+namespace {
+
+// The list of areas, read-only, wrapping long lines rather than scrolling sideways.
+class WrappedTextBinding : public ControlBinding {
+ public:
+  WrappedTextBinding(ui::TextBox& model, HWND parent, int id, Rect place)
+      : ControlBinding(model, parent, id, "EDIT",
+                       WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, place,
+                       WS_EX_CLIENTEDGE) {}
+};
+
+}  // namespace
+
 CleanAllConfirmDialogView::CleanAllConfirmDialogView(CleanAllConfirmDialog& m) : model_(m) {
-  if (!create(CleanAllConfirmDialog::kCaption, 420, 250, WS_POPUP | WS_CAPTION | WS_SYSMENU))
+  if (!create(CleanAllConfirmDialog::kCaption, 440, 330, WS_POPUP | WS_CAPTION | WS_SYSMENU))
     return;
-  add<LabelBinding>(m.introLabel, {12, 12, 396, 18});
-  add<ReportTextBinding>(m.areasText, {12, 34, 396, 130});
-  add<CheckBoxBinding>(m.doNotAskBox, {12, 174, 396, 20});
-  add<ButtonBinding>(m.analyzeFirstButton, {130, 212, 96, 26});
+  add<LabelBinding>(m.introLabel, {12, 12, 416, 18});
+  add<WrappedTextBinding>(m.areasText, {12, 34, 416, 210});
+  add<CheckBoxBinding>(m.doNotAskBox, {12, 254, 416, 20});
+  add<ButtonBinding>(m.analyzeFirstButton, {150, 292, 96, 26});
   // Enter cleans, as the button that was pressed to get here asked.
-  add<ButtonBinding>(m.cleanButton, {232, 212, 86, 26}, true);
-  add<ButtonBinding>(m.cancelButton, {322, 212, 86, 26});
+  add<ButtonBinding>(m.cleanButton, {252, 292, 86, 26}, true);
+  add<ButtonBinding>(m.cancelButton, {342, 292, 86, 26});
 }
 
 LRESULT CleanAllConfirmDialogView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

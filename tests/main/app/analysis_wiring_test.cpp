@@ -97,7 +97,7 @@ TEST_F(AnalysisTest, AnalyzeAllRecordsNoDateNoStatisticsRowAndLeavesQuestionsUna
   };
   answer(&CleanAllConfirmDialog::cancelButton, true);
   window->clean.cleanAllButton.click();
-  EXPECT_NE(areas.find("Windows: Windows Doc History"), std::string::npos) << areas;
+  EXPECT_NE(areas.find("Windows:\r\n    Windows Doc History\r\n"), std::string::npos) << areas;
   EXPECT_EQ(fake.files.contents(ini), iniBefore);
   answer(&CleanAllConfirmDialog::analyzeFirstButton, false);
   window->clean.analyzeAllButton.click();  // an older analysis, replaced by the next one
