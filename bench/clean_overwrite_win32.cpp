@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "common/session_log.h"
 #include "main/clean/secure_remove.h"
 #include "platform/win32/win32_system.h"
@@ -64,26 +65,6 @@ void plainLoop(const std::string& path, const std::string& scratch) {
   DeleteFileA(path.c_str());
 }
 
-double seconds(std::chrono::steady_clock::duration d) {
-  return std::chrono::duration<double>(d).count();
-}
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-std::string list(const std::vector<double>& v) {
-  std::string out;
-  char one[32];
-  for (double s : v) {
-    std::snprintf(one, sizeof one, "%s%.3f", out.empty() ? "" : " ", s);
-    out += one;
-  }
-  return out;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,28 +96,28 @@ int main(int argc, char** argv) {
       const auto t0 = std::chrono::steady_clock::now();
       if ((side + round) % 2 == 0) {
         remover.secureRemove(cookie, "5", [&] { remover.overwritePass(cookie, "bench"); });
-        secure.push_back(seconds(std::chrono::steady_clock::now() - t0));
+        secure.push_back(bench::seconds(std::chrono::steady_clock::now() - t0));
         if (GetFileAttributesA(cookie.c_str()) != INVALID_FILE_ATTRIBUTES) {
           std::printf("the secure removal left %s\n", cookie.c_str());
           return 1;
         }
       } else {
         plainLoop(cookie, scratch);
-        plain.push_back(seconds(std::chrono::steady_clock::now() - t0));
+        plain.push_back(bench::seconds(std::chrono::steady_clock::now() - t0));
       }
     }
   }
   for (const char* n : {"\\ow.chx", "\\ow2.chx", "\\vorn.log"}) DeleteFileA((dir + n).c_str());
   RemoveDirectoryA(dir.c_str());
   const double mb = kSize / 1048576.0;
-  const double ms = median(secure), mp = median(plain);
+  const double ms = bench::median(secure), mp = bench::median(plain);
   const double bs = *std::min_element(secure.begin(), secure.end());
   const double bp = *std::min_element(plain.begin(), plain.end());
   std::printf("level 5 secure removal, %.0f MB: median %.3f s (%.0f MB/s), best %.3f s (runs %s)\n",
-              mb, ms, mb / ms, bs, list(secure).c_str());
+              mb, ms, mb / ms, bs, bench::timingsText(secure).c_str());
   std::printf(
       "plain WriteFile loop, same bytes: median %.3f s (%.0f MB/s), best %.3f s (runs %s)\n", mp,
-      mb / mp, bp, list(plain).c_str());
+      mb / mp, bp, bench::timingsText(plain).c_str());
   std::printf("speed secure / plain: %.2f of the medians, %.2f of the best runs (%d rounds)\n",
               mp / ms, bp / bs, rounds);
   return 0;

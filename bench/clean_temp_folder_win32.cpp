@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "main/clean/windows_cleaner.h"
 #include "platform/win32/win32_system.h"
 
@@ -65,26 +66,6 @@ int remaining(const std::string& dir) {
   return n;
 }
 
-double seconds(std::chrono::steady_clock::duration d) {
-  return std::chrono::duration<double>(d).count();
-}
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-std::string list(const std::vector<double>& v) {
-  std::string out;
-  char one[32];
-  for (double s : v) {
-    std::snprintf(one, sizeof one, "%s%.3f", out.empty() ? "" : " ", s);
-    out += one;
-  }
-  return out;
-}
-
 }  // namespace
 
 // The file paths of a seeded folder, listed before the clock starts.
@@ -118,10 +99,10 @@ int seededRound(const std::string& folder, int round) {
         std::printf("the step reported a failure\n");
         return 1;
       }
-      step = seconds(std::chrono::steady_clock::now() - t0);
+      step = bench::seconds(std::chrono::steady_clock::now() - t0);
     } else {
       for (const std::string& p : paths) DeleteFileA(p.c_str());
-      plain = seconds(std::chrono::steady_clock::now() - t0);
+      plain = bench::seconds(std::chrono::steady_clock::now() - t0);
     }
   }
   if (remaining(stepDir) != 0 || remaining(plainDir) != 0) {
@@ -147,14 +128,14 @@ int main(int argc, char** argv) {
       if ((side + round) % 2 == 0) {
         const bool done = vorn::deleteFilesOlderThan(real.system().removal, real.system().clock, 1,
                                                      dir + "\\*.*");
-        step.push_back(seconds(std::chrono::steady_clock::now() - t0));
+        step.push_back(bench::seconds(std::chrono::steady_clock::now() - t0));
         if (!done) {
           std::printf("the step reported a failure\n");
           return 1;
         }
       } else {
         for (const std::string& p : paths) DeleteFileA(p.c_str());
-        plain.push_back(seconds(std::chrono::steady_clock::now() - t0));
+        plain.push_back(bench::seconds(std::chrono::steady_clock::now() - t0));
       }
       if (remaining(dir) != 0) {
         std::printf("files were left behind\n");
@@ -163,13 +144,13 @@ int main(int argc, char** argv) {
     }
   }
   RemoveDirectoryA(dir.c_str());
-  const double ms = median(step), mp = median(plain);
+  const double ms = bench::median(step), mp = bench::median(plain);
   const double bs = *std::min_element(step.begin(), step.end());
   const double bp = *std::min_element(plain.begin(), plain.end());
   std::printf("temporary-folder step, %d files: median %.3f s, best %.3f s (runs %s)\n", kFiles, ms,
-              bs, list(step).c_str());
+              bs, bench::timingsText(step).c_str());
   std::printf("plain DeleteFileA loop, same files: median %.3f s, best %.3f s (runs %s)\n", mp, bp,
-              list(plain).c_str());
+              bench::timingsText(plain).c_str());
   std::printf("ratio step / plain: %.2f of the medians, %.2f of the best runs (%d rounds)\n",
               ms / mp, bs / bp, rounds);
   return 0;

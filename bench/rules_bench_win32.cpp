@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "common/session_log.h"
 #include "main/clean/rule_cleaner.h"
 #include "platform/win32/win32_system.h"
@@ -92,10 +93,6 @@ int plainLoop(const Lookups& l) {
   return found;
 }
 
-double seconds(std::chrono::steady_clock::duration d) {
-  return std::chrono::duration<double>(d).count();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -125,7 +122,7 @@ int main(int argc, char** argv) {
     if ((r % 2 == 0) == (r / 2 % 2 == 0)) {
       const auto t0 = std::chrono::steady_clock::now();
       found = plainLoop(lookups);
-      bestLoop = std::min(bestLoop, seconds(std::chrono::steady_clock::now() - t0));
+      bestLoop = std::min(bestLoop, bench::seconds(std::chrono::steady_clock::now() - t0));
     } else {
       const auto t1 = std::chrono::steady_clock::now();
       vorn::RuleCleaner cleaner(system, registry, log, "bench");
@@ -133,9 +130,9 @@ int main(int argc, char** argv) {
       const auto loaded = std::chrono::steady_clock::now();
       detected = cleaner.detectedRules().size();
       const auto t2 = std::chrono::steady_clock::now();
-      if (seconds(t2 - t1) < bestRules) {
-        bestRules = seconds(t2 - t1);
-        bestLoad = seconds(loaded - t1);
+      if (bench::seconds(t2 - t1) < bestRules) {
+        bestRules = bench::seconds(t2 - t1);
+        bestLoad = bench::seconds(loaded - t1);
       }
     }
   }

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
+
 namespace {
 
 constexpr const char* kFolder = "C:\\tervane-bench";
@@ -145,22 +147,6 @@ double timeStart(const std::string& program, const char* caption) {
   return answered;
 }
 
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-std::string list(const std::vector<double>& v) {
-  std::string out;
-  char one[32];
-  for (double s : v) {
-    std::snprintf(one, sizeof one, "%s%.3f", out.empty() ? "" : " ", s);
-    out += one;
-  }
-  return out;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -196,17 +182,17 @@ int main(int argc, char** argv) {
       if (r >= 0) p->times.push_back(s);
     }
   }
-  const double mc = median(cleaner.times), mw = median(window.times);
+  const double mc = bench::median(cleaner.times), mw = bench::median(window.times);
   const double bc = *std::min_element(cleaner.times.begin(), cleaner.times.end());
   const double bw = *std::min_element(window.times.begin(), window.times.end());
   std::printf(
       "vorn66.exe, fresh program folder, until \"%s\" answers: median %.3f s, best %.3f s"
       " (runs %s)\n",
-      kCleanerCaption, mc, bc, list(cleaner.times).c_str());
+      kCleanerCaption, mc, bc, bench::timingsText(cleaner.times).c_str());
   std::printf(
       "trivial one-window program, started the same way:      median %.3f s, best %.3f s"
       " (runs %s)\n",
-      mw, bw, list(window.times).c_str());
+      mw, bw, bench::timingsText(window.times).c_str());
   std::printf(
       "ratio cleaner / trivial: %.2f of the medians, %.2f of the best runs (%d runs each)\n",
       mc / mw, bc / bw, runs);
