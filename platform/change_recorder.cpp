@@ -593,9 +593,18 @@ class RecordingShell : public Shell {
   ErrorCode emptyRecycleBin(OwnerWindow owner, const std::string& root) override {
     if (rec_.halted()) return err::kCancelled;
     if (!rec_.recording()) return inner_.emptyRecycleBin(owner, root);
+    // An empty bin is nothing removed; where the shell cannot count it, the emptying is
+    // still reported, without a size.
+    long long items = -1, bytes = 0;
+    if (inner_.recycleBinContents(root, items, bytes) != err::kSuccess) items = -1, bytes = 0;
+    if (items == 0) return err::kSuccess;
     const ErrorCode e = rec_.analyzing() ? err::kSuccess : inner_.emptyRecycleBin(owner, root);
-    rec_.add(Kind::RecycleBinEmptied, root, 0, e);
+    rec_.add(Kind::RecycleBinEmptied, root, static_cast<std::uint64_t>(bytes), e);
     return e;
+  }
+  ErrorCode recycleBinContents(const std::string& root, long long& items,
+                               long long& bytes) override {
+    return inner_.recycleBinContents(root, items, bytes);
   }
   ErrorCode knownFolder(int csidl, std::string& path) override {
     return inner_.knownFolder(csidl, path);

@@ -48,6 +48,12 @@ class Shell {
   // show its progress window. 0 on success.
   virtual ErrorCode emptyRecycleBin(OwnerWindow owner, const std::string& root) = 0;
 
+  // What the Recycle Bin of one drive root, or of every drive for an empty root, holds
+  // (SHQueryRecycleBinA). Non-zero when the system cannot tell; `items` and `bytes` are
+  // then unchanged.
+  virtual ErrorCode recycleBinContents(const std::string& root, long long& items,
+                                       long long& bytes) = 0;
+
   // The path of a known folder (SHGetFolderPathA, current value), without a trailing
   // separator. Non-zero when the system has no such folder.
   virtual ErrorCode knownFolder(int csidl, std::string& path) = 0;

@@ -7,6 +7,27 @@
 
 namespace ui {
 
+// A stored whole number as the chart shows it, in groups of three digits ("98,919");
+// anything else as it stands.
+inline std::string groupedDigits(const std::string& stored) {
+  if (stored.empty() || stored.find_first_not_of("0123456789") != std::string::npos) return stored;
+  std::string shown;
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    if (i > 0 && (stored.size() - i) % 3 == 0) shown += ',';
+    shown += stored[i];
+  }
+  return shown;
+}
+
+// A row's label as the chart shows it: the date over the time, so that the labels of
+// neighbouring rows never run into each other.
+inline std::string stackedLabel(const std::string& label) {
+  std::string shown = label;
+  const std::size_t space = shown.find(' ');
+  if (space != std::string::npos) shown[space] = '\n';
+  return shown;
+}
+
 class Chart : public Control {
  public:
   struct Row {

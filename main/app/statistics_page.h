@@ -8,7 +8,7 @@ namespace vorn {
 class StatisticsPage {
  public:
   static constexpr int kRows = 4;
-  ui::Chart recoveredSpaceChart{"recoveredSpaceChart", "Recovered Hard-Drive Space (Kb)", kRows};
+  ui::Chart recoveredSpaceChart{"recoveredSpaceChart", "Recovered Hard-Drive Space (KB)", kRows};
   // Opens the report of what the last cleaning removed.
   ui::Button cleaningDetailsButton{"cleaningDetailsButton", "Last Cleaning Details"};
 };

@@ -62,8 +62,11 @@ ReportTotals reportTotals(const std::vector<platform::RecordedChange>& changes) 
         ++t.overwritten;
         break;
       case Kind::ShellDeleted:
+        ++t.shellDeletes;
+        break;
       case Kind::RecycleBinEmptied:
         ++t.shellDeletes;
+        t.bytes += c.size;  // what the bin held, where the shell could tell
         break;
       case Kind::CacheEntryRemoved:
         ++t.cacheEntries;
@@ -209,6 +212,11 @@ bool hasSize(Kind kind) {
          kind == Kind::FileReplaced;
 }
 
+// A bin the shell could not count carries no size, which is not the same as nothing.
+bool showsSize(const platform::RecordedChange& c) {
+  return hasSize(c.kind) || (c.kind == Kind::RecycleBinEmptied && c.size > 0);
+}
+
 }  // namespace
 
 std::string totalsLine(const ReportTotals& t) {
@@ -273,7 +281,7 @@ std::string itemName(const platform::RecordedChange& c) {
 }
 
 std::string itemSizeText(const ReportItem& item) {
-  return hasSize(item.change.kind) ? sizeText(item.change.size) : std::string();
+  return showsSize(item.change) ? sizeText(item.change.size) : std::string();
 }
 
 std::string outcomeText(const ReportItem& item, bool analysis) {
@@ -348,7 +356,7 @@ std::string cleaningReportText(const std::vector<platform::RecordedChange>& reco
       std::uint64_t bytes = 0;
       for (std::size_t j = i; j < end; ++j) bytes += items[j].change.size;
       text += kindTitle(c.kind) + " (" + countText(end - i) +
-              (hasSize(c.kind) ? ", " + sizeText(bytes) : std::string()) + ")\r\n";
+              (hasSize(c.kind) || bytes > 0 ? ", " + sizeText(bytes) : std::string()) + ")\r\n";
     }
     if (!ok && (groupStarts || before->result == platform::err::kSuccess)) {
       const std::size_t end = runEnd(
@@ -356,7 +364,7 @@ std::string cleaningReportText(const std::vector<platform::RecordedChange>& reco
       text += "Not removed (" + countText(end - i) + ")\r\n";
     }
     if (ok) {
-      std::string detail = hasSize(c.kind) ? sizeText(c.size) : std::string();
+      std::string detail = showsSize(c) ? sizeText(c.size) : std::string();
       if (items[i].passes > 0)
         detail += ", " + passesText(items[i].passes) +
                   (c.kind == Kind::FileDeleted ? ", then removed" : std::string());

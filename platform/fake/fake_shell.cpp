@@ -89,6 +89,17 @@ ErrorCode FakeShell::emptyRecycleBin(OwnerWindow owner, const std::string& root)
   return err::kSuccess;
 }
 
+ErrorCode FakeShell::recycleBinContents(const std::string& root, long long& items,
+                                        long long& bytes) {
+  if (!recycleBinCountable) return err::kNotSupported;
+  long long count = 0;
+  for (const auto& [drive, names] : recycled)
+    if (root.empty() || drive == upperDrive(root)) count += static_cast<long long>(names.size());
+  items = count;
+  bytes = count * recycledItemBytes;
+  return err::kSuccess;
+}
+
 ErrorCode FakeShell::knownFolder(int id, std::string& path) {
   auto it = folders.find(id);
   if (it == folders.end()) return err::kFileNotFound;

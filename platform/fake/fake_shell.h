@@ -21,6 +21,8 @@ class FakeShell : public Shell {
   ErrorCode copyFile(OwnerWindow owner, const std::string& source,
                      const std::string& target) override;
   ErrorCode emptyRecycleBin(OwnerWindow owner, const std::string& root) override;
+  ErrorCode recycleBinContents(const std::string& root, long long& items,
+                               long long& bytes) override;
   ErrorCode knownFolder(int csidl, std::string& path) override;
   bool browseForFolder(OwnerWindow owner, const std::string& title, const std::string& initial,
                        std::string& path) override;
@@ -33,6 +35,9 @@ class FakeShell : public Shell {
   // Names in the Recycle Bin, by drive root ("C:\"); emptying drops them.
   std::map<std::string, std::vector<std::string>> recycled;
   int recycleBinEmptied = 0;
+  // Each recycled name counts as this many bytes; false makes the bin uncountable.
+  long long recycledItemBytes = 100;
+  bool recycleBinCountable = true;
   // What the folder picker answers, one per call: a folder, an empty text for OK on the
   // folder it starts at, or none for Cancel. With no answer left it cancels. The titles asked and
   // owners given are recorded.

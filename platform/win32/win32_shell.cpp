@@ -157,6 +157,22 @@ class Win32Shell : public Shell {
                                 root.empty() ? nullptr : root.c_str(), emptyFlags_));
   }
 
+  ErrorCode recycleBinContents(const std::string& root, long long& items,
+                               long long& bytes) override {
+    // Looked up for the same reason as the emptying: older shells cannot count the bin.
+    using QueryBin = HRESULT(WINAPI*)(LPCSTR, SHQUERYRBINFO*);
+    static const auto queryBin = reinterpret_cast<QueryBin>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("shell32.dll"), "SHQueryRecycleBinA")));
+    if (!queryBin) return ERROR_CALL_NOT_IMPLEMENTED;
+    SHQUERYRBINFO info{};
+    info.cbSize = sizeof info;
+    if (HRESULT hr = queryBin(root.empty() ? nullptr : root.c_str(), &info); FAILED(hr))
+      return fromHresult(hr);
+    items = info.i64NumItems;
+    bytes = info.i64Size;
+    return ERROR_SUCCESS;
+  }
+
   ErrorCode knownFolder(int id, std::string& path) override {
     FolderPathCall call = folderPathCall();
     if (!call) return shellFolderFromRegistry(id, path);

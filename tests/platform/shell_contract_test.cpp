@@ -121,8 +121,14 @@ TEST_P(ShellContract, EmptyingTheRecycleBinRemovesWhatWasRecycled) {
   long long before = env->recycleBinItems();
   if (before < 0) GTEST_SKIP() << "the Recycle Bin cannot be counted here";
   EXPECT_GE(before, 1);
+  long long items = -1, bytes = -1;
+  ASSERT_EQ(shell().recycleBinContents("", items, bytes), err::kSuccess);
+  EXPECT_EQ(items, before);
+  EXPECT_GT(bytes, 0);
   shell().emptyRecycleBin(0, "");
   EXPECT_EQ(env->recycleBinItems(), 0);
+  ASSERT_EQ(shell().recycleBinContents("", items, bytes), err::kSuccess);
+  EXPECT_EQ(items, 0);
 }
 
 TEST_P(ShellContract, FolderPickerReturnsTheChosenFolderOrNothingOnCancel) {

@@ -174,11 +174,21 @@ TEST(Timer, TicksOnlyWhileEnabledWithAnInterval) {
 }
 
 TEST(Chart, RowsAreNumberedFromOne) {
-  Chart chart("recoveredSpaceChart", "Recovered Hard-Drive Space (Kb)", 4);
+  Chart chart("recoveredSpaceChart", "Recovered Hard-Drive Space (KB)", 4);
   chart.setRow(4, "07.12.2026 10:00:00", "2048");
   EXPECT_EQ(chart.row(4).value, "2048");
   EXPECT_EQ(chart.row(1).label, "");
   EXPECT_THROW(chart.setRow(5, "", ""), std::out_of_range);
+}
+
+TEST(Chart, ShowsValuesInGroupsOfThreeAndTheTimeUnderTheDate) {
+  const std::pair<const char*, const char*> values[] = {
+      {"0", "0"}, {"999", "999"}, {"1000", "1,000"}, {"98919", "98,919"}, {"1234567", "1,234,567"},
+      {"", ""},   {"-5", "-5"},   {"12a", "12a"}};
+  for (const auto& [stored, shown] : values) EXPECT_EQ(groupedDigits(stored), shown) << stored;
+  EXPECT_EQ(stackedLabel("07.12.2026 10:00:00"), "07.12.2026\n10:00:00");
+  EXPECT_EQ(stackedLabel("12/7/2026 10:00:00 AM"), "12/7/2026\n10:00:00 AM");
+  EXPECT_EQ(stackedLabel(""), "");
 }
 
 TEST(ScriptedWindowHost, RunsTheScriptWhileAModalWindowIsUpAndUnloadsOnClose) {

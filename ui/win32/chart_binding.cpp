@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 namespace ui::win32 {
 namespace {
@@ -48,10 +49,10 @@ void paint(HWND hwnd, const Chart& chart) {
     int y = axisBottom - (axisBottom - axisTop) * q / 4;
     MoveToEx(dc, left - 4, y, nullptr);
     LineTo(dc, left, y);
-    char mark[32];
-    wsprintfA(mark, "%lu", static_cast<unsigned long>(step * q + 0.5));
+    const std::string mark =
+        groupedDigits(std::to_string(static_cast<unsigned long long>(step * q + 0.5)));
     RECT m{all.left, y - 8, left - 6, y + 8};
-    DrawTextA(dc, mark, -1, &m, DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
+    DrawTextA(dc, mark.c_str(), -1, &m, DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
   }
   const int slot = (right - left) / std::max(1, chart.rowCount());
   HBRUSH bar = CreateSolidBrush(RGB(40, 90, 170));
@@ -63,9 +64,9 @@ void paint(HWND hwnd, const Chart& chart) {
     RECT b{x0, axisBottom - h, x1, axisBottom};
     FillRect(dc, &b, bar);
     RECT value{x0 - 20, axisBottom - h - 18, x1 + 20, axisBottom - h - 2};
-    DrawTextA(dc, row.value.c_str(), -1, &value, DT_CENTER | DT_SINGLELINE);
-    RECT label{left + slot * (r - 1), axisBottom + 6, left + slot * r, axisBottom + 40};
-    DrawTextA(dc, row.label.c_str(), -1, &label, DT_CENTER | DT_WORDBREAK);
+    DrawTextA(dc, groupedDigits(row.value).c_str(), -1, &value, DT_CENTER | DT_SINGLELINE);
+    RECT label{left + slot * (r - 1) + 2, axisBottom + 6, left + slot * r - 2, axisBottom + 40};
+    DrawTextA(dc, stackedLabel(row.label).c_str(), -1, &label, DT_CENTER | DT_NOPREFIX);
   }
   DeleteObject(bar);
   SelectObject(dc, oldPen);

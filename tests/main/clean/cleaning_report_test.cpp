@@ -31,8 +31,8 @@ TEST(ReportText, TotalsFirstThenEachAreaLargestFirstAndFailuresApart) {
       {Kind::FileDeleted, "C:\\W\\small.tmp", 10, "Windows", 0, "Temporary Files", ""},
       {Kind::FileDeleted, "C:\\W\\big.tmp", 2048, "Windows", 0, "Temporary Files", ""},
       {Kind::FileDeleted, "C:\\W\\held.tmp", 99999, "Windows", 32, "Temporary Files", ""},
-      {Kind::ValueDeleted, "HKEY_CURRENT_USER\\Software\\RunMRU\\a", 8, "Windows", 0,
-       "Run History", ""},
+      {Kind::ValueDeleted, "HKEY_CURRENT_USER\\Software\\RunMRU\\a", 8, "Windows", 0, "Run History",
+       ""},
       {Kind::FileDeleted, "C:\\W\\late.tmp", 5, "Windows", 0, "Temporary Files", ""},
       {Kind::KeyDeleted, "HKEY_CURRENT_USER\\Software\\P", 0, "Plugins", 0, "player.cp1", ""},
       {Kind::LinkRemoved, "C:\\W\\home", 0, "Plugins", platform::err::kNotSupported, "", ""},
@@ -182,6 +182,35 @@ TEST_F(ReportOfARun, APluginAnalysedListsExactlyWhatItsCleaningRemovesAndChanges
   EXPECT_NE(text.find("Removed: 6 bytes in 2 files, 1 registry value, 1 registry key"),
             std::string::npos)
       << text;
+}
+
+// An empty bin is nothing removed; a full one counts what it held; one the shell cannot
+// count is still reported, without a size, since emptying it may have removed something.
+TEST_F(ReportOfARun, TheRecycleBinIsReportedByWhatItHeld) {
+  struct Case {
+    std::vector<std::string> recycled;
+    bool countable;
+    std::size_t recorded;
+    std::uint64_t size;
+  };
+  for (const Case& c : {Case{{}, true, 0, 0}, Case{{"C:\\a.txt", "C:\\b.txt"}, true, 1, 200},
+                        Case{{"C:\\a.txt"}, false, 1, 0}}) {
+    for (bool analysing : {true, false}) {
+      fake.shell.recycled.clear();
+      if (!c.recycled.empty()) fake.shell.recycled["C:\\"] = c.recycled;
+      fake.shell.recycleBinCountable = c.countable;
+      recorder.start(analysing);
+      recording.system().shell.emptyRecycleBin(0, "");
+      const auto changes = recorder.changes();
+      ASSERT_EQ(changes.size(), c.recorded) << c.recycled.size();
+      if (c.recorded) {
+        EXPECT_EQ(changes[0].size, c.size);
+      }
+      EXPECT_EQ(fake.shell.recycled.empty(), c.recycled.empty() || !analysing);
+      const std::string text = vorn::cleaningReportText(changes, "Cleaning", analysing);
+      EXPECT_EQ(text.find("Recycle Bin") != std::string::npos, c.recorded > 0) << text;
+    }
+  }
 }
 
 }  // namespace
