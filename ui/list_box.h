@@ -20,6 +20,12 @@ class ListBox : public Control {
   const std::vector<std::string>& items() const { return items_; }
   int listCount() const { return static_cast<int>(items_.size()); }
   const std::string& item(int index) const { return items_.at(index); }
+  // How the view shows an item, where that differs from the item itself (a stored
+  // record shown in readable columns); the items stay what the code works with.
+  std::function<std::string(const std::string&)> shownAs;
+  std::string shownItem(int index) const {
+    return shownAs ? shownAs(items_.at(index)) : items_.at(index);
+  }
 
   void addItem(const std::string& item);
   void removeItem(int index);

@@ -85,6 +85,7 @@ class PathsPage {
   ui::ListBox availablePluginsList{"availablePluginsList"};
   ui::TextBox pluginFolderBox{"pluginFolderBox"};
   ui::Button startPluginCreatorButton{"startPluginCreatorButton", "Start Plugin Creator"};
+  ui::Label pluginCreatorMissingLabel{"pluginCreatorMissingLabel"};
 };
 
 }  // namespace vorn

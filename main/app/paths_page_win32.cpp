@@ -88,6 +88,7 @@ void buildPageView(PageControls& c, HWND page, PathsPage& m) {
   c.add<TextBoxBinding>(pl, m.pluginFolderBox, {310, 30, 270, 22});
   createCaption(pl, "Create your own Plugins:", {310, 70, 270, 16});
   c.add<ButtonBinding>(pl, m.startPluginCreatorButton, {310, 88, 160, 26});
+  c.add<LabelBinding>(pl, m.pluginCreatorMissingLabel, {310, 120, 270, 32});
 }
 
 }  // namespace vorn

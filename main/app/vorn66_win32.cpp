@@ -19,6 +19,7 @@
 #include "main/dialogs/analysis_progress_dialog_win32.h"
 #include "main/dialogs/analysis_report_dialog_win32.h"
 #include "main/dialogs/clean_all_confirm_dialog_win32.h"
+#include "main/dialogs/done_dialog_win32.h"
 #include "main/dialogs/file_list_window_win32.h"
 #include "main/dialogs/history_viewer_win32.h"
 #include "main/dialogs/ie_cookies_dialog_win32.h"
@@ -109,6 +110,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
     });
     windows.registerView(*subsystems->cleanAllConfirm, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::CleanAllConfirmDialogView>(*subsystems->cleanAllConfirm);
+    });
+    windows.registerView(*subsystems->doneDialog, [&subsystems](ui::WindowModel&) {
+      return std::make_unique<vorn::DoneDialogView>(*subsystems->doneDialog);
     });
     windows.registerView(*subsystems->analysisProgress, [&subsystems](ui::WindowModel&) {
       return std::make_unique<vorn::AnalysisProgressDialogView>(*subsystems->analysisProgress);

@@ -23,6 +23,7 @@
 #include "main/dialogs/analysis_report_dialog.h"
 #include "main/dialogs/clean_all_confirm_dialog.h"
 #include "main/dialogs/doc_history_dialog.h"
+#include "main/dialogs/done_dialog.h"
 #include "main/dialogs/file_list_window.h"
 #include "main/dialogs/history_viewer.h"
 #include "main/dialogs/ie_cookies_dialog.h"
@@ -249,7 +250,8 @@ void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
                                                     services.windows);
   s.plugins = std::make_unique<PluginManager>(
       services.system, services.settings, services.log, services.prompter, services.windows, folder,
-      PluginControls{w.clean.pluginList, w.paths.availablePluginsList, w.paths.pluginFolderBox},
+      PluginControls{w.clean.pluginList, w.paths.availablePluginsList, w.paths.pluginFolderBox,
+                     w.paths.startPluginCreatorButton, w.paths.pluginCreatorMissingLabel},
       *s.pluginInfo);
   PluginManager& plugins = *s.plugins;
   platform::System& engines = services.engines();
@@ -266,15 +268,15 @@ void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
 void wireCookieDialogs(MainWindow& w, AppServices& services, Subsystems& s) {
   Session& session = services.session;
   s.netCookies = std::make_unique<NetCookiesDialog>(
-      services.system.files, services.log, services.prompter, services.windows,
-      common::programFolder(services.system.process),
+      services.system.files, services.system.clock, services.log, services.prompter,
+      services.windows, common::programFolder(services.system.process),
       [&session] { return session.paths.netscapeProfile; });
   s.paths->openNetscapeCookies = [&s, &w] { s.netCookies->open(&w); };
   MainWindowOperations& ops = w.operations();
   s.ieCookies = std::make_unique<IECookiesDialog>(
-      services.system.files, services.log, services.prompter, services.windows,
-      common::programFolder(services.system.process), [&session] { return session.paths.IE3; },
-      [&ops] { runOp(ops.listCookiestoSave); });
+      services.system.files, services.system.clock, services.log, services.prompter,
+      services.windows, common::programFolder(services.system.process),
+      [&session] { return session.paths.IE3; }, [&ops] { runOp(ops.listCookiestoSave); });
   s.paths->openIECookies = [&s, &w] { s.ieCookies->open(&w); };
 }
 
@@ -455,6 +457,17 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
   AnalysisProgressDialog& progress = *s.analysisProgress;
   MainWindowOperations& ops = w.operations();
   frame.stopRequested = [&recorder] { return recorder.cancelled(); };
+  // The done message offers the report of the run it ends, in the program's own window.
+  s.doneDialog = std::make_unique<DoneDialog>(services.windows);
+  frame.showDoneMessage = [&s, &w](const std::string& text) {
+    DoneDialog& done = *s.doneDialog;
+    done.show(
+        text,
+        [&s, &done] {
+          s.analysisReport->open(s.lastChanges, s.lastHeading, false, s.lastReport, &done);
+        },
+        &w);
+  };
   frame.summary = [&recorder] {
     const std::string removed = "Removed " + totalsLine(reportTotals(recorder.changes())) + ".";
     return recorder.cancelled() ? "Cancelled. " + removed : removed;

@@ -21,6 +21,7 @@ class MainWindowRunView;
 class MainWindowOptionBoxes;
 class RegistryAccess;
 class CleanAllConfirmDialog;
+class DoneDialog;
 class Statistics;
 class RunFrame;
 class WindowsCleaner;
@@ -65,6 +66,7 @@ struct Subsystems {
   std::unique_ptr<MainWindowRunView> runView;
   std::unique_ptr<MainWindowOptionBoxes> boxes;
   std::unique_ptr<CleanAllConfirmDialog> cleanAllConfirm;
+  std::unique_ptr<DoneDialog> doneDialog;
   std::unique_ptr<RegistryAccess> registry;
   // The same over the engines' services (AppServices::engines).
   std::unique_ptr<RegistryAccess> engineRegistry;

@@ -130,6 +130,8 @@ void RunFrame::finish(common::ErrorTrap* trap) {
   statement(trap, [&] {
     if (view_.closeAfterCleaning())
       view_.closeMainWindow();
+    else if (state.showDoneMessage && showDoneMessage)
+      showDoneMessage(summary ? std::string(kDoneMessage) + "\r\n" + summary() : kDoneMessage);
     else if (state.showDoneMessage)
       prompter_.messageBox(summary ? std::string(kDoneMessage) + "\r\n" + summary() : kDoneMessage,
                            "Info", ui::mb::kOk | ui::mb::kIconInformation);

@@ -93,6 +93,8 @@ class RunFrame {
   std::function<bool()> stopRequested;
   // One line the done message adds: what the run removed.
   std::function<std::string()> summary;
+  // Shows the done message in a window of the program's own; without it, a message box.
+  std::function<void(const std::string& text)> showDoneMessage;
 
   // Readies the progress bar for a run of one area (or 9 for all five): clears the boxes
   // that are disabled and makes the maximum the number of ticked boxes, when any are.

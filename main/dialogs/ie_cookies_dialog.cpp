@@ -5,18 +5,20 @@
 #include "common/settings.h"
 #include "common/text_lines.h"
 #include "main/clean/application_title.h"
+#include "main/dialogs/cookie_text.h"
 #include "main/dialogs/keep_list_file.h"
 
 namespace vorn {
 
-IECookiesDialog::IECookiesDialog(platform::Files& files, common::SessionLog& log,
-                                 ui::Prompter& prompter, ui::WindowHost& windows,
-                                 std::string programFolder,
+IECookiesDialog::IECookiesDialog(platform::Files& files, platform::Clock& clock,
+                                 common::SessionLog& log, ui::Prompter& prompter,
+                                 ui::WindowHost& windows, std::string programFolder,
                                  std::function<std::string()> cookieFolder,
                                  std::function<void()> listCookiesToSave)
     : ui::WindowModel(kCaption),
       cookieFiles("cookieFiles", files),
       files_(files),
+      clock_(clock),
       log_(log),
       prompter_(prompter),
       windows_(windows),
@@ -75,7 +77,7 @@ void IECookiesDialog::showCookie() {
   trap.run([&] {
     std::string text;
     common::check(files_.readFile(cookiePath(cookieFiles.items().at(selected)), text));
-    cookieInfoBox.setText(common::joinLines(common::splitLines(text)));
+    cookieInfoBox.setText(ieCookieInformation(text, clock_));
   });
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/session_log.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "ui/button.h"
 #include "ui/file_list.h"
@@ -28,15 +29,16 @@ class IECookiesDialog : public ui::WindowModel {
 
   // `cookieFolder` gives the cookie folder (IE3) held in memory; `listCookiesToSave`
   // reloads the main window's keep list after a save.
-  IECookiesDialog(platform::Files& files, common::SessionLog& log, ui::Prompter& prompter,
-                  ui::WindowHost& windows, std::string programFolder,
+  IECookiesDialog(platform::Files& files, platform::Clock& clock, common::SessionLog& log,
+                  ui::Prompter& prompter, ui::WindowHost& windows, std::string programFolder,
                   std::function<std::string()> cookieFolder,
                   std::function<void()> listCookiesToSave);
 
   // Lists the cookie files and the keep list and shows the dialog modally over `owner`.
   void open(ui::WindowModel* owner);
   void load();
-  // "Cookie Information": the selected cookie file's lines, each ended by CR LF.
+  // "Cookie Information": the selected cookie file's records (site, name, value, expiry
+  // as a local date), or its lines as they stand where they are no cookie records.
   void showCookie();
   // The selected cookie file joins the keep list unless it is kept already.
   void add();
@@ -60,6 +62,7 @@ class IECookiesDialog : public ui::WindowModel {
   std::string cookiePath(const std::string& name);
 
   platform::Files& files_;
+  platform::Clock& clock_;
   common::SessionLog& log_;
   ui::Prompter& prompter_;
   ui::WindowHost& windows_;

@@ -3,6 +3,7 @@
 #include "common/error_trap.h"
 #include "common/run_error.h"
 #include "common/text_lines.h"
+#include "main/dialogs/cookie_text.h"
 #include "main/dialogs/keep_list_file.h"
 
 namespace vorn {
@@ -19,9 +20,9 @@ std::vector<std::string> cookieRecords(const std::string& text) {
   return records;
 }
 
-NetCookiesDialog::NetCookiesDialog(platform::Files& files, common::SessionLog& log,
-                                   ui::Prompter& prompter, ui::WindowHost& windows,
-                                   std::string programFolder,
+NetCookiesDialog::NetCookiesDialog(platform::Files& files, platform::Clock& clock,
+                                   common::SessionLog& log, ui::Prompter& prompter,
+                                   ui::WindowHost& windows, std::string programFolder,
                                    std::function<std::string()> profileFolder)
     : ui::WindowModel(kCaption),
       files_(files),
@@ -30,6 +31,10 @@ NetCookiesDialog::NetCookiesDialog(platform::Files& files, common::SessionLog& l
       windows_(windows),
       folder_(std::move(programFolder)),
       profile_(std::move(profileFolder)) {
+  // The lists keep the records as stored, which the keep list is written from.
+  allCookiesList.shownAs = keptCookiesList.shownAs = [&clock](const std::string& record) {
+    return netscapeCookieRow(record, clock);
+  };
   addToolbar.addButton("", "Add", 4);
   removeToolbar.addButton("", "Remove", 5);
   addButton.onClick = [this] { add(); };

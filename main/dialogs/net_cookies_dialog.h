@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/session_log.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "ui/button.h"
 #include "ui/list_box.h"
@@ -25,8 +26,8 @@ class NetCookiesDialog : public ui::WindowModel {
 
   // `profileFolder` gives the Netscape profile folder of the start-up (no trailing "\");
   // the keep list and its template lie in `programFolder`.
-  NetCookiesDialog(platform::Files& files, common::SessionLog& log, ui::Prompter& prompter,
-                   ui::WindowHost& windows, std::string programFolder,
+  NetCookiesDialog(platform::Files& files, platform::Clock& clock, common::SessionLog& log,
+                   ui::Prompter& prompter, ui::WindowHost& windows, std::string programFolder,
                    std::function<std::string()> profileFolder);
 
   // Reads both lists and shows the dialog modally over `owner`.

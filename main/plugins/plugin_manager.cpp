@@ -56,6 +56,14 @@ void PluginManager::fixPlugins() {
   }
   ++trap.step;
   trap.runStep([&] { c_.pluginFolder.setText(folder_ + "\\"); });
+  trap.runStep([&] {
+    const bool present = common::fileExists(system_.files, pluginPath(kPluginCreator));
+    c_.startCreator.setEnabled(present);
+    c_.creatorMissing.setCaption(present ? std::string()
+                                         : std::string("Not installed: ") + kPluginCreator +
+                                               " is not in the program folder.");
+    c_.creatorMissing.setVisible(!present);
+  });
   loading_ = false;
 }
 

@@ -10,8 +10,10 @@
 #include "common/settings.h"
 #include "main/plugins/plugin_info_dialog.h"
 #include "platform/system.h"
+#include "ui/button.h"
 #include "ui/check_list_box.h"
 #include "ui/file_list.h"
+#include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/prompter.h"
 #include "ui/text_box.h"
@@ -26,6 +28,8 @@ struct PluginControls {
   ui::CheckListBox& pluginList;   // Clean page, plugin tab: names with their ticks
   ui::ListBox& availablePlugins;  // plugin creator area: names only
   ui::TextBox& pluginFolder;      // plugin creator area: "Path (Tervane)"
+  ui::Button& startCreator;       // "Start Plugin Creator", disabled while it is missing
+  ui::Label& creatorMissing;      // beside it: why it is disabled
 };
 
 class PluginManager {
@@ -34,9 +38,10 @@ class PluginManager {
                 ui::Prompter& prompter, ui::WindowHost& windows, std::string programFolder,
                 PluginControls controls, PluginInfoDialog& dialog);
 
-  // Builds both lists from the information files, ticks the active plugins and shows the
-  // plugin folder. Errors are logged under "fixPlugins" and the building goes on; a
-  // plugin whose "Active" reads as neither true nor false stays unticked.
+  // Builds both lists from the information files, ticks the active plugins, shows the
+  // plugin folder and disables the creator's start, saying why, when it is missing. Errors are
+  // logged under "fixPlugins" and the building goes on; a plugin whose "Active" reads as neither
+  // true nor false stays unticked.
   void fixPlugins();
   // The information file names of the ticked plugins, in list order.
   std::vector<std::string> tickedInformationFiles() const;

@@ -3,10 +3,10 @@
 namespace ui::win32 {
 
 ListBoxBinding::ListBoxBinding(ListBox& model, HWND parent, int id, Rect place, DWORD extraStyle)
-    : ControlBinding(model, parent, id, "LISTBOX",
-                     WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                         extraStyle,
-                     place, WS_EX_CLIENTEDGE),
+    : ControlBinding(
+          model, parent, id, "LISTBOX",
+          WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | extraStyle,
+          place, WS_EX_CLIENTEDGE),
       list_(model) {
   fill();
 }
@@ -14,8 +14,8 @@ ListBoxBinding::ListBoxBinding(ListBox& model, HWND parent, int id, Rect place, 
 void ListBoxBinding::fill() {
   SendMessageA(hwnd(), WM_SETREDRAW, FALSE, 0);
   SendMessageA(hwnd(), LB_RESETCONTENT, 0, 0);
-  for (const std::string& item : list_.items())
-    SendMessageA(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  for (int i = 0; i < list_.listCount(); ++i)
+    SendMessageA(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list_.shownItem(i).c_str()));
   SendMessageA(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(list_.listIndex()), 0);
   SendMessageA(hwnd(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(hwnd(), nullptr, TRUE);
@@ -27,7 +27,7 @@ void ListBoxBinding::update(Change what) {
       fill();
       break;
     case Change::ItemAdded: {
-      const std::string& last = list_.items().back();
+      const std::string last = list_.shownItem(list_.listCount() - 1);
       SendMessageA(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(last.c_str()));
       // Long paths need the horizontal scroll bar to be reachable.
       HDC dc = GetDC(hwnd());

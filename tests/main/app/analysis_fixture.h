@@ -3,6 +3,7 @@
 // services, for tests that analyse a seeded profile and then clean it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "main/clean/analysis.h"
 #include "main/dialogs/analysis_progress_dialog.h"
 #include "main/dialogs/analysis_report_dialog.h"
+#include "main/dialogs/done_dialog.h"
 #include "platform/change_recorder.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_system.h"
@@ -40,6 +42,12 @@ class AnalysisFixture : public ::testing::Test {
   }
 
   std::string analysisText() { return subsystems->analysisReport->reportText.text(); }
+  // How often the done message was shown, and the text it showed last.
+  long doneMessages() {
+    return std::count(windows.events.begin(), windows.events.end(),
+                      std::string("modal ") + DoneDialog::kCaption);
+  }
+  std::string doneText() { return subsystems->doneDialog->messageLabel.caption(); }
 
   // Each recorded change as "kind target (size)", in the order it happened; failures
   // carry their code.

@@ -17,6 +17,7 @@ constexpr platform::HKey kHKCU = platform::hkey::kCurrentUser;
 
 class AnalysisTest : public testing::AnalysisFixture {
  protected:
+  std::string analysisTextBefore;
   AnalysisTest() {
     p.Win1 = "C:\\WINDOWS\\Recent\\";
     p.Win2 = "C:\\WINDOWS\\Temp\\";
@@ -61,12 +62,22 @@ TEST_F(AnalysisTest, AnalyzeChangesNothingShowsNoMessageAndListsWhatCleaningThen
   EXPECT_EQ(analysis.find("thesis.doc"), std::string::npos) << analysis;
   EXPECT_FALSE(subsystems->running());
 
+  // The done message's "Details" shows this run's report in the Analysis window.
+  std::string detailed;
+  windows.whileModal[DoneDialog::kCaption] = [this, &detailed](ui::WindowModel& m) {
+    analysisTextBefore = analysisText();
+    static_cast<DoneDialog&>(m).detailsButton.click();
+    detailed = analysisText();
+  };
   window->clean.cleanWindowsToolbar.click(0);
 
   EXPECT_FALSE(fake.files.exists(p.Win1 + "letter.lnk"));
   EXPECT_FALSE(fake.registry.hasValue(kHKCU, kRunMruKey, "a"));
   EXPECT_EQ(fake.files.contents("C:\\Mine\\thesis.doc"), "mine");
-  ASSERT_EQ(shown.shown.size(), 1u);  // the done message, shown again after the analysis
+  EXPECT_TRUE(shown.shown.empty());
+  ASSERT_EQ(doneMessages(), 1);  // the done message, shown again after the analysis
+  EXPECT_NE(detailed, analysisTextBefore);
+  EXPECT_NE(detailed.find("Removed: 1000 bytes in 2 files"), std::string::npos) << detailed;
   const std::string report = fake.files.contents(fake.process.folder + "\\" + kReportFile);
   EXPECT_NE(report.find("Removed: 1000 bytes in 2 files, 1 registry value"), std::string::npos)
       << report;
@@ -115,7 +126,7 @@ TEST_F(AnalysisTest, AnalyzeAllRecordsNoDateNoStatisticsRowAndLeavesQuestionsUna
   areas.clear();
   window->clean.cleanAllButton.click();
   EXPECT_EQ(areas, "");
-  EXPECT_EQ(shown.shown.size(), 2u);  // a done message for each cleaning
+  EXPECT_EQ(doneMessages(), 2);  // a done message for each cleaning
 
   EXPECT_EQ(defaultAnswer(ui::mb::kYesNo | ui::mb::kDefaultButton2), ui::Answer::No);
   EXPECT_EQ(defaultAnswer(ui::mb::kYesNo), ui::Answer::Yes);
@@ -211,9 +222,8 @@ TEST_F(AnalysisTest, ACleaningShowsItsProgressCanBeCancelledAndSaysWhatItRemoved
   EXPECT_NE(report.find("Cancelled: what follows is what was done until then.\r\nRemoved: " + line),
             std::string::npos)
       << report;
-  ASSERT_EQ(shown.shown.size(), 1u);
-  EXPECT_EQ(shown.shown[0].text,
-            std::string(kDoneMessage) + "\r\nCancelled. Removed " + line + ".");
+  ASSERT_EQ(doneMessages(), 1);
+  EXPECT_EQ(doneText(), std::string(kDoneMessage) + "\r\nCancelled. Removed " + line + ".");
   const Statistics& statistics = *subsystems->statistics;
   const int slot = statistics.statisticsSlot();
   ASSERT_GE(slot, 2);

@@ -40,7 +40,7 @@ class IECookiesTest : public ::testing::Test {
   ui::ScriptedWindowHost windows;
   int reloads = 0;
   IECookiesDialog dialog{
-      fake.files,           log, prompter, windows, folder, [this] { return cookies; },
+      fake.files,           fake.clock, log, prompter, windows, folder, [this] { return cookies; },
       [this] { ++reloads; }};
 };
 

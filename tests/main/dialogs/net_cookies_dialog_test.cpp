@@ -1,7 +1,5 @@
 #include "main/dialogs/net_cookies_dialog.h"
 
-#include "main/dialogs/keep_list_file.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,15 +7,16 @@
 #include <random>
 
 #include "common/text_lines.h"
+#include "main/dialogs/keep_list_file.h"
 #include "platform/fake/failing_files.h"
 #include "platform/fake/fake_system.h"
 #include "ui/scripted_prompter.h"
 #include "ui/scripted_window_host.h"
 
 using namespace vorn;
+using platform::fake::FailingFiles;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using platform::fake::FailingFiles;
 
 namespace {
 
@@ -49,7 +48,8 @@ class NetCookies : public ::testing::Test {
   common::SessionLog log{fake.files, fake.clock, [this] { return folder(); }};
   ui::ScriptedPrompter prompter;
   ui::ScriptedWindowHost windows;
-  NetCookiesDialog dialog{fake.files, log, prompter, windows, folder(), [] { return kProfile; }};
+  NetCookiesDialog dialog{
+      fake.files, fake.clock, log, prompter, windows, folder(), [] { return kProfile; }};
 };
 
 TEST_F(NetCookies, OpeningListsTheRecordsWithoutCommentsOrBlankLines) {
@@ -57,6 +57,8 @@ TEST_F(NetCookies, OpeningListsTheRecordsWithoutCommentsOrBlankLines) {
   open([this] {
     EXPECT_THAT(all(), ElementsAre(kFirst, kSecond));
     EXPECT_THAT(kept(), ElementsAre(kSecond + "   "));
+    // Shown in columns with a date; the lists keep the records the keep list is written from.
+    EXPECT_EQ(dialog.allCookiesList.shownItem(0), ".first.example\t/\tid\t1\t01/01/1970 00:16:40");
   });
   EXPECT_EQ(windows.events.front(), "modal Netscape Cookies");
   EXPECT_EQ(logText(), "") << "the keep list and the cookie file were there";
@@ -88,7 +90,7 @@ TEST_F(NetCookies, AddKeepsOneOfEachRecordByTheTrailingBlankRule) {
   // Letter case counts; blanks on the candidate do not match a bare entry.
   EXPECT_FALSE(isListedEntry({"abc"}, "ABC"));
   EXPECT_FALSE(isListedEntry({"abc"}, "abc "));
-  EXPECT_TRUE(isListedEntry({"abc \t "}, "abc \t") );
+  EXPECT_TRUE(isListedEntry({"abc \t "}, "abc \t"));
   EXPECT_FALSE(isListedEntry({"abc\t"}, "abc"));
 }
 
@@ -156,7 +158,8 @@ TEST_F(NetCookies, TheTemplateLeadsTheListAndAMissingOneIsToldByItsCode) {
 
 TEST_F(NetCookies, ASaveThatFailsAtAnyStepLeavesTheOldOrTheNewListWhole) {
   FailingFiles failing{fake.files};
-  NetCookiesDialog onFailing{failing, log, prompter, windows, folder(), [] { return kProfile; }};
+  NetCookiesDialog onFailing{
+      failing, fake.clock, log, prompter, windows, folder(), [] { return kProfile; }};
   const std::string before = "old1\r\nold2\r\n";
   const std::string after = "old1\r\nold2\r\n" + kFirst + "\r\n";
   auto saveOnce = [&] {
@@ -212,8 +215,8 @@ int fuzzRuns() {
 }
 
 TEST(CookieRecordReader, TakesAnyBytesAndKeepsEveryRecord) {
-  const std::string pieces[] = {"\r", "\n", "\r\n", std::string(1, '\0'), "#", "\t", " ",
-                                "\xe4\xff", "TRUE", ".example.com"};
+  const std::string pieces[] = {"\r", "\n",       "\r\n", std::string(1, '\0'), "#", "\t",
+                                " ",  "\xe4\xff", "TRUE", ".example.com"};
   std::mt19937 random(81207);
   std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(pieces)) + 1);
   std::uniform_int_distribution<int> length(0, 14);
@@ -224,8 +227,9 @@ TEST(CookieRecordReader, TakesAnyBytesAndKeepsEveryRecord) {
     std::string text;
     for (int i = length(random); i > 0; --i) {
       const int p = pick(random);
-      text += p < static_cast<int>(std::size(pieces)) ? pieces[p]
-                                                      : std::string(1, static_cast<char>(byte(random)));
+      text += p < static_cast<int>(std::size(pieces))
+                  ? pieces[p]
+                  : std::string(1, static_cast<char>(byte(random)));
     }
     const std::vector<std::string> got = cookieRecords(text);
     if (got != referenceRecords(text)) {
@@ -267,7 +271,8 @@ TEST(CookieRecordReader, SavedKeepListsReadBackEntryForEntry) {
     }
     fake.files.addFile("C:\\P\\cookies.txt", cookies);
     fake.files.addFile(folder + "\\cookies2.lst", "");
-    NetCookiesDialog dialog{fake.files, log, prompter, windows, folder, [] { return "C:\\P"; }};
+    NetCookiesDialog dialog{
+        fake.files, fake.clock, log, prompter, windows, folder, [] { return "C:\\P"; }};
     dialog.load();
     ASSERT_EQ(dialog.allCookiesList.items(), entries) << "run " << run;
     for (int i = 0; i < dialog.allCookiesList.listCount(); ++i) {

@@ -146,12 +146,19 @@ TEST_F(PluginDeletion, FileThatRefusesStaysReportedAndTheButtonStaysForAnotherTr
 }
 
 TEST_F(PluginManagement, PluginCreatorStartsWithoutWaitingOrIsNamedWhenMissing) {
+  manager.fixPlugins();
+  EXPECT_FALSE(startCreator.enabled());
+  EXPECT_TRUE(creatorMissing.visible());
+  EXPECT_NE(creatorMissing.caption().find("Tinkra1.exe"), std::string::npos);
   manager.startPluginCreator();
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_NE(prompter.shown[0].text.find(path("Tinkra1.exe")), std::string::npos);
   EXPECT_TRUE(fake.processes.started.empty());
 
   fake.files.addFile(path("Tinkra1.exe"), "MZ");
+  manager.fixPlugins();
+  EXPECT_TRUE(startCreator.enabled());
+  EXPECT_FALSE(creatorMissing.visible());
   manager.startPluginCreator();
   ASSERT_EQ(fake.processes.started.size(), 1u);
   EXPECT_EQ(fake.processes.started[0].commandLine, "\"" + path("Tinkra1.exe") + "\"");

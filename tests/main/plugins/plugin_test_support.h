@@ -68,15 +68,18 @@ class PluginSession : public clean_test::CleanSession {
   ui::CheckListBox pluginList{"pluginList"};
   ui::ListBox availablePlugins{"availablePlugins"};
   ui::TextBox pluginFolder{"pluginFolder"};
+  ui::Button startCreator{"startCreator", "Start Plugin Creator"};
+  ui::Label creatorMissing{"creatorMissing"};
   vorn::PluginInfoDialog dialog{fake.files, prompter, windows};
-  vorn::PluginManager manager{fake,
-                              settings,
-                              log,
-                              prompter,
-                              windows,
-                              folder(),
-                              {pluginList, availablePlugins, pluginFolder},
-                              dialog};
+  vorn::PluginManager manager{
+      fake,
+      settings,
+      log,
+      prompter,
+      windows,
+      folder(),
+      {pluginList, availablePlugins, pluginFolder, startCreator, creatorMissing},
+      dialog};
   vorn::PluginCleaner cleaner{fake.files, registry,
                               log,        frame,
                               folder(),   [this] { return manager.tickedInformationFiles(); },

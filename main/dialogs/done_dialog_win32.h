@@ -1,0 +1,19 @@
+#pragma once
+// The view of the done message.
+#include "main/dialogs/done_dialog.h"
+#include "ui/win32/form.h"
+
+namespace vorn {
+
+class DoneDialogView : public ui::win32::Form {
+ public:
+  explicit DoneDialogView(DoneDialog& model);
+
+ protected:
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  DoneDialog& model_;
+};
+
+}  // namespace vorn
