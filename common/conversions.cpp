@@ -65,4 +65,11 @@ bool toFlag(std::string_view text) {
   return toDouble(s) != 0;
 }
 
+std::string countText(std::uint64_t count) {
+  std::string digits = std::to_string(count);
+  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
+    digits.insert(static_cast<std::size_t>(i), ",");
+  return digits;
+}
+
 }  // namespace common

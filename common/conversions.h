@@ -15,4 +15,7 @@ std::int32_t toLong(std::string_view text);     // 32-bit, like CLng
 // themselves, in any letter case.
 bool toFlag(std::string_view text);
 
+// And back: "1,204", digits grouped by threes, as the report and the chart show counts.
+std::string countText(std::uint64_t count);
+
 }  // namespace common

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/conversions.h"
 #include "ui/control.h"
 
 namespace ui {
@@ -10,13 +11,10 @@ namespace ui {
 // A stored whole number as the chart shows it, in groups of three digits ("98,919");
 // anything else as it stands.
 inline std::string groupedDigits(const std::string& stored) {
-  if (stored.empty() || stored.find_first_not_of("0123456789") != std::string::npos) return stored;
-  std::string shown;
-  for (std::size_t i = 0; i < stored.size(); ++i) {
-    if (i > 0 && (stored.size() - i) % 3 == 0) shown += ',';
-    shown += stored[i];
-  }
-  return shown;
+  if (stored.empty() || stored.size() > 19 ||
+      stored.find_first_not_of("0123456789") != std::string::npos)
+    return stored;
+  return common::countText(std::stoull(stored));
 }
 
 // A row's label as the chart shows it: the date over the time, so that the labels of

@@ -122,7 +122,7 @@ int runUnattended(const CommandLine& line, AppServices& services, MainWindow& wi
     });
 
   const bool allRemoved =
-      subsystems.recorder && reportTotals(subsystems.recorder->changes()).failed == 0;
+      subsystems.recorder && runTotals(subsystems.recorder->changes()).failed == 0;
   return ran && allRemoved && trap.errors() == 0 ? exitcode::kDone : exitcode::kNotAllRemoved;
 }
 

@@ -469,12 +469,12 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
         &w);
   };
   frame.summary = [&recorder] {
-    const std::string removed = "Removed " + totalsLine(reportTotals(recorder.changes())) + ".";
+    const std::string removed = "Removed " + totalsLine(runTotals(recorder.changes())) + ".";
     return recorder.cancelled() ? "Cancelled. " + removed : removed;
   };
   // The chart shows what the run removed, from the report's own total.
   s.statistics->setFreedBytes([&recorder]() -> std::optional<std::uint64_t> {
-    return reportTotals(recorder.changes()).bytes;
+    return runTotals(recorder.changes()).bytes;
   });
   // The progress window goes before the done message, whose owner is the main window.
   auto endRun = frame.onRunEnd;

@@ -22,13 +22,6 @@ std::string sizeText(std::uint64_t bytes) {
   return text;
 }
 
-std::string countText(std::uint64_t count) {
-  std::string digits = std::to_string(count);
-  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
-    digits.insert(static_cast<std::size_t>(i), ",");
-  return digits;
-}
-
 ReportTotals reportTotals(const std::vector<platform::RecordedChange>& changes) {
   ReportTotals t;
   for (const auto& c : changes) {
@@ -309,16 +302,14 @@ std::string outcomeText(const ReportItem& item, bool analysis) {
   return analysis ? "would remove" : "removed";
 }
 
+ReportTotals runTotals(const std::vector<platform::RecordedChange>& recorded) {
+  return reportTotals(withOverwritesMerged(recorded).changes);
+}
+
 std::string cleaningReportText(const std::vector<platform::RecordedChange>& recorded,
                                const std::string& heading, bool analysis) {
   const std::vector<ReportItem> items = reportItems(recorded);
-  ReportTotals totals;
-  {
-    std::vector<platform::RecordedChange> changes;
-    changes.reserve(items.size());
-    for (const auto& item : items) changes.push_back(item.change);
-    totals = reportTotals(changes);
-  }
+  const ReportTotals totals = runTotals(recorded);
   std::string text = heading + "\r\n";
   text += std::string(analysis ? "Would remove: " : "Removed: ") + totalsLine(totals) + "\r\n";
   if (totals.failed)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/conversions.h"
 #include "platform/change_recorder.h"
 
 namespace vorn {
@@ -14,14 +15,16 @@ inline constexpr const char* kReportFile = "vorn-report.txt";
 
 // "512 bytes", "1.5 KB", "23.4 MB", "2.0 GB".
 std::string sizeText(std::uint64_t bytes);
-// "1,204": digits grouped by threes.
-std::string countText(std::uint64_t count);
+using common::countText;
 
 struct ReportTotals {
   std::uint64_t files = 0, bytes = 0, folders = 0, links = 0, values = 0, keys = 0, rewritten = 0,
                 overwritten = 0, shellDeletes = 0, cacheEntries = 0, failed = 0;
 };
 ReportTotals reportTotals(const std::vector<platform::RecordedChange>& changes);
+// The totals of a run as its report states them, which the done message and the chart
+// repeat: a cookie file overwritten, cut and removed counts once, at its first size.
+ReportTotals runTotals(const std::vector<platform::RecordedChange>& recorded);
 // "23.4 MB in 1,204 files, 37 registry values", with the other counts only where not 0.
 std::string totalsLine(const ReportTotals& totals);
 

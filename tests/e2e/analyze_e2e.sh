@@ -40,6 +40,13 @@ ln -sfn "$outside/keep.txt" "$temp/old-link.tmp"
 touch -h -d '3 days ago' "$temp/old-link.tmp"
 read_only_doc="$(find "$drive_c" -name 'holiday.jpg.lnk' | head -1)"
 [ -n "$read_only_doc" ] && chmod a-w "$read_only_doc" || check "recent document seeded" none one
+# An old temporary file that another program holds open through the analysis and the
+# cleaning: both name it as not removed.
+echo busy >"$temp/held-open.tmp"
+touch -d '3 days ago' "$temp/held-open.tmp"
+# A cache of 20,000 files: every one is listed, sized and removed.
+awk -v dir="$ns_cache" 'BEGIN { for (i = 1; i <= 20000; i++) {
+  f = dir "/B" i ".htm"; s = ""; for (j = 0; j <= i % 7; j++) s = s "x"; printf "%s", s >f; close(f) } }'
 files_now() {  # every file of drive C: as the program names it, in lower case
   (cd "$drive_c" && find . -path "./$folder_name" -prune -o -type f -printf '%p\n') |
     sed 's|^\./|c:\\|; s|/|\\|g' | tr 'A-Z' 'a-z' | sort
@@ -58,9 +65,11 @@ entry_files="$(cut -d'|' -f2 "$out/entries.txt" | grep . | tr 'A-Z' 'a-z' | sort
 check "files of the URL cache entries (all in the cache's folders)" \
   "$(echo "$entry_files" | grep -c '\\content\.ie5\\')" "$(grep -c '^http' "$out/entries.txt")"
 
-# Every option of every area ticked, the paths detected at the start, no notice.
+# Every option of every area ticked, the paths detected at the start, no notice; cookie
+# files overwritten three times before they go.
 quiet_start
 setini Detect 0
+setini Safetylevel 3
 tick_all 1
 
 # Everything the program could change outside its own folder, as one text: each entry of
@@ -81,6 +90,15 @@ snapshot() {
   wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\RunServicesOnce' /s 2>/dev/null |
     tr -d '\r'
 }
+
+marker="$folder/held.txt"
+holder=""
+rm -f "$marker"
+wine "$driver" holdopen 600 "C:\\windows\\temp\\held-open.tmp" "C:\\$folder_name\\held.txt" \
+  >>"$out/driver.txt" 2>&1 </dev/null &
+holder=$!
+for _ in $(seq 1 100); do [ -f "$marker" ] && break; sleep 0.1; done
+[ -f "$marker" ] || check "holder of the open file ready" no yes
 
 start_cleaner || { echo "FAIL: no main window"; stop; exit 1; }
 sleep 2
@@ -150,6 +168,8 @@ files_now >"$out/files-before.txt"
 # itself.
 clean_all
 check "message boxes before it (the dialog's language)" "$asked" 1
+rm -f "$marker"
+wait "$holder" 2>/dev/null
 # The report in the program's own window: the analysis's rows, item by item (area,
 # option, kind, path and size; the outcome says "removed" where it said "would remove").
 drive nav 3
@@ -199,7 +219,7 @@ check "analysis totals equal the cleaning's" "$would" "$removed"
 check "analysis refusals equal the cleaning's" \
   "$(echo "$analysis" | sed -n 's/^Would not be removed: //p')" \
   "$(echo "$report" | sed -n 's/^Could not be removed: //p')"
-grep -q ' in [1-9][0-9]* files, [1-9][0-9]* registry values' <<<"$would" ||
+grep -q ' in [1-9][0-9,]* files, [1-9][0-9]* registry values' <<<"$would" ||
   check "the demo profile gives files and values to remove" "$would" "... files, ... values"
 
 # Items: the same, area by area and option by option, the URL cache entries that the
@@ -247,6 +267,16 @@ check "temporary file link" "$(gone "$temp/old-link.tmp")" present
 check "old temporary files beside it" "$(gone "$temp/setup.log") $(gone "$temp/~DF1A2B.tmp")" \
   "gone gone"
 check "read-only recent document" "$(gone "$read_only_doc")" gone
+check "file held open" "$(gone "$temp/held-open.tmp")" present
+grep -qi 'temp\\held-open\.tmp' <<<"$(echo "$report" | sed -n '/^Not removed/,/^[^ ]/p')" ||
+  check "report names the file held open as not removed" no yes
+check "cache files removed" "$(find "$ns_cache" -name 'B*.htm' | wc -l)" 0
+check "cache files listed" "$(cut -f4 "$out/analysis-rows.tsv" | grep -ci '\\cache\\b[0-9]*\.htm$')" 20000
+check "cookie files overwritten three times" \
+  "$(echo "$report" | grep -c 'overwritten 3 times, then removed')" \
+  "$(echo "$analysis" | grep -c 'overwritten 3 times, then removed')"
+[ "$(echo "$report" | grep -c 'overwritten 3 times, then removed')" -gt 0 ] ||
+  check "cookie files overwritten at safety level 3" none some
 grep -qiF 'temp\old-link.tmp  (Files, a link, left in place)' <<<"$report" ||
   check "temporary file link reported as left in place" no yes
 grep -qF 'Downloaded Program Files\outside-link  (Links (the link only, never its target), a link, left in place)' <<<"$report" ||

@@ -215,7 +215,7 @@ TEST_F(AnalysisTest, ACleaningShowsItsProgressCanBeCancelledAndSaysWhatItRemoved
   EXPECT_GT(left, 0);
   EXPECT_LT(left, 500);
   // The report, the done message and the chart give the same total.
-  const ReportTotals totals = reportTotals(subsystems->recorder->changes());
+  const ReportTotals totals = runTotals(subsystems->recorder->changes());
   const std::string line = totalsLine(totals);
   EXPECT_NE(line.find(countText(500 - left + 2) + " files"), std::string::npos) << line;
   const std::string report = fake.files.contents(fake.process.folder + "\\" + kReportFile);

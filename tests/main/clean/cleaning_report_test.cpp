@@ -88,10 +88,14 @@ TEST(ReportText, OverwritePassesAndTheRemovalAreOneItemAtThePresentSize) {
     changes.push_back({Kind::FileDeleted, "C:\\IE\\A@X.TXT", scratch, "IE", 0, "Cookies", ""});
     changes.push_back({Kind::FileOverwritten, "C:\\IE\\held.txt", 90, "IE", 0, "Cookies", ""});
     changes.push_back({Kind::FileDeleted, "C:\\IE\\held.txt", 40, "IE", 32, "Cookies", ""});
-    return vorn::cleaningReportText(changes, "Run", false);
+    return changes;
   };
-  const std::string text = cookie(4096);
-  EXPECT_EQ(text, cookie(2000));
+  const std::string text = vorn::cleaningReportText(cookie(4096), "Run", false);
+  EXPECT_EQ(text, vorn::cleaningReportText(cookie(2000), "Run", false));
+  // The done message and the chart repeat the report's totals, not the passes'.
+  EXPECT_EQ(vorn::totalsLine(vorn::runTotals(cookie(4096))),
+            "700 bytes in 1 file, 0 registry values");
+  EXPECT_EQ(vorn::runTotals(cookie(4096)).failed, 1u);
   EXPECT_NE(text.find("Removed: 700 bytes in 1 file, 0 registry values\r\n"), std::string::npos)
       << text;
   EXPECT_NE(text.find("Files (1, 700 bytes)\r\n  C:\\IE\\A@X.TXT  (700 bytes, overwritten 3 "

@@ -124,9 +124,11 @@ TEST_F(RealPluginCleaning, TickedExamplePluginsRemoveTheirTracesAndNothingElse) 
   ui::CheckListBox list("pluginList");
   ui::ListBox available("availablePlugins");
   ui::TextBox folderBox("pluginFolder");
+  ui::Button startCreator("startCreator", "Start Plugin Creator");
+  ui::Label creatorMissing("creatorMissing");
   vorn::PluginInfoDialog dialog(sys.files, prompter, windows_);
   vorn::PluginManager manager(sys, settings, log, prompter, windows_, dir,
-                              {list, available, folderBox}, dialog);
+                              {list, available, folderBox, startCreator, creatorMissing}, dialog);
   plugin_test::RecordingRemoval removal(
       [&](const std::string& p) { return sys.removal.removeMatching(p); });
   vorn::PluginCleaner cleaner(
