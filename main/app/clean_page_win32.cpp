@@ -73,9 +73,9 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
   actions(ud, m.cleanUserDefinedToolbar, kUserDef);
 
   HWND pl = tabs[kPlugins];
-  createFrame(pl, "Clean", {8, 8, 420, 124});
+  createFrame(pl, "C&lean", {8, 8, 420, 124});
   c.add<CheckListBoxBinding>(pl, m.pluginList, {20, 28, 396, 96});
-  createFrame(pl, "winapp2.ini", {8, 136, 420, 124});
+  createFrame(pl, "&winapp2.ini", {8, 136, 420, 124});
   c.add<CheckListBoxBinding>(pl, m.ruleList, {20, 156, 396, 96});
   viewFrame(pl, {&m.pluginInfoButton});
   actions(pl, m.cleanPluginsToolbar, kPlugins);

@@ -84,6 +84,7 @@ void PageControls::clear() {
 
 MainWindowView::MainWindowView(MainWindow& model) : m_(model) {
   if (!create(MainWindow::kCaption, kWidth, kHeight)) return;
+  closesOnEscape = false;
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
   if (icon) {
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));

@@ -36,41 +36,41 @@ void buildPageView(PageControls& c, HWND page, PathsPage& m) {
   };
 
   HWND ie = tabs[kIE];
-  pathRow(c, ie, 12, "Internet Explorer History", m.ieHistoryFolderBox, &m.browseIEHistoryButton);
-  pathRow(c, ie, 60, "Internet Explorer Cache", m.ieCacheFolderBox, &m.browseIECacheButton);
-  pathRow(c, ie, 108, "Internet Explorer Cookies", m.ieCookiesFolderBox, &m.browseIECookiesButton);
+  pathRow(c, ie, 12, "Internet Explorer Hi&story", m.ieHistoryFolderBox, &m.browseIEHistoryButton);
+  pathRow(c, ie, 60, "Internet Explorer Cach&e", m.ieCacheFolderBox, &m.browseIECacheButton);
+  pathRow(c, ie, 108, "Internet Explorer Coo&kies", m.ieCookiesFolderBox, &m.browseIECookiesButton);
   commands(ie, m.detectIEButton, m.saveIEButton, m.detectIEToolbar, kIE);
 
   HWND ns = tabs[kNetscape];
-  pathRow(c, ns, 12, "Netscape Profile Directory", m.netscapeProfileFolderBox,
+  pathRow(c, ns, 12, "Netscape Profile Di&rectory", m.netscapeProfileFolderBox,
           &m.browseNetscapeProfileButton);
-  createCaption(ns, "User", {14, 60, 200, 16});
+  createCaption(ns, "&User", {14, 60, 200, 16});
   c.add<ComboBoxBinding>(ns, m.netscapeUserBox, {14, 78, 250, 200}, true);
-  pathRow(c, ns, 108, "Netscape Cache", m.netscapeCacheFolderBox, &m.browseNetscapeCacheButton);
+  pathRow(c, ns, 108, "Netscape Cach&e", m.netscapeCacheFolderBox, &m.browseNetscapeCacheButton);
   commands(ns, m.detectNetscapeButton, m.saveNetscapeButton, m.detectNetscapeToolbar, kNetscape);
 
   HWND op = tabs[kOpera];
-  pathRow(c, op, 12, "Opera User Directory", m.operaUserFolderBox, &m.browseOperaUserButton);
-  pathRow(c, op, 60, "Opera Cache", m.operaCacheFolderBox, &m.browseOperaCacheButton);
+  pathRow(c, op, 12, "Opera &User Directory", m.operaUserFolderBox, &m.browseOperaUserButton);
+  pathRow(c, op, 60, "Opera Cach&e", m.operaCacheFolderBox, &m.browseOperaCacheButton);
   commands(op, m.detectOperaButton, m.saveOperaButton, m.detectOperaToolbar, kOpera);
 
   HWND win = tabs[kWindows];
-  pathRow(c, win, 12, "Windows Document History", m.windowsDocHistoryFolderBox,
+  pathRow(c, win, 12, "Windows Document Hi&story", m.windowsDocHistoryFolderBox,
           &m.browseWindowsDocHistoryButton);
-  pathRow(c, win, 60, "Windows Temporary Files", m.windowsTempFolderBox,
+  pathRow(c, win, 60, "Windows Temporary &Files", m.windowsTempFolderBox,
           &m.browseWindowsTempButton);
-  pathRow(c, win, 108, "Downloaded Program Files Directory", m.windowsDownloadedFolderBox,
+  pathRow(c, win, 108, "Down&loaded Program Files Directory", m.windowsDownloadedFolderBox,
           &m.browseWindowsDownloadedButton);
   commands(win, m.detectWindowsButton, m.saveWindowsButton, m.detectWindowsToolbar, kWindows);
 
   HWND ud = tabs[kUserDef];
-  createFrame(ud, "User.def Files", {8, 4, 282, 306});
+  createFrame(ud, "User.def Fi&les", {8, 4, 282, 306});
   c.add<ComboBoxBinding>(ud, m.userListBox, {20, 24, 258, 200});
   c.add<ListBoxBinding>(ud, m.userEntriesList, {20, 54, 258, 214});
   c.add<LabelBinding>(ud, m.noActiveListLabel, {20, 58, 258, 60});
   c.add<ButtonBinding>(ud, m.saveUserListButton, {20, 274, 80, 26});
   c.add<ButtonBinding>(ud, m.removeUserEntryButton, {108, 274, 80, 26});
-  createFrame(ud, "All Files", {298, 4, 290, 306});
+  createFrame(ud, "All Fil&es", {298, 4, 290, 306});
   c.add<ComboBoxBinding>(ud, m.driveBox, {310, 24, 130, 200});
   c.add<TextBoxBinding>(ud, m.patternBox, {448, 24, 128, 22});
   c.add<ListBoxBinding>(ud, m.folderList, {310, 54, 130, 148});
@@ -82,9 +82,9 @@ void buildPageView(PageControls& c, HWND page, PathsPage& m) {
   c.addToolbar(ud, m.removeUserDefinedToolbar, {120, 318, 110, 30});
 
   HWND pl = tabs[kPlugins];
-  createCaption(pl, "Available Plugins", {14, 12, 280, 16});
+  createCaption(pl, "&Available Plugins", {14, 12, 280, 16});
   c.add<ListBoxBinding>(pl, m.availablePluginsList, {14, 30, 280, 200});
-  createCaption(pl, "Path (Tervane)", {310, 12, 270, 16});
+  createCaption(pl, "Path (T&ervane)", {310, 12, 270, 16});
   c.add<TextBoxBinding>(pl, m.pluginFolderBox, {310, 30, 270, 22});
   createCaption(pl, "Create your own Plugins:", {310, 70, 270, 16});
   c.add<ButtonBinding>(pl, m.startPluginCreatorButton, {310, 88, 160, 26});

@@ -26,9 +26,9 @@ class CleanAllConfirmDialog : public ui::WindowModel {
 
   ui::Label introLabel{"introLabel", "Clean All will clean these areas and options:"};
   ui::TextBox areasText{"areasText"};
-  ui::CheckBox doNotAskBox{"doNotAskBox", "Do not ask again"};
-  ui::Button analyzeFirstButton{"analyzeFirstButton", "Analyze first"};
-  ui::Button cleanButton{"cleanButton", "Clean"};
+  ui::CheckBox doNotAskBox{"doNotAskBox", "&Do not ask again"};
+  ui::Button analyzeFirstButton{"analyzeFirstButton", "&Analyze first"};
+  ui::Button cleanButton{"cleanButton", "&Clean"};
   ui::Button cancelButton{"cancelButton", "Cancel"};
 
  private:

@@ -23,7 +23,7 @@ enum MenuId : UINT {
 
 FileListWindowView::FileListWindowView(FileListWindow& m) : model_(m) {
   if (!create(FileListWindow::kCaption, 600, 420, WS_POPUP | WS_CAPTION | WS_SYSMENU)) return;
-  add<ListViewBinding>(m.entries, {10, 10, 580, 290});
+  setInitialFocus(add<ListViewBinding>(m.entries, {10, 10, 580, 290}).listView());
   add<LabelBinding>(m.noteLabel, {10, 308, 580, 30});
   add<ComboBoxBinding>(m.filterBox, {10, 346, 240, 120});
   add<ButtonBinding>(m.openSelectedButton, {10, 382, 120, 26});
@@ -38,7 +38,9 @@ FileListWindowView::~FileListWindowView() {
 }
 
 void FileListWindowView::showOptionsMenu() {
-  auto tick = [](bool on) { return static_cast<UINT>(MF_STRING | (on ? MF_CHECKED : MF_UNCHECKED)); };
+  auto tick = [](bool on) {
+    return static_cast<UINT>(MF_STRING | (on ? MF_CHECKED : MF_UNCHECKED));
+  };
   HMENU order = CreatePopupMenu();
   const char* const columns[] = {"Name", "Size", "Type", "Created Date"};
   for (UINT k = 0; k < 4; ++k)

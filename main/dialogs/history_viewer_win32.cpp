@@ -15,14 +15,14 @@ constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 // The caption is the mode's, set before the window is shown.
 HistoryViewerView::HistoryViewerView(HistoryViewer& m) {
   if (!create(m.caption(), 440, 300, kDialogStyle)) return;
-  add<ListBoxBinding>(m.urlList, {10, 10, 420, 244});
+  setInitialFocus(add<ListBoxBinding>(m.urlList, {10, 10, 420, 244}).hwnd());
   add<ButtonBinding>(m.removeButton, {10, 264, 130, 26});
   add<ButtonBinding>(m.doneButton, {344, 264, 86, 26}, true);
 }
 
 DocHistoryDialogView::DocHistoryDialogView(DocHistoryDialog& m) {
   if (!create(DocHistoryDialog::kCaption, 360, 300, kDialogStyle)) return;
-  add<FileListBinding>(m.docFiles, {10, 10, 340, 244});
+  setInitialFocus(add<FileListBinding>(m.docFiles, {10, 10, 340, 244}).hwnd());
   add<ButtonBinding>(m.removeButton, {10, 264, 130, 26});
   add<ButtonBinding>(m.doneButton, {264, 264, 86, 26}, true);
 }

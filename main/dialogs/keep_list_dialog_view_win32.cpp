@@ -14,7 +14,7 @@ bool KeepListDialogView::createWithBars(const char* caption, int clientWidth, in
 
 void KeepListDialogView::addOkCancel(ui::Button& ok, ui::Button& cancel, int right, int y) {
   add<ButtonBinding>(ok, {right - kButtonWidth - 96, y, kButtonWidth, 26}, true);
-  add<ButtonBinding>(cancel, {right - kButtonWidth, y, kButtonWidth, 26});
+  setCancelButton(add<ButtonBinding>(cancel, {right - kButtonWidth, y, kButtonWidth, 26}).hwnd());
 }
 
 LRESULT KeepListDialogView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

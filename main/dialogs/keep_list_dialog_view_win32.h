@@ -22,12 +22,13 @@ class KeepListDialogView : public ui::win32::Form {
 
   // `caption` above the list at `place`, and `button` under the list's right end.
   template <class Binding, class List, class... Extra>
-  void addCaptionedList(const char* caption, List& list, ui::Button& button, ui::win32::Rect place,
-                        Extra&&... extra) {
+  Binding& addCaptionedList(const char* caption, List& list, ui::Button& button,
+                            ui::win32::Rect place, Extra&&... extra) {
     ui::win32::createCaption(hwnd(), caption, {place.x, place.y - 18, place.width, 16});
-    add<Binding>(list, place, std::forward<Extra>(extra)...);
+    Binding& shown = add<Binding>(list, place, std::forward<Extra>(extra)...);
     add<ui::win32::ButtonBinding>(button, {place.x + place.width - kButtonWidth,
                                            place.y + place.height + 6, kButtonWidth, 26});
+    return shown;
   }
 
   // OK, the default button, left of Cancel, whose right edge is at `right`.

@@ -31,7 +31,7 @@ NetCookiesDialog::NetCookiesDialog(platform::Files& files, common::SessionLog& l
       folder_(std::move(programFolder)),
       profile_(std::move(profileFolder)) {
   addToolbar.addButton("", "Add", 4);
-  removeToolbar.addButton("", "Remove", 5);
+  removeToolbar.addButton("", "&Remove", 5);
   addButton.onClick = [this] { add(); };
   addToolbar.onButtonClick = [this](int) { add(); };
   allCookiesList.onDoubleClick = [this] { add(); };

@@ -1,6 +1,7 @@
 #include "ui/win32/form.h"
 
 #include "ui/win32/button_binding.h"
+#include "ui/win32/keyboard.h"
 
 namespace ui::win32 {
 namespace {
@@ -43,6 +44,12 @@ bool Form::create(const std::string& caption, int clientWidth, int clientHeight,
 void Form::show(int how) {
   ShowWindow(hwnd_, how);
   UpdateWindow(hwnd_);
+  HWND focus = GetFocus();
+  if (focus && IsChild(hwnd_, focus)) return;
+  HWND first = initialFocus_ && IsWindowVisible(initialFocus_) && IsWindowEnabled(initialFocus_)
+                   ? initialFocus_
+                   : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+  if (first) SetFocus(first);
 }
 
 void Form::close() {
@@ -54,8 +61,8 @@ void Form::close() {
 int Form::runMessageLoop() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    // Tab and Enter move between and press controls as in a dialog.
-    if (hwnd_ && IsDialogMessageA(hwnd_, &msg)) continue;
+    // Tab and Enter move between and press controls as in a dialog, in every window.
+    if (translateWindowKeys(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
@@ -84,6 +91,17 @@ LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
+      // Esc, as the dialog keys send it.
+      if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+        if (!closesOnEscape) return 0;
+        if (cancelButton_ && IsWindowEnabled(cancelButton_))
+          SendMessageA(GetParent(cancelButton_), WM_COMMAND,
+                       MAKEWPARAM(GetDlgCtrlID(cancelButton_), BN_CLICKED),
+                       reinterpret_cast<LPARAM>(cancelButton_));
+        else if (!cancelButton_)
+          PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+        return 0;
+      }
       if (lParam != 0) {
         if (ControlBinding* b = bindingFor(LOWORD(wParam))) {
           b->command(HIWORD(wParam));
@@ -104,6 +122,17 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             (GetWindowLongA(b->hwnd(), GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON)
           return MAKELRESULT(b->id(), DC_HASDEFID);
       return 0;
+    case WM_ACTIVATE:
+      // Back to the control that had the focus, as a dialog box does.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+      } else if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_) &&
+                 IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
     case kDestroyMessage:
       DestroyWindow(hwnd_);
       return 0;

@@ -48,6 +48,12 @@ class Form {
   // Runs when the window has been destroyed.
   std::function<void()> onDestroyed;
   bool quitOnDestroy = true;
+  // Esc presses this button; without one it asks to close, as the close box does.
+  void setCancelButton(HWND button) { cancelButton_ = button; }
+  // The main window stays on Esc.
+  bool closesOnEscape = true;
+  // Focused when the window opens; the first control in the Tab order otherwise.
+  void setInitialFocus(HWND control) { initialFocus_ = control; }
 
   // Runs the message loop until WM_QUIT; returns its exit code.
   int runMessageLoop();
@@ -61,6 +67,9 @@ class Form {
   ControlBinding* bindingFor(int id) const;
 
   HWND hwnd_ = nullptr;
+  HWND cancelButton_ = nullptr;
+  HWND initialFocus_ = nullptr;
+  HWND lastFocus_ = nullptr;  // kept while another window is active
   int nextId_ = 1000;
   const Screen* screen_ = nullptr;
   std::vector<std::unique_ptr<ControlBinding>> bindings_;
