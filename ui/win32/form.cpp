@@ -115,13 +115,28 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
-    case DM_GETDEFID:
-      // Enter presses the default push button, as in a dialog.
+    case DM_GETDEFID: {
+      // Enter presses the focused push button, else the default one, as in a dialog.
+      HWND focus = GetFocus();
+      if (focus && IsChild(hwnd_, focus) &&
+          (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
+        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
       for (const auto& b : bindings_)
         if (dynamic_cast<ButtonBinding*>(b.get()) &&
             (GetWindowLongA(b->hwnd(), GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON)
           return MAKELRESULT(b->id(), DC_HASDEFID);
       return 0;
+    }
+    case WM_NEXTDLGCTL: {
+      // An access key on a label moves on to its field this way, as in a dialog.
+      HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                   : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
+      if (!target) return 0;
+      if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageA(target, EM_SETSEL, 0, -1);
+      SetFocus(target);
+      return 0;
+    }
     case WM_ACTIVATE:
       // Back to the control that had the focus, as a dialog box does.
       if (LOWORD(wParam) == WA_INACTIVE) {
