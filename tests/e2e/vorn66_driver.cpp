@@ -11,6 +11,8 @@
 //   vorn66_driver shown <title> <0|1> <secs>  the window becomes hidden (0) or shown (1)
 //   vorn66_driver has <title> <caption>       a button with this caption is there
 //   vorn66_driver checked <title> <caption>   the check box with this caption is ticked
+//   vorn66_driver visible <title> <caption>   prints yes when a button with this caption
+//                                             shows, no otherwise
 //   vorn66_driver trayicon <title>            the window has its icon in the tray
 //   vorn66_driver traymouse <title> <event>   the tray's message for a mouse event on the
 //                                             window's icon: dblclick or rdown
@@ -733,6 +735,11 @@ int main(int argc, char** argv) {
   if (command == "has" && argc > 3) {
     HWND top = waitFor(argv[2], 10);
     return top && child(top, "Button", argv[3]) ? 0 : 1;
+  }
+  if (command == "visible" && argc > 3) {
+    HWND top = waitFor(argv[2], 10);
+    std::printf("%s\n", top && child(top, "Button", argv[3], true) ? "yes" : "no");
+    return top ? 0 : 1;
   }
   if (command == "checked" && argc > 3) {
     HWND top = waitFor(argv[2], 10);
