@@ -25,12 +25,14 @@ IECookiesDialogView::IECookiesDialogView(IECookiesDialog& m) {
   if (!createWithBars(IECookiesDialog::kCaption, 560, 470, m.addToolbar, m.removeToolbar)) return;
   const int left = 10, column = 265, right = left + column + 10;
   setInitialFocus(addCaptionedList<FileListBinding>("All Internet Explorer &Cookies", m.cookieFiles,
-                                                    m.addButton, {left, 60, column, 176})
+                                                    m.addButton, {left, 60, column, 176}, 0u)
                       .hwnd());
   addCaptionedList<ListBoxBinding>("&Excluded from cleaning", m.keptCookiesList, m.deleteButton,
-                                   {right, 60, column, 176});
+                                   {right, 60, column, 176}, 0u);
   createCaption(hwnd(), "Cookie &Information", {left, 276, 300, 16});
-  add<CookieTextBinding>(m.cookieInfoBox, {left, 294, column * 2 + 10, 100});
+  // A larger window gives the cookie's lines the room.
+  anchors.add(add<CookieTextBinding>(m.cookieInfoBox, {left, 294, column * 2 + 10, 100}).hwnd(),
+              Anchors::kGrow);
   addOkCancel(m.okButton, m.cancelButton, right + column, 404);
 }
 

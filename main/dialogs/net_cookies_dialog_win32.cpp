@@ -12,10 +12,10 @@ NetCookiesDialogView::NetCookiesDialogView(NetCookiesDialog& m) {
   // Cookie records are tab-separated fields; tab stops keep them in columns.
   setInitialFocus(addCaptionedList<ListBoxBinding>("All &Netscape Cookies", m.allCookiesList,
                                                    m.addButton, {left, 60, width, 124},
-                                                   DWORD{LBS_USETABSTOPS})
+                                                   Anchors::kWider, DWORD{LBS_USETABSTOPS})
                       .hwnd());
   addCaptionedList<ListBoxBinding>("&Excluded from cleaning", m.keptCookiesList, m.deleteButton,
-                                   {left, 240, width, 108}, DWORD{LBS_USETABSTOPS});
+                                   {left, 240, width, 108}, Anchors::kGrow, DWORD{LBS_USETABSTOPS});
   addOkCancel(m.okButton, m.cancelButton, left + width, 388);
 }
 

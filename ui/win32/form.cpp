@@ -32,6 +32,8 @@ bool Form::create(const std::string& caption, int clientWidth, int clientHeight,
     return RegisterClassExA(&wc) != 0;
   }();
   if (!registered) return false;
+  laidOutWidth_ = clientWidth;
+  laidOutHeight_ = clientHeight;
   RECT r{0, 0, clientWidth, clientHeight};
   AdjustWindowRectEx(&r, style, FALSE, 0);
   const int width = r.right - r.left, height = r.bottom - r.top;
@@ -137,6 +139,24 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetFocus(target);
       return 0;
     }
+    case WM_SIZE:
+      if (!anchors.empty() && wParam != SIZE_MINIMIZED) {
+        anchors.apply(LOWORD(lParam) - laidOutWidth_, HIWORD(lParam) - laidOutHeight_);
+        // Controls that moved leave their old place behind.
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return 0;
+      }
+      break;
+    case WM_GETMINMAXINFO:
+      if ((GetWindowLongA(hwnd_, GWL_STYLE) & WS_THICKFRAME) && laidOutWidth_ > 0) {
+        RECT r{0, 0, laidOutWidth_, laidOutHeight_};
+        AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE, 0);
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMinTrackSize.x = r.right - r.left;
+        info->ptMinTrackSize.y = r.bottom - r.top;
+        return 0;
+      }
+      break;
     case WM_ACTIVATE:
       // Back to the control that had the focus, as a dialog box does.
       if (LOWORD(wParam) == WA_INACTIVE) {

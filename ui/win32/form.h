@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/screen.h"
+#include "ui/win32/anchors.h"
 #include "ui/win32/control_binding.h"
 
 namespace ui::win32 {
@@ -52,6 +53,9 @@ class Form {
   void setCancelButton(HWND button) { cancelButton_ = button; }
   // The main window stays on Esc.
   bool closesOnEscape = true;
+  // A window with a sizing frame: the anchored controls follow its size, which never
+  // goes below the client size it was created with.
+  Anchors anchors;
   // Focused when the window opens; the first control in the Tab order otherwise.
   void setInitialFocus(HWND control) { initialFocus_ = control; }
 
@@ -67,6 +71,7 @@ class Form {
   ControlBinding* bindingFor(int id) const;
 
   HWND hwnd_ = nullptr;
+  int laidOutWidth_ = 0, laidOutHeight_ = 0;  // the client size the controls were placed for
   HWND cancelButton_ = nullptr;
   HWND initialFocus_ = nullptr;
   HWND lastFocus_ = nullptr;  // kept while another window is active
