@@ -77,6 +77,26 @@ check "focus in the Run history" "$(focus "View Run History")" "ListBox "
 keys "View Run History" esc
 drive gone "View Run History" 10 || check "Esc closes the Run history" open closed
 
+# With a screenshot folder: the windows at their first size and enlarged, opened and
+# closed by keys too.
+if [ -n "$shots" ]; then
+  enlarged() {  # enlarged <title> <name>: a shot as it opened, then at 900 x 680
+    shot "$2-default"
+    drive resize "$1" 900 680
+    shot "$2-enlarged"
+  }
+  enlarged "$title" keyboard-main-windows-tab
+  keys "$title" alt+p
+  shot keyboard-main-path-enlarged
+  keys "$title" alt+c alt+r
+  drive wait "View Run History" 20 && enlarged "View Run History" keyboard-run-history
+  keys "View Run History" esc
+  drive gone "View Run History" 10 || check "Esc closes the enlarged Run history" open closed
+  # Never below the size it opened with.
+  drive resize "$title" 200 150
+  shot keyboard-main-smallest
+fi
+
 keys "$title" alt+q
 wait_end "program ends on Alt+Q"
 
