@@ -1,7 +1,8 @@
 // The keyboard in the cleaner's real windows under Wine: no two controls shown together
 // mark the same access key, every button, check box and field label marks one, and each
-// window opens focused, with Enter on its default button and Esc closing it. Everything
-// is sent on this thread, so the test ends by itself.
+// window opens focused, with Enter on its default button and Esc closing it; resizable
+// windows keep their buttons in the corner and never shrink below their first size.
+// Everything is sent on this thread, so the test ends by itself.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
@@ -235,6 +236,80 @@ TEST(Keyboard, DialogsOpenFocusedWithEnterAndEscapeAndKeysApart) {
       EXPECT_TRUE(*row.pressedByEscape && !asked) << "Esc presses the cancel button";
     else
       EXPECT_TRUE(asked) << "Esc asks to close";
+  }
+}
+
+}  // namespace
+}  // namespace vorn
+
+namespace vorn {
+namespace {
+
+// A control's distance from its window's right and bottom edges, in client terms.
+POINT gapToCorner(HWND top, HWND control) {
+  RECT client{}, r{};
+  GetClientRect(top, &client);
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
+  return {client.right - r.right, client.bottom - r.bottom};
+}
+
+struct FindButton {
+  const char* caption;
+  HWND found;
+};
+
+BOOL CALLBACK findButton(HWND w, LPARAM p) {
+  auto* f = reinterpret_cast<FindButton*>(p);
+  if (classOf(w) != "Button" || textOf(w) != f->caption) return TRUE;
+  f->found = w;
+  return FALSE;
+}
+
+HWND buttonCaptioned(HWND top, const char* caption) {
+  FindButton f{caption, nullptr};
+  EnumChildWindows(top, findButton, reinterpret_cast<LPARAM>(&f));
+  return f.found;
+}
+
+TEST(Resizing, ControlsKeepToTheCornerAndTheWindowNeverShrinksBelowItsFirstSize) {
+  testing::AppFixture app;
+  app.makeWindow();
+  NetCookiesDialog netCookies(app.fake.files, app.log, app.prompter, app.windows, app.folder(),
+                              [] { return std::string("C:\\Profile"); });
+  RegistryAccess registry(app.fake.registry, app.prompter);
+  HistoryViewer history({app.fake.files, registry, app.log, app.screen, app.windows},
+                        [] { return std::string("C:\\Profile"); });
+  struct Row {
+    const char* name;
+    std::function<std::unique_ptr<ui::win32::Form>()> make;
+    const char* cornerButton;  // keeps its distance to the bottom right corner
+  } rows[] = {
+      {"main window", [&] { return std::make_unique<MainWindowView>(*app.mainWindow); },
+       "Clean &All"},
+      {"Netscape Cookies", [&] { return std::make_unique<NetCookiesDialogView>(netCookies); },
+       "Cancel"},
+      {"View URLs", [&] { return std::make_unique<HistoryViewerView>(history); }, "&Done"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::unique_ptr<ui::win32::Form> view = row.make();
+    view->quitOnDestroy = false;
+    HWND top = view->hwnd();
+    HWND corner = buttonCaptioned(top, row.cornerButton);
+    ASSERT_NE(corner, nullptr);
+    RECT first{};
+    GetWindowRect(top, &first);
+    const POINT gap = gapToCorner(top, corner);
+    SetWindowPos(top, nullptr, 0, 0, first.right - first.left + 200, first.bottom - first.top + 150,
+                 SWP_NOZORDER | SWP_NOMOVE);
+    const POINT grown = gapToCorner(top, corner);
+    EXPECT_EQ(grown.x, gap.x);
+    EXPECT_EQ(grown.y, gap.y);
+    MINMAXINFO info{};
+    SendMessageA(top, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, first.right - first.left);
+    EXPECT_EQ(info.ptMinTrackSize.y, first.bottom - first.top);
   }
 }
 
