@@ -4,22 +4,22 @@ namespace vorn {
 namespace {
 
 const char* const kIECaptions[] = {
-    "Internet Explorer Cache (Using Control Panel)",
-    "Internet Explorer History (Using Control Panel)", "Internet Explorer Cookies",
-    "Internet Explorer Address Bar",
-    "Locked Files (will be cleaned the next time you restart windows)"};
-const char* const kNetscapeCaptions[] = {"Netscape Cache", "Netscape History", "Netscape Cookies",
-                                         "Netscape Address Bar"};
-const char* const kOperaCaptions[] = {"Opera Cache", "Opera History", "Opera Cookies",
-                                      "Opera Address Bar"};
-const char* const kWindowsCaptions[] = {"Windows Doc History",
-                                        "Downloaded Program Files Directory",
-                                        "Windows Temporary Files Directory",
-                                        "Recycle Bin",
-                                        "*.chk, Scandisc Files",
-                                        "Windows Run History",
-                                        "Windows Search History",
-                                        "Additional Garbage"};
+    "Internet E&xplorer Cache (Using Control Panel)",
+    "Internet Explorer Hi&story (Using Control Panel)", "Internet Explorer Coo&kies",
+    "Internet Explorer Add&ress Bar",
+    "&Locked Files (will be cleaned the next time you restart windows)"};
+const char* const kNetscapeCaptions[] = {"Net&scape Cache", "Netscape H&istory", "Netscape Coo&kies",
+                                         "Netscape Add&ress Bar"};
+const char* const kOperaCaptions[] = {"Ope&ra Cache", "Opera Hi&story", "Opera Coo&kies",
+                                      "Opera A&ddress Bar"};
+const char* const kWindowsCaptions[] = {"Windows D&oc History",
+                                        "Down&loaded Program Files Directory",
+                                        "Windows Temporary &Files Directory",
+                                        "R&ecycle Bin",
+                                        "*.ch&k, Scandisc Files",
+                                        "Windows R&un History",
+                                        "Windows Search H&istory",
+                                        "Additional &Garbage"};
 
 template <class T, std::size_t N>
 void fillBoxes(ControlArray<T>& array, const char* name, const char* const (&captions)[N]) {
@@ -36,15 +36,15 @@ CleanPage::CleanPage(platform::Files& files) : ieCookieFiles("ieCookieFiles", fi
   for (int i = 0; i < 4; ++i) userDefinedOptions.emplace_back("userDefinedOptions");
   for (const char* area : kAreaTabCaptions) areaTabs.addTab(area);
 
-  cleanIEToolbar.addButton("", "Clean IE", 1);
-  cleanNetscapeToolbar.addButton("", "Clean Netscape", 1);
-  cleanOperaToolbar.addButton("", "Clean Opera", 1);
-  cleanWindowsToolbar.addButton("", "Clean Windows", 1);
-  cleanUserDefinedToolbar.addButton("", "Clean User.def", 1);
-  cleanPluginsToolbar.addButton("", "Clean Plugins", 1);
+  cleanIEToolbar.addButton("", "Clean &IE", 1);
+  cleanNetscapeToolbar.addButton("", "Clean &Netscape", 1);
+  cleanOperaToolbar.addButton("", "Clean &Opera", 1);
+  cleanWindowsToolbar.addButton("", "Clean &Windows", 1);
+  cleanUserDefinedToolbar.addButton("", "Clean &User.def", 1);
+  cleanPluginsToolbar.addButton("", "Clean Plu&gins", 1);
   for (int i = 0; i < 6; ++i)
     cleanAllToolbars.emplace_back("cleanAllToolbar").addButton("", "Clean All", 2);
-  for (int i = 0; i < 6; ++i) analyzeButtons.emplace_back("analyzeButton", "Analyze");
+  for (int i = 0; i < 6; ++i) analyzeButtons.emplace_back("analyzeButton", "Anal&yze");
   windowsPathsMissingLabel.setVisible(false);  // shown by the path checks when one is missing
 }
 

@@ -58,26 +58,26 @@ class CleanPage {
                               "You don't have Opera installed or have specified incorrect paths"};
   ui::Label windowsPathsMissingLabel{"windowsPathsMissingLabel",
                                      "Some Windows path could not be found"};
-  ui::Button viewIECacheButton{"viewIECacheButton", "Cache"},
-      viewIECookiesButton{"viewIECookiesButton", "Cookies"},
-      viewIEUrlsButton{"viewIEUrlsButton", "URLs"};
-  ui::Button viewNetscapeCacheButton{"viewNetscapeCacheButton", "Cache"},
-      viewNetscapeCookiesButton{"viewNetscapeCookiesButton", "Cookies"},
-      viewNetscapeUrlsButton{"viewNetscapeUrlsButton", "URLs"};
-  ui::Button viewOperaCacheButton{"viewOperaCacheButton", "Cache"};
-  ui::Button viewRunHistoryButton{"viewRunHistoryButton", "Run History"},
-      viewSearchHistoryButton{"viewSearchHistoryButton", "Search History"},
-      viewDocHistoryButton{"viewDocHistoryButton", "Doc History"};
-  ui::Button userDefinedListsButton{"userDefinedListsButton", "Defined Files"};
+  ui::Button viewIECacheButton{"viewIECacheButton", "Cach&e"},
+      viewIECookiesButton{"viewIECookiesButton", "C&ookies"},
+      viewIEUrlsButton{"viewIEUrlsButton", "&URLs"};
+  ui::Button viewNetscapeCacheButton{"viewNetscapeCacheButton", "Cach&e"},
+      viewNetscapeCookiesButton{"viewNetscapeCookiesButton", "C&ookies"},
+      viewNetscapeUrlsButton{"viewNetscapeUrlsButton", "&URLs"};
+  ui::Button viewOperaCacheButton{"viewOperaCacheButton", "Cach&e"};
+  ui::Button viewRunHistoryButton{"viewRunHistoryButton", "&Run History"},
+      viewSearchHistoryButton{"viewSearchHistoryButton", "&Search History"},
+      viewDocHistoryButton{"viewDocHistoryButton", "&Doc History"};
+  ui::Button userDefinedListsButton{"userDefinedListsButton", "&Defined Files"};
   // The installed plugins, ticked when they run in plugin cleaning.
   ui::CheckListBox pluginList{"pluginList"};
   // The entries of winapp2.ini beside the program found on this computer, under their
   // own heading.
   ui::CheckListBox ruleList{"ruleList"};
-  ui::Button pluginInfoButton{"pluginInfoButton", "Plugin Info"};
+  ui::Button pluginInfoButton{"pluginInfoButton", "Plugin &Info"};
   ui::ProgressBar progressBar{"progressBar"};
-  ui::Button cleanAllButton{"cleanAllButton", "Clean All"};
-  ui::Button analyzeAllButton{"analyzeAllButton", "Analyze All"};
+  ui::Button cleanAllButton{"cleanAllButton", "Clean &All"};
+  ui::Button analyzeAllButton{"analyzeAllButton", "Analy&ze All"};
   // The cookie files of Internet Explorer's cookie folder.
   ui::FileList ieCookieFiles;
 };

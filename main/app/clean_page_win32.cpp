@@ -13,6 +13,10 @@ using namespace ui::win32;
 void buildPageView(PageControls& c, HWND page, CleanPage& m) {
   auto& strip = c.addTabStrip(page, m.areaTabs, {8, 6, 604, 338});
   const auto& tabs = strip.pages();
+  // A larger window: the tabs grow, the View buttons keep to the right and the actions
+  // to the foot.
+  c.anchor(strip.hwnd(), Anchors::kGrow);
+  for (HWND tab : tabs) c.anchor(tab, Anchors::kGrow);
 
   // A column of options from the tab's top: `count` of them from `first`.
   auto boxes = [&](HWND tab, ControlArray<ui::CheckBox>& array, int first, int count, int x,
@@ -21,20 +25,25 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
       c.add<CheckBoxBinding>(tab, array[first + i], {x, 14 + i * 24, width, 20});
   };
   auto viewFrame = [&](HWND tab, std::initializer_list<ui::Button*> buttons) {
-    createFrame(tab, "View", {440, 8, 144, 28 + 30 * static_cast<int>(buttons.size())});
+    c.anchor(createFrame(tab, "View", {440, 8, 144, 28 + 30 * static_cast<int>(buttons.size())}),
+             Anchors::kRight);
     int y = 28;
     for (ui::Button* b : buttons) {
-      c.add<ButtonBinding>(tab, *b, {452, y, 120, 24});
+      c.anchor(c.add<ButtonBinding>(tab, *b, {452, y, 120, 24}).hwnd(), Anchors::kRight);
       y += 30;
     }
   };
   auto notice = [&](HWND tab, ui::Label& label) {
-    c.markNotice(c.add<LabelBinding>(tab, label, {14, 230, 560, 18}).hwnd());
+    HWND shown = c.add<LabelBinding>(tab, label, {14, 230, 560, 18}).hwnd();
+    c.markNotice(shown);
+    c.anchor(shown, Anchors::kDown | Anchors::kWider);
   };
   auto actions = [&](HWND tab, ui::Toolbar& clean, int area) {
-    c.addToolbar(tab, clean, {14, 268, 190, 30});
-    c.addToolbar(tab, m.cleanAllToolbars[area], {210, 268, 150, 30});
-    c.add<ButtonBinding>(tab, m.analyzeButtons[area], {366, 270, 96, 26});
+    c.anchor(c.addToolbar(tab, clean, {14, 268, 190, 30}).hwnd(), Anchors::kDown);
+    c.anchor(c.addToolbar(tab, m.cleanAllToolbars[area], {210, 268, 150, 30}).hwnd(),
+             Anchors::kDown);
+    c.anchor(c.add<ButtonBinding>(tab, m.analyzeButtons[area], {366, 270, 96, 26}).hwnd(),
+             Anchors::kDown);
   };
 
   HWND ie = tabs[kIE];
@@ -69,20 +78,24 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
 
   HWND ud = tabs[kUserDef];
   boxes(ud, m.userDefinedOptions, 0, 4, 14, 410);
-  c.add<ButtonBinding>(ud, m.userDefinedListsButton, {452, 14, 120, 24});
+  c.anchor(c.add<ButtonBinding>(ud, m.userDefinedListsButton, {452, 14, 120, 24}).hwnd(),
+           Anchors::kRight);
   actions(ud, m.cleanUserDefinedToolbar, kUserDef);
 
   HWND pl = tabs[kPlugins];
-  createFrame(pl, "Clean", {8, 8, 420, 124});
-  c.add<CheckListBoxBinding>(pl, m.pluginList, {20, 28, 396, 96});
-  createFrame(pl, "winapp2.ini", {8, 136, 420, 124});
-  c.add<CheckListBoxBinding>(pl, m.ruleList, {20, 156, 396, 96});
+  c.anchor(createFrame(pl, "C&lean", {8, 8, 420, 124}), Anchors::kWider);
+  c.anchor(c.add<CheckListBoxBinding>(pl, m.pluginList, {20, 28, 396, 96}).hwnd(), Anchors::kWider);
+  c.anchor(createFrame(pl, "&winapp2.ini", {8, 136, 420, 124}), Anchors::kGrow);
+  c.anchor(c.add<CheckListBoxBinding>(pl, m.ruleList, {20, 156, 396, 96}).hwnd(), Anchors::kGrow);
   viewFrame(pl, {&m.pluginInfoButton});
   actions(pl, m.cleanPluginsToolbar, kPlugins);
 
-  c.add<ProgressBarBinding>(page, m.progressBar, {8, 358, 338, 20});
-  c.add<ButtonBinding>(page, m.analyzeAllButton, {356, 354, 124, 28});
-  c.add<ButtonBinding>(page, m.cleanAllButton, {488, 354, 124, 28});
+  c.anchor(c.add<ProgressBarBinding>(page, m.progressBar, {8, 358, 338, 20}).hwnd(),
+           Anchors::kDown | Anchors::kWider);
+  c.anchor(c.add<ButtonBinding>(page, m.analyzeAllButton, {356, 354, 124, 28}).hwnd(),
+           Anchors::kDown | Anchors::kRight);
+  c.anchor(c.add<ButtonBinding>(page, m.cleanAllButton, {488, 354, 124, 28}).hwnd(),
+           Anchors::kDown | Anchors::kRight);
 }
 
 }  // namespace vorn

@@ -16,10 +16,10 @@ class HelpPage {
   HelpPage(AppServices& services, const std::uintptr_t& owner);
   HelpPage(const HelpPage&) = delete;
 
-  ui::Button helpFileButton{"helpFileButton", "Help File"}, faqButton{"faqButton", "FAQ"},
-      pluginHelpButton{"pluginHelpButton", "Plugin Help"};
+  ui::Button helpFileButton{"helpFileButton", "Help &File"}, faqButton{"faqButton", "F&AQ"},
+      pluginHelpButton{"pluginHelpButton", "Plu&gin Help"};
   ui::Label infoLabel{"infoLabel", "You have to be connected to the Internet."};
-  ui::Button getItButton{"getItButton", "Get it!"};
+  ui::Button getItButton{"getItButton", "Get &it!"};
   ui::PictureBox infoPicture{"infoPicture"};
 
  private:

@@ -24,9 +24,9 @@ MainWindow::MainWindow(AppServices services, MainWindowOperations operations)
       help(s_, ownerHandle),
       about(s_, ownerHandle),
       noticeDialog(s_.settings, s_.log, s_.session, s_.windows, [this] { showNotice = false; }) {
-  const char* const nav[][2] = {{"1a", "Clean"},      {"2a", "Path"}, {"3a", "Maintenance"},
-                                {"4a", "Statistics"}, {"6a", "Help"}, {"7a", "About..."},
-                                {"8a", "Quit"}};
+  const char* const nav[][2] = {{"1a", "&Clean"},      {"2a", "&Path"}, {"3a", "&Maintenance"},
+                                {"4a", "S&tatistics"}, {"6a", "&Help"}, {"7a", "A&bout..."},
+                                {"8a", "&Quit"}};
   int image = 1;
   for (const auto& b : nav) navigationToolbar.addButton(b[0], b[1], image++);
   for (const char* page : {"Clean", "Path", "Maintenance", "Statistics", "Help", "About"})

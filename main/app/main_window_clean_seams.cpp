@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "ui/mnemonic.h"
+
 namespace vorn {
 
 void MainWindowRunView::setStatusText(const std::string& text) {
@@ -75,7 +77,8 @@ int MainWindowOptionBoxes::value(int areaCode, int index) {
 
 std::string MainWindowOptionBoxes::caption(int areaCode, int index) {
   ui::CheckBox* b = box(areaCode, index);
-  return b ? b->caption() : std::string();
+  // The report and the questions name the option as text, without its access key.
+  return b ? ui::withoutMnemonic(b->caption()) : std::string();
 }
 
 bool MainWindowOptionBoxes::enabled(int areaCode, int index) {

@@ -83,7 +83,8 @@ void PageControls::clear() {
 }
 
 MainWindowView::MainWindowView(MainWindow& model) : m_(model) {
-  if (!create(MainWindow::kCaption, kWidth, kHeight)) return;
+  if (!create(MainWindow::kCaption, kWidth, kHeight, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN)) return;
+  closesOnEscape = false;
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
   if (icon) {
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -96,21 +97,31 @@ MainWindowView::MainWindowView(MainWindow& model) : m_(model) {
   lf.lfWeight = FW_BOLD;
   controls_.titleFont = CreateFontIndirectA(&lf);
 
-  controls_.addToolbar(hwnd(), m_.navigationToolbar, {0, 0, kWidth, kToolbarHeight}, true);
+  controls_.anchors = &anchors;
+  controls_.anchor(
+      controls_.addToolbar(hwnd(), m_.navigationToolbar, {0, 0, kWidth, kToolbarHeight}, true)
+          .hwnd(),
+      Anchors::kWider);
   // An etched line under the navigation bar.
-  CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, kToolbarHeight, kWidth,
-                  2, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  controls_.anchor(
+      CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, kToolbarHeight,
+                      kWidth, 2, hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr),
+      Anchors::kWider);
   pages_ =
       std::make_unique<PageSetBinding>(m_.pageTabs, hwnd(), Rect{0, kPageTop, kWidth, kPageHeight});
   const auto& page = pages_->pages();
+  for (HWND p : page) controls_.anchor(p, Anchors::kGrow);
   buildPageView(controls_, page[MainWindow::kClean], m_.clean);
   buildPageView(controls_, page[MainWindow::kPath], m_.paths);
   buildPageView(controls_, page[MainWindow::kMaintenance], m_.maintenance);
   buildPageView(controls_, page[MainWindow::kStatistics], m_.statistics);
   buildPageView(controls_, page[MainWindow::kHelp], m_.help);
   buildPageView(controls_, page[MainWindow::kAbout], m_.about);
-  controls_.add<StatusBarBinding>(hwnd(), m_.statusBar,
-                                  {0, kHeight - kStatusHeight, kWidth, kStatusHeight});
+  controls_.anchor(controls_
+                       .add<StatusBarBinding>(hwnd(), m_.statusBar,
+                                              {0, kHeight - kStatusHeight, kWidth, kStatusHeight})
+                       .hwnd(),
+                   Anchors::kDown | Anchors::kWider);
 
   timers_.push_back(std::make_unique<TimerBinding>(m_.statusAnimationTimer, hwnd(), 2));
   timers_.push_back(std::make_unique<TimerBinding>(m_.automaticCleaningTimer, hwnd(), 3));

@@ -25,20 +25,20 @@ class MaintenancePage {
 
   ui::ComboBox autoCleanAreaBox{"autoCleanAreaBox"}, autoDayBox{"autoDayBox"},
       autoHourBox{"autoHourBox"}, autoMinuteBox{"autoMinuteBox"};
-  ui::CheckBox autoStartBox{"autoStartBox", "Auto-Start on Windows Startup"};
-  ui::CheckBox closeAfterCleaningBox{"closeAfterCleaningBox", "Close application after cleaning"};
+  ui::CheckBox autoStartBox{"autoStartBox", "&Auto-Start on Windows Startup"};
+  ui::CheckBox closeAfterCleaningBox{"closeAfterCleaningBox", "C&lose application after cleaning"};
   ui::Button startAutomaticCleaningButton{"startAutomaticCleaningButton",
-                                          "Start Automatic Cleaning"};
+                                          "&Start Automatic Cleaning"};
   ui::Slider safetyLevelSlider{"safetyLevelSlider"};
   ui::Label safetyLevelLabel{"safetyLevelLabel"};
-  ui::CheckBox ieTabBox{"ieTabBox", "Internet Explorer"},
-      netscapeTabBox{"netscapeTabBox", "Netscape"}, operaTabBox{"operaTabBox", "Opera"},
-      windowsTabBox{"windowsTabBox", "Windows"};
+  ui::CheckBox ieTabBox{"ieTabBox", "&Internet Explorer"},
+      netscapeTabBox{"netscapeTabBox", "&Netscape"}, operaTabBox{"operaTabBox", "&Opera"},
+      windowsTabBox{"windowsTabBox", "&Windows"};
   // User-defined list 1..4 sits at position 4, 1, 2, 3; position 0 is not shown.
   static constexpr int kUserDefinedPosition[4] = {4, 1, 2, 3};
   ControlArray<ui::CheckBox> userDefinedActiveBoxes;
   ControlArray<ui::TextBox> userDefinedNameBoxes;
-  ui::Button searchIndexFilesButton{"searchIndexFilesButton", "Hidden + Locked"};
+  ui::Button searchIndexFilesButton{"searchIndexFilesButton", "Hidden + Loc&ked"};
 };
 
 }  // namespace vorn

@@ -12,7 +12,7 @@ using namespace ui::win32;
 
 void buildPageView(PageControls& c, HWND page, MaintenancePage& m) {
   createFrame(page, "Settings", {8, 4, 300, 232});
-  const char* captions[] = {"Clean:", "Days:", "Hours:", "Minutes:"};
+  const char* captions[] = {"Cl&ean:", "&Days:", "Hou&rs:", "Min&utes:"};
   ui::ComboBox* combos[] = {&m.autoCleanAreaBox, &m.autoDayBox, &m.autoHourBox, &m.autoMinuteBox};
   for (int i = 0; i < 4; ++i) {
     createCaption(page, captions[i], {22, 30 + i * 30, 70, 16});
@@ -22,7 +22,7 @@ void buildPageView(PageControls& c, HWND page, MaintenancePage& m) {
   c.add<CheckBoxBinding>(page, m.closeAfterCleaningBox, {22, 172, 276, 20});
   c.add<ButtonBinding>(page, m.startAutomaticCleaningButton, {22, 200, 180, 26});
 
-  createFrame(page, "Safety Level", {316, 4, 296, 112});
+  createFrame(page, "Safet&y Level", {316, 4, 296, 112});
   c.addSlider(page, m.safetyLevelSlider, {328, 24, 272, 32});
   c.add<LabelBinding>(page, m.safetyLevelLabel, {330, 62, 270, 46});
 
@@ -32,7 +32,7 @@ void buildPageView(PageControls& c, HWND page, MaintenancePage& m) {
   c.add<CheckBoxBinding>(page, m.operaTabBox, {330, 178, 130, 20});
   c.add<CheckBoxBinding>(page, m.windowsTabBox, {470, 178, 130, 20});
 
-  createFrame(page, "User Defined", {8, 242, 440, 154});
+  createFrame(page, "User De&fined", {8, 242, 440, 154});
   // Lists 1 to 4, in the positions their controls carry.
   const int positions[] = {4, 1, 2, 3};
   for (int list = 0; list < 4; ++list) {

@@ -26,7 +26,7 @@ class NoticeDialog : public ui::WindowModel {
       "closeBrowsersLabel",
       "You must close your browser(s) before you start the cleaning. If they "
       "are running some files may be locked and can't be cleaned."};
-  ui::CheckBox doNotPromptBox{"doNotPromptBox", "Do not prompt in the future."};
+  ui::CheckBox doNotPromptBox{"doNotPromptBox", "&Do not prompt in the future."};
   ui::Button okButton{"okButton", "OK"};
 
  private:

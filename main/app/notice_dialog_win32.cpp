@@ -20,7 +20,9 @@ NoticeDialogView::NoticeDialogView(NoticeDialog& m) {
   add<LabelBinding>(m.supportedBrowsersLabel, {66, 16, 420, 32});
   add<LabelBinding>(m.closeBrowsersLabel, {66, 58, 420, 46});
   add<CheckBoxBinding>(m.doNotPromptBox, {66, 116, 250, 20});
-  add<ButtonBinding>(m.okButton, {398, 150, 86, 26}, true);
+  HWND ok = add<ButtonBinding>(m.okButton, {398, 150, 86, 26}, true).hwnd();
+  setInitialFocus(ok);
+  setCancelButton(ok);
 }
 
 }  // namespace vorn

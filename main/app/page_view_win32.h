@@ -12,6 +12,7 @@
 #include "main/app/maintenance_page.h"
 #include "main/app/paths_page.h"
 #include "main/app/statistics_page.h"
+#include "ui/win32/anchors.h"
 #include "ui/win32/control_binding.h"
 #include "ui/win32/slider_binding.h"
 #include "ui/win32/tab_strip_binding.h"
@@ -44,6 +45,11 @@ class PageControls {
   void markLink(HWND control) { links_.push_back(control); }
   // The About page's title.
   HFONT titleFont = nullptr;
+  // How a control follows the window's size (ui::win32::Anchors); unmoved by default.
+  ui::win32::Anchors* anchors = nullptr;
+  void anchor(HWND control, unsigned how) {
+    if (anchors) anchors->add(control, how);
+  }
 
   ui::win32::ControlBinding* byId(int id) const;
   ui::win32::ToolbarBinding* toolbar(HWND control) const;

@@ -6,18 +6,18 @@ namespace vorn {
 
 PathsPage::PathsPage(platform::Files& files) : pickerFiles("pickerFiles", files) {
   for (const char* mode :
-       {"Remove folder (and subfolders)", "Remove all files in folder", "Remove single files"})
+       {"Remove &folder (and subfolders)", "Remove all files &in folder", "Remove si&ngle files"})
     removalModes.emplace_back("removalModes", mode);
   removalModes[0].setValue(1);
   patternBox.setText("*.*");
   for (const char* area : kAreaTabCaptions) areaTabs.addTab(area);
   for (ui::Toolbar* t :
        {&detectIEToolbar, &detectNetscapeToolbar, &detectOperaToolbar, &detectWindowsToolbar})
-    t->addButton("", "Auto-detect", 3);
+    t->addButton("", "Aut&o-detect", 3);
   for (int i = 0; i < 4; ++i)
-    detectAllToolbars.emplace_back("detectAllToolbar").addButton("", "Auto-detect All", 3);
-  addUserDefinedToolbar.addButton("", "Add", 4);
-  removeUserDefinedToolbar.addButton("", "Remove", 5);
+    detectAllToolbars.emplace_back("detectAllToolbar").addButton("", "Auto-detect &All", 3);
+  addUserDefinedToolbar.addButton("", "A&dd", 4);
+  removeUserDefinedToolbar.addButton("", "Remo&ve", 5);
   netscapeUserBox.setCaption("User");
 }
 

@@ -32,7 +32,7 @@ class PathsPage {
   ui::Button browseIEHistoryButton{"browseIEHistoryButton", "..."},
       browseIECacheButton{"browseIECacheButton", "..."},
       browseIECookiesButton{"browseIECookiesButton", "..."};
-  ui::Button detectIEButton{"detectIEButton", "Auto-Detect"}, saveIEButton{"saveIEButton", "Save"};
+  ui::Button detectIEButton{"detectIEButton", "Auto-&Detect"}, saveIEButton{"saveIEButton", "Sa&ve"};
 
   // Netscape.
   ui::TextBox netscapeProfileFolderBox{"netscapeProfileFolderBox"},
@@ -40,15 +40,15 @@ class PathsPage {
   ui::ComboBox netscapeUserBox{"netscapeUserBox"};
   ui::Button browseNetscapeProfileButton{"browseNetscapeProfileButton", "..."},
       browseNetscapeCacheButton{"browseNetscapeCacheButton", "..."};
-  ui::Button detectNetscapeButton{"detectNetscapeButton", "Auto-Detect"},
-      saveNetscapeButton{"saveNetscapeButton", "Save"};
+  ui::Button detectNetscapeButton{"detectNetscapeButton", "Auto-&Detect"},
+      saveNetscapeButton{"saveNetscapeButton", "Sa&ve"};
 
   // Opera.
   ui::TextBox operaUserFolderBox{"operaUserFolderBox"}, operaCacheFolderBox{"operaCacheFolderBox"};
   ui::Button browseOperaUserButton{"browseOperaUserButton", "..."},
       browseOperaCacheButton{"browseOperaCacheButton", "..."};
-  ui::Button detectOperaButton{"detectOperaButton", "Auto-Detect"},
-      saveOperaButton{"saveOperaButton", "Save"};
+  ui::Button detectOperaButton{"detectOperaButton", "Auto-&Detect"},
+      saveOperaButton{"saveOperaButton", "Sa&ve"};
 
   // Windows.
   ui::TextBox windowsDocHistoryFolderBox{"windowsDocHistoryFolderBox"},
@@ -57,8 +57,8 @@ class PathsPage {
   ui::Button browseWindowsDocHistoryButton{"browseWindowsDocHistoryButton", "..."},
       browseWindowsTempButton{"browseWindowsTempButton", "..."},
       browseWindowsDownloadedButton{"browseWindowsDownloadedButton", "..."};
-  ui::Button detectWindowsButton{"detectWindowsButton", "Auto-Detect"},
-      saveWindowsButton{"saveWindowsButton", "Save"};
+  ui::Button detectWindowsButton{"detectWindowsButton", "Auto-&Detect"},
+      saveWindowsButton{"saveWindowsButton", "Sa&ve"};
 
   ui::Toolbar detectIEToolbar{"detectIEToolbar"}, detectNetscapeToolbar{"detectNetscapeToolbar"},
       detectOperaToolbar{"detectOperaToolbar"}, detectWindowsToolbar{"detectWindowsToolbar"};
@@ -73,18 +73,18 @@ class PathsPage {
   ui::Label noActiveListLabel{"noActiveListLabel",
                               "No list is active. To edit a list, tick \"Activate\" beside its "
                               "name under \"User Defined\" on the Maintenance page."};
-  ui::Button saveUserListButton{"saveUserListButton", "Save"},
-      removeUserEntryButton{"removeUserEntryButton", "Remove"};
+  ui::Button saveUserListButton{"saveUserListButton", "&Save"},
+      removeUserEntryButton{"removeUserEntryButton", "&Remove"};
   ui::ComboBox driveBox{"driveBox"};
   ui::ListBox folderList{"folderList"};
   ui::FileList pickerFiles;
   ui::TextBox patternBox{"patternBox"};
   ControlArray<ui::CheckBox> removalModes;  // folder, all files, single files
-  ui::Button addUserEntryButton{"addUserEntryButton", "Add"};
+  ui::Button addUserEntryButton{"addUserEntryButton", "&Add"};
   // The plugin creator area: the installed plugins, their folder, the creator's start.
   ui::ListBox availablePluginsList{"availablePluginsList"};
   ui::TextBox pluginFolderBox{"pluginFolderBox"};
-  ui::Button startPluginCreatorButton{"startPluginCreatorButton", "Start Plugin Creator"};
+  ui::Button startPluginCreatorButton{"startPluginCreatorButton", "&Start Plugin Creator"};
   ui::Label pluginCreatorMissingLabel{"pluginCreatorMissingLabel"};
 };
 

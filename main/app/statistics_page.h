@@ -10,7 +10,7 @@ class StatisticsPage {
   static constexpr int kRows = 4;
   ui::Chart recoveredSpaceChart{"recoveredSpaceChart", "Recovered Hard-Drive Space (KB)", kRows};
   // Opens the report of what the last cleaning removed.
-  ui::Button cleaningDetailsButton{"cleaningDetailsButton", "Last Cleaning Details"};
+  ui::Button cleaningDetailsButton{"cleaningDetailsButton", "&Last Cleaning Details"};
 };
 
 }  // namespace vorn

@@ -7,8 +7,10 @@ namespace vorn {
 using namespace ui::win32;
 
 void buildPageView(PageControls& c, HWND page, StatisticsPage& m) {
-  c.add<ChartBinding>(page, m.recoveredSpaceChart, {8, 6, 604, 356});
-  c.add<ButtonBinding>(page, m.cleaningDetailsButton, {452, 370, 160, 26});
+  c.anchor(c.add<ChartBinding>(page, m.recoveredSpaceChart, {8, 6, 604, 356}).hwnd(),
+           Anchors::kGrow);
+  c.anchor(c.add<ButtonBinding>(page, m.cleaningDetailsButton, {452, 370, 160, 26}).hwnd(),
+           Anchors::kDown | Anchors::kRight);
 }
 
 }  // namespace vorn

@@ -29,6 +29,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_viewer_services.h"
+#include "ui/win32/keyboard.h"
 #include "ui/win32/prompter_win32.h"
 #include "ui/win32/screen_win32.h"
 #include "ui/win32/tray_win32.h"
@@ -147,8 +148,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
     if (!unattended && windows.hwndOf(mainWindow)) {
       MSG msg;
       while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        HWND main = windows.hwndOf(mainWindow);
-        if (main && IsDialogMessageA(main, &msg)) continue;
+        // The dialog keys, Ctrl+Tab and the toolbars' access keys, in every window.
+        if (ui::win32::translateWindowKeys(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
       }

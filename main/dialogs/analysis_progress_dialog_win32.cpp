@@ -10,7 +10,7 @@ using namespace ui::win32;
 AnalysisProgressDialogView::AnalysisProgressDialogView(AnalysisProgressDialog& m) {
   if (!create(m.caption(), 360, 100, WS_POPUP | WS_CAPTION | WS_SYSMENU)) return;
   add<LabelBinding>(m.progressLabel, {12, 14, 336, 20});
-  add<ButtonBinding>(m.cancelButton, {262, 62, 86, 26}, true);
+  setCancelButton(add<ButtonBinding>(m.cancelButton, {262, 62, 86, 26}, true).hwnd());
 }
 
 }  // namespace vorn

@@ -74,8 +74,8 @@ class AnalysisReportDialog : public ui::WindowModel {
   ui::VirtualListView itemList{"itemList"};
   ui::Label totalsLabel{"totalsLabel"};
   ui::TextBox reportText{"reportText"};
-  ui::Button saveAsButton{"saveAsButton", "Save As..."};
-  ui::Button closeButton{"closeButton", "Close"};
+  ui::Button saveAsButton{"saveAsButton", "&Save As..."};
+  ui::Button closeButton{"closeButton", "&Close"};
 
  private:
   struct Row {

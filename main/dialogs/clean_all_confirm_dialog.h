@@ -24,11 +24,11 @@ class CleanAllConfirmDialog : public ui::WindowModel {
   // Whether the user ticked "Do not ask again" before choosing.
   bool doNotAskAgain() const { return doNotAskBox.value() == 1; }
 
-  ui::Label introLabel{"introLabel", "Clean All will clean these areas and options:"};
+  ui::Label introLabel{"introLabel", "Clean All will clean these a&reas and options:"};
   ui::TextBox areasText{"areasText"};
-  ui::CheckBox doNotAskBox{"doNotAskBox", "Do not ask again"};
-  ui::Button analyzeFirstButton{"analyzeFirstButton", "Analyze first"};
-  ui::Button cleanButton{"cleanButton", "Clean"};
+  ui::CheckBox doNotAskBox{"doNotAskBox", "&Do not ask again"};
+  ui::Button analyzeFirstButton{"analyzeFirstButton", "&Analyze first"};
+  ui::Button cleanButton{"cleanButton", "&Clean"};
   ui::Button cancelButton{"cancelButton", "Cancel"};
 
  private:

@@ -30,7 +30,7 @@ CleanAllConfirmDialogView::CleanAllConfirmDialogView(CleanAllConfirmDialog& m) :
   add<CheckBoxBinding>(m.doNotAskBox, {12, 254, 416, 20});
   add<ButtonBinding>(m.analyzeFirstButton, {150, 292, 96, 26});
   // Enter cleans, as the button that was pressed to get here asked.
-  add<ButtonBinding>(m.cleanButton, {252, 292, 86, 26}, true);
+  setInitialFocus(add<ButtonBinding>(m.cleanButton, {252, 292, 86, 26}, true).hwnd());
   add<ButtonBinding>(m.cancelButton, {342, 292, 86, 26});
 }
 

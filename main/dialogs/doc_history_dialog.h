@@ -30,8 +30,8 @@ class DocHistoryDialog : public ui::WindowModel {
   void removeHighlighted();
 
   ui::FileList docFiles;
-  ui::Button removeButton{"removeButton", "Remove Highlighted"};
-  ui::Button doneButton{"doneButton", "Done"};
+  ui::Button removeButton{"removeButton", "&Remove Highlighted"};
+  ui::Button doneButton{"doneButton", "&Done"};
 
  private:
   platform::Files& files_;

@@ -16,7 +16,8 @@ DoneDialogView::DoneDialogView(DoneDialog& m) : model_(m) {
   add<LabelBinding>(m.messageLabel, {60, 14, 306, 60});
   ButtonBinding& ok = add<ButtonBinding>(m.okButton, {190, 90, 84, 26}, true);
   add<ButtonBinding>(m.detailsButton, {282, 90, 84, 26});
-  SetFocus(ok.hwnd());
+  setInitialFocus(ok.hwnd());
+  setCancelButton(ok.hwnd());
 }
 
 LRESULT DoneDialogView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

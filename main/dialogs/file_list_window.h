@@ -87,10 +87,10 @@ class FileListWindow : public ui::WindowModel {
   ui::ListView entries{"entries"};
   ui::ComboBox filterBox{"filterBox"};
   ui::Label noteLabel{"noteLabel", kCacheNote};
-  ui::Button openSelectedButton{"openSelectedButton", "View File/Folder"};
-  ui::Button selectFolderButton{"selectFolderButton", "Select Folder"};
-  ui::Button rescanButton{"rescanButton", "Rescan"};
-  ui::Button doneButton{"doneButton", "Done"};
+  ui::Button openSelectedButton{"openSelectedButton", "&View File/Folder"};
+  ui::Button selectFolderButton{"selectFolderButton", "&Select Folder"};
+  ui::Button rescanButton{"rescanButton", "&Rescan"};
+  ui::Button doneButton{"doneButton", "&Done"};
 
  private:
   void addEntry(const platform::FindData& entry, const std::string& applicationType);

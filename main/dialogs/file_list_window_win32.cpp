@@ -22,14 +22,24 @@ enum MenuId : UINT {
 }  // namespace
 
 FileListWindowView::FileListWindowView(FileListWindow& m) : model_(m) {
-  if (!create(FileListWindow::kCaption, 600, 420, WS_POPUP | WS_CAPTION | WS_SYSMENU)) return;
-  add<ListViewBinding>(m.entries, {10, 10, 580, 290});
-  add<LabelBinding>(m.noteLabel, {10, 308, 580, 30});
-  add<ComboBoxBinding>(m.filterBox, {10, 346, 240, 120});
-  add<ButtonBinding>(m.openSelectedButton, {10, 382, 120, 26});
-  add<ButtonBinding>(m.selectFolderButton, {262, 382, 100, 26});
-  add<ButtonBinding>(m.rescanButton, {374, 382, 100, 26});
-  add<ButtonBinding>(m.doneButton, {490, 382, 100, 26}, true);
+  if (!create(
+          FileListWindow::kCaption, 600, 420,
+          WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN))
+    return;
+  // A larger window shows more of the list; the rest keeps to the foot.
+  auto& list = add<ListViewBinding>(m.entries, {10, 10, 580, 290});
+  setInitialFocus(list.listView());
+  anchors.add(list.hwnd(), Anchors::kGrow);
+  anchors.add(add<LabelBinding>(m.noteLabel, {10, 308, 580, 30}).hwnd(),
+              Anchors::kDown | Anchors::kWider);
+  anchors.add(add<ComboBoxBinding>(m.filterBox, {10, 346, 240, 120}).hwnd(), Anchors::kDown);
+  anchors.add(add<ButtonBinding>(m.openSelectedButton, {10, 382, 120, 26}).hwnd(), Anchors::kDown);
+  anchors.add(add<ButtonBinding>(m.selectFolderButton, {262, 382, 100, 26}).hwnd(),
+              Anchors::kDown | Anchors::kRight);
+  anchors.add(add<ButtonBinding>(m.rescanButton, {374, 382, 100, 26}).hwnd(),
+              Anchors::kDown | Anchors::kRight);
+  anchors.add(add<ButtonBinding>(m.doneButton, {490, 382, 100, 26}, true).hwnd(),
+              Anchors::kDown | Anchors::kRight);
   m.showOptionsMenu = [this] { showOptionsMenu(); };
 }
 
@@ -38,7 +48,9 @@ FileListWindowView::~FileListWindowView() {
 }
 
 void FileListWindowView::showOptionsMenu() {
-  auto tick = [](bool on) { return static_cast<UINT>(MF_STRING | (on ? MF_CHECKED : MF_UNCHECKED)); };
+  auto tick = [](bool on) {
+    return static_cast<UINT>(MF_STRING | (on ? MF_CHECKED : MF_UNCHECKED));
+  };
   HMENU order = CreatePopupMenu();
   const char* const columns[] = {"Name", "Size", "Type", "Created Date"};
   for (UINT k = 0; k < 4; ++k)

@@ -57,8 +57,8 @@ class HistoryViewer : public ui::WindowModel {
   void removeHighlighted();
 
   ui::ListBox urlList{"urlList"};
-  ui::Button removeButton{"removeButton", "Remove Highlighted"};
-  ui::Button doneButton{"doneButton", "Done"};
+  ui::Button removeButton{"removeButton", "&Remove Highlighted"};
+  ui::Button doneButton{"doneButton", "&Done"};
 
  private:
   std::string prefsPath() const;

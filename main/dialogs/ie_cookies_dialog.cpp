@@ -27,7 +27,7 @@ IECookiesDialog::IECookiesDialog(platform::Files& files, platform::Clock& clock,
       listCookiesToSave_(std::move(listCookiesToSave)) {
   cookieFiles.setPattern("*.txt");
   addToolbar.addButton("", "Add", 4);
-  removeToolbar.addButton("", "Remove", 5);
+  removeToolbar.addButton("", "&Remove", 5);
   cookieFiles.onClick = [this] { showCookie(); };
   cookieFiles.onDoubleClick = [this] {
     common::ErrorTrap trap(log_, "IECookies.File1dbl");

@@ -51,8 +51,8 @@ class IECookiesDialog : public ui::WindowModel {
   ui::FileList cookieFiles;
   ui::ListBox keptCookiesList{"keptCookiesList"};
   ui::TextBox cookieInfoBox{"cookieInfoBox"};
-  ui::Button addButton{"addButton", "Add"};
-  ui::Button deleteButton{"deleteButton", "Delete"};
+  ui::Button addButton{"addButton", "&Add"};
+  ui::Button deleteButton{"deleteButton", "&Delete"};
   ui::Button okButton{"okButton", "OK"};
   ui::Button cancelButton{"cancelButton", "Cancel"};
   ui::Toolbar addToolbar{"addToolbar"};

@@ -13,9 +13,10 @@ namespace {
 class CookieTextBinding : public ControlBinding {
  public:
   CookieTextBinding(ui::TextBox& model, HWND parent, int id, Rect place)
-      : ControlBinding(model, parent, id, "EDIT",
-                       ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | ES_LEFT, place,
-                       WS_EX_CLIENTEDGE) {}
+      : ControlBinding(
+            model, parent, id, "EDIT",
+            WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | ES_LEFT, place,
+            WS_EX_CLIENTEDGE) {}
 };
 
 }  // namespace
@@ -23,12 +24,15 @@ class CookieTextBinding : public ControlBinding {
 IECookiesDialogView::IECookiesDialogView(IECookiesDialog& m) {
   if (!createWithBars(IECookiesDialog::kCaption, 560, 470, m.addToolbar, m.removeToolbar)) return;
   const int left = 10, column = 265, right = left + column + 10;
-  addCaptionedList<FileListBinding>("All Internet Explorer Cookies", m.cookieFiles, m.addButton,
-                                    {left, 60, column, 176});
-  addCaptionedList<ListBoxBinding>("Excluded from cleaning", m.keptCookiesList, m.deleteButton,
-                                   {right, 60, column, 176});
-  createCaption(hwnd(), "Cookie Information", {left, 276, 300, 16});
-  add<CookieTextBinding>(m.cookieInfoBox, {left, 294, column * 2 + 10, 100});
+  setInitialFocus(addCaptionedList<FileListBinding>("All Internet Explorer &Cookies", m.cookieFiles,
+                                                    m.addButton, {left, 60, column, 176}, 0u)
+                      .hwnd());
+  addCaptionedList<ListBoxBinding>("&Excluded from cleaning", m.keptCookiesList, m.deleteButton,
+                                   {right, 60, column, 176}, 0u);
+  createCaption(hwnd(), "Cookie &Information", {left, 276, 300, 16});
+  // A larger window gives the cookie's lines the room.
+  anchors.add(add<CookieTextBinding>(m.cookieInfoBox, {left, 294, column * 2 + 10, 100}).hwnd(),
+              Anchors::kGrow);
   addOkCancel(m.okButton, m.cancelButton, right + column, 404);
 }
 

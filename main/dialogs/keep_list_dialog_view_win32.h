@@ -20,14 +20,23 @@ class KeepListDialogView : public ui::win32::Form {
   bool createWithBars(const char* caption, int clientWidth, int clientHeight, ui::Toolbar& addBar,
                       ui::Toolbar& removeBar);
 
-  // `caption` above the list at `place`, and `button` under the list's right end.
+  // `caption` above the list at `place`, and `button` under the list's right end. The
+  // list follows the window's size as `grow` says (ui::win32::Anchors), the button its
+  // right end and foot.
   template <class Binding, class List, class... Extra>
-  void addCaptionedList(const char* caption, List& list, ui::Button& button, ui::win32::Rect place,
-                        Extra&&... extra) {
+  Binding& addCaptionedList(const char* caption, List& list, ui::Button& button,
+                            ui::win32::Rect place, unsigned grow, Extra&&... extra) {
+    using ui::win32::Anchors;
     ui::win32::createCaption(hwnd(), caption, {place.x, place.y - 18, place.width, 16});
-    add<Binding>(list, place, std::forward<Extra>(extra)...);
-    add<ui::win32::ButtonBinding>(button, {place.x + place.width - kButtonWidth,
-                                           place.y + place.height + 6, kButtonWidth, 26});
+    Binding& shown = add<Binding>(list, place, std::forward<Extra>(extra)...);
+    anchors.add(shown.hwnd(), grow);
+    HWND pressed =
+        add<ui::win32::ButtonBinding>(button, {place.x + place.width - kButtonWidth,
+                                               place.y + place.height + 6, kButtonWidth, 26})
+            .hwnd();
+    anchors.add(pressed, ((grow & Anchors::kWider) ? Anchors::kRight : 0u) |
+                             ((grow & Anchors::kTaller) ? Anchors::kDown : 0u));
+    return shown;
   }
 
   // OK, the default button, left of Cancel, whose right edge is at `right`.

@@ -36,7 +36,7 @@ NetCookiesDialog::NetCookiesDialog(platform::Files& files, platform::Clock& cloc
     return netscapeCookieRow(record, clock);
   };
   addToolbar.addButton("", "Add", 4);
-  removeToolbar.addButton("", "Remove", 5);
+  removeToolbar.addButton("", "&Remove", 5);
   addButton.onClick = [this] { add(); };
   addToolbar.onButtonClick = [this](int) { add(); };
   allCookiesList.onDoubleClick = [this] { add(); };

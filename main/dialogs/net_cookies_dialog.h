@@ -45,8 +45,8 @@ class NetCookiesDialog : public ui::WindowModel {
 
   ui::ListBox allCookiesList{"allCookiesList"};
   ui::ListBox keptCookiesList{"keptCookiesList"};
-  ui::Button addButton{"addButton", "Add"};
-  ui::Button deleteButton{"deleteButton", "Delete"};
+  ui::Button addButton{"addButton", "&Add"};
+  ui::Button deleteButton{"deleteButton", "&Delete"};
   ui::Button okButton{"okButton", "OK"};
   ui::Button cancelButton{"cancelButton", "Cancel"};
   ui::Toolbar addToolbar{"addToolbar"};

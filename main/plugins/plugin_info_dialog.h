@@ -39,7 +39,7 @@ class PluginInfoDialog : public ui::WindowModel {
 
   ui::Label nameLabel{"nameLabel"}, versionLabel{"versionLabel"}, createdLabel{"createdLabel"},
       authorLabel{"authorLabel"}, descriptionLabel{"descriptionLabel"};
-  ui::Button deleteButton{"deleteButton", "Delete this Plugin"};
+  ui::Button deleteButton{"deleteButton", "&Delete this Plugin"};
   ui::Button okButton{"okButton", "OK"};
 
  private:

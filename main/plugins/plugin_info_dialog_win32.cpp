@@ -23,7 +23,7 @@ PluginInfoDialogView::PluginInfoDialogView(PluginInfoDialog& m) {
   createFrame(hwnd(), "Description", {10, 120, 400, 92});
   add<LabelBinding>(m.descriptionLabel, {22, 140, 376, 66});
   add<ButtonBinding>(m.deleteButton, {10, 224, 130, 26});
-  add<ButtonBinding>(m.okButton, {324, 224, 86, 26}, true);
+  setInitialFocus(add<ButtonBinding>(m.okButton, {324, 224, 86, 26}, true).hwnd());
 }
 
 }  // namespace vorn

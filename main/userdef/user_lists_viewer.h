@@ -29,7 +29,7 @@ class UserListsViewer : public ui::WindowModel {
 
   ui::ComboBox listBox{"listBox"};
   ui::ListBox entriesList{"entriesList"};
-  ui::Button doneButton{"doneButton", "Done"};
+  ui::Button doneButton{"doneButton", "&Done"};
 
  private:
   platform::Files& files_;

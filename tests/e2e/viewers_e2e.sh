@@ -87,6 +87,7 @@ check "cache entries" "$(drive_out lvcount 'View Cache' | tr -d '\r')" 4
 drive lvrclick "View Cache"
 drive menu 1 || check "options menu" absent shown
 shot view-cache
+if [ -n "$shots" ]; then drive resize "View Cache" 900 640; shot view-cache-enlarged; fi
 drive click "View Cache" Done
 drive gone "View Cache" 10 || check "View Cache after Done" open closed
 

@@ -11,6 +11,8 @@
 //   vorn66_driver shown <title> <0|1> <secs>  the window becomes hidden (0) or shown (1)
 //   vorn66_driver has <title> <caption>       a button with this caption is there
 //   vorn66_driver checked <title> <caption>   the check box with this caption is ticked
+//   vorn66_driver visible <title> <caption>   prints yes when a button with this caption
+//                                             shows, no otherwise
 //   vorn66_driver trayicon <title>            the window has its icon in the tray
 //   vorn66_driver traymouse <title> <event>   the tray's message for a mouse event on the
 //                                             window's icon: dblclick or rdown
@@ -32,6 +34,12 @@
 //                                             (0-based, in creation order) as a click does
 //   vorn66_driver lbdouble <title> <list> <item>  the same, then a double-click on it
 //   vorn66_driver lbcount <title> <list>      prints the number of items of list box <list>
+//   vorn66_driver keys <title> <key>...       types keys into the window's focused control
+//                                             as posted keyboard messages, no mouse: tab,
+//                                             shift+tab, ctrl+tab, ctrl+shift+tab, enter,
+//                                             esc, space, left, right, up, down, alt+<letter>
+//   vorn66_driver focus <title>               prints the focused control's class and text
+//                                             (a toolbar's: its raised button's text)
 //   vorn66_driver lvitems <list>              prints the items of the main window's visible
 //                                             list view <list> (0-based, creation order),
 //                                             each as "1 text" when ticked, "0 text" if not
@@ -57,6 +65,7 @@
 //                                             removed or the seconds have passed
 //   vorn66_driver holdopen <secs> <path> <file>  the same, keeping <path> open and
 //                                             shared with no one
+// Captions are matched with or without their access-key "&".
 // Exit code 0 on success, 1 when the window or control is not there in time.
 // clang-format off
 #include <windows.h>
@@ -67,6 +76,7 @@
 // clang-format on
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -77,6 +87,16 @@
 #include "platform/run_lock.h"
 
 namespace {
+
+// A caption as text: "Clean &All" is "Clean All", "&&" one "&".
+std::string withoutKey(const char* caption) {
+  std::string text;
+  for (const char* c = caption; *c; ++c) {
+    if (*c == '&' && c[1]) ++c;
+    text += *c;
+  }
+  return text;
+}
 
 HWND waitFor(const std::string& title, double seconds) {
   for (int i = 0; i <= static_cast<int>(seconds * 10); ++i) {
@@ -97,7 +117,8 @@ BOOL CALLBACK visit(HWND hwnd, LPARAM param) {
   char cls[64] = {}, text[256] = {};
   GetClassNameA(hwnd, cls, sizeof cls);
   GetWindowTextA(hwnd, text, sizeof text);
-  if (lstrcmpiA(cls, s->className.c_str()) == 0 && (s->text.empty() || s->text == text) &&
+  if (lstrcmpiA(cls, s->className.c_str()) == 0 &&
+      (s->text.empty() || s->text == text || s->text == withoutKey(text)) &&
       (!s->visibleOnly || IsWindowVisible(hwnd))) {
     s->found = hwnd;
     return FALSE;
@@ -185,7 +206,7 @@ bool findButton(HWND bar, const std::string& text, ToolbarButton& found) {
         SendMessageA(bar, TB_GETBUTTONTEXTA, tb.idCommand, caption.param()) != length ||
         !caption.read(textHere, sizeof textHere))
       continue;
-    if (text == textHere) {
+    if (text == textHere || text == withoutKey(textHere)) {
       found = {bar, tb.idCommand};
       return true;
     }
@@ -354,6 +375,106 @@ BOOL CALLBACK collectProcessWindow(HWND hwnd, LPARAM lp) {
   if (std::find(p->seen->begin(), p->seen->end(), entry) == p->seen->end())
     p->seen->push_back(entry);
   return TRUE;
+}
+
+// The keyboard as a program's message loop sees it, from outside and with no mouse: the
+// driver shares the program's input state (AttachThreadInput), so it knows the focus and
+// can hold Ctrl or Shift down while it posts the key's messages to the focused control.
+class SharedInput {
+ public:
+  explicit SharedInput(HWND top)
+      : self_(GetCurrentThreadId()), other_(GetWindowThreadProcessId(top, nullptr)) {
+    attached_ = AttachThreadInput(self_, other_, TRUE) != FALSE;
+  }
+  ~SharedInput() {
+    if (attached_) AttachThreadInput(self_, other_, FALSE);
+  }
+  SharedInput(const SharedInput&) = delete;
+  SharedInput& operator=(const SharedInput&) = delete;
+  HWND focus(HWND top) const {
+    HWND f = GetFocus();
+    return f ? f : top;
+  }
+  void hold(int key, bool down) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[key] = down ? 0x80 : 0;
+    SetKeyboardState(state);
+  }
+
+ private:
+  DWORD self_, other_;
+  bool attached_ = false;
+};
+
+int typeKeys(HWND top, int count, char** keys) {
+  SharedInput input(top);
+  for (int i = 0; i < count; ++i) {
+    std::string key = keys[i];
+    std::transform(key.begin(), key.end(), key.begin(), [](char c) {
+      return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    });
+    const bool ctrl = key.rfind("ctrl+", 0) == 0;
+    if (ctrl) key = key.substr(5);
+    const bool shift = key.rfind("shift+", 0) == 0;
+    if (shift) key = key.substr(6);
+    HWND target = input.focus(top);
+    if (key.rfind("alt+", 0) == 0 && key.size() == 5) {
+      // Alt+letter reaches the loop as the system character, as the keyboard sends it.
+      PostMessageA(target, WM_SYSCHAR, static_cast<WPARAM>(key[4]), 0x20000001);
+    } else {
+      const struct {
+        const char* name;
+        UINT vk;
+      } named[] = {{"tab", VK_TAB},   {"enter", VK_RETURN}, {"esc", VK_ESCAPE}, {"space", VK_SPACE},
+                   {"left", VK_LEFT}, {"right", VK_RIGHT},  {"up", VK_UP},      {"down", VK_DOWN}};
+      UINT vk = 0;
+      for (const auto& n : named)
+        if (key == n.name) vk = n.vk;
+      if (!vk) {
+        std::fprintf(stderr, "unknown key %s\n", keys[i]);
+        return 2;
+      }
+      if (ctrl) input.hold(VK_CONTROL, true);
+      if (shift) input.hold(VK_SHIFT, true);
+      const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(vk, 0)) << 16;
+      PostMessageA(target, WM_KEYDOWN, vk, scan | 1);
+      if (vk == VK_SPACE) PostMessageA(target, WM_CHAR, ' ', scan | 1);
+      PostMessageA(target, WM_KEYUP, vk, scan | 0xC0000001);
+      // The modifier stays down until the program has taken the key.
+      Sleep(400);
+      if (ctrl) input.hold(VK_CONTROL, false);
+      if (shift) input.hold(VK_SHIFT, false);
+    }
+    Sleep(400);
+  }
+  return 0;
+}
+
+int printFocus(HWND top) {
+  SharedInput input(top);
+  HWND f = GetFocus();
+  if (!f) return 1;
+  char cls[64] = {}, text[256] = {};
+  GetClassNameA(f, cls, sizeof cls);
+  GetWindowTextA(f, text, sizeof text);
+  std::string shown = text;
+  if (lstrcmpiA(cls, TOOLBARCLASSNAMEA) == 0) {
+    const int hot = static_cast<int>(SendMessageA(f, TB_GETHOTITEM, 0, 0));
+    RemoteBuffer button(f, sizeof(TBBUTTON));
+    RemoteBuffer caption(f, 512);
+    TBBUTTON tb{};
+    char textHere[512] = {};
+    if (hot >= 0 && button.ok() && caption.ok() &&
+        SendMessageA(f, TB_GETBUTTON, static_cast<WPARAM>(hot), button.param()) &&
+        button.read(&tb, sizeof tb) &&
+        SendMessageA(f, TB_GETBUTTONTEXTA, static_cast<WPARAM>(tb.idCommand), caption.param()) >
+            0 &&
+        caption.read(textHere, sizeof textHere))
+      shown = textHere;
+  }
+  std::printf("%s %s\n", cls, withoutKey(shown.c_str()).c_str());
+  return 0;
 }
 
 // Starts the program and looks at its top-level windows every 10 ms until it ends.
@@ -615,6 +736,11 @@ int main(int argc, char** argv) {
     HWND top = waitFor(argv[2], 10);
     return top && child(top, "Button", argv[3]) ? 0 : 1;
   }
+  if (command == "visible" && argc > 3) {
+    HWND top = waitFor(argv[2], 10);
+    std::printf("%s\n", top && child(top, "Button", argv[3], true) ? "yes" : "no");
+    return top ? 0 : 1;
+  }
   if (command == "checked" && argc > 3) {
     HWND top = waitFor(argv[2], 10);
     HWND box = top ? child(top, "Button", argv[3]) : nullptr;
@@ -743,6 +869,11 @@ int main(int argc, char** argv) {
     if (!list) return 1;
     std::printf("%d\n", static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
     return 0;
+  }
+  if ((command == "keys" && argc > 3) || (command == "focus" && argc > 2)) {
+    HWND top = waitFor(argv[2], 10);
+    if (!top) return 1;
+    return command == "keys" ? typeKeys(top, argc - 3, argv + 3) : printFocus(top);
   }
   std::fprintf(stderr, "unknown command %s\n", command.c_str());
   return 2;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/screen.h"
+#include "ui/win32/anchors.h"
 #include "ui/win32/control_binding.h"
 
 namespace ui::win32 {
@@ -48,6 +49,15 @@ class Form {
   // Runs when the window has been destroyed.
   std::function<void()> onDestroyed;
   bool quitOnDestroy = true;
+  // Esc presses this button; without one it asks to close, as the close box does.
+  void setCancelButton(HWND button) { cancelButton_ = button; }
+  // The main window stays on Esc.
+  bool closesOnEscape = true;
+  // A window with a sizing frame: the anchored controls follow its size, which never
+  // goes below the client size it was created with.
+  Anchors anchors;
+  // Focused when the window opens; the first control in the Tab order otherwise.
+  void setInitialFocus(HWND control) { initialFocus_ = control; }
 
   // Runs the message loop until WM_QUIT; returns its exit code.
   int runMessageLoop();
@@ -61,6 +71,10 @@ class Form {
   ControlBinding* bindingFor(int id) const;
 
   HWND hwnd_ = nullptr;
+  int laidOutWidth_ = 0, laidOutHeight_ = 0;  // the client size the controls were placed for
+  HWND cancelButton_ = nullptr;
+  HWND initialFocus_ = nullptr;
+  HWND lastFocus_ = nullptr;  // kept while another window is active
   int nextId_ = 1000;
   const Screen* screen_ = nullptr;
   std::vector<std::unique_ptr<ControlBinding>> bindings_;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/win32/keyboard.h"
+
 namespace ui::win32 {
 
 void Win32Screen::setMousePointer(Pointer pointer) {
@@ -19,6 +21,8 @@ void Win32Screen::doEvents() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
+    // Esc and Enter reach a progress window's Cancel while a run lets messages through.
+    if (translateWindowKeys(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

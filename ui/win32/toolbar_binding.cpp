@@ -65,6 +65,71 @@ HIMAGELIST drawPictures(int size, const std::vector<Glyph>& glyphs, bool withHig
   return list;
 }
 
+// The toolbar's own window procedure, kept in a window property (see link_binding.cpp).
+constexpr char kOldProc[] = "TervaneToolbarOldProc";
+
+int enabledButton(HWND bar, int from, int step) {
+  const int count = static_cast<int>(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0));
+  for (int i = from; i >= 0 && i < count; i += step) {
+    TBBUTTON b{};
+    if (SendMessageA(bar, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&b)) &&
+        (b.fsState & TBSTATE_ENABLED) && !(b.fsState & TBSTATE_HIDDEN))
+      return i;
+  }
+  return -1;
+}
+
+// Keys for a toolbar that has the focus, as the dialog keys reach it: the arrows move
+// between its buttons, Enter and Space press the one shown raised.
+LRESULT CALLBACK keyboardProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto old = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOldProc));
+  auto pass = [&] {
+    return old ? CallWindowProcA(old, hwnd, message, wParam, lParam)
+               : DefWindowProcA(hwnd, message, wParam, lParam);
+  };
+  const int hot = static_cast<int>(SendMessageA(hwnd, TB_GETHOTITEM, 0, 0));
+  switch (message) {
+    case WM_GETDLGCODE: {
+      const MSG* m = reinterpret_cast<const MSG*>(lParam);
+      const bool press =
+          m && m->message == WM_KEYDOWN && (m->wParam == VK_RETURN || m->wParam == VK_SPACE);
+      return DLGC_WANTARROWS | (press ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_SETFOCUS:
+      if (hot < 0)
+        SendMessageA(hwnd, TB_SETHOTITEM, static_cast<WPARAM>(enabledButton(hwnd, 0, 1)), 0);
+      break;
+    case WM_KILLFOCUS:
+      SendMessageA(hwnd, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+      break;
+    case WM_KEYDOWN: {
+      int next = -1;
+      if (wParam == VK_LEFT || wParam == VK_UP) next = enabledButton(hwnd, hot - 1, -1);
+      if (wParam == VK_RIGHT || wParam == VK_DOWN) next = enabledButton(hwnd, hot + 1, 1);
+      if (next >= 0) SendMessageA(hwnd, TB_SETHOTITEM, static_cast<WPARAM>(next), 0);
+      if (wParam == VK_RETURN || wParam == VK_SPACE) {
+        const int pressed = hot >= 0 ? hot : enabledButton(hwnd, 0, 1);
+        TBBUTTON b{};
+        if (pressed >= 0 && SendMessageA(hwnd, TB_GETBUTTON, static_cast<WPARAM>(pressed),
+                                         reinterpret_cast<LPARAM>(&b)))
+          SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(b.idCommand, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(hwnd));
+      }
+      if (next >= 0 || wParam == VK_RETURN || wParam == VK_SPACE || wParam == VK_LEFT ||
+          wParam == VK_RIGHT || wParam == VK_UP || wParam == VK_DOWN)
+        return 0;
+      break;
+    }
+    case WM_NCDESTROY:
+      if (old) {
+        RemovePropA(hwnd, kOldProc);
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+      }
+      break;
+  }
+  return pass();
+}
+
 }  // namespace
 
 HIMAGELIST navigationPictures() {
@@ -95,14 +160,17 @@ HIMAGELIST actionPictures() {
 ToolbarBinding::ToolbarBinding(Toolbar& model, HWND parent, int id, Rect place, HIMAGELIST pictures,
                                bool textBeside)
     : ControlBinding(model, parent, id, TOOLBARCLASSNAMEA,
-                     TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN |
-                         CCS_NODIVIDER | (textBeside ? TBSTYLE_LIST : 0),
+                     WS_TABSTOP | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE |
+                         CCS_NOPARENTALIGN | CCS_NODIVIDER | (textBeside ? TBSTYLE_LIST : 0),
                      place),
       bar_(model) {
   SendMessageA(hwnd(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageA(hwnd(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pictures));
   if (textBeside) SendMessageA(hwnd(), TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
   addButtons();
+  const LONG_PTR old =
+      SetWindowLongPtrA(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&keyboardProc));
+  SetPropA(hwnd(), kOldProc, reinterpret_cast<HANDLE>(old));
 }
 
 void ToolbarBinding::addButtons() {

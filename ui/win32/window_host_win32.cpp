@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/win32/keyboard.h"
+
 namespace ui::win32 {
 
 void Win32WindowHost::registerView(WindowModel& model, ViewFactory make, bool quitWhenClosed) {
@@ -105,8 +107,7 @@ void Win32WindowHost::showModal(WindowModel& window, WindowModel* owner) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
-    HWND current = hwndOf(window);
-    if (current && IsDialogMessageA(current, &msg)) continue;
+    if (translateWindowKeys(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

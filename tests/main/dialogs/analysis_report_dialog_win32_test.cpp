@@ -99,8 +99,8 @@ TEST(AnalysisWindowView, AHundredThousandRowsShowSortAndFollowTheWindowsSize) {
     EXPECT_EQ(itemText(list, 1, AnalysisReportDialog::kPath), "C:\\Cache\\f1.htm");
 
     // Enlarged: the list fills the room, the buttons keep to the bottom right corner.
-    HWND close = childOfClass(top, "Button", "Close");
-    HWND saveAs = childOfClass(top, "Button", "Save As...");
+    HWND close = childOfClass(top, "Button", "&Close");
+    HWND saveAs = childOfClass(top, "Button", "&Save As...");
     ASSERT_TRUE(close && saveAs);
     SetWindowPos(top, nullptr, 0, 0, 1100, 800, SWP_NOZORDER | SWP_NOMOVE);
     RECT client{};
