@@ -15,11 +15,12 @@ using common::toInteger;
 
 }  // namespace
 
-MainWindow::MainWindow(AppServices services, MainWindowOperations operations)
+MainWindow::MainWindow(AppServices services, MainWindowOperations operations,
+                       const OptionTable& options)
     : ui::WindowModel(kCaption),
       s_(services),
       ops_(std::move(operations)),
-      clean(s_.system.files),
+      clean(s_.system.files, options),
       paths(s_.system.files),
       help(s_, ownerHandle),
       about(s_, ownerHandle),
@@ -137,11 +138,10 @@ bool MainWindow::saveOrAskBeforeClosing(const std::vector<common::Settings::Valu
 
 void MainWindow::fixCleanInfo() {
   common::ErrorTrap trap(s_.log, "fixCleanInfo");
-  for (int k = 1; k <= kOptionBoxes; ++k) {
-    trap.step = k;
-    trap.run([&] {
-      clean.optionBox(k - 1).setValue(numberOf(ini("Rensa", "Value" + std::to_string(k))));
-    });
+  for (int k = 0; k < clean.optionTable.size(); ++k) {
+    trap.step = k + 1;
+    trap.run(
+        [&] { clean.optionBox(k).setValue(numberOf(ini("Rensa", clean.optionTable.row(k).key))); });
   }
 }
 
@@ -328,9 +328,9 @@ void MainWindow::loadWindow() {
 
 std::vector<common::Settings::Value> MainWindow::closeSettings() {
   std::vector<common::Settings::Value> values;
-  for (int k = 1; k <= kOptionBoxes; ++k)
+  for (int k = 0; k < clean.optionTable.size(); ++k)
     values.push_back(
-        {"Rensa", "Value" + std::to_string(k), std::to_string(clean.optionBox(k - 1).value())});
+        {"Rensa", clean.optionTable.row(k).key, std::to_string(clean.optionBox(k).value())});
   values.push_back({"Inst", "Safetylevel", std::to_string(maintenance.safetyLevelSlider.value())});
   values.push_back(
       {"Inst", "AutomaticClose", std::to_string(maintenance.closeAfterCleaningBox.value())});

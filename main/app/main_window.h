@@ -37,9 +37,10 @@ class MainWindow : public ui::WindowModel {
   enum Page { kClean = 0, kPath, kMaintenance, kStatistics, kHelp, kAbout };
   // Tabs of the Clean and Path pages' area strips.
   using enum AreaTab;
-  static constexpr int kOptionBoxes = CleanPage::kOptionBoxes;
 
-  MainWindow(AppServices services, MainWindowOperations operations = {});
+  // The Clean page has a box for each row of `options`.
+  MainWindow(AppServices services, MainWindowOperations operations = {},
+             const OptionTable& options = OptionTable::standard());
   MainWindow(const MainWindow&) = delete;
 
   // --- handlers and operations ---

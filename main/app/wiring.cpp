@@ -513,7 +513,7 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     const PathValues& paths = services.session.paths;
     auto ticked = [&boxes](const std::string& name, int code) {
       TickedArea a{name, {}};
-      for (int i = 0; i < optionCount(code); ++i)
+      for (int i = 0; i < boxes.options().count(code); ++i)
         if (boxes.enabled(code, i) && boxes.value(code, i) == 1)
           a.options.push_back(boxes.caption(code, i));
       return a;

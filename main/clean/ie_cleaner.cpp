@@ -86,24 +86,24 @@ void IECleaner::cleanIE() {
 }
 
 void IECleaner::runSteps(common::ErrorTrap* trap) {
-  constexpr int ie = area::kIE;
-  const bool cache = boxes_.value(ie, 0) == 1;
-  const bool history = boxes_.value(ie, 1) == 1;
+  const bool cache = boxes_.valueOf("ieCache") == 1;
+  const bool history = boxes_.valueOf("ieHistory") == 1;
   if (cache || history)
     frame_.statement(trap, [&] { showInetProperties(cache && history ? 2 : cache ? 1 : 0); });
-  if (boxes_.checked(ie, 2)) frame_.optionStep(trap, ie, 2, [&] { removeCookies(); });
-  if (boxes_.checked(ie, 3))
-    frame_.optionStep(trap, ie, 3, [&] {
+  if (boxes_.checked("ieCookies")) frame_.optionStep(trap, "ieCookies", [&] { removeCookies(); });
+  if (boxes_.checked("ieAddressBar"))
+    frame_.optionStep(trap, "ieAddressBar", [&] {
       registry_.deleteRegistryKey(platform::hkey::kCurrentUser, kTypedUrlsKey);
     });
-  if (boxes_.checked(ie, 4)) frame_.optionStep(trap, ie, 4, [&] { scheduleIndexRemoval(); });
+  if (boxes_.checked("ieLockedFiles"))
+    frame_.optionStep(trap, "ieLockedFiles", [&] { scheduleIndexRemoval(); });
 }
 
 bool IECleaner::showInetProperties(int mode) {
   common::ErrorTrap trap(log_, "ShowInetProperties");
   bool started = false;
   // The dialog empties what both boxes ask for; its work is named after the first.
-  frame_.beginOption(area::kIE, mode == 0 ? 1 : 0);
+  frame_.beginOptionWithId(mode == 0 ? "ieHistory" : "ieCache");
   trap.run([&] {
     if (!frame_.state.analyzing()) {
       if (browserClearing_) started = browserClearing_(mode);
@@ -115,11 +115,11 @@ bool IECleaner::showInetProperties(int mode) {
     }
   });
   if (mode == 0 || mode == 2) {
-    frame_.beginOption(area::kIE, 1);
+    frame_.beginOptionWithId("ieHistory");
     trap.run([&] { removeHistoryFolders(); });
   }
   if (mode == 1 || mode == 2) {
-    frame_.beginOption(area::kIE, 0);
+    frame_.beginOptionWithId("ieCache");
     trap.run([&] { delTemporaryIF(); });
   }
   return started;

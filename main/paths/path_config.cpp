@@ -167,7 +167,7 @@ void PathConfig::updateIEAvailable() {
   p_.ieAvailable = !shows(w_.paths.ieHistoryFolderBox, kPathMissing) &&
                    !shows(w_.paths.ieCacheFolderBox, kPathMissing) &&
                    !shows(w_.paths.ieCookiesFolderBox, kPathMissing);
-  p_.ieAvailable ? w_.clean.enableIE() : w_.clean.disableIE();
+  w_.clean.setAreaAvailable(area::kIE, p_.ieAvailable);
 }
 
 // --- Netscape ---
@@ -225,7 +225,7 @@ void PathConfig::saveNetscapePaths() {
 void PathConfig::updateNetscapeAvailable() {
   p_.netscapeAvailable = !shows(w_.paths.netscapeProfileFolderBox, kPathMissing) &&
                          !shows(w_.paths.netscapeCacheFolderBox, kPathMissing);
-  p_.netscapeAvailable ? w_.clean.enableNetscape() : w_.clean.disableNetscape();
+  w_.clean.setAreaAvailable(area::kNetscape, p_.netscapeAvailable);
 }
 
 void PathConfig::fillUserCombo(const std::string& folder) {
@@ -296,7 +296,7 @@ void PathConfig::saveOperaPaths() {
 void PathConfig::updateOperaAvailable() {
   p_.operaAvailable = !shows(w_.paths.operaUserFolderBox, kPathMissing) &&
                       !shows(w_.paths.operaCacheFolderBox, kPathMissing);
-  p_.operaAvailable ? w_.clean.enableOpera() : w_.clean.disableOpera();
+  w_.clean.setAreaAvailable(area::kOpera, p_.operaAvailable);
 }
 
 // --- Windows ---
@@ -342,8 +342,8 @@ void PathConfig::saveWindowsPaths() {
 void PathConfig::updateWindowsAvailable() {
   p_.winTempAvailable = !shows(w_.paths.windowsTempFolderBox, kPathMissing);
   p_.winDownloadedAvailable = !shows(w_.paths.windowsDownloadedFolderBox, kPathMissing);
-  p_.winTempAvailable ? w_.clean.enableWinTemp() : w_.clean.disableWinTemp();
-  p_.winDownloadedAvailable ? w_.clean.enableWinDownloaded() : w_.clean.disableWinDownloaded();
+  w_.clean.setFolderFound("windowsTempFolder", p_.winTempAvailable);
+  w_.clean.setFolderFound("downloadedProgramFilesFolder", p_.winDownloadedAvailable);
   w_.clean.windowsPathsMissingLabel.setVisible(!p_.winTempAvailable || !p_.winDownloadedAvailable);
 }
 

@@ -79,8 +79,8 @@ TEST_F(SettingsRoundTripTest, AStoredFileLoadsAsItWasAndIsWrittenBackUnchanged) 
       {"Games", 1, true},
       {"User Defined 4", 0, false},
   };
-  ASSERT_EQ(std::size(boxes), static_cast<std::size_t>(MainWindow::kOptionBoxes));
-  for (int i = 0; i < MainWindow::kOptionBoxes; ++i) {
+  ASSERT_EQ(std::size(boxes), static_cast<std::size_t>(window->clean.optionTable.size()));
+  for (int i = 0; i < window->clean.optionTable.size(); ++i) {
     const ui::CheckBox& box = window->clean.optionBox(i);
     EXPECT_EQ(box.caption(), boxes[i].caption) << "Value" << i + 1;
     EXPECT_EQ(box.value(), boxes[i].value) << boxes[i].caption;
