@@ -45,14 +45,22 @@ bool isHistory(const platform::UrlCacheEntry& e) {
 // The titles are the dialog's own in each language's Western code page text.
 const std::vector<LanguageTitle>& languageTitles() {
   static const std::vector<LanguageTitle> titles = {
-      {"Egenskaber for Internettet", "danish"},     {"Internet Properties", "english"},
-      {"Eigenschappen voor Internet", "nederland"}, {"Eigenschaften von Internet", "dutch"},
-      {"Ominaisuudet: Internet", "finnish"},        {"Propri\xE9t\xE9s de Internet", "french"},
-      {"Propiedades de Internet", "spain"},         {"Propriet\xE0 - Internet", "italy"},
-      {"Internet - lastnosti", "slovenska"},        {"Internet \xD6zellikleri", "turk"},
-      {"Internet - vlastnosti", "slovakia"},        {"Propriedades de Internet", "portugal1"},
-      {"Egenskaper for Internett", "norsk"},        {"Wlasciwosci: Internet", "polsk"},
-      {"Internet tulajdons\xE1gai", "hungary"},     {"Egenskaper f\xF6r Internet", "swedish"},
+      {"Egenskaber for Internettet", "danish"},
+      {"Internet Properties", "english"},
+      {"Eigenschappen voor Internet", "nederland"},
+      {"Eigenschaften von Internet", "dutch"},
+      {"Ominaisuudet: Internet", "finnish"},
+      {"Propri\xE9t\xE9s de Internet", "french"},
+      {"Propiedades de Internet", "spain"},
+      {"Propriet\xE0 - Internet", "italy"},
+      {"Internet - lastnosti", "slovenska"},
+      {"Internet \xD6zellikleri", "turk"},
+      {"Internet - vlastnosti", "slovakia"},
+      {"Propriedades de Internet", "portugal1"},
+      {"Egenskaper for Internett", "norsk"},
+      {"Wlasciwosci: Internet", "polsk"},
+      {"Internet tulajdons\xE1gai", "hungary"},
+      {"Egenskaper f\xF6r Internet", "swedish"},
       {"Internet-alternativ", "swedish"},
   };
   return titles;
@@ -78,7 +86,8 @@ std::optional<DialogHotKeys> hotKeysFor(const std::string& languageKey) {
 }
 
 InternetPropertiesAutomation::InternetPropertiesAutomation(InternetPropertiesServices services,
-                                                           RunFrame& frame, ui::Prompter& prompter,
+                                                           RunFrame& frame,
+                                                           ui::Prompter& prompter,
                                                            common::SessionLog& log)
     : s_(services), frame_(frame), prompter_(prompter), log_(log) {}
 
@@ -186,8 +195,8 @@ bool InternetPropertiesAutomation::clear(int mode) {
     frame_.progressStep();
   }
   if (mode == 0 || mode == 2) {
-    driving =
-        driving && type(dialog, keys->history) && type(dialog, "{Tab}") && type(dialog, "{ENTER}");
+    driving = driving && type(dialog, keys->history) && type(dialog, "{Tab}") &&
+              type(dialog, "{ENTER}");
     if (!driving) trap.run([&] { clearHistoryEntries(); });
     frame_.progressStep();
   }
