@@ -362,29 +362,29 @@ class AnalyzingProgram {
     services_.urlCache = urlCache_.get();
 
     vorn::PathValues& p = session_.paths;
-    p.IE1 = l.history + "\\";
-    p.IE2 = l.tif + "\\";
-    p.IE3 = l.cookies + "\\";
-    p.IE4 = l.tif + "\\Content.IE5\\";
-    p.Netscape1A = l.netscapeUsers + "\\";
-    p.Netscape1B = "";
-    p.Netscape1C = "default";
-    p.Netscape2 = l.netscapeCache + "\\";
+    p.ieHistoryFolder = l.history + "\\";
+    p.ieCacheFolder = l.tif + "\\";
+    p.ieCookiesFolder = l.cookies + "\\";
+    p.ieCacheContentFolder = l.tif + "\\Content.IE5\\";
+    p.netscapeUsersFolder = l.netscapeUsers + "\\";
+    p.netscapeUserIndex = "";
+    p.netscapeUserName = "default";
+    p.netscapeCacheFolder = l.netscapeCache + "\\";
     p.netscapeProfile = l.netscapeProfile;
-    p.Opera1 = l.opera + "\\";
-    p.Opera2 = l.operaCache + "\\";
-    p.Win1 = l.recent + "\\";
-    p.Win2 = l.temp + "\\";
-    p.Win3 = l.downloaded + "\\";
+    p.operaUserFolder = l.opera + "\\";
+    p.operaCacheFolder = l.operaCache + "\\";
+    p.docHistoryFolder = l.recent + "\\";
+    p.windowsTempFolder = l.temp + "\\";
+    p.downloadedProgramFilesFolder = l.downloaded + "\\";
     p.ieAvailable = p.netscapeAvailable = p.operaAvailable = true;
-    p.winTempAvailable = p.winDownloadedAvailable = true;
+    p.folderFound["windowsTempFolder"] = p.folderFound["downloadedProgramFilesFolder"] = true;
     // The cache and history steps read their folders from the settings file.
     const std::string ini = l.program + "\\mainten.ini";
     for (const auto& [key, value] :
-         {std::pair<const char*, std::string>{"IE1", p.IE1}, {"IE2", p.IE2}, {"IE3", p.IE3},
-          {"IE4", p.IE4}, {"Netscape1A", p.Netscape1A}, {"Netscape1C", p.Netscape1C},
-          {"Netscape2", p.Netscape2}, {"Opera1", p.Opera1}, {"Opera2", p.Opera2},
-          {"Win1", p.Win1}, {"Win2", p.Win2}, {"Win3", p.Win3}})
+         {std::pair<const char*, std::string>{"IE1", p.ieHistoryFolder}, {"IE2", p.ieCacheFolder}, {"IE3", p.ieCookiesFolder},
+          {"IE4", p.ieCacheContentFolder}, {"Netscape1A", p.netscapeUsersFolder}, {"Netscape1C", p.netscapeUserName},
+          {"Netscape2", p.netscapeCacheFolder}, {"Opera1", p.operaUserFolder}, {"Opera2", p.operaCacheFolder},
+          {"Win1", p.docHistoryFolder}, {"Win2", p.windowsTempFolder}, {"Win3", p.downloadedProgramFilesFolder}})
       settings_.AddToini("Path", key, value, ini);
 
     window_ = std::make_unique<vorn::MainWindow>(services_);

@@ -5,6 +5,7 @@
 #include "common/conversions.h"
 #include "common/save_failure.h"
 #include "main/app/free_space.h"
+#include "main/paths/path_table.h"
 #include "main/paths/standard_folder.h"
 
 namespace vorn {
@@ -201,34 +202,17 @@ void MainWindow::loadPaths(common::ErrorTrap& trap) {
     if (ini("Path", "Detect") == "0") runOp(ops_.findPath);
   });
 
-  // Steps 6 to 9 read several values each; a value that fails is skipped alone.
-  auto path = [&](const char* key, std::string& value, bool* found) {
+  // Steps 6 to 9 read several values each; a value that fails is skipped alone. The
+  // user's position in the Netscape list is read later, with the lists' settings.
+  for (const PathRow& row : pathRows()) {
+    if (row.value == &PathValues::netscapeUserIndex) continue;
     trap.run([&] {
-      value = ini("Path", key);
-      if (found) *found = common::folderExists(files, value);
+      std::string& value = p.*row.value = ini("Path", row.key);
+      if (row.detect.kind != Detection::None)
+        p.folderFound[row.role] = common::folderExists(files, value);
     });
-  };
-  path("IE1", p.IE1, &ss.found.IE1);
-  path("IE2", p.IE2, &ss.found.IE2);
-  path("IE3", p.IE3, &ss.found.IE3);
-  path("IE4", p.IE4, &ss.found.IE4);
-  path("Netscape1A", p.Netscape1A, nullptr);
-  path("Netscape1C", p.Netscape1C, nullptr);
-  trap.run([&] {
-    p.netscapeProfile = p.Netscape1A + p.Netscape1C;
-    ss.found.netscapeProfile = common::folderExists(files, p.netscapeProfile);
-  });
-  path("Netscape2", p.Netscape2, &ss.found.Netscape2);
-  path("Opera1", p.Opera1, &ss.found.Opera1);
-  path("Opera2", p.Opera2, &ss.found.Opera2);
-  path("Win1", p.Win1, &ss.found.Win1);
-  path("Win2", p.Win2, &ss.found.Win2);
-  path("Win3", p.Win3, &ss.found.Win3);
-  p.ie4Found = ss.found.IE4;
-  p.netscapeCacheFound = ss.found.Netscape2;
-  p.operaCacheFound = ss.found.Opera2;
-  p.winTempAvailable = ss.found.Win2;
-  p.winDownloadedAvailable = ss.found.Win3;
+  }
+  trap.run([&] { p.netscapeProfile = p.netscapeUsersFolder + p.netscapeUserName; });
 }
 
 void MainWindow::loadSettings() {
@@ -237,7 +221,7 @@ void MainWindow::loadSettings() {
   common::ErrorTrap trap(s_.log, "Initialize");
 
   trap.runStep([&] { ss.extendedFreeSpace = probeExtendedFreeSpace(s_.system.disk); });
-  trap.runStep([&] { ss.found = PathFound{}; });
+  trap.runStep([&] { p.folderFound.clear(); });
   trap.runStep([&] { ss.lastCleanedText = ini("Senast", "Value1"); });
   loadPaths(trap);
   ++trap.step;
@@ -247,7 +231,7 @@ void MainWindow::loadSettings() {
     trap.run([&] { ss.UDname[i] = ini("UserDef", "UDname" + std::to_string(i + 1)); });
   }
   trap.run([&] { ss.safetyLevel = ini("Inst", "Safetylevel"); });
-  trap.run([&] { p.Netscape1B = ini("Path", "Netscape1B"); });
+  trap.run([&] { p.netscapeUserIndex = ini("Path", pathRow("netscapeUserIndex").key); });
   trap.run([&] { ss.tabIE = ini("Tab", "IE"); });
   trap.run([&] { ss.tabNetscape = ini("Tab", "Netscape"); });
   trap.run([&] { ss.tabOpera = ini("Tab", "Opera"); });
@@ -309,11 +293,11 @@ void MainWindow::loadWindow() {
   ++trap.step;
   trap.runStep([&] { runOp(ops_.listCookiestoSave); });
   trap.runStep([&] {
-    if (common::folderExists(s_.system.files, ss.paths.IE3))
-      clean.ieCookieFiles.setPath(ss.paths.IE3);
+    if (common::folderExists(s_.system.files, ss.paths.ieCookiesFolder))
+      clean.ieCookieFiles.setPath(ss.paths.ieCookiesFolder);
     else
-      s_.log.writeLog("sIECookies in Load " + ss.paths.IE3, static_cast<std::int16_t>(trap.step), 0,
-                      "");
+      s_.log.writeLog("sIECookies in Load " + ss.paths.ieCookiesFolder,
+                      static_cast<std::int16_t>(trap.step), 0, "");
   });
   trap.runStep([&] {
     freeSpaceBefore =

@@ -273,7 +273,7 @@ void wireCookieDialogs(MainWindow& w, AppServices& services, Subsystems& s) {
   MainWindowOperations& ops = w.operations();
   s.ieCookies = std::make_unique<IECookiesDialog>(
       services.system.files, services.log, services.prompter, services.windows,
-      common::programFolder(services.system.process), [&session] { return session.paths.IE3; },
+      common::programFolder(services.system.process), [&session] { return session.paths.ieCookiesFolder; },
       [&ops] { runOp(ops.listCookiestoSave); });
   s.paths->openIECookies = [&s, &w] { s.ieCookies->open(&w); };
 }
@@ -333,7 +333,7 @@ void wireHistoryViewers(MainWindow& w, AppServices& services, Subsystems& s) {
       [&session] { return session.paths.netscapeProfile; });
   s.docHistory = std::make_unique<DocHistoryDialog>(services.system.files, services.log,
                                                     services.prompter, services.windows,
-                                                    [&session] { return session.paths.Win1; });
+                                                    [&session] { return session.paths.docHistoryFolder; });
   HistoryViewer& viewer = *s.historyViewer;
   DocHistoryDialog& docs = *s.docHistory;
   auto open = [&viewer, &w](HistoryViewer::Mode mode) {
@@ -397,11 +397,11 @@ void wireFileListWindow(MainWindow& w, AppServices& services, Subsystems& s,
   auto startFolder = [&session](FileListWindow::Mode mode) {
     switch (mode) {
       case FileListWindow::Mode::InternetExplorer:
-        return session.paths.IE4;
+        return session.paths.ieCacheContentFolder;
       case FileListWindow::Mode::Netscape:
-        return session.paths.Netscape2;
+        return session.paths.netscapeCacheFolder;
       default:
-        return session.paths.Opera2;
+        return session.paths.operaCacheFolder;
     }
   };
   s.fileList = std::make_unique<FileListWindow>(

@@ -78,8 +78,8 @@ void IECleaner::cleanIE() {
   frame_.runEngine(frames::kIE, [&](common::ErrorTrap* trap) {
     // The cookie list shows the folder as it is now, and the path as saved now.
     frame_.statement(trap, [&] {
-      if (isFolder(paths_.IE3) && common::folderExists(system_.files, paths_.IE3))
-        controls_.cookieFiles.setPath(paths_.IE3);
+      if (isFolder(paths_.ieCookiesFolder) && common::folderExists(system_.files, paths_.ieCookiesFolder))
+        controls_.cookieFiles.setPath(paths_.ieCookiesFolder);
     });
     runSteps(trap);
   });
@@ -175,8 +175,8 @@ void IECleaner::removeCacheFiles(common::ErrorTrap& trap, const std::string& fol
 
 void IECleaner::removeCookies() {
   common::ErrorTrap trap(log_, "removeCookies");
-  if (!isFolder(paths_.IE3)) return;
-  requireCleanableFolder(system_, paths_.IE3);
+  if (!isFolder(paths_.ieCookiesFolder)) return;
+  requireCleanableFolder(system_, paths_.ieCookiesFolder);
   const int passes = passesForLevel(safetyLevel_ ? safetyLevel_() : "5");
   int counter = 0;
   const std::vector<std::string> names = controls_.cookieFiles.items();

@@ -73,7 +73,7 @@ NetscapeCleaner::NetscapeCleaner(platform::System& system, common::SessionLog& l
       folder_(std::move(programFolder)) {}
 
 std::string NetscapeCleaner::profileFolder() const {
-  return paths_.Netscape1A + paths_.Netscape1C;
+  return paths_.netscapeUsersFolder + paths_.netscapeUserName;
 }
 
 void NetscapeCleaner::cleanNetscape() {
@@ -84,7 +84,7 @@ void NetscapeCleaner::runSteps(common::ErrorTrap* trap) {
   platform::Files& files = system_.files;
   // Read once as the run starts: a user saved during the run counts from the next one.
   const std::string profile = profileFolder();
-  const std::string cache = paths_.Netscape2;
+  const std::string cache = paths_.netscapeCacheFolder;
   const int passes = passesForLevel(safetyLevel_);
   auto statement = [&](const std::function<void()>& body) { frame_.statement(trap, body); };
 

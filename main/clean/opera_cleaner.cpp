@@ -24,8 +24,8 @@ void OperaCleaner::cleanOpera() {
 
 void OperaCleaner::runSteps(common::ErrorTrap* trap) {
   platform::Files& files = system_.files;
-  const std::string opera = paths_.Opera1;
-  const std::string cache = paths_.Opera2;
+  const std::string opera = paths_.operaUserFolder;
+  const std::string cache = paths_.operaCacheFolder;
   const int passes = passesForLevel(safetyLevel_);
   auto statement = [&](const std::function<void()>& body) { frame_.statement(trap, body); };
   // "-" or an empty value names no folder: the files would be looked for in whatever

@@ -114,18 +114,18 @@ void WindowsCleaner::runSteps(common::ErrorTrap* trap) {
     return true;
   };
   step("docHistory", boxes_.checked("docHistory"), [&] {
-    if (cleanable(paths_.Win1) && common::fileExists(files, paths_.Win1 + "*.*"))
-      deleteMatching(paths_.Win1 + "*.*");
+    if (cleanable(paths_.docHistoryFolder) && common::fileExists(files, paths_.docHistoryFolder + "*.*"))
+      deleteMatching(paths_.docHistoryFolder + "*.*");
   });
   // Files and sub-folders go; links are removed as links or left, never followed.
   step("downloadedProgramFiles", boxes_.usable("downloadedProgramFiles"), [&] {
-    if (cleanable(paths_.Win3) && common::fileExists(files, paths_.Win3 + "*.*"))
-      raiseRemovalFailures(system_.removal.emptyFolder(paths_.Win3));
+    if (cleanable(paths_.downloadedProgramFilesFolder) && common::fileExists(files, paths_.downloadedProgramFilesFolder + "*.*"))
+      raiseRemovalFailures(system_.removal.emptyFolder(paths_.downloadedProgramFilesFolder));
   });
   step("windowsTemp", boxes_.usable("windowsTemp"), [&] {
-    if (!cleanable(paths_.Win2)) return;
+    if (!cleanable(paths_.windowsTempFolder)) return;
     platform::RemovalReport report;
-    deleteFilesOlderThan(system_.removal, system_.clock, 1, paths_.Win2 + "*.*", std::nullopt,
+    deleteFilesOlderThan(system_.removal, system_.clock, 1, paths_.windowsTempFolder + "*.*", std::nullopt,
                          &report);
     raiseRemovalFailures(report);
   });

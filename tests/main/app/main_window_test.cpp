@@ -78,9 +78,9 @@ TEST_F(MainWindowTest, LoadAppliesStoredStateToTheWindow) {
   EXPECT_EQ(mainWindow->freeSpaceBefore, 123457);
   EXPECT_EQ(mainWindow->freeSpaceAfter, 123457);
   EXPECT_EQ(session.paths.windowsFolder, "C:\\WINDOWS\\");
-  EXPECT_EQ(session.paths.IE3, "C:\\WINDOWS\\Cookies\\");
-  EXPECT_TRUE(session.found.IE3);
-  EXPECT_FALSE(session.found.IE1);
+  EXPECT_EQ(session.paths.ieCookiesFolder, "C:\\WINDOWS\\Cookies\\");
+  EXPECT_TRUE(session.paths.found("ieCookiesFolder"));
+  EXPECT_FALSE(session.paths.found("ieHistoryFolder"));
   EXPECT_EQ(session.paths.netscapeProfile, "-Error");
   for (int i = 0; i < mainWindow->clean.optionTable.size(); ++i)
     EXPECT_EQ(mainWindow->clean.optionBox(i).value(),
@@ -118,10 +118,10 @@ TEST_F(MainWindowTest, LoadSetsTheWindowsAreaFlagsFromTheStoredFolders) {
   fake.files.addFolder("C:\\TEMP");
   setIni("Path", "Win2", "C:\\TEMP\\");
   setIni("Path", "Win3", "C:\\Gone\\");
-  session.paths.winDownloadedAvailable = true;  // from an earlier load
+  session.paths.folderFound["downloadedProgramFilesFolder"] = true;  // from an earlier load
   mainWindow->loadWindow();
-  EXPECT_TRUE(session.paths.winTempAvailable);
-  EXPECT_FALSE(session.paths.winDownloadedAvailable);
+  EXPECT_TRUE(session.paths.folderFound["windowsTempFolder"]);
+  EXPECT_FALSE(session.paths.folderFound["downloadedProgramFilesFolder"]);
 }
 
 TEST_F(MainWindowTest, AHostDiskWithMoreThanTwoTerabytesFreeLoadsWithoutAnError) {
