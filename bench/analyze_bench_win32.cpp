@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "main/app/wiring.h"
+#include "main/paths/path_table.h"
 #include "main/clean/analysis.h"
 #include "main/clean/secure_remove.h"
 #include "main/dialogs/analysis_report_dialog.h"
@@ -380,12 +381,9 @@ class AnalyzingProgram {
     p.folderFound["windowsTempFolder"] = p.folderFound["downloadedProgramFilesFolder"] = true;
     // The cache and history steps read their folders from the settings file.
     const std::string ini = l.program + "\\mainten.ini";
-    for (const auto& [key, value] :
-         {std::pair<const char*, std::string>{"IE1", p.ieHistoryFolder}, {"IE2", p.ieCacheFolder}, {"IE3", p.ieCookiesFolder},
-          {"IE4", p.ieCacheContentFolder}, {"Netscape1A", p.netscapeUsersFolder}, {"Netscape1C", p.netscapeUserName},
-          {"Netscape2", p.netscapeCacheFolder}, {"Opera1", p.operaUserFolder}, {"Opera2", p.operaCacheFolder},
-          {"Win1", p.docHistoryFolder}, {"Win2", p.windowsTempFolder}, {"Win3", p.downloadedProgramFilesFolder}})
-      settings_.AddToini("Path", key, value, ini);
+    for (const vorn::PathRow& row : vorn::pathRows())
+      if (row.value != &vorn::PathValues::netscapeUserIndex)
+        settings_.AddToini("Path", row.key, p.*row.value, ini);
 
     window_ = std::make_unique<vorn::MainWindow>(services_);
     subsystems_ = vorn::wireSubsystems(*window_, services_, tray_);
@@ -393,11 +391,10 @@ class AnalyzingProgram {
     session_.safetyLevel =
         vorn::fixSliderSettings(window_->maintenance.safetyLevelSlider.value()).safetyLevel;
     vorn::CleanPage& c = window_->clean;
-    c.enableIE();
-    c.enableNetscape();
-    c.enableOpera();
-    c.enableWinTemp();
-    c.enableWinDownloaded();
+    for (int code : {vorn::area::kIE, vorn::area::kNetscape, vorn::area::kOpera})
+      c.setAreaAvailable(code, true);
+    for (const char* role : {"windowsTempFolder", "downloadedProgramFilesFolder"})
+      c.setFolderFound(role, true);
     for (auto* boxes : {&c.ieOptions, &c.netscapeOptions, &c.operaOptions, &c.windowsOptions})
       for (ui::CheckBox& box : *boxes) box.setValue(1);
   }
