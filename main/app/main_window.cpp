@@ -26,13 +26,11 @@ MainWindow::MainWindow(AppServices services, MainWindowOperations operations,
       help(s_, ownerHandle),
       about(s_, ownerHandle),
       noticeDialog(s_.settings, s_.log, s_.session, s_.windows, [this] { showNotice = false; }) {
-  const char* const nav[][2] = {{"1a", "Clean"},      {"2a", "Path"}, {"3a", "Maintenance"},
-                                {"4a", "Statistics"}, {"6a", "Help"}, {"7a", "About..."},
-                                {"8a", "Quit"}};
   int image = 1;
-  for (const auto& b : nav) navigationToolbar.addButton(b[0], b[1], image++);
-  for (const char* page : {"Clean", "Path", "Maintenance", "Statistics", "Help", "About"})
-    pageTabs.addTab(page);
+  for (const Navigation& n : kNavigation) {
+    navigationToolbar.addButton(n.key, n.button, image++);
+    if (n.page) pageTabs.addTab(n.page);
+  }
 
   wireHandlers();
   onUnload = [this] { unloadWindow(); };
@@ -86,23 +84,19 @@ void MainWindow::onNavigate(int index) {
   navigationToolbar.setImage(index, index + 1 + 8);
   navigationToolbar.refresh();
   const std::string& key = navigationToolbar.button(index).key;
-  if (key == "1a")
-    showPage(kClean);
-  else if (key == "2a")
-    showPage(kPath);
-  else if (key == "3a")
-    showPage(kMaintenance);
-  else if (key == "4a")
-    showPage(kStatistics);
-  else if (key == "6a")
-    showPage(kHelp);
-  else if (key == "7a")
-    showPage(kAbout);
-  else if (key == "8a") {
+  int page = 0;
+  for (const Navigation& n : kNavigation) {
+    if (key != n.key) {
+      if (n.page) ++page;
+      continue;
+    }
+    if (n.page) return showPage(static_cast<Page>(page));
+    // "Quit": the settings "Quit" alone saves, then those every close saves.
     std::vector<common::Settings::Value> values = quitSettings();
     const std::vector<common::Settings::Value> more = closeSettings();
     values.insert(values.end(), more.begin(), more.end());
     if (saveOrAskBeforeClosing(values)) s_.windows.close(*this);
+    return;
   }
 }
 
