@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "main/app/wiring.h"
+#include "main/paths/path_table.h"
 #include "main/clean/analysis.h"
 #include "main/clean/secure_remove.h"
 #include "main/dialogs/analysis_report_dialog.h"
@@ -362,30 +363,27 @@ class AnalyzingProgram {
     services_.urlCache = urlCache_.get();
 
     vorn::PathValues& p = session_.paths;
-    p.IE1 = l.history + "\\";
-    p.IE2 = l.tif + "\\";
-    p.IE3 = l.cookies + "\\";
-    p.IE4 = l.tif + "\\Content.IE5\\";
-    p.Netscape1A = l.netscapeUsers + "\\";
-    p.Netscape1B = "";
-    p.Netscape1C = "default";
-    p.Netscape2 = l.netscapeCache + "\\";
+    p.ieHistoryFolder = l.history + "\\";
+    p.ieCacheFolder = l.tif + "\\";
+    p.ieCookiesFolder = l.cookies + "\\";
+    p.ieCacheContentFolder = l.tif + "\\Content.IE5\\";
+    p.netscapeUsersFolder = l.netscapeUsers + "\\";
+    p.netscapeUserIndex = "";
+    p.netscapeUserName = "default";
+    p.netscapeCacheFolder = l.netscapeCache + "\\";
     p.netscapeProfile = l.netscapeProfile;
-    p.Opera1 = l.opera + "\\";
-    p.Opera2 = l.operaCache + "\\";
-    p.Win1 = l.recent + "\\";
-    p.Win2 = l.temp + "\\";
-    p.Win3 = l.downloaded + "\\";
+    p.operaUserFolder = l.opera + "\\";
+    p.operaCacheFolder = l.operaCache + "\\";
+    p.docHistoryFolder = l.recent + "\\";
+    p.windowsTempFolder = l.temp + "\\";
+    p.downloadedProgramFilesFolder = l.downloaded + "\\";
     p.ieAvailable = p.netscapeAvailable = p.operaAvailable = true;
-    p.winTempAvailable = p.winDownloadedAvailable = true;
+    p.folderFound["windowsTempFolder"] = p.folderFound["downloadedProgramFilesFolder"] = true;
     // The cache and history steps read their folders from the settings file.
     const std::string ini = l.program + "\\mainten.ini";
-    for (const auto& [key, value] :
-         {std::pair<const char*, std::string>{"IE1", p.IE1}, {"IE2", p.IE2}, {"IE3", p.IE3},
-          {"IE4", p.IE4}, {"Netscape1A", p.Netscape1A}, {"Netscape1C", p.Netscape1C},
-          {"Netscape2", p.Netscape2}, {"Opera1", p.Opera1}, {"Opera2", p.Opera2},
-          {"Win1", p.Win1}, {"Win2", p.Win2}, {"Win3", p.Win3}})
-      settings_.AddToini("Path", key, value, ini);
+    for (const vorn::PathRow& row : vorn::pathRows())
+      if (row.value != &vorn::PathValues::netscapeUserIndex)
+        settings_.AddToini("Path", row.key, p.*row.value, ini);
 
     window_ = std::make_unique<vorn::MainWindow>(services_);
     subsystems_ = vorn::wireSubsystems(*window_, services_, tray_);
@@ -393,11 +391,10 @@ class AnalyzingProgram {
     session_.safetyLevel =
         vorn::fixSliderSettings(window_->maintenance.safetyLevelSlider.value()).safetyLevel;
     vorn::CleanPage& c = window_->clean;
-    c.enableIE();
-    c.enableNetscape();
-    c.enableOpera();
-    c.enableWinTemp();
-    c.enableWinDownloaded();
+    for (int code : {vorn::area::kIE, vorn::area::kNetscape, vorn::area::kOpera})
+      c.setAreaAvailable(code, true);
+    for (const char* role : {"windowsTempFolder", "downloadedProgramFilesFolder"})
+      c.setFolderFound(role, true);
     for (auto* boxes : {&c.ieOptions, &c.netscapeOptions, &c.operaOptions, &c.windowsOptions})
       for (ui::CheckBox& box : *boxes) box.setValue(1);
   }

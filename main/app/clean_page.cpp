@@ -1,39 +1,17 @@
 #include "main/app/clean_page.h"
 
 namespace vorn {
-namespace {
-
-const char* const kIECaptions[] = {
-    "Internet E&xplorer Cache (Using Control Panel)",
-    "Internet Explorer Hi&story (Using Control Panel)", "Internet Explorer Coo&kies",
-    "Internet Explorer Add&ress Bar",
-    "&Locked Files (will be cleaned the next time you restart windows)"};
-const char* const kNetscapeCaptions[] = {"Net&scape Cache", "Netscape H&istory", "Netscape Coo&kies",
-                                         "Netscape Add&ress Bar"};
-const char* const kOperaCaptions[] = {"Ope&ra Cache", "Opera Hi&story", "Opera Coo&kies",
-                                      "Opera A&ddress Bar"};
-const char* const kWindowsCaptions[] = {"Windows D&oc History",
-                                        "Down&loaded Program Files Directory",
-                                        "Windows Temporary &Files Directory",
-                                        "R&ecycle Bin",
-                                        "*.ch&k, Scandisc Files",
-                                        "Windows R&un History",
-                                        "Windows Search H&istory",
-                                        "Additional &Garbage"};
-
-template <class T, std::size_t N>
-void fillBoxes(ControlArray<T>& array, const char* name, const char* const (&captions)[N]) {
-  for (std::size_t i = 0; i < N; ++i) array.emplace_back(name, captions[i]);
-}
-
-}  // namespace
-
-CleanPage::CleanPage(platform::Files& files) : ieCookieFiles("ieCookieFiles", files) {
-  fillBoxes(ieOptions, "ieOptions", kIECaptions);
-  fillBoxes(netscapeOptions, "netscapeOptions", kNetscapeCaptions);
-  fillBoxes(operaOptions, "operaOptions", kOperaCaptions);
-  fillBoxes(windowsOptions, "windowsOptions", kWindowsCaptions);
-  for (int i = 0; i < 4; ++i) userDefinedOptions.emplace_back("userDefinedOptions");
+CleanPage::CleanPage(platform::Files& files, const OptionTable& options)
+    : optionTable(options), ieCookieFiles("ieCookieFiles", files) {
+  const std::pair<ControlArray<ui::CheckBox>*, const char*> names[] = {
+      {&ieOptions, "ieOptions"},
+      {&netscapeOptions, "netscapeOptions"},
+      {&operaOptions, "operaOptions"},
+      {&windowsOptions, "windowsOptions"},
+      {&userDefinedOptions, "userDefinedOptions"}};
+  for (const OptionRow& row : options.rows())
+    for (const auto& [array, name] : names)
+      if (array == this->options(row.area)) array->emplace_back(name, row.caption);
   for (const char* area : kAreaTabCaptions) areaTabs.addTab(area);
 
   cleanIEToolbar.addButton("", "Clean &IE", 1);
@@ -87,55 +65,47 @@ void CleanPage::wire(MainWindowOperations& ops) {
   onButton(viewDocHistoryButton, ops.viewDocHistory);
 }
 
-ui::CheckBox& CleanPage::optionBox(int index) {
-  if (index < 5) return ieOptions.at(index);
-  if (index < 9) return netscapeOptions.at(index - 5);
-  if (index < 13) return operaOptions.at(index - 9);
-  if (index < 21) return windowsOptions.at(index - 13);
-  return userDefinedOptions.at(index - 21);
+ui::CheckBox& CleanPage::optionBox(int position) {
+  ControlArray<ui::CheckBox>* boxes = options(optionTable.row(position).area);
+  return boxes->at(static_cast<std::size_t>(optionTable.indexInArea(position)));
 }
 
-void CleanPage::disableIE() {
-  for (auto& b : ieOptions) b.setEnabled(false);
-  cleanIEToolbar.setEnabled(false);
-  ieMissingLabel.setVisible(true);
+ControlArray<ui::CheckBox>* CleanPage::options(int areaCode) {
+  switch (areaCode) {
+    case area::kIE:
+      return &ieOptions;
+    case area::kNetscape:
+      return &netscapeOptions;
+    case area::kOpera:
+      return &operaOptions;
+    case area::kWindows:
+      return &windowsOptions;
+    case area::kUserDefined:
+      return &userDefinedOptions;
+    default:
+      return nullptr;
+  }
 }
-void CleanPage::enableIE() {
-  for (auto& b : ieOptions) b.setEnabled(true);
-  cleanIEToolbar.setEnabled(true);
-  ieMissingLabel.setVisible(false);
+
+void CleanPage::setAreaAvailable(int areaCode, bool available) {
+  struct Area {
+    int code;
+    ui::Toolbar& clean;
+    ui::Label& missing;
+  };
+  for (Area a : {Area{area::kIE, cleanIEToolbar, ieMissingLabel},
+                 Area{area::kNetscape, cleanNetscapeToolbar, netscapeMissingLabel},
+                 Area{area::kOpera, cleanOperaToolbar, operaMissingLabel}}) {
+    if (a.code != areaCode) continue;
+    for (auto& b : *options(areaCode)) b.setEnabled(available);
+    a.clean.setEnabled(available);
+    a.missing.setVisible(!available);
+  }
 }
-void CleanPage::disableNetscape() {
-  for (auto& b : netscapeOptions) b.setEnabled(false);
-  cleanNetscapeToolbar.setEnabled(false);
-  netscapeMissingLabel.setVisible(true);
-}
-void CleanPage::enableNetscape() {
-  for (auto& b : netscapeOptions) b.setEnabled(true);
-  cleanNetscapeToolbar.setEnabled(true);
-  netscapeMissingLabel.setVisible(false);
-}
-void CleanPage::disableOpera() {
-  for (auto& b : operaOptions) b.setEnabled(false);
-  cleanOperaToolbar.setEnabled(false);
-  operaMissingLabel.setVisible(true);
-}
-void CleanPage::enableOpera() {
-  for (auto& b : operaOptions) b.setEnabled(true);
-  cleanOperaToolbar.setEnabled(true);
-  operaMissingLabel.setVisible(false);
-}
-void CleanPage::disableWinTemp() {
-  windowsOptions[2].setEnabled(false);
-}
-void CleanPage::enableWinTemp() {
-  windowsOptions[2].setEnabled(true);
-}
-void CleanPage::disableWinDownloaded() {
-  windowsOptions[1].setEnabled(false);
-}
-void CleanPage::enableWinDownloaded() {
-  windowsOptions[1].setEnabled(true);
+
+void CleanPage::setFolderFound(std::string_view role, bool found) {
+  for (int k = 0; k < optionTable.size(); ++k)
+    if (role == optionTable.row(k).needs) optionBox(k).setEnabled(found);
 }
 
 }  // namespace vorn

@@ -3,6 +3,7 @@
 // View buttons, the notices of missing paths, the progress bar and "Clean All".
 #include "main/app/area_tabs.h"
 #include "main/app/main_window_operations.h"
+#include "main/clean/option_table.h"
 #include "platform/files.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -17,27 +18,23 @@ namespace vorn {
 
 class CleanPage {
  public:
-  explicit CleanPage(platform::Files& files);
+  // One box for each row of `options`, under its area's tab.
+  explicit CleanPage(platform::Files& files, const OptionTable& options = OptionTable::standard());
   CleanPage(const CleanPage&) = delete;
 
   // The buttons and toolbars run these operations.
   void wire(MainWindowOperations& ops);
 
-  // The 25 option boxes in [Rensa] order: Value1 is box 0.
-  static constexpr int kOptionBoxes = 25;
-  ui::CheckBox& optionBox(int index);
+  const OptionTable& optionTable;
+  // The box of a row, by its position in the table (the stored order).
+  ui::CheckBox& optionBox(int position);
+  // The boxes of an area, in the table's order; null for a code without boxes.
+  ControlArray<ui::CheckBox>* options(int areaCode);
 
-  // An area whose paths are missing cannot be cleaned and says why.
-  void disableIE();
-  void enableIE();
-  void disableNetscape();
-  void enableNetscape();
-  void disableOpera();
-  void enableOpera();
-  void disableWinTemp();
-  void enableWinTemp();
-  void disableWinDownloaded();
-  void enableWinDownloaded();
+  // A browser area whose paths are missing cannot be cleaned and says why.
+  void setAreaAvailable(int areaCode, bool available);
+  // The boxes that need the folder of a path role follow whether it was found.
+  void setFolderFound(std::string_view role, bool found);
 
   ui::TabStrip areaTabs{"areaTabs"};
   ControlArray<ui::CheckBox> ieOptions, netscapeOptions, operaOptions, windowsOptions,

@@ -18,11 +18,21 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
   c.anchor(strip.hwnd(), Anchors::kGrow);
   for (HWND tab : tabs) c.anchor(tab, Anchors::kGrow);
 
-  // A column of options from the tab's top: `count` of them from `first`.
-  auto boxes = [&](HWND tab, ControlArray<ui::CheckBox>& array, int first, int count, int x,
-                   int width) {
-    for (int i = 0; i < count; ++i)
-      c.add<CheckBoxBinding>(tab, array[first + i], {x, 14 + i * 24, width, 20});
+  // An area's options in the table's order, each in its column from the tab's top. A tab
+  // with a second column halves the width; its View frame goes beneath the boxes.
+  auto boxes = [&](HWND tab, int areaCode) {
+    const OptionTable& table = m.optionTable;
+    bool twoColumns = false;
+    for (const OptionRow& row : table.rows()) twoColumns |= row.area == areaCode && row.column > 0;
+    const int width = twoColumns ? 280 : 410;
+    int rows[2] = {0, 0};
+    for (int k = 0; k < table.size(); ++k) {
+      const OptionRow& row = table.row(k);
+      if (row.area != areaCode) continue;
+      const int column = row.column > 0 ? 1 : 0;
+      c.add<CheckBoxBinding>(tab, m.optionBox(k),
+                             {14 + column * 286, 14 + rows[column]++ * 24, width, 20});
+    }
   };
   auto viewFrame = [&](HWND tab, std::initializer_list<ui::Button*> buttons) {
     c.anchor(createFrame(tab, "View", {440, 8, 144, 28 + 30 * static_cast<int>(buttons.size())}),
@@ -47,27 +57,26 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
   };
 
   HWND ie = tabs[kIE];
-  boxes(ie, m.ieOptions, 0, 5, 14, 410);
+  boxes(ie, area::kIE);
   viewFrame(ie, {&m.viewIECacheButton, &m.viewIECookiesButton, &m.viewIEUrlsButton});
   notice(ie, m.ieMissingLabel);
   actions(ie, m.cleanIEToolbar, kIE);
 
   HWND ns = tabs[kNetscape];
-  boxes(ns, m.netscapeOptions, 0, 4, 14, 410);
+  boxes(ns, area::kNetscape);
   viewFrame(ns,
             {&m.viewNetscapeCacheButton, &m.viewNetscapeCookiesButton, &m.viewNetscapeUrlsButton});
   notice(ns, m.netscapeMissingLabel);
   actions(ns, m.cleanNetscapeToolbar, kNetscape);
 
   HWND op = tabs[kOpera];
-  boxes(op, m.operaOptions, 0, 4, 14, 410);
+  boxes(op, area::kOpera);
   viewFrame(op, {&m.viewOperaCacheButton});
   notice(op, m.operaMissingLabel);
   actions(op, m.cleanOperaToolbar, kOpera);
 
   HWND win = tabs[kWindows];
-  boxes(win, m.windowsOptions, 0, 4, 14, 280);
-  boxes(win, m.windowsOptions, 4, 4, 300, 280);
+  boxes(win, area::kWindows);
   // The two columns of options take the width, so the View frame goes beneath them.
   createFrame(win, "View", {14, 116, 422, 60});
   c.add<ButtonBinding>(win, m.viewRunHistoryButton, {26, 138, 124, 24});
@@ -77,7 +86,7 @@ void buildPageView(PageControls& c, HWND page, CleanPage& m) {
   actions(win, m.cleanWindowsToolbar, kWindows);
 
   HWND ud = tabs[kUserDef];
-  boxes(ud, m.userDefinedOptions, 0, 4, 14, 410);
+  boxes(ud, area::kUserDefined);
   c.anchor(c.add<ButtonBinding>(ud, m.userDefinedListsButton, {452, 14, 120, 24}).hwnd(),
            Anchors::kRight);
   actions(ud, m.cleanUserDefinedToolbar, kUserDef);

@@ -5,6 +5,7 @@
 #include "common/conversions.h"
 #include "common/save_failure.h"
 #include "main/app/free_space.h"
+#include "main/paths/path_table.h"
 #include "main/paths/standard_folder.h"
 
 namespace vorn {
@@ -15,22 +16,21 @@ using common::toInteger;
 
 }  // namespace
 
-MainWindow::MainWindow(AppServices services, MainWindowOperations operations)
+MainWindow::MainWindow(AppServices services, MainWindowOperations operations,
+                       const OptionTable& options)
     : ui::WindowModel(kCaption),
       s_(services),
       ops_(std::move(operations)),
-      clean(s_.system.files),
+      clean(s_.system.files, options),
       paths(s_.system.files),
       help(s_, ownerHandle),
       about(s_, ownerHandle),
       noticeDialog(s_.settings, s_.log, s_.session, s_.windows, [this] { showNotice = false; }) {
-  const char* const nav[][2] = {{"1a", "&Clean"},      {"2a", "&Path"}, {"3a", "&Maintenance"},
-                                {"4a", "S&tatistics"}, {"6a", "&Help"}, {"7a", "A&bout..."},
-                                {"8a", "&Quit"}};
   int image = 1;
-  for (const auto& b : nav) navigationToolbar.addButton(b[0], b[1], image++);
-  for (const char* page : {"Clean", "Path", "Maintenance", "Statistics", "Help", "About"})
-    pageTabs.addTab(page);
+  for (const Navigation& n : kNavigation) {
+    navigationToolbar.addButton(n.key, n.button, image++);
+    if (n.page) pageTabs.addTab(n.page);
+  }
 
   wireHandlers();
   onUnload = [this] { unloadWindow(); };
@@ -84,23 +84,19 @@ void MainWindow::onNavigate(int index) {
   navigationToolbar.setImage(index, index + 1 + 8);
   navigationToolbar.refresh();
   const std::string& key = navigationToolbar.button(index).key;
-  if (key == "1a")
-    showPage(kClean);
-  else if (key == "2a")
-    showPage(kPath);
-  else if (key == "3a")
-    showPage(kMaintenance);
-  else if (key == "4a")
-    showPage(kStatistics);
-  else if (key == "6a")
-    showPage(kHelp);
-  else if (key == "7a")
-    showPage(kAbout);
-  else if (key == "8a") {
+  int page = 0;
+  for (const Navigation& n : kNavigation) {
+    if (key != n.key) {
+      if (n.page) ++page;
+      continue;
+    }
+    if (n.page) return showPage(static_cast<Page>(page));
+    // "Quit": the settings "Quit" alone saves, then those every close saves.
     std::vector<common::Settings::Value> values = quitSettings();
     const std::vector<common::Settings::Value> more = closeSettings();
     values.insert(values.end(), more.begin(), more.end());
     if (saveOrAskBeforeClosing(values)) s_.windows.close(*this);
+    return;
   }
 }
 
@@ -137,11 +133,10 @@ bool MainWindow::saveOrAskBeforeClosing(const std::vector<common::Settings::Valu
 
 void MainWindow::fixCleanInfo() {
   common::ErrorTrap trap(s_.log, "fixCleanInfo");
-  for (int k = 1; k <= kOptionBoxes; ++k) {
-    trap.step = k;
-    trap.run([&] {
-      clean.optionBox(k - 1).setValue(numberOf(ini("Rensa", "Value" + std::to_string(k))));
-    });
+  for (int k = 0; k < clean.optionTable.size(); ++k) {
+    trap.step = k + 1;
+    trap.run(
+        [&] { clean.optionBox(k).setValue(numberOf(ini("Rensa", clean.optionTable.row(k).key))); });
   }
 }
 
@@ -201,34 +196,17 @@ void MainWindow::loadPaths(common::ErrorTrap& trap) {
     if (ini("Path", "Detect") == "0") runOp(ops_.findPath);
   });
 
-  // Steps 6 to 9 read several values each; a value that fails is skipped alone.
-  auto path = [&](const char* key, std::string& value, bool* found) {
+  // Steps 6 to 9 read several values each; a value that fails is skipped alone. The
+  // user's position in the Netscape list is read later, with the lists' settings.
+  for (const PathRow& row : pathRows()) {
+    if (row.value == &PathValues::netscapeUserIndex) continue;
     trap.run([&] {
-      value = ini("Path", key);
-      if (found) *found = common::folderExists(files, value);
+      std::string& value = p.*row.value = ini("Path", row.key);
+      if (row.detect.kind != Detection::None)
+        p.folderFound[row.role] = common::folderExists(files, value);
     });
-  };
-  path("IE1", p.IE1, &ss.found.IE1);
-  path("IE2", p.IE2, &ss.found.IE2);
-  path("IE3", p.IE3, &ss.found.IE3);
-  path("IE4", p.IE4, &ss.found.IE4);
-  path("Netscape1A", p.Netscape1A, nullptr);
-  path("Netscape1C", p.Netscape1C, nullptr);
-  trap.run([&] {
-    p.netscapeProfile = p.Netscape1A + p.Netscape1C;
-    ss.found.netscapeProfile = common::folderExists(files, p.netscapeProfile);
-  });
-  path("Netscape2", p.Netscape2, &ss.found.Netscape2);
-  path("Opera1", p.Opera1, &ss.found.Opera1);
-  path("Opera2", p.Opera2, &ss.found.Opera2);
-  path("Win1", p.Win1, &ss.found.Win1);
-  path("Win2", p.Win2, &ss.found.Win2);
-  path("Win3", p.Win3, &ss.found.Win3);
-  p.ie4Found = ss.found.IE4;
-  p.netscapeCacheFound = ss.found.Netscape2;
-  p.operaCacheFound = ss.found.Opera2;
-  p.winTempAvailable = ss.found.Win2;
-  p.winDownloadedAvailable = ss.found.Win3;
+  }
+  trap.run([&] { p.netscapeProfile = p.netscapeUsersFolder + p.netscapeUserName; });
 }
 
 void MainWindow::loadSettings() {
@@ -237,7 +215,7 @@ void MainWindow::loadSettings() {
   common::ErrorTrap trap(s_.log, "Initialize");
 
   trap.runStep([&] { ss.extendedFreeSpace = probeExtendedFreeSpace(s_.system.disk); });
-  trap.runStep([&] { ss.found = PathFound{}; });
+  trap.runStep([&] { p.folderFound.clear(); });
   trap.runStep([&] { ss.lastCleanedText = ini("Senast", "Value1"); });
   loadPaths(trap);
   ++trap.step;
@@ -247,7 +225,7 @@ void MainWindow::loadSettings() {
     trap.run([&] { ss.UDname[i] = ini("UserDef", "UDname" + std::to_string(i + 1)); });
   }
   trap.run([&] { ss.safetyLevel = ini("Inst", "Safetylevel"); });
-  trap.run([&] { p.Netscape1B = ini("Path", "Netscape1B"); });
+  trap.run([&] { p.netscapeUserIndex = ini("Path", pathRow("netscapeUserIndex").key); });
   trap.run([&] { ss.tabIE = ini("Tab", "IE"); });
   trap.run([&] { ss.tabNetscape = ini("Tab", "Netscape"); });
   trap.run([&] { ss.tabOpera = ini("Tab", "Opera"); });
@@ -309,11 +287,11 @@ void MainWindow::loadWindow() {
   ++trap.step;
   trap.runStep([&] { runOp(ops_.listCookiestoSave); });
   trap.runStep([&] {
-    if (common::folderExists(s_.system.files, ss.paths.IE3))
-      clean.ieCookieFiles.setPath(ss.paths.IE3);
+    if (common::folderExists(s_.system.files, ss.paths.ieCookiesFolder))
+      clean.ieCookieFiles.setPath(ss.paths.ieCookiesFolder);
     else
-      s_.log.writeLog("sIECookies in Load " + ss.paths.IE3, static_cast<std::int16_t>(trap.step), 0,
-                      "");
+      s_.log.writeLog("sIECookies in Load " + ss.paths.ieCookiesFolder,
+                      static_cast<std::int16_t>(trap.step), 0, "");
   });
   trap.runStep([&] {
     freeSpaceBefore =
@@ -328,9 +306,9 @@ void MainWindow::loadWindow() {
 
 std::vector<common::Settings::Value> MainWindow::closeSettings() {
   std::vector<common::Settings::Value> values;
-  for (int k = 1; k <= kOptionBoxes; ++k)
+  for (int k = 0; k < clean.optionTable.size(); ++k)
     values.push_back(
-        {"Rensa", "Value" + std::to_string(k), std::to_string(clean.optionBox(k - 1).value())});
+        {"Rensa", clean.optionTable.row(k).key, std::to_string(clean.optionBox(k).value())});
   values.push_back({"Inst", "Safetylevel", std::to_string(maintenance.safetyLevelSlider.value())});
   values.push_back(
       {"Inst", "AutomaticClose", std::to_string(maintenance.closeAfterCleaningBox.value())});

@@ -35,11 +35,26 @@ class MainWindow : public ui::WindowModel {
 
   // Pages of pageTabs, chosen only through the navigation toolbar.
   enum Page { kClean = 0, kPath, kMaintenance, kStatistics, kHelp, kAbout };
+  // The navigation toolbar's buttons in order: key, caption and the tab of the page it
+  // shows (pages in the order of Page; null for "Quit", which shows none).
+  struct Navigation {
+    const char* key;
+    const char* button;
+    const char* page;
+  };
+  static constexpr Navigation kNavigation[] = {{"1a", "&Clean", "Clean"},
+                                               {"2a", "&Path", "Path"},
+                                               {"3a", "&Maintenance", "Maintenance"},
+                                               {"4a", "S&tatistics", "Statistics"},
+                                               {"6a", "&Help", "Help"},
+                                               {"7a", "A&bout...", "About"},
+                                               {"8a", "&Quit", nullptr}};
   // Tabs of the Clean and Path pages' area strips.
   using enum AreaTab;
-  static constexpr int kOptionBoxes = CleanPage::kOptionBoxes;
 
-  MainWindow(AppServices services, MainWindowOperations operations = {});
+  // The Clean page has a box for each row of `options`.
+  MainWindow(AppServices services, MainWindowOperations operations = {},
+             const OptionTable& options = OptionTable::standard());
   MainWindow(const MainWindow&) = delete;
 
   // --- handlers and operations ---

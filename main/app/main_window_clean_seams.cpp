@@ -46,27 +46,8 @@ void MainWindowRunView::closeMainWindow() {
 }
 
 ui::CheckBox* MainWindowOptionBoxes::box(int areaCode, int index) {
-  ControlArray<ui::CheckBox>* boxes = nullptr;
-  switch (areaCode) {
-    case area::kIE:
-      boxes = &w_.clean.ieOptions;
-      break;
-    case area::kNetscape:
-      boxes = &w_.clean.netscapeOptions;
-      break;
-    case area::kOpera:
-      boxes = &w_.clean.operaOptions;
-      break;
-    case area::kWindows:
-      boxes = &w_.clean.windowsOptions;
-      break;
-    case area::kUserDefined:
-      boxes = &w_.clean.userDefinedOptions;
-      break;
-    default:
-      return nullptr;
-  }
-  if (index < 0 || index >= static_cast<int>(boxes->size())) return nullptr;
+  ControlArray<ui::CheckBox>* boxes = w_.clean.options(areaCode);
+  if (!boxes || index < 0 || index >= static_cast<int>(boxes->size())) return nullptr;
   return &(*boxes)[static_cast<std::size_t>(index)];
 }
 

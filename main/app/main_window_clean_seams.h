@@ -1,7 +1,7 @@
 #pragma once
 // The main window as the cleaning engines see it: the run frame's view over the status
 // bar, the progress bar, statusAnimationTimer, the pointer and "Close application after cleaning",
-// and the option boxes over the five check-box arrays of the Clean page.
+// and the option boxes over the Clean page's boxes.
 #include "main/app/main_window.h"
 #include "main/clean/option_boxes.h"
 #include "main/clean/run_frame.h"
@@ -28,7 +28,8 @@ class MainWindowRunView : public RunView {
 
 class MainWindowOptionBoxes : public OptionBoxes {
  public:
-  explicit MainWindowOptionBoxes(MainWindow& window) : w_(window) {}
+  explicit MainWindowOptionBoxes(MainWindow& window)
+      : OptionBoxes(window.clean.optionTable), w_(window) {}
   int value(int areaCode, int index) override;
   bool enabled(int areaCode, int index) override;
   void setValue(int areaCode, int index, int value) override;

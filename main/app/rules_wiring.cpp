@@ -6,7 +6,7 @@
 namespace vorn {
 
 void wireCleaningRules(MainWindow& w, AppServices& services, Subsystems& s) {
-  const std::string folder = common::programFolder(services.system.process);
+  const std::string& folder = s.programFolder;
   s.rules = std::make_unique<CleaningRulesParts>();
   CleaningRulesParts& parts = *s.rules;
   // Keys left alone are listed in the report; the recorder is wired later.

@@ -8,21 +8,12 @@
 
 namespace vorn {
 
-// Whether each loaded path named an existing folder; all cleared before loading.
-struct PathFound {
-  bool IE1 = false, IE2 = false, IE3 = false, IE4 = false;
-  bool netscapeProfile = false, Netscape2 = false;
-  bool Opera1 = false, Opera2 = false;
-  bool Win1 = false, Win2 = false, Win3 = false;
-};
-
 struct Session {
   // The program's folder without a trailing separator; every data file lives there.
   std::string programFolder;
   std::string lastCleanedText;
 
   PathValues paths;
-  PathFound found;
 
   // The four user-defined lists: names and activation as check-box state text.
   // Index 0 is list 1 ([UserDef] UDname1 / UDvalue1).

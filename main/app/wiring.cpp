@@ -144,9 +144,7 @@ BrowserClearing ieBrowserClearing(AppServices& services, Subsystems& s) {
 
 void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   Session& session = services.session;
-  // The start-up fills session.programFolder only after the wiring; the folder comes
-  // from the same source.
-  const std::string folder = common::programFolder(services.system.process);
+  const std::string& folder = s.programFolder;
   const std::string ini = folder + "\\mainten.ini";
   auto freeSpace = [&w] { return common::toDouble(w.freeSpaceKB("C:\\")); };
   s.runView = std::make_unique<MainWindowRunView>(w);
@@ -245,7 +243,7 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
 }
 
 void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
-  const std::string folder = common::programFolder(services.system.process);
+  const std::string& folder = s.programFolder;
   s.pluginInfo = std::make_unique<PluginInfoDialog>(services.system.files, services.prompter,
                                                     services.windows);
   s.plugins = std::make_unique<PluginManager>(
@@ -269,14 +267,14 @@ void wireCookieDialogs(MainWindow& w, AppServices& services, Subsystems& s) {
   Session& session = services.session;
   s.netCookies = std::make_unique<NetCookiesDialog>(
       services.system.files, services.system.clock, services.log, services.prompter,
-      services.windows, common::programFolder(services.system.process),
+      services.windows, s.programFolder,
       [&session] { return session.paths.netscapeProfile; });
   s.paths->openNetscapeCookies = [&s, &w] { s.netCookies->open(&w); };
   MainWindowOperations& ops = w.operations();
   s.ieCookies = std::make_unique<IECookiesDialog>(
       services.system.files, services.system.clock, services.log, services.prompter,
-      services.windows, common::programFolder(services.system.process),
-      [&session] { return session.paths.IE3; }, [&ops] { runOp(ops.listCookiestoSave); });
+      services.windows, s.programFolder, [&session] { return session.paths.ieCookiesFolder; },
+      [&ops] { runOp(ops.listCookiestoSave); });
   s.paths->openIECookies = [&s, &w] { s.ieCookies->open(&w); };
 }
 
@@ -306,16 +304,15 @@ void wireAutomatic(MainWindow& w, AppServices& services, Subsystems& s, ui::Tray
                              m.closeAfterCleaningBox,
                              m.startAutomaticCleaningButton,
                              w.automaticCleaningTimer};
-  AutomaticServices automaticServices{
-      services.system.clock,
-      services.system.process,
-      *s.registry,
-      services.settings,
-      common::programFolder(services.system.process) + "\\mainten.ini",
-      services.prompter,
-      services.screen,
-      tray,
-      s.frame->state};
+  AutomaticServices automaticServices{services.system.clock,
+                                      services.system.process,
+                                      *s.registry,
+                                      services.settings,
+                                      s.programFolder + "\\mainten.ini",
+                                      services.prompter,
+                                      services.screen,
+                                      tray,
+                                      s.frame->state};
   s.automatic = std::make_unique<AutomaticCleaning>(controls, automaticServices, commands);
   AutomaticCleaning& automatic = *s.automatic;
   automatic.busy = [&s] { return s.running(); };
@@ -333,9 +330,9 @@ void wireHistoryViewers(MainWindow& w, AppServices& services, Subsystems& s) {
       HistoryViewer::Services{services.system.files, *s.registry, services.log, services.screen,
                               services.windows},
       [&session] { return session.paths.netscapeProfile; });
-  s.docHistory = std::make_unique<DocHistoryDialog>(services.system.files, services.log,
-                                                    services.prompter, services.windows,
-                                                    [&session] { return session.paths.Win1; });
+  s.docHistory = std::make_unique<DocHistoryDialog>(
+      services.system.files, services.log, services.prompter, services.windows,
+      [&session] { return session.paths.docHistoryFolder; });
   HistoryViewer& viewer = *s.historyViewer;
   DocHistoryDialog& docs = *s.docHistory;
   auto open = [&viewer, &w](HistoryViewer::Mode mode) {
@@ -363,15 +360,13 @@ std::vector<std::string> pickerDrives(platform::Files& files) {
 
 void wireUserLists(MainWindow& w, AppServices& services, Subsystems& s) {
   platform::Files& files = services.system.files;
-  s.userLists =
-      std::make_unique<UserListsEditor>(files, services.log, services.prompter, services.session,
-                                        common::programFolder(services.system.process),
-                                        UserListsEditor::Pages{w.paths, w.maintenance, w.clean},
-                                        [&files] { return pickerDrives(files); });
+  s.userLists = std::make_unique<UserListsEditor>(
+      files, services.log, services.prompter, services.session, s.programFolder,
+      UserListsEditor::Pages{w.paths, w.maintenance, w.clean},
+      [&files] { return pickerDrives(files); });
   s.userLists->wire(w.operations());
-  s.userListsViewer =
-      std::make_unique<UserListsViewer>(files, services.log, services.windows, services.session,
-                                        common::programFolder(services.system.process));
+  s.userListsViewer = std::make_unique<UserListsViewer>(files, services.log, services.windows,
+                                                        services.session, s.programFolder);
   UserListsViewer& viewer = *s.userListsViewer;
   w.operations().editUserDefinedLists = [&viewer, &w] { viewer.open(&w); };
 }
@@ -381,6 +376,7 @@ void wireUserLists(MainWindow& w, AppServices& services, Subsystems& s) {
 std::unique_ptr<Subsystems> wireSubsystems(MainWindow& mainWindow, AppServices& services,
                                            ui::Tray& tray) {
   auto s = std::make_unique<Subsystems>();
+  s->programFolder = common::programFolder(services.system.process);
   s->paths = std::make_unique<PathConfig>(mainWindow);
   s->paths->wire();
   wireCleaning(mainWindow, services, *s);
@@ -399,17 +395,17 @@ void wireFileListWindow(MainWindow& w, AppServices& services, Subsystems& s,
   auto startFolder = [&session](FileListWindow::Mode mode) {
     switch (mode) {
       case FileListWindow::Mode::InternetExplorer:
-        return session.paths.IE4;
+        return session.paths.ieCacheContentFolder;
       case FileListWindow::Mode::Netscape:
-        return session.paths.Netscape2;
+        return session.paths.netscapeCacheFolder;
       default:
-        return session.paths.Opera2;
+        return session.paths.operaCacheFolder;
     }
   };
   s.fileList = std::make_unique<FileListWindow>(
       FileListWindow::Services{services.system.files, viewer.locale, viewer.shellInfo,
                                viewer.shellOpen, services.log, services.screen, services.windows},
-      startFolder, common::programFolder(services.system.process));
+      startFolder, s.programFolder);
   FileListWindow& window = *s.fileList;
   auto open = [&window, &w](FileListWindow::Mode mode) {
     return [&window, &w, mode] { window.open(mode, &w); };
@@ -421,7 +417,7 @@ void wireFileListWindow(MainWindow& w, AppServices& services, Subsystems& s,
 
 void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
                         platform::ChangeRecorder& recorder, platform::ShellOpen&) {
-  const std::string folder = common::programFolder(services.system.process);
+  const std::string& folder = s.programFolder;
   const std::string report = folder + "\\" + kReportFile;
   recorder.ignoreFolder(folder);
   RunFrame& frame = *s.frame;
@@ -526,7 +522,7 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     const PathValues& paths = services.session.paths;
     auto ticked = [&boxes](const std::string& name, int code) {
       TickedArea a{name, {}};
-      for (int i = 0; i < optionCount(code); ++i)
+      for (int i = 0; i < boxes.options().count(code); ++i)
         if (boxes.enabled(code, i) && boxes.value(code, i) == 1)
           a.options.push_back(boxes.caption(code, i));
       return a;

@@ -60,6 +60,9 @@ class AutomaticStateOfSubsystems : public AutomaticCleaningState {
 };
 
 struct Subsystems {
+  // The program's folder, worked out once as the wiring starts: the start-up fills
+  // Session::programFolder only after the wiring, from the same source.
+  std::string programFolder;
   Subsystems();
   ~Subsystems();
   std::unique_ptr<PathConfig> paths;

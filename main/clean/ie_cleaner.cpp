@@ -78,32 +78,32 @@ void IECleaner::cleanIE() {
   frame_.runEngine(frames::kIE, [&](common::ErrorTrap* trap) {
     // The cookie list shows the folder as it is now, and the path as saved now.
     frame_.statement(trap, [&] {
-      if (isFolder(paths_.IE3) && common::folderExists(system_.files, paths_.IE3))
-        controls_.cookieFiles.setPath(paths_.IE3);
+      if (isFolder(paths_.ieCookiesFolder) && common::folderExists(system_.files, paths_.ieCookiesFolder))
+        controls_.cookieFiles.setPath(paths_.ieCookiesFolder);
     });
     runSteps(trap);
   });
 }
 
 void IECleaner::runSteps(common::ErrorTrap* trap) {
-  constexpr int ie = area::kIE;
-  const bool cache = boxes_.value(ie, 0) == 1;
-  const bool history = boxes_.value(ie, 1) == 1;
+  const bool cache = boxes_.valueOf("ieCache") == 1;
+  const bool history = boxes_.valueOf("ieHistory") == 1;
   if (cache || history)
     frame_.statement(trap, [&] { showInetProperties(cache && history ? 2 : cache ? 1 : 0); });
-  if (boxes_.checked(ie, 2)) frame_.optionStep(trap, ie, 2, [&] { removeCookies(); });
-  if (boxes_.checked(ie, 3))
-    frame_.optionStep(trap, ie, 3, [&] {
+  if (boxes_.checked("ieCookies")) frame_.optionStep(trap, "ieCookies", [&] { removeCookies(); });
+  if (boxes_.checked("ieAddressBar"))
+    frame_.optionStep(trap, "ieAddressBar", [&] {
       registry_.deleteRegistryKey(platform::hkey::kCurrentUser, kTypedUrlsKey);
     });
-  if (boxes_.checked(ie, 4)) frame_.optionStep(trap, ie, 4, [&] { scheduleIndexRemoval(); });
+  if (boxes_.checked("ieLockedFiles"))
+    frame_.optionStep(trap, "ieLockedFiles", [&] { scheduleIndexRemoval(); });
 }
 
 bool IECleaner::showInetProperties(int mode) {
   common::ErrorTrap trap(log_, "ShowInetProperties");
   bool started = false;
   // The dialog empties what both boxes ask for; its work is named after the first.
-  frame_.beginOption(area::kIE, mode == 0 ? 1 : 0);
+  frame_.beginOptionWithId(mode == 0 ? "ieHistory" : "ieCache");
   trap.run([&] {
     if (!frame_.state.analyzing()) {
       if (browserClearing_) started = browserClearing_(mode);
@@ -115,11 +115,11 @@ bool IECleaner::showInetProperties(int mode) {
     }
   });
   if (mode == 0 || mode == 2) {
-    frame_.beginOption(area::kIE, 1);
+    frame_.beginOptionWithId("ieHistory");
     trap.run([&] { removeHistoryFolders(); });
   }
   if (mode == 1 || mode == 2) {
-    frame_.beginOption(area::kIE, 0);
+    frame_.beginOptionWithId("ieCache");
     trap.run([&] { delTemporaryIF(); });
   }
   return started;
@@ -175,8 +175,8 @@ void IECleaner::removeCacheFiles(common::ErrorTrap& trap, const std::string& fol
 
 void IECleaner::removeCookies() {
   common::ErrorTrap trap(log_, "removeCookies");
-  if (!isFolder(paths_.IE3)) return;
-  requireCleanableFolder(system_, paths_.IE3);
+  if (!isFolder(paths_.ieCookiesFolder)) return;
+  requireCleanableFolder(system_, paths_.ieCookiesFolder);
   const int passes = passesForLevel(safetyLevel_ ? safetyLevel_() : "5");
   int counter = 0;
   const std::vector<std::string> names = controls_.cookieFiles.items();

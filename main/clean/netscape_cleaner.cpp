@@ -73,7 +73,7 @@ NetscapeCleaner::NetscapeCleaner(platform::System& system, common::SessionLog& l
       folder_(std::move(programFolder)) {}
 
 std::string NetscapeCleaner::profileFolder() const {
-  return paths_.Netscape1A + paths_.Netscape1C;
+  return paths_.netscapeUsersFolder + paths_.netscapeUserName;
 }
 
 void NetscapeCleaner::cleanNetscape() {
@@ -81,32 +81,31 @@ void NetscapeCleaner::cleanNetscape() {
 }
 
 void NetscapeCleaner::runSteps(common::ErrorTrap* trap) {
-  constexpr int n = area::kNetscape;
   platform::Files& files = system_.files;
   // Read once as the run starts: a user saved during the run counts from the next one.
   const std::string profile = profileFolder();
-  const std::string cache = paths_.Netscape2;
+  const std::string cache = paths_.netscapeCacheFolder;
   const int passes = passesForLevel(safetyLevel_);
   auto statement = [&](const std::function<void()>& body) { frame_.statement(trap, body); };
 
-  if (boxes_.checked(n, 0)) {
-    frame_.optionStep(trap, n, 0, [&] {
+  if (boxes_.checked("netscapeCache")) {
+    frame_.optionStep(trap, "netscapeCache", [&] {
       if (!namesFolder(cache) || automatic_.automaticCleaningOn()) return;
       if (!common::fileExists(files, cache + "*.*")) return;
       requireCleanableFolder(system_, cache);
       raiseRemovalFailures(system_.removal.removeMatching(cache + "*.*"));
     });
   }
-  if (boxes_.checked(n, 1)) {
-    frame_.optionStep(trap, n, 1, [&] {
+  if (boxes_.checked("netscapeHistory")) {
+    frame_.optionStep(trap, "netscapeHistory", [&] {
       const std::string history = profile + "\\netscape.hst";
       if (automatic_.automaticCleaningOn() || !common::fileExists(files, history)) return;
       requireCleanableFolder(system_, profile);
       raiseRemovalFailures(system_.removal.removeFile(history));
     });
   }
-  if (boxes_.checked(n, 2)) {
-    frame_.optionStep(trap, n, 2, [&] {
+  if (boxes_.checked("netscapeCookies")) {
+    frame_.optionStep(trap, "netscapeCookies", [&] {
       // A profile that names a system folder gets no cookie file written into it either.
       requireCleanableFolder(system_, profile);
       const std::string cookies = profile + "\\cookies.txt";
@@ -126,8 +125,8 @@ void NetscapeCleaner::runSteps(common::ErrorTrap* trap) {
       });
     });
   }
-  if (boxes_.checked(n, 3)) {
-    frame_.optionStep(trap, n, 3, [&] {
+  if (boxes_.checked("netscapeAddressBar")) {
+    frame_.optionStep(trap, "netscapeAddressBar", [&] {
       const std::string preferences = profile + "\\prefs.js";
       if (!common::fileExists(files, preferences)) return;
       requireCleanableFolder(system_, profile);

@@ -23,10 +23,9 @@ void OperaCleaner::cleanOpera() {
 }
 
 void OperaCleaner::runSteps(common::ErrorTrap* trap) {
-  constexpr int o = area::kOpera;
   platform::Files& files = system_.files;
-  const std::string opera = paths_.Opera1;
-  const std::string cache = paths_.Opera2;
+  const std::string opera = paths_.operaUserFolder;
+  const std::string cache = paths_.operaCacheFolder;
   const int passes = passesForLevel(safetyLevel_);
   auto statement = [&](const std::function<void()>& body) { frame_.statement(trap, body); };
   // "-" or an empty value names no folder: the files would be looked for in whatever
@@ -40,14 +39,14 @@ void OperaCleaner::runSteps(common::ErrorTrap* trap) {
     if (common::fileExists(files, path)) raiseRemovalFailures(system_.removal.removeFile(path));
   };
 
-  if (boxes_.checked(o, 0)) {
-    frame_.optionStep(trap, o, 0, [&] {
+  if (boxes_.checked("operaCache")) {
+    frame_.optionStep(trap, "operaCache", [&] {
       if (!cleanable(cache) || !common::fileExists(files, cache + "*.*")) return;
       raiseRemovalFailures(system_.removal.removeMatching(cache + "*.*"));
     });
   }
-  if (boxes_.checked(o, 1)) {
-    frame_.optionStep(trap, o, 1, [&] {
+  if (boxes_.checked("operaHistory")) {
+    frame_.optionStep(trap, "operaHistory", [&] {
       if (!cleanable(opera)) return;
       statement([&] { deleteIfThere(opera + "opera.win"); });
       statement([&] { deleteIfThere(opera + "global.dat"); });
@@ -57,8 +56,8 @@ void OperaCleaner::runSteps(common::ErrorTrap* trap) {
       });
     });
   }
-  if (boxes_.checked(o, 2)) {
-    frame_.optionStep(trap, o, 2, [&] {
+  if (boxes_.checked("operaCookies")) {
+    frame_.optionStep(trap, "operaCookies", [&] {
       if (!cleanable(opera)) return;
       const std::string cookies = SecureRemover::operaTarget(paths_);
       // Unlike Netscape's, the passes only run over a cookie file that is there.
@@ -67,8 +66,8 @@ void OperaCleaner::runSteps(common::ErrorTrap* trap) {
       statement([&] { deleteIfThere(cookies); });
     });
   }
-  if (boxes_.checked(o, 3)) {
-    frame_.optionStep(trap, o, 3, [&] {
+  if (boxes_.checked("operaAddressBar")) {
+    frame_.optionStep(trap, "operaAddressBar", [&] {
       if (!cleanable(opera)) return;
       statement([&] { deleteIfThere(opera + "opera.dir"); });
       statement([&] { deleteIfThere(opera + "vlink4.dat"); });

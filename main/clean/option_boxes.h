@@ -1,29 +1,17 @@
 #pragma once
 // The cleaning-option check boxes as the engines and the run frame see them: five areas
 // of boxes, each with a value (0 or 1) and an enabled state. The main window implements
-// this over its check-box arrays; PlainOptionBoxes holds plain values.
-#include <array>
+// this over the Clean page's boxes; which boxes there are comes from an option table.
 #include <string>
-#include <vector>
+#include <string_view>
+
+#include "main/clean/option_table.h"
 
 namespace vorn {
 
-// Area codes, as the run frame's fixCheckboxes takes them.
-namespace area {
-inline constexpr int kIE = 1;
-inline constexpr int kNetscape = 2;
-inline constexpr int kOpera = 3;
-inline constexpr int kWindows = 4;
-inline constexpr int kUserDefined = 5;
-inline constexpr int kAll = 9;
-}  // namespace area
-
-// The boxes of an area: Internet Explorer 5, Netscape 4, Opera 4, Windows 8, user-defined 4;
-// 0 for any other code.
-int optionCount(int areaCode);
-
 class OptionBoxes {
  public:
+  explicit OptionBoxes(const OptionTable& table = OptionTable::standard()) : table_(table) {}
   virtual ~OptionBoxes() = default;
   virtual int value(int areaCode, int index) = 0;
   virtual bool enabled(int areaCode, int index) = 0;
@@ -32,27 +20,26 @@ class OptionBoxes {
   // What the box says, for the report of a run; plain boxes say nothing.
   virtual std::string caption(int /*areaCode*/, int /*index*/) { return {}; }
 
+  // The rows these boxes were made from.
+  const OptionTable& options() const { return table_; }
+  OptionTable::Place place(std::string_view id) const { return table_.place(id); }
+
   // The engines' guards: "checked" is any value but 0.
   bool checked(int areaCode, int index) { return value(areaCode, index) != 0; }
-};
-
-class PlainOptionBoxes : public OptionBoxes {
- public:
-  struct Box {
-    int value = 0;
-    bool enabled = true;
-  };
-  PlainOptionBoxes();
-  int value(int areaCode, int index) override { return box(areaCode, index).value; }
-  bool enabled(int areaCode, int index) override { return box(areaCode, index).enabled; }
-  void setValue(int areaCode, int index, int v) override { box(areaCode, index).value = v; }
-
-  // Ticks the listed boxes of an area (test set-up).
-  void check(int areaCode, std::initializer_list<int> indexes);
-  Box& box(int areaCode, int index);
+  // The same by the option's id in the table.
+  int valueOf(std::string_view id) {
+    const OptionTable::Place p = place(id);
+    return value(p.area, p.index);
+  }
+  bool checked(std::string_view id) { return valueOf(id) != 0; }
+  // Ticked and not greyed out for a missing folder.
+  bool usable(std::string_view id) {
+    const OptionTable::Place p = place(id);
+    return checked(p.area, p.index) && enabled(p.area, p.index);
+  }
 
  private:
-  std::array<std::vector<Box>, 6> areas_;
+  const OptionTable& table_;
 };
 
 }  // namespace vorn

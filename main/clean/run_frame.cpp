@@ -31,12 +31,12 @@ void RunFrame::fixCheckboxes(int areaCode) {
   view_.setProgressValue(0);
   std::vector<int> areas;
   if (areaCode == area::kAll)
-    areas = {area::kIE, area::kNetscape, area::kOpera, area::kWindows, area::kUserDefined};
+    areas.assign(std::begin(area::kWithOptions), std::end(area::kWithOptions));
   else
     areas = {areaCode};
   int ticked = 0;
   for (int a : areas) {
-    for (int i = 0; i < optionCount(a); ++i) {
+    for (int i = 0; i < boxes_.options().count(a); ++i) {
       if (!boxes_.enabled(a, i)) boxes_.setValue(a, i, 0);
       if (boxes_.value(a, i) == 1) ++ticked;
     }
@@ -82,6 +82,17 @@ void RunFrame::optionStep(common::ErrorTrap* trap, int areaCode, int index,
                           const std::function<void()>& body) {
   beginOption(areaCode, index);
   optionStep(trap, body);
+}
+
+void RunFrame::optionStep(common::ErrorTrap* trap, std::string_view id,
+                          const std::function<void()>& body) {
+  const OptionTable::Place p = boxes_.place(id);
+  optionStep(trap, p.area, p.index, body);
+}
+
+void RunFrame::beginOptionWithId(std::string_view id) {
+  const OptionTable::Place p = boxes_.place(id);
+  beginOption(p.area, p.index);
 }
 
 void RunFrame::beginOption(int areaCode, int index) {

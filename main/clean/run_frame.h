@@ -118,6 +118,9 @@ class RunFrame {
   // Names the option whose work follows: an area's box, or a name of its own (a plugin).
   void beginOption(int areaCode, int index);
   void beginOption(const std::string& option);
+  // The same for the option with this id in the boxes' table.
+  void optionStep(common::ErrorTrap* trap, std::string_view id, const std::function<void()>& body);
+  void beginOptionWithId(std::string_view id);
   // Runs one statement through the trap: a failure is logged and the run goes on.
   // Without a trap the failure goes to the caller.
   void statement(common::ErrorTrap* trap, const std::function<void()>& body);

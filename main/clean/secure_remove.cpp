@@ -93,7 +93,7 @@ void SecureRemover::overwritePass(const std::string& target, const std::string& 
 }
 
 std::string SecureRemover::ieTarget(const PathValues& paths, const std::string& fileName) {
-  return join(paths.IE3, fileName);
+  return join(paths.ieCookiesFolder, fileName);
 }
 
 std::string SecureRemover::netscapeTarget(const PathValues& paths) {
@@ -101,7 +101,7 @@ std::string SecureRemover::netscapeTarget(const PathValues& paths) {
 }
 
 std::string SecureRemover::operaTarget(const PathValues& paths) {
-  return paths.Opera1 + "cookies4.dat";
+  return paths.operaUserFolder + "cookies4.dat";
 }
 
 void SecureRemover::overWriteFileIE(const PathValues& paths, const std::string& fileName) {

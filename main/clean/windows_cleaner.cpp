@@ -102,12 +102,10 @@ void WindowsCleaner::clearMru(const char* key) {
 }
 
 void WindowsCleaner::runSteps(common::ErrorTrap* trap) {
-  constexpr int w = area::kWindows;
   platform::Files& files = system_.files;
-  auto step = [&](int index, bool guard, const std::function<void()>& body) {
-    if (guard) frame_.optionStep(trap, w, index, body);
+  auto step = [&](const char* option, bool guard, const std::function<void()>& body) {
+    if (guard) frame_.optionStep(trap, option, body);
   };
-  auto usable = [&](int i) { return boxes_.checked(w, i) && boxes_.enabled(w, i); };
 
   // A path setting that names a system folder skips its step with the reason logged.
   auto cleanable = [&](const std::string& folder) {
@@ -115,34 +113,34 @@ void WindowsCleaner::runSteps(common::ErrorTrap* trap) {
     requireCleanableFolder(system_, folder);
     return true;
   };
-  step(0, boxes_.checked(w, 0), [&] {
-    if (cleanable(paths_.Win1) && common::fileExists(files, paths_.Win1 + "*.*"))
-      deleteMatching(paths_.Win1 + "*.*");
+  step("docHistory", boxes_.checked("docHistory"), [&] {
+    if (cleanable(paths_.docHistoryFolder) && common::fileExists(files, paths_.docHistoryFolder + "*.*"))
+      deleteMatching(paths_.docHistoryFolder + "*.*");
   });
   // Files and sub-folders go; links are removed as links or left, never followed.
-  step(1, usable(1), [&] {
-    if (cleanable(paths_.Win3) && common::fileExists(files, paths_.Win3 + "*.*"))
-      raiseRemovalFailures(system_.removal.emptyFolder(paths_.Win3));
+  step("downloadedProgramFiles", boxes_.usable("downloadedProgramFiles"), [&] {
+    if (cleanable(paths_.downloadedProgramFilesFolder) && common::fileExists(files, paths_.downloadedProgramFilesFolder + "*.*"))
+      raiseRemovalFailures(system_.removal.emptyFolder(paths_.downloadedProgramFilesFolder));
   });
-  step(2, usable(2), [&] {
-    if (!cleanable(paths_.Win2)) return;
+  step("windowsTemp", boxes_.usable("windowsTemp"), [&] {
+    if (!cleanable(paths_.windowsTempFolder)) return;
     platform::RemovalReport report;
-    deleteFilesOlderThan(system_.removal, system_.clock, 1, paths_.Win2 + "*.*", std::nullopt,
+    deleteFilesOlderThan(system_.removal, system_.clock, 1, paths_.windowsTempFolder + "*.*", std::nullopt,
                          &report);
     raiseRemovalFailures(report);
   });
-  if (boxes_.checked(w, 3)) {
+  if (boxes_.checked("recycleBin")) {
     frame_.statement(trap, [&] { frame_.setStatus("Cleaning Recycle Bin"); });
-    frame_.optionStep(trap, w, 3,
+    frame_.optionStep(trap, "recycleBin",
                       [&] { EmptyBitBucket(system_.shell, log_, owner_, "", doEvents_); });
     frame_.statement(trap, [&] { frame_.setStatus("Cleaning Windows Files"); });
   }
-  step(4, boxes_.checked(w, 4), [&] {
+  step("scandiskFiles", boxes_.checked("scandiskFiles"), [&] {
     if (common::fileExists(files, "C:\\*.chk")) deleteMatching("C:\\*.chk");
   });
-  step(5, boxes_.checked(w, 5), [&] { clearMru(kRunMruKey); });
-  step(6, boxes_.checked(w, 6), [&] { clearMru(kFindMruKey); });
-  step(7, boxes_.checked(w, 7), [&] {
+  step("runHistory", boxes_.checked("runHistory"), [&] { clearMru(kRunMruKey); });
+  step("searchHistory", boxes_.checked("searchHistory"), [&] { clearMru(kFindMruKey); });
+  step("additionalGarbage", boxes_.checked("additionalGarbage"), [&] {
     if (additionalGarbage) additionalGarbage();
   });
 }

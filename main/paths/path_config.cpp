@@ -1,5 +1,7 @@
 #include "main/paths/path_config.h"
 
+#include <optional>
+
 #include "common/conversions.h"
 #include "common/error_trap.h"
 #include "common/save_failure.h"
@@ -49,66 +51,45 @@ void PathConfig::wire() {
   MainWindowOperations& ops = w_.operations();
   ops.findPath = [this] { findPath(); };
   ops.fixPath = [this] { fixPath(); };
-  ops.detectIEPaths = [this] { detectIEPaths(); };
-  ops.saveIEPaths = [this] { saveIEPaths(); };
-  ops.detectNetscapePaths = [this] { detectNetscapePaths(); };
-  ops.saveNetscapePaths = [this] { saveNetscapePaths(); };
-  ops.detectOperaPaths = [this] { detectOperaPaths(); };
-  ops.saveOperaPaths = [this] { saveOperaPaths(); };
-  ops.detectWindowsPaths = [this] { detectWindowsPaths(); };
-  ops.saveWindowsPaths = [this] { saveWindowsPaths(); };
+  struct AreaOps {
+    int area;
+    MainWindowOperations::Op &detect, &save;
+  };
+  for (AreaOps a : {AreaOps{area::kIE, ops.detectIEPaths, ops.saveIEPaths},
+                    AreaOps{area::kNetscape, ops.detectNetscapePaths, ops.saveNetscapePaths},
+                    AreaOps{area::kOpera, ops.detectOperaPaths, ops.saveOperaPaths},
+                    AreaOps{area::kWindows, ops.detectWindowsPaths, ops.saveWindowsPaths}}) {
+    a.detect = [this, code = a.area] { detectArea(code); };
+    a.save = [this, code = a.area] { saveArea(code); };
+  }
   for (ui::Toolbar& t : w_.paths.detectAllToolbars)
     t.onButtonClick = [this](int) { detectAllPaths(); };
-
-  w_.paths.browseIEHistoryButton.onClick = [this] {
-    browse(w_.paths.ieHistoryFolderBox, &PathConfig::saveIEPaths);
-  };
-  w_.paths.browseIECacheButton.onClick = [this] {
-    browse(w_.paths.ieCacheFolderBox, &PathConfig::saveIEPaths);
-  };
-  w_.paths.browseIECookiesButton.onClick = [this] {
-    browse(w_.paths.ieCookiesFolderBox, &PathConfig::saveIEPaths);
-  };
-  w_.paths.browseNetscapeProfileButton.onClick = [this] {
-    browse(w_.paths.netscapeProfileFolderBox, &PathConfig::saveNetscapePaths);
-  };
-  w_.paths.browseNetscapeCacheButton.onClick = [this] {
-    browse(w_.paths.netscapeCacheFolderBox, &PathConfig::saveNetscapePaths);
-  };
-  w_.paths.browseOperaUserButton.onClick = [this] {
-    browse(w_.paths.operaUserFolderBox, &PathConfig::saveOperaPaths);
-  };
-  w_.paths.browseOperaCacheButton.onClick = [this] {
-    browse(w_.paths.operaCacheFolderBox, &PathConfig::saveOperaPaths);
-  };
-  w_.paths.browseWindowsDocHistoryButton.onClick = [this] {
-    browse(w_.paths.windowsDocHistoryFolderBox, &PathConfig::saveWindowsPaths);
-  };
-  w_.paths.browseWindowsTempButton.onClick = [this] {
-    browse(w_.paths.windowsTempFolderBox, &PathConfig::saveWindowsPaths);
-  };
-  w_.paths.browseWindowsDownloadedButton.onClick = [this] {
-    browse(w_.paths.windowsDownloadedFolderBox, &PathConfig::saveWindowsPaths);
-  };
+  for (const PathRow& row : pathRows())
+    if (row.browse) (w_.paths.*row.browse).onClick = [this, &row] { browse(row); };
 
   // Typing a Users folder lists its users; typing a user name saves the group. Choosing
   // a user from the list does not save.
   w_.paths.netscapeProfileFolderBox.onChange = [this] {
     fillUserCombo(w_.paths.netscapeProfileFolderBox.text());
   };
-  w_.paths.netscapeUserBox.onChange = [this] { saveNetscapePaths(); };
+  w_.paths.netscapeUserBox.onChange = [this] { saveArea(area::kNetscape); };
 
-  ops.viewIECache = [this] { viewButton(p_.ie4Found, openIECache); };
-  ops.viewNetscapeCache = [this] { viewButton(p_.netscapeCacheFound, openNetscapeCache); };
-  ops.viewOperaCache = [this] { viewButton(p_.operaCacheFound, openOperaCache); };
-  ops.viewIECookies = [this] { viewButton(!w_.clean.ieMissingLabel.visible(), openIECookies); };
-  ops.viewNetscapeCookies = [this] {
-    viewButton(!w_.clean.netscapeMissingLabel.visible(), openNetscapeCookies);
+  // The cache windows need their cache folder; the cookie and address windows their
+  // browser's paths.
+  auto view = [this](std::function<bool()> available, std::function<void()>& open) {
+    return [this, available, &open] { viewButton(available(), open); };
   };
-  ops.viewIEUrls = [this] { viewButton(!w_.clean.ieMissingLabel.visible(), openTypedURLs); };
-  ops.viewNetscapeUrls = [this] {
-    viewButton(!w_.clean.netscapeMissingLabel.visible(), openNetscapeHistory);
+  auto found = [this](const char* role) { return [this, role] { return p_.found(role); }; };
+  auto whole = [this](bool PathValues::*available) {
+    return [this, available] { return p_.*available; };
   };
+  ops.viewIECache = view(found("ieCacheContentFolder"), openIECache);
+  ops.viewNetscapeCache = view(found("netscapeCacheFolder"), openNetscapeCache);
+  ops.viewOperaCache = view(found("operaCacheFolder"), openOperaCache);
+  ops.viewIECookies = view(whole(&PathValues::ieAvailable), openIECookies);
+  ops.viewNetscapeCookies = view(whole(&PathValues::netscapeAvailable), openNetscapeCookies);
+  ops.viewIEUrls = view(whole(&PathValues::ieAvailable), openTypedURLs);
+  ops.viewNetscapeUrls = view(whole(&PathValues::netscapeAvailable), openNetscapeHistory);
 }
 
 void PathConfig::viewButton(bool condition, const std::function<void()>& open) {
@@ -119,113 +100,140 @@ void PathConfig::viewButton(bool condition, const std::function<void()>& open) {
   if (open) open();
 }
 
-// --- Internet Explorer ---
+// --- Detection, saving and availability, over the area-paths table ---
 
-void PathConfig::detectIEPaths() {
-  w_.paths.ieHistoryFolderBox.setText(standardFolder(platform::csidl::kHistory));
-  w_.paths.ieCacheFolderBox.setText(standardFolder(platform::csidl::kInternetCache));
-  w_.paths.ieCookiesFolderBox.setText(standardFolder(platform::csidl::kCookies));
-  std::string cache;
-  if (s_.system.shell.knownFolder(platform::csidl::kInternetCache, cache) ==
-      platform::err::kSuccess) {
-    p_.IE4 = collapseBackslashes(cache.substr(0, cache.find('\0')) + "\\Content.ie5\\");
-    p_.ie4Found = true;
-  } else {
-    p_.IE4 = kPathMissing;
-    p_.ie4Found = false;
-  }
-}
-
-void PathConfig::saveIEPaths() {
-  saveFailureTold_ = false;
-  struct Box {
-    ui::TextBox& box;
-    std::string& value;
-    const char* key;
-  };
-  for (Box b : {Box{w_.paths.ieHistoryFolderBox, p_.IE1, "IE1"},
-                Box{w_.paths.ieCacheFolderBox, p_.IE2, "IE2"},
-                Box{w_.paths.ieCookiesFolderBox, p_.IE3, "IE3"}}) {
-    if (refusesSystemFolder(b.box, b.value)) continue;
-    if (exists(b.box.text())) {
-      b.value = b.box.text();
-      write(b.key, b.value);
-      // The cookie cleaning lists the files of this folder.
-      if (&b.value == &p_.IE3) w_.clean.ieCookieFiles.setPath(p_.IE3);
-    } else {
-      b.box.setText(kPathMissing);  // the stored key keeps its value
+std::string PathConfig::detected(const PathRow& row) {
+  const Detection& d = row.detect;
+  auto ifThere = [&](const std::string& path) { return exists(path) ? path : kPathMissing; };
+  switch (d.kind) {
+    case Detection::StandardFolder:
+      return standardFolder(d.csidl);
+    case Detection::BelowKnownFolder: {
+      std::string folder;
+      if (s_.system.shell.knownFolder(d.csidl, folder) != platform::err::kSuccess)
+        return kPathMissing;
+      return collapseBackslashes(folder.substr(0, folder.find('\0')) + d.below);
     }
-  }
-  if (exists(p_.IE4))
-    write("IE4", p_.IE4);
-  else
-    p_.IE4 = kPathMissing;
-  updateIEAvailable();
-}
-
-void PathConfig::updateIEAvailable() {
-  p_.ieAvailable = !shows(w_.paths.ieHistoryFolderBox, kPathMissing) &&
-                   !shows(w_.paths.ieCacheFolderBox, kPathMissing) &&
-                   !shows(w_.paths.ieCookiesFolderBox, kPathMissing);
-  p_.ieAvailable ? w_.clean.enableIE() : w_.clean.disableIE();
-}
-
-// --- Netscape ---
-
-void PathConfig::detectNetscapePaths() {
-  const std::string candidates[] = {
-      p_.programFilesFolder + "Netscape\\Users\\", "C:\\Program Files\\Netscape\\Users\\",
-      "C:\\Program\\Netscape\\Users\\", p_.windowsFolder + "Netscape\\Users\\",
-      "C:\\Netscape\\Users\\"};
-  std::string users = kPathMissing;
-  for (const std::string& c : candidates)
-    if (exists(c)) {
-      users = c;
+    case Detection::ProgramFolder: {
+      const std::string below = d.below;
+      for (const std::string& c :
+           {p_.programFilesFolder + below, "C:\\Program Files\\" + below, "C:\\Program\\" + below,
+            p_.windowsFolder + below, "C:\\" + below})
+        if (exists(c)) return c;
+      return kPathMissing;
+    }
+    case Detection::BelowRole: {
+      std::string base = (w_.paths.*pathRow(d.base).box).text();
+      if (d.withUser) base += w_.paths.netscapeUserBox.text() + "\\";
+      return ifThere(base + d.below);
+    }
+    case Detection::BelowWindows:
+      return ifThere(p_.windowsFolder + d.below);
+    case Detection::None:
       break;
-    }
-  w_.paths.netscapeProfileFolderBox.setText(users);
-  const std::string& shown = w_.paths.netscapeProfileFolderBox.text();
-  if (shown != kPathMissing && !shown.empty()) fillUserCombo(shown);
-  const std::string cache = shown + w_.paths.netscapeUserBox.text() + "\\Cache\\";
-  p_.netscapeCacheFound = exists(cache);
-  w_.paths.netscapeCacheFolderBox.setText(p_.netscapeCacheFound ? cache : kPathMissing);
+  }
+  return kPathMissing;
 }
 
-void PathConfig::saveNetscapePaths() {
+void PathConfig::detectArea(int areaCode) {
+  for (const PathRow& row : pathRows()) {
+    if (row.area != areaCode || row.detect.kind == Detection::None) continue;
+    const std::string path = detected(row);
+    p_.folderFound[row.role] = path != kPathMissing;
+    if (!row.box) {
+      p_.*row.value = path;
+      continue;
+    }
+    ui::TextBox& box = w_.paths.*row.box;
+    box.setText(path);
+    // A Users folder lists its users, whose first one the cache is looked for under.
+    if (row.value == &PathValues::netscapeUsersFolder && box.text() != kPathMissing &&
+        !box.text().empty())
+      fillUserCombo(box.text());
+  }
+}
+
+void PathConfig::saveArea(int areaCode) {
   saveFailureTold_ = false;
-  common::ErrorTrap trap(s_.log, "Command11Child8");
-  auto folder = [&](ui::TextBox& box, std::string& value, const char* key) {
-    trap.runStep([&] {
-      if (refusesSystemFolder(box, value)) return;
-      if (exists(box.text())) {
-        value = box.text();
-        write(key, value);
-      } else {
-        box.setText(kPathMissing);
-        write(key, kPathMissing);
-      }
-    });
+  const PathArea& a = pathArea(areaCode);
+  std::optional<common::ErrorTrap> trap;
+  if (*a.saveLabel) trap.emplace(s_.log, a.saveLabel);
+  auto step = [&](const std::function<void()>& body) {
+    if (trap)
+      trap->runStep(body);
+    else
+      body();
   };
-  folder(w_.paths.netscapeProfileFolderBox, p_.Netscape1A, "Netscape1A");
-  trap.runStep([&] {
-    ui::ComboBox& users = w_.paths.netscapeUserBox;
-    if (users.text().empty()) {
-      write("Netscape1B", "-1");
-      write("Netscape1C", "Error");
+  for (const PathRow& row : pathRows()) {
+    if (row.area != areaCode || row.value == &PathValues::netscapeUserName) continue;
+    std::string& value = p_.*row.value;
+    if (row.value == &PathValues::netscapeUserIndex) {
+      step([&] { saveNetscapeUser(); });
+    } else if (!row.box) {
+      // Detected with its area, never typed: stored only once it is there.
+      if (exists(value))
+        write(row.key, value);
+      else
+        value = kPathMissing;
     } else {
-      write("Netscape1B", std::to_string(users.listIndex()));
-      write("Netscape1C", users.text());
-      p_.Netscape1C = users.text();
+      step([&] { saveFolder(row, a); });
     }
-  });
-  folder(w_.paths.netscapeCacheFolderBox, p_.Netscape2, "Netscape2");
-  trap.runStep([&] { updateNetscapeAvailable(); });
+  }
+  step([&] { updateAvailable(areaCode); });
 }
 
-void PathConfig::updateNetscapeAvailable() {
-  p_.netscapeAvailable = !shows(w_.paths.netscapeProfileFolderBox, kPathMissing) &&
-                         !shows(w_.paths.netscapeCacheFolderBox, kPathMissing);
-  p_.netscapeAvailable ? w_.clean.enableNetscape() : w_.clean.disableNetscape();
+void PathConfig::saveFolder(const PathRow& row, const PathArea& a) {
+  ui::TextBox& box = w_.paths.*row.box;
+  std::string& value = p_.*row.value;
+  if (refusesSystemFolder(box, value)) return;
+  if (exists(box.text())) {
+    value = box.text();
+    write(row.key, value);
+    // The cookie cleaning lists the files of this folder.
+    if (row.value == &PathValues::ieCookiesFolder) w_.clean.ieCookieFiles.setPath(value);
+    return;
+  }
+  box.setText(kPathMissing);
+  if (row.missingMessage)
+    s_.prompter.messageBox(row.missingMessage, "Info", ui::mb::kOk | ui::mb::kIconInformation);
+  if (a.storesMissing) write(row.key, kPathMissing);
+}
+
+void PathConfig::saveNetscapeUser() {
+  ui::ComboBox& users = w_.paths.netscapeUserBox;
+  const char* index = pathRow("netscapeUserIndex").key;
+  const char* name = pathRow("netscapeUserName").key;
+  if (users.text().empty()) {
+    write(index, "-1");
+    write(name, "Error");
+  } else {
+    write(index, std::to_string(users.listIndex()));
+    write(name, users.text());
+    p_.netscapeUserName = users.text();
+  }
+}
+
+// A browser can be cleaned while every folder its page shows is there; a Windows folder
+// found missing greys only the boxes that need it.
+void PathConfig::updateAvailable(int areaCode) {
+  const PathArea& a = pathArea(areaCode);
+  bool all = true, needed = true;
+  for (const PathRow& row : pathRows()) {
+    if (row.area != areaCode || !row.box) continue;
+    const bool shown = !shows(w_.paths.*row.box, kPathMissing);
+    all = all && shown;
+    if (a.available) continue;
+    p_.folderFound[row.role] = shown;
+    w_.clean.setFolderFound(row.role, shown);
+    for (const OptionRow& option : w_.clean.optionTable.rows())
+      if (row.role == std::string_view(option.needs)) needed = needed && shown;
+  }
+  if (a.available) {
+    p_.*a.available = all;
+    w_.clean.setAreaAvailable(areaCode, all);
+  } else {
+    w_.clean.windowsPathsMissingLabel.setVisible(!needed);
+  }
 }
 
 void PathConfig::fillUserCombo(const std::string& folder) {
@@ -254,99 +262,6 @@ void PathConfig::fillUserCombo(const std::string& folder) {
   });
 }
 
-// --- Opera ---
-
-void PathConfig::detectOperaPaths() {
-  const std::string candidates[] = {p_.programFilesFolder + "Opera\\", "C:\\Program Files\\Opera\\",
-                                    "C:\\Program\\Opera\\", p_.windowsFolder + "Opera\\",
-                                    "C:\\Opera\\"};
-  std::string opera = kPathMissing;
-  for (const std::string& c : candidates)
-    if (exists(c)) {
-      opera = c;
-      break;
-    }
-  w_.paths.operaUserFolderBox.setText(opera);
-  const std::string cache = w_.paths.operaUserFolderBox.text() + "Cache4\\";
-  p_.operaCacheFound = exists(cache);
-  w_.paths.operaCacheFolderBox.setText(p_.operaCacheFound ? cache : kPathMissing);
-}
-
-void PathConfig::saveOperaPaths() {
-  saveFailureTold_ = false;
-  struct Box {
-    ui::TextBox& box;
-    std::string& value;
-    const char* key;
-  };
-  for (Box b : {Box{w_.paths.operaUserFolderBox, p_.Opera1, "Opera1"},
-                Box{w_.paths.operaCacheFolderBox, p_.Opera2, "Opera2"}}) {
-    if (refusesSystemFolder(b.box, b.value)) continue;
-    if (exists(b.box.text())) {
-      b.value = b.box.text();
-      write(b.key, b.value);
-    } else {
-      b.box.setText(kPathMissing);
-      write(b.key, kPathMissing);
-    }
-  }
-  updateOperaAvailable();
-}
-
-void PathConfig::updateOperaAvailable() {
-  p_.operaAvailable = !shows(w_.paths.operaUserFolderBox, kPathMissing) &&
-                      !shows(w_.paths.operaCacheFolderBox, kPathMissing);
-  p_.operaAvailable ? w_.clean.enableOpera() : w_.clean.disableOpera();
-}
-
-// --- Windows ---
-
-void PathConfig::detectWindowsPaths() {
-  w_.paths.windowsDocHistoryFolderBox.setText(standardFolder(platform::csidl::kRecent));
-  const std::string temp = p_.windowsFolder + "Temp\\";
-  const std::string downloaded = p_.windowsFolder + "Downloaded Program Files\\";
-  p_.winTempAvailable = exists(temp);
-  p_.winDownloadedAvailable = exists(downloaded);
-  w_.paths.windowsTempFolderBox.setText(p_.winTempAvailable ? temp : kPathMissing);
-  w_.paths.windowsDownloadedFolderBox.setText(p_.winDownloadedAvailable ? downloaded
-                                                                        : kPathMissing);
-}
-
-void PathConfig::saveWindowsPaths() {
-  saveFailureTold_ = false;
-  struct Box {
-    ui::TextBox& box;
-    std::string& value;
-    const char* key;
-    const char* missing;
-  };
-  for (Box b : {Box{w_.paths.windowsDocHistoryFolderBox, p_.Win1, "Win1",
-                    "Windows Document History path does not exist"},
-                Box{w_.paths.windowsTempFolderBox, p_.Win2, "Win2",
-                    "Windows Temporary Files path does not exist"},
-                Box{w_.paths.windowsDownloadedFolderBox, p_.Win3, "Win3",
-                    "Windows Downloaded path does not exist"}}) {
-    if (refusesSystemFolder(b.box, b.value)) continue;
-    if (exists(b.box.text())) {
-      b.value = b.box.text();
-      write(b.key, b.value);
-    } else {
-      b.box.setText(kPathMissing);
-      s_.prompter.messageBox(b.missing, "Info", ui::mb::kOk | ui::mb::kIconInformation);
-      write(b.key, kPathMissing);
-    }
-  }
-  updateWindowsAvailable();
-}
-
-void PathConfig::updateWindowsAvailable() {
-  p_.winTempAvailable = !shows(w_.paths.windowsTempFolderBox, kPathMissing);
-  p_.winDownloadedAvailable = !shows(w_.paths.windowsDownloadedFolderBox, kPathMissing);
-  p_.winTempAvailable ? w_.clean.enableWinTemp() : w_.clean.disableWinTemp();
-  p_.winDownloadedAvailable ? w_.clean.enableWinDownloaded() : w_.clean.disableWinDownloaded();
-  w_.clean.windowsPathsMissingLabel.setVisible(!p_.winTempAvailable || !p_.winDownloadedAvailable);
-}
-
 // --- Browsing ---
 
 std::string PathConfig::BrowseForDirectory() {
@@ -366,61 +281,45 @@ std::string PathConfig::setPath(const std::string& inText) {
   return path == "\\" ? inText : path;
 }
 
-void PathConfig::browse(ui::TextBox& box, void (PathConfig::*save)()) {
+void PathConfig::browse(const PathRow& row) {
+  ui::TextBox& box = w_.paths.*row.box;
   box.setText(collapseBackslashes(setPath(box.text())));
-  (this->*save)();
+  saveArea(row.area);
 }
 
 // --- Start-up and all at once ---
 
 void PathConfig::fixPath() {
   common::ErrorTrap trap(s_.log, "fixPath");
-  trap.runStep([&] { w_.paths.ieHistoryFolderBox.setText(p_.IE1); });
-  trap.runStep([&] { w_.paths.ieCacheFolderBox.setText(p_.IE2); });
-  trap.runStep([&] { w_.paths.ieCookiesFolderBox.setText(p_.IE3); });
-  trap.runStep([&] { w_.paths.netscapeProfileFolderBox.setText(p_.Netscape1A); });
-  trap.runStep([&] { w_.paths.netscapeCacheFolderBox.setText(p_.Netscape2); });
-  trap.runStep([&] { fillUserCombo(p_.Netscape1A); });
-  // The user is restored by position; a bad position leaves the first user chosen.
-  trap.runStep([&] {
-    if (w_.paths.netscapeUserBox.listIndex() >= 0)
-      w_.paths.netscapeUserBox.setListIndex(common::toInteger(p_.Netscape1B));
-  });
-  trap.runStep([&] { w_.paths.operaUserFolderBox.setText(p_.Opera1); });
-  trap.runStep([&] { w_.paths.operaCacheFolderBox.setText(p_.Opera2); });
-  trap.runStep([&] { w_.paths.windowsDocHistoryFolderBox.setText(p_.Win1); });
-  trap.runStep([&] { w_.paths.windowsTempFolderBox.setText(p_.Win2); });
-  trap.runStep([&] { w_.paths.windowsDownloadedFolderBox.setText(p_.Win3); });
-  trap.runStep([&] { updateNetscapeAvailable(); });
-  trap.runStep([&] { updateOperaAvailable(); });
-  trap.runStep([&] { updateIEAvailable(); });
-  trap.runStep([&] { updateWindowsAvailable(); });
+  for (const PathArea& a : pathAreas()) {
+    for (const PathRow& row : pathRows())
+      if (row.area == a.area && row.box)
+        trap.runStep([&] { (w_.paths.*row.box).setText(p_.*row.value); });
+    if (a.area != area::kNetscape) continue;
+    trap.runStep([&] { fillUserCombo(p_.netscapeUsersFolder); });
+    // The user is restored by position; a bad position leaves the first user chosen.
+    trap.runStep([&] {
+      if (w_.paths.netscapeUserBox.listIndex() >= 0)
+        w_.paths.netscapeUserBox.setListIndex(common::toInteger(p_.netscapeUserIndex));
+    });
+  }
+  for (const PathArea& a : pathAreas()) trap.runStep([&] { updateAvailable(a.area); });
 }
 
 void PathConfig::findPath() {
   common::ErrorTrap trap(s_.log, "findPath");
-  trap.runStep([&] { detectIEPaths(); });
-  trap.runStep([&] { saveIEPaths(); });
-  trap.runStep([&] { detectNetscapePaths(); });
-  trap.runStep([&] { saveNetscapePaths(); });
-  trap.runStep([&] { detectOperaPaths(); });
-  trap.runStep([&] { saveOperaPaths(); });
-  trap.runStep([&] { detectWindowsPaths(); });
-  trap.runStep([&] { saveWindowsPaths(); });
-  trap.runStep([&] { write("IE4", p_.IE4); });
+  for (const PathArea& a : pathAreas()) {
+    trap.runStep([&] { detectArea(a.area); });
+    trap.runStep([&] { saveArea(a.area); });
+  }
+  trap.runStep([&] { write(pathRow("ieCacheContentFolder").key, p_.ieCacheContentFolder); });
   trap.runStep([&] { write("Detect", "1"); });
 }
 
 void PathConfig::detectAllPaths() {
   common::ErrorTrap trap(s_.log, "Toolbar2Button");
-  trap.runStep([&] { detectIEPaths(); });
-  trap.runStep([&] { detectWindowsPaths(); });
-  trap.runStep([&] { detectNetscapePaths(); });
-  trap.runStep([&] { detectOperaPaths(); });
-  trap.runStep([&] { saveIEPaths(); });
-  trap.runStep([&] { saveNetscapePaths(); });
-  trap.runStep([&] { saveOperaPaths(); });
-  trap.runStep([&] { saveWindowsPaths(); });
+  for (const PathArea& a : pathAreas()) trap.runStep([&] { detectArea(a.area); });
+  for (const PathArea& a : pathAreas()) trap.runStep([&] { saveArea(a.area); });
 }
 
 }  // namespace vorn

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "main/app/main_window.h"
+#include "main/paths/path_table.h"
 
 namespace vorn {
 
@@ -27,14 +28,10 @@ class PathConfig {
   void findPath();
   void detectAllPaths();
 
-  void detectIEPaths();
-  void saveIEPaths();
-  void detectNetscapePaths();
-  void saveNetscapePaths();
-  void detectOperaPaths();
-  void saveOperaPaths();
-  void detectWindowsPaths();
-  void saveWindowsPaths();
+  // One area's folders: Auto-Detect fills its boxes; Save checks and stores them and
+  // updates what can be cleaned.
+  void detectArea(int areaCode);
+  void saveArea(int areaCode);
 
   void fillUserCombo(const std::string& folder);
   std::string setPath(const std::string& inText);
@@ -49,11 +46,11 @@ class PathConfig {
       openNetscapeCookies, openTypedURLs, openNetscapeHistory;
 
  private:
-  void updateIEAvailable();
-  void updateNetscapeAvailable();
-  void updateOperaAvailable();
-  void updateWindowsAvailable();
-  void browse(ui::TextBox& box, void (PathConfig::*save)());
+  std::string detected(const PathRow& row);
+  void saveFolder(const PathRow& row, const PathArea& area);
+  void saveNetscapeUser();
+  void updateAvailable(int areaCode);
+  void browse(const PathRow& row);
   void viewButton(bool condition, const std::function<void()>& open);
   bool exists(const std::string& path);
   // A box naming a system folder is refused with a message and shows `previous` again.

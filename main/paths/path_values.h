@@ -1,36 +1,40 @@
 #pragma once
 // The cleaner's folder paths, held in memory for the whole run. Each path is a folder
 // ending in "\" or "-" when the folder was not found.
+#include <map>
 #include <string>
+#include <string_view>
 
 namespace vorn {
 
 inline constexpr const char* kPathMissing = "-";
 
 struct PathValues {
-  // Stored in [Path] of mainten.ini under these names.
-  std::string IE1, IE2, IE3, IE4;
-  std::string Netscape1A, Netscape1B, Netscape1C, Netscape2;
-  std::string Opera1, Opera2;
-  std::string Win1, Win2, Win3;
+  // Stored in [Path] of mainten.ini under the keys of the area-paths table
+  // (main/paths/path_table.*): IE1..IE4, Netscape1A..Netscape2, Opera1, Opera2, Win1..Win3.
+  std::string ieHistoryFolder, ieCacheFolder, ieCookiesFolder, ieCacheContentFolder;
+  std::string netscapeUsersFolder, netscapeUserIndex, netscapeUserName, netscapeCacheFolder;
+  std::string operaUserFolder, operaCacheFolder;
+  std::string docHistoryFolder, windowsTempFolder, downloadedProgramFilesFolder;
 
   // Derived when the settings are loaded; never stored.
-  std::string netscapeProfile;     // Netscape1A + Netscape1C, no trailing "\"
+  std::string netscapeProfile;     // netscapeUsersFolder + netscapeUserName, no "\" after
   std::string windowsFolder;       // with a trailing "\", or "-"
   std::string systemFolder;        // with a trailing "\", or "-"
   std::string programFilesFolder;  // with a trailing "\", or "-"
 
-  // Which areas can be cleaned, from what the Path page shows.
+  // Which browser areas can be cleaned, from what the Path page shows.
   bool ieAvailable = false;
   bool netscapeAvailable = false;
   bool operaAvailable = false;
-  bool winTempAvailable = false;
-  bool winDownloadedAvailable = false;
 
-  // Whether the cache folders that the View buttons open exist.
-  bool ie4Found = false;
-  bool netscapeCacheFound = false;
-  bool operaCacheFound = false;
+  // Whether the folder of each path role was found when it was last loaded, detected or
+  // saved. The View buttons and the boxes that need a folder follow it.
+  std::map<std::string, bool, std::less<>> folderFound;
+  bool found(std::string_view role) const {
+    const auto it = folderFound.find(role);
+    return it != folderFound.end() && it->second;
+  }
 };
 
 }  // namespace vorn

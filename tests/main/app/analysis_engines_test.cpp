@@ -80,9 +80,9 @@ TEST_F(EngineAnalysisTest, InternetExplorer) {
                     cookies = "C:\\WINDOWS\\Cookies\\";
   fake.files.addFile(folder() + "\\mainten.ini",
                      "[Path]\r\nIE1=" + history + "\r\nIE2=" + tif + "\r\n");
-  p.IE1 = history;
-  p.IE2 = tif;
-  p.IE3 = cookies;
+  p.ieHistoryFolder = history;
+  p.ieCacheFolder = tif;
+  p.ieCookiesFolder = cookies;
   fake.files.addFile(history + "history.ie5\\mshist~1\\index.dat", std::string(32768, 'h'));
   addLinkToMine(history + "history.ie5\\mshist~1\\Mine");
   fake.files.addFile(history + "history.ie5\\mshist~2\\index.dat", std::string(16384, 'h'));
@@ -162,14 +162,14 @@ TEST_F(EngineAnalysisTest, InternetExplorer) {
 }
 
 TEST_F(EngineAnalysisTest, Netscape) {
-  p.Netscape1A = "C:\\Program Files\\Netscape\\Users\\";
-  p.Netscape1C = "me";
-  const std::string profile = p.Netscape1A + p.Netscape1C;
+  p.netscapeUsersFolder = "C:\\Program Files\\Netscape\\Users\\";
+  p.netscapeUserName = "me";
+  const std::string profile = p.netscapeUsersFolder + p.netscapeUserName;
   p.netscapeProfile = profile;
-  p.Netscape2 = profile + "\\Cache\\";
-  fake.files.addFile(p.Netscape2 + "M0A1B2C3.htm", std::string(5000, 'p'));
-  fake.files.addFile(p.Netscape2 + "M0A1B2C4.gif", std::string(2500, 'g'));
-  addLinkToMine(p.Netscape2 + "Mine");
+  p.netscapeCacheFolder = profile + "\\Cache\\";
+  fake.files.addFile(p.netscapeCacheFolder + "M0A1B2C3.htm", std::string(5000, 'p'));
+  fake.files.addFile(p.netscapeCacheFolder + "M0A1B2C4.gif", std::string(2500, 'g'));
+  addLinkToMine(p.netscapeCacheFolder + "Mine");
   fake.files.addFile(profile + "\\netscape.hst", std::string(12000, 'h'));
   fake.files.addFile(profile + "\\cookies.txt", std::string(900, 'c'));
   fake.files.addFile(profile + "\\prefs.js",
@@ -199,7 +199,7 @@ TEST_F(EngineAnalysisTest, Netscape) {
   }
   EXPECT_EQ(fake.files.contents(profile + "\\prefs.js"),
             "user_pref(\"browser.startup.homepage\", \"http://home/\");\r\n");
-  EXPECT_TRUE(fake.files.exists(p.Netscape2 + "Mine"));
+  EXPECT_TRUE(fake.files.exists(p.netscapeCacheFolder + "Mine"));
   expectMineKept();
 }
 
@@ -207,8 +207,8 @@ TEST_F(EngineAnalysisTest, Netscape) {
 // list the same items, sizes included.
 TEST_F(EngineAnalysisTest, TwoAnalysesOfOneStateAgree) {
   fake.files.addFile(folder() + "\\ow2.chx", std::string(100, 'b'));
-  p.Opera1 = "C:\\Opera\\";
-  fake.files.addFile(p.Opera1 + "cookies4.dat", std::string(900, 'c'));
+  p.operaUserFolder = "C:\\Opera\\";
+  fake.files.addFile(p.operaUserFolder + "cookies4.dat", std::string(900, 'c'));
   tick(window->clean.operaOptions);
   const std::string first = joined(analyzeUnchanged(kOpera));
   for (int i = 0; i < 8; ++i) EXPECT_EQ(joined(analyzeUnchanged(kOpera)), first);
@@ -218,9 +218,9 @@ TEST_F(EngineAnalysisTest, TwoAnalysesOfOneStateAgree) {
 // Without a cookie file the first pass writes one anew and the later ones overwrite it:
 // that file is the run's own, so neither lists it, and neither reports a failure.
 TEST_F(EngineAnalysisTest, NetscapeWithoutCookieFile) {
-  p.Netscape1A = "C:\\Program Files\\Netscape\\Users\\";
-  p.Netscape1C = "me";
-  const std::string profile = p.Netscape1A + p.Netscape1C;
+  p.netscapeUsersFolder = "C:\\Program Files\\Netscape\\Users\\";
+  p.netscapeUserName = "me";
+  const std::string profile = p.netscapeUsersFolder + p.netscapeUserName;
   p.netscapeProfile = profile;
   fake.files.addFolder(profile);
   fake.files.addFile(folder() + "\\" + kNetscapeKeepList,
@@ -239,17 +239,17 @@ TEST_F(EngineAnalysisTest, NetscapeWithoutCookieFile) {
 }
 
 TEST_F(EngineAnalysisTest, Opera) {
-  p.Opera1 = "C:\\Program Files\\Opera\\";
-  p.Opera2 = p.Opera1 + "cache4\\";
-  fake.files.addFile(p.Opera1 + "opera.win", std::string(700, 'w'));
-  fake.files.addFile(p.Opera1 + "global.dat", std::string(3000, 'g'));
-  fake.files.addFile(p.Opera1 + "cookies4.dat", std::string(1200, 'c'));
-  fake.files.addFile(p.Opera1 + "opera.dir", std::string(400, 'd'));
-  fake.files.addFile(p.Opera1 + "vlink4.dat", std::string(800, 'v'));
-  fake.files.addFile(p.Opera1 + "opera.ini", std::string(900, 'i'));
-  fake.files.addFile(p.Opera2 + "opr00001.htm", std::string(6000, 'p'));
-  fake.files.addFile(p.Opera2 + "opr00002.gif", std::string(1000, 'g'));
-  addLinkToMine(p.Opera2 + "Mine");
+  p.operaUserFolder = "C:\\Program Files\\Opera\\";
+  p.operaCacheFolder = p.operaUserFolder + "cache4\\";
+  fake.files.addFile(p.operaUserFolder + "opera.win", std::string(700, 'w'));
+  fake.files.addFile(p.operaUserFolder + "global.dat", std::string(3000, 'g'));
+  fake.files.addFile(p.operaUserFolder + "cookies4.dat", std::string(1200, 'c'));
+  fake.files.addFile(p.operaUserFolder + "opera.dir", std::string(400, 'd'));
+  fake.files.addFile(p.operaUserFolder + "vlink4.dat", std::string(800, 'v'));
+  fake.files.addFile(p.operaUserFolder + "opera.ini", std::string(900, 'i'));
+  fake.files.addFile(p.operaCacheFolder + "opr00001.htm", std::string(6000, 'p'));
+  fake.files.addFile(p.operaCacheFolder + "opr00002.gif", std::string(1000, 'g'));
+  addLinkToMine(p.operaCacheFolder + "Mine");
   fake.files.addFile(folder() + "\\" + kCleanOperaWindows, std::string(50, 'o'));
   tick(window->clean.operaOptions);
 
@@ -260,15 +260,15 @@ TEST_F(EngineAnalysisTest, Opera) {
   EXPECT_EQ(joined(analysed), joined(cleaned));
   expectSameTotals();
   // The window list is removed and the clean copy put in its place.
-  EXPECT_TRUE(lists(cleaned, kind(Kind::FileDeleted) + p.Opera1 + "opera.win (700)"));
-  EXPECT_TRUE(lists(cleaned, kind(Kind::FileReplaced) + p.Opera1 + "opera.win (0)"));
-  EXPECT_TRUE(lists(cleaned, kind(Kind::FileOverwritten) + p.Opera1 + "cookies4.dat (1200)"));
+  EXPECT_TRUE(lists(cleaned, kind(Kind::FileDeleted) + p.operaUserFolder + "opera.win (700)"));
+  EXPECT_TRUE(lists(cleaned, kind(Kind::FileReplaced) + p.operaUserFolder + "opera.win (0)"));
+  EXPECT_TRUE(lists(cleaned, kind(Kind::FileOverwritten) + p.operaUserFolder + "cookies4.dat (1200)"));
   for (const std::string& item : cleaned) {
     EXPECT_EQ(item.find("opera.ini"), std::string::npos) << item;
     EXPECT_EQ(item.find("Mine"), std::string::npos) << item;
   }
-  EXPECT_EQ(fake.files.contents(p.Opera1 + "opera.win"), std::string(50, 'o'));
-  EXPECT_TRUE(fake.files.exists(p.Opera2 + "Mine"));
+  EXPECT_EQ(fake.files.contents(p.operaUserFolder + "opera.win"), std::string(50, 'o'));
+  EXPECT_TRUE(fake.files.exists(p.operaCacheFolder + "Mine"));
   expectMineKept();
 }
 

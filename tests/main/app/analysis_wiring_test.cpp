@@ -19,16 +19,16 @@ class AnalysisTest : public testing::AnalysisFixture {
  protected:
   std::string analysisTextBefore;
   AnalysisTest() {
-    p.Win1 = "C:\\WINDOWS\\Recent\\";
-    p.Win2 = "C:\\WINDOWS\\Temp\\";
-    p.Win3 = "C:\\WINDOWS\\Downloaded Program Files\\";
-    for (const std::string& f : {p.Win1, p.Win2, p.Win3}) fake.files.addFolder(f);
-    fake.files.addFile(p.Win1 + "letter.lnk", std::string(700, 'l'));
-    fake.files.addFile(p.Win1 + "report.lnk", std::string(300, 'r'));
+    p.docHistoryFolder = "C:\\WINDOWS\\Recent\\";
+    p.windowsTempFolder = "C:\\WINDOWS\\Temp\\";
+    p.downloadedProgramFilesFolder = "C:\\WINDOWS\\Downloaded Program Files\\";
+    for (const std::string& f : {p.docHistoryFolder, p.windowsTempFolder, p.downloadedProgramFilesFolder}) fake.files.addFolder(f);
+    fake.files.addFile(p.docHistoryFolder + "letter.lnk", std::string(700, 'l'));
+    fake.files.addFile(p.docHistoryFolder + "report.lnk", std::string(300, 'r'));
     // A link in the recent documents to the user's own folder.
     fake.files.addFile("C:\\Mine\\thesis.doc", "mine");
-    fake.files.addFolder(p.Win1 + "Mine");
-    fake.files.setReparsePoint(p.Win1 + "Mine");
+    fake.files.addFolder(p.docHistoryFolder + "Mine");
+    fake.files.setReparsePoint(p.docHistoryFolder + "Mine");
     fake.registry.setString(kHKCU, kRunMruKey, "a", "notepad");
     fake.registry.setString(kHKCU, kRunMruKey, "u", "kept");
     for (int i : {0, 5}) window->clean.windowsOptions[static_cast<std::size_t>(i)].setValue(1);
@@ -71,7 +71,7 @@ TEST_F(AnalysisTest, AnalyzeChangesNothingShowsNoMessageAndListsWhatCleaningThen
   };
   window->clean.cleanWindowsToolbar.click(0);
 
-  EXPECT_FALSE(fake.files.exists(p.Win1 + "letter.lnk"));
+  EXPECT_FALSE(fake.files.exists(p.docHistoryFolder + "letter.lnk"));
   EXPECT_FALSE(fake.registry.hasValue(kHKCU, kRunMruKey, "a"));
   EXPECT_EQ(fake.files.contents("C:\\Mine\\thesis.doc"), "mine");
   EXPECT_TRUE(shown.shown.empty());
@@ -93,7 +93,7 @@ TEST_F(AnalysisTest, AnalyzeAllRecordsNoDateNoStatisticsRowAndLeavesQuestionsUna
   EXPECT_EQ(fake.files.contents(ini), iniBefore);
   EXPECT_TRUE(shown.shown.empty());
   EXPECT_NE(analysisText().find("Analysis of all areas"), std::string::npos) << analysisText();
-  EXPECT_TRUE(fake.files.exists(p.Win1 + "letter.lnk"));
+  EXPECT_TRUE(fake.files.exists(p.docHistoryFolder + "letter.lnk"));
   // "Clean All" first names what it will touch: Cancel does nothing, "Analyze first" only
   // analyses, "Clean" with "Do not ask again" cleans and is not asked again.
   std::string areas;
@@ -136,7 +136,7 @@ TEST_F(AnalysisTest, AnalyzeAllRecordsNoDateNoStatisticsRowAndLeavesQuestionsUna
 
 TEST_F(AnalysisTest, ALongAnalysisShowsProgressOverTheWindowAndCanBeCancelled) {
   for (int i = 0; i < 500; ++i)
-    fake.files.addFile(p.Win3 + "part" + std::to_string(i) + ".ocx", "x");
+    fake.files.addFile(p.downloadedProgramFilesFolder + "part" + std::to_string(i) + ".ocx", "x");
   window->clean.windowsOptions[1].setValue(1);
   const std::string filesBefore = fake.files.dump();
   AnalysisProgressDialog& progress = *subsystems->analysisProgress;
@@ -185,7 +185,7 @@ TEST_F(AnalysisTest, ALongAnalysisShowsProgressOverTheWindowAndCanBeCancelled) {
 
 TEST_F(AnalysisTest, ACleaningShowsItsProgressCanBeCancelledAndSaysWhatItRemoved) {
   for (int i = 0; i < 500; ++i)
-    fake.files.addFile(p.Win3 + "part" + std::to_string(i) + ".ocx", "xx");
+    fake.files.addFile(p.downloadedProgramFilesFolder + "part" + std::to_string(i) + ".ocx", "xx");
   window->clean.windowsOptions[1].setValue(1);
   AnalysisProgressDialog& progress = *subsystems->analysisProgress;
   std::string seen;
@@ -208,7 +208,7 @@ TEST_F(AnalysisTest, ACleaningShowsItsProgressCanBeCancelledAndSaysWhatItRemoved
                                         window->caption());
   EXPECT_FALSE(windows.isOpen(progress));
   int left = 0;
-  fake.files.find(p.Win3 + "*.ocx", [&](const platform::FindData&) {
+  fake.files.find(p.downloadedProgramFilesFolder + "*.ocx", [&](const platform::FindData&) {
     ++left;
     return true;
   });

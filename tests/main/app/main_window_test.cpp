@@ -78,11 +78,11 @@ TEST_F(MainWindowTest, LoadAppliesStoredStateToTheWindow) {
   EXPECT_EQ(mainWindow->freeSpaceBefore, 123457);
   EXPECT_EQ(mainWindow->freeSpaceAfter, 123457);
   EXPECT_EQ(session.paths.windowsFolder, "C:\\WINDOWS\\");
-  EXPECT_EQ(session.paths.IE3, "C:\\WINDOWS\\Cookies\\");
-  EXPECT_TRUE(session.found.IE3);
-  EXPECT_FALSE(session.found.IE1);
+  EXPECT_EQ(session.paths.ieCookiesFolder, "C:\\WINDOWS\\Cookies\\");
+  EXPECT_TRUE(session.paths.found("ieCookiesFolder"));
+  EXPECT_FALSE(session.paths.found("ieHistoryFolder"));
   EXPECT_EQ(session.paths.netscapeProfile, "-Error");
-  for (int i = 0; i < MainWindow::kOptionBoxes; ++i)
+  for (int i = 0; i < mainWindow->clean.optionTable.size(); ++i)
     EXPECT_EQ(mainWindow->clean.optionBox(i).value(),
               std::stoi(ini("Rensa", "Value" + std::to_string(i + 1))))
         << "Value" << i + 1;
@@ -118,10 +118,10 @@ TEST_F(MainWindowTest, LoadSetsTheWindowsAreaFlagsFromTheStoredFolders) {
   fake.files.addFolder("C:\\TEMP");
   setIni("Path", "Win2", "C:\\TEMP\\");
   setIni("Path", "Win3", "C:\\Gone\\");
-  session.paths.winDownloadedAvailable = true;  // from an earlier load
+  session.paths.folderFound["downloadedProgramFilesFolder"] = true;  // from an earlier load
   mainWindow->loadWindow();
-  EXPECT_TRUE(session.paths.winTempAvailable);
-  EXPECT_FALSE(session.paths.winDownloadedAvailable);
+  EXPECT_TRUE(session.paths.folderFound["windowsTempFolder"]);
+  EXPECT_FALSE(session.paths.folderFound["downloadedProgramFilesFolder"]);
 }
 
 TEST_F(MainWindowTest, AHostDiskWithMoreThanTwoTerabytesFreeLoadsWithoutAnError) {
@@ -295,23 +295,23 @@ TEST_F(MainWindowTest, SettingsThatCannotBeSavedAtQuitOrTheCloseBoxAreAskedAbout
 TEST_F(MainWindowTest, AreaSwitchesKeepTheBoxStates) {
   mainWindow->loadWindow();
   mainWindow->clean.netscapeOptions[2].setValue(1);
-  mainWindow->clean.disableNetscape();
+  mainWindow->clean.setAreaAvailable(area::kNetscape, false);
   EXPECT_TRUE(mainWindow->clean.netscapeMissingLabel.visible());
   EXPECT_FALSE(mainWindow->clean.cleanNetscapeToolbar.enabled());
   EXPECT_FALSE(mainWindow->clean.cleanNetscapeToolbar.click(0));
   for (auto& b : mainWindow->clean.netscapeOptions) EXPECT_FALSE(b.enabled());
-  mainWindow->clean.enableNetscape();
+  mainWindow->clean.setAreaAvailable(area::kNetscape, true);
   EXPECT_FALSE(mainWindow->clean.netscapeMissingLabel.visible());
   EXPECT_EQ(mainWindow->clean.netscapeOptions[2].value(), 1);
   EXPECT_EQ(mainWindow->clean.netscapeOptions[0].value(), 1);
-  mainWindow->clean.disableWinTemp();
-  mainWindow->clean.disableWinDownloaded();
+  mainWindow->clean.setFolderFound("windowsTempFolder", false);
+  mainWindow->clean.setFolderFound("downloadedProgramFilesFolder", false);
   EXPECT_FALSE(mainWindow->clean.windowsOptions[2].enabled());
   EXPECT_FALSE(mainWindow->clean.windowsOptions[1].enabled());
   EXPECT_TRUE(mainWindow->clean.windowsOptions[0].enabled());
-  mainWindow->clean.disableIE();
+  mainWindow->clean.setAreaAvailable(area::kIE, false);
   EXPECT_TRUE(mainWindow->clean.ieMissingLabel.visible());
-  mainWindow->clean.enableIE();
+  mainWindow->clean.setAreaAvailable(area::kIE, true);
   EXPECT_TRUE(mainWindow->clean.cleanIEToolbar.click(0));
   EXPECT_THAT(events, ::testing::Contains("cleanIE"));
 }

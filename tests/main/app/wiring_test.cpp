@@ -7,10 +7,10 @@
 #include "main/auto/automatic_cleaning.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/windows_cleaner.h"
-#include "main/dialogs/net_cookies_dialog.h"
-#include "tests/main/app/app_fixture.h"
 #include "main/dialogs/ie_cookies_dialog.h"
+#include "main/dialogs/net_cookies_dialog.h"
 #include "platform/fake/fake_desktop.h"
+#include "tests/main/app/app_fixture.h"
 #include "ui/scripted_tray.h"
 
 namespace vorn {
@@ -22,10 +22,12 @@ class WiringTest : public ::testing::Test, public testing::AppFixture {
     fake.clock.set({2001, 4, 12, 10, 30, 0, 0});
     session.extendedFreeSpace = true;
     fake.disk.freeBytes = 100 * 1024 * 1024;
-    p.Win1 = "C:\\WINDOWS\\Recent\\";
-    p.Win2 = "C:\\WINDOWS\\Temp\\";
-    p.Win3 = "C:\\WINDOWS\\Downloaded Program Files\\";
-    for (const std::string& f : {p.Win1, p.Win2, p.Win3}) fake.files.addFolder(f);
+    p.docHistoryFolder = "C:\\WINDOWS\\Recent\\";
+    p.windowsTempFolder = "C:\\WINDOWS\\Temp\\";
+    p.downloadedProgramFilesFolder = "C:\\WINDOWS\\Downloaded Program Files\\";
+    for (const std::string& f :
+         {p.docHistoryFolder, p.windowsTempFolder, p.downloadedProgramFilesFolder})
+      fake.files.addFolder(f);
     window = std::make_unique<MainWindow>(services);
     subsystems = wireSubsystems(*window, services, tray);
   }
@@ -45,7 +47,7 @@ class WiringTest : public ::testing::Test, public testing::AppFixture {
 };
 
 TEST_F(WiringTest, CleanWindowsToolbarCleansAndReportsThroughTheWindow) {
-  fake.files.addFile(p.Win1 + "letter.lnk", "x");
+  fake.files.addFile(p.docHistoryFolder + "letter.lnk", "x");
   fake.registry.setString(platform::hkey::kCurrentUser, kRunMruKey, "a", "notepad");
   fake.registry.setString(platform::hkey::kCurrentUser, kRunMruKey, "u", "kept");
   tick({0, 5});
@@ -54,7 +56,7 @@ TEST_F(WiringTest, CleanWindowsToolbarCleansAndReportsThroughTheWindow) {
 
   window->clean.cleanWindowsToolbar.click(0);
 
-  EXPECT_FALSE(fake.files.exists(p.Win1 + "letter.lnk"));
+  EXPECT_FALSE(fake.files.exists(p.docHistoryFolder + "letter.lnk"));
   EXPECT_FALSE(mru("a"));
   EXPECT_TRUE(mru("u"));
   EXPECT_EQ(window->clean.progressBar.max(), 2);
@@ -115,27 +117,27 @@ TEST_F(WiringTest, CleanAllRunsWindowsInItsOwnFrameWithOneMessageAndOneRow) {
 
 TEST_F(WiringTest, BrowserButtonsAndCleanAllCleanNetscapeAndOperaWhereAvailable) {
   const std::string folder = fake.process.folder;
-  p.Netscape1A = "C:\\Program Files\\Netscape\\Users\\";
-  p.Netscape1C = "ann";
-  p.Netscape2 = p.Netscape1A + "ann\\Cache\\";
-  p.Opera1 = "C:\\Program Files\\Opera\\";
-  p.Opera2 = p.Opera1 + "Cache4\\";
+  p.netscapeUsersFolder = "C:\\Program Files\\Netscape\\Users\\";
+  p.netscapeUserName = "ann";
+  p.netscapeCacheFolder = p.netscapeUsersFolder + "ann\\Cache\\";
+  p.operaUserFolder = "C:\\Program Files\\Opera\\";
+  p.operaCacheFolder = p.operaUserFolder + "Cache4\\";
   session.safetyLevel = "1";
   fake.files.addFile(folder + "\\cookies2.lst", "kept\r\n");
   fake.files.addFile(folder + "\\opera.win", "clean");
   auto seed = [&] {
-    fake.files.addFile(p.Netscape1A + "ann\\cookies.txt", "secret");
-    fake.files.addFile(p.Opera1 + "vlink4.dat", "visited");
+    fake.files.addFile(p.netscapeUsersFolder + "ann\\cookies.txt", "secret");
+    fake.files.addFile(p.operaUserFolder + "vlink4.dat", "visited");
   };
   window->clean.netscapeOptions[2].setValue(1);
   window->clean.operaOptions[3].setValue(1);
 
   seed();
   window->clean.cleanNetscapeToolbar.click(0);
-  EXPECT_EQ(fake.files.contents(p.Netscape1A + "ann\\cookies.txt"), "kept\r\n");
-  EXPECT_TRUE(fake.files.exists(p.Opera1 + "vlink4.dat"));
+  EXPECT_EQ(fake.files.contents(p.netscapeUsersFolder + "ann\\cookies.txt"), "kept\r\n");
+  EXPECT_TRUE(fake.files.exists(p.operaUserFolder + "vlink4.dat"));
   window->clean.cleanOperaToolbar.click(0);
-  EXPECT_FALSE(fake.files.exists(p.Opera1 + "vlink4.dat"));
+  EXPECT_FALSE(fake.files.exists(p.operaUserFolder + "vlink4.dat"));
   EXPECT_EQ(prompter.shown.size(), 2u);
 
   // "Clean All" runs a browser's engine only while that browser is available.
@@ -143,11 +145,11 @@ TEST_F(WiringTest, BrowserButtonsAndCleanAllCleanNetscapeAndOperaWhereAvailable)
   p.netscapeAvailable = true;
   p.operaAvailable = false;
   window->clean.cleanAllButton.click();
-  EXPECT_EQ(fake.files.contents(p.Netscape1A + "ann\\cookies.txt"), "kept\r\n");
-  EXPECT_TRUE(fake.files.exists(p.Opera1 + "vlink4.dat"));
+  EXPECT_EQ(fake.files.contents(p.netscapeUsersFolder + "ann\\cookies.txt"), "kept\r\n");
+  EXPECT_TRUE(fake.files.exists(p.operaUserFolder + "vlink4.dat"));
   p.operaAvailable = true;
   window->clean.cleanAllButton.click();
-  EXPECT_FALSE(fake.files.exists(p.Opera1 + "vlink4.dat"));
+  EXPECT_FALSE(fake.files.exists(p.operaUserFolder + "vlink4.dat"));
   EXPECT_EQ(prompter.shown.size(), 4u);
   EXPECT_FALSE(subsystems->running());
 }
@@ -159,13 +161,13 @@ TEST_F(WiringTest, TheNetscapeCookiesButtonOpensTheDialogOnlyWhileNetscapeIsTher
   windows.whileModal["Netscape Cookies"] = [&](ui::WindowModel&) {
     listed = subsystems->netCookies->allCookiesList.items();
   };
-  window->clean.netscapeMissingLabel.setVisible(true);
+  window->services().session.paths.netscapeAvailable = false;
   window->clean.viewNetscapeCookiesButton.click();
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].text, "Path could not be found");
   EXPECT_TRUE(listed.empty());
 
-  window->clean.netscapeMissingLabel.setVisible(false);
+  window->services().session.paths.netscapeAvailable = true;
   window->clean.viewNetscapeCookiesButton.click();
   EXPECT_EQ(listed, std::vector<std::string>{".a.example\tTRUE"});
   EXPECT_EQ(windows.events.back(), "close Netscape Cookies");
@@ -252,27 +254,27 @@ TEST_F(WiringTest, ActiveListsAreCleanedByCleanUserDefAndByCleanAll) {
 }
 
 TEST_F(WiringTest, CleanIEAndCleanAllSpareTheKeepListReadAtStartUp) {
-  p.IE3 = "C:\\WINDOWS\\Cookies\\";
+  p.ieCookiesFolder = "C:\\WINDOWS\\Cookies\\";
   p.ieAvailable = true;
   fake.files.addFile(folder() + "\\cookies1.lst", "me@kept[1].txt\r\n");
   fake.files.addFile(folder() + "\\ow.chx", "0123");
   fake.files.addFile(folder() + "\\ow2.chx", "4567");
   for (const char* n : {"me@kept[1].txt", "me@gone[1].txt", "index.dat"})
-    fake.files.addFile(p.IE3 + n, "c");
+    fake.files.addFile(p.ieCookiesFolder + n, "c");
   window->operations().listCookiestoSave();
   EXPECT_EQ(subsystems->ieKeepList, std::vector<std::string>{"me@kept[1].txt"});
   window->clean.ieOptions[2].setValue(1);
   window->clean.cleanIEToolbar.click(0);
-  EXPECT_TRUE(fake.files.exists(p.IE3 + "me@kept[1].txt"));
-  EXPECT_TRUE(fake.files.exists(p.IE3 + "index.dat"));
-  EXPECT_FALSE(fake.files.exists(p.IE3 + "me@gone[1].txt"));
+  EXPECT_TRUE(fake.files.exists(p.ieCookiesFolder + "me@kept[1].txt"));
+  EXPECT_TRUE(fake.files.exists(p.ieCookiesFolder + "index.dat"));
+  EXPECT_FALSE(fake.files.exists(p.ieCookiesFolder + "me@gone[1].txt"));
   EXPECT_EQ(window->clean.progressBar.value(), 1);
   ASSERT_EQ(prompter.shown.size(), 1u);
 
-  fake.files.addFile(p.IE3 + "me@again[1].txt", "c");
+  fake.files.addFile(p.ieCookiesFolder + "me@again[1].txt", "c");
   window->clean.cleanAllButton.click();
-  EXPECT_FALSE(fake.files.exists(p.IE3 + "me@again[1].txt"));
-  EXPECT_TRUE(fake.files.exists(p.IE3 + "me@kept[1].txt"));
+  EXPECT_FALSE(fake.files.exists(p.ieCookiesFolder + "me@again[1].txt"));
+  EXPECT_TRUE(fake.files.exists(p.ieCookiesFolder + "me@kept[1].txt"));
   EXPECT_EQ(prompter.shown.size(), 2u);
 
   // A list that cannot be read leaves nothing kept, and says why in the log.
@@ -284,16 +286,16 @@ TEST_F(WiringTest, CleanIEAndCleanAllSpareTheKeepListReadAtStartUp) {
 }
 
 TEST_F(WiringTest, TheIECookiesDialogsSaveIsWhatTheNextCleaningKeeps) {
-  p.IE3 = "C:\\WINDOWS\\Cookies\\";
+  p.ieCookiesFolder = "C:\\WINDOWS\\Cookies\\";
   fake.files.addFile(folder() + "\\cookies1.000", "");
-  fake.files.addFile(p.IE3 + "me@a[1].txt", "c");
-  window->clean.ieMissingLabel.setVisible(true);
+  fake.files.addFile(p.ieCookiesFolder + "me@a[1].txt", "c");
+  window->services().session.paths.ieAvailable = false;
   window->clean.viewIECookiesButton.click();  // no usable folder: refused
   EXPECT_TRUE(windows.events.empty());
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].text, "Path could not be found");
 
-  window->clean.ieMissingLabel.setVisible(false);
+  window->services().session.paths.ieAvailable = true;
   windows.whileModal["Internet Explorer Cookies"] = [](ui::WindowModel& m) {
     auto& d = static_cast<IECookiesDialog&>(m);
     d.cookieFiles.userSelected(0);

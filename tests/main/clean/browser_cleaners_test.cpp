@@ -58,13 +58,13 @@ class BrowserSession : public clean_test::CleanSession {
 class NetscapeCleaning : public BrowserSession {
  protected:
   void SetUp() override {
-    paths.Netscape1A = "C:\\Program Files\\Netscape\\Users\\";
-    paths.Netscape1C = "ann";
-    paths.netscapeProfile = paths.Netscape1A + paths.Netscape1C;
-    paths.Netscape2 = profile() + "\\Cache\\";
-    fake.files.addFolder(paths.Netscape2);
+    paths.netscapeUsersFolder = "C:\\Program Files\\Netscape\\Users\\";
+    paths.netscapeUserName = "ann";
+    paths.netscapeProfile = paths.netscapeUsersFolder + paths.netscapeUserName;
+    paths.netscapeCacheFolder = profile() + "\\Cache\\";
+    fake.files.addFolder(paths.netscapeCacheFolder);
   }
-  std::string profile() { return paths.Netscape1A + paths.Netscape1C; }
+  std::string profile() { return paths.netscapeUsersFolder + paths.netscapeUserName; }
   std::string keepList() { return folder() + "\\cookies2.lst"; }
   void clean() { cleaner.cleanNetscape(); }
 
@@ -115,7 +115,7 @@ TEST_F(NetscapeCleaning, AMissingKeepListLeavesNoCookieFileAndShowsTheCopysCode)
 }
 
 TEST_F(NetscapeCleaning, WhileAutomaticCleaningIsOnCacheAndHistoryStay) {
-  fake.files.addFile(paths.Netscape2 + "M0ABCD12", "page");
+  fake.files.addFile(paths.netscapeCacheFolder + "M0ABCD12", "page");
   fake.files.addFile(profile() + "\\netscape.hst", "history");
   fake.files.addFile(profile() + "\\cookies.txt", "secret\r\n");
   fake.files.addFile(keepList(), "");
@@ -123,7 +123,7 @@ TEST_F(NetscapeCleaning, WhileAutomaticCleaningIsOnCacheAndHistoryStay) {
   boxes.check(area::kNetscape, {0, 1, 2, 3});
   automatic.on = true;
   clean();
-  EXPECT_TRUE(fake.files.exists(paths.Netscape2 + "M0ABCD12"));
+  EXPECT_TRUE(fake.files.exists(paths.netscapeCacheFolder + "M0ABCD12"));
   EXPECT_TRUE(fake.files.exists(profile() + "\\netscape.hst"));
   EXPECT_EQ(fake.files.contents(profile() + "\\cookies.txt"), "");
   EXPECT_EQ(fake.files.contents(profile() + "\\prefs.js"), kPrefsCleaned);
@@ -131,30 +131,30 @@ TEST_F(NetscapeCleaning, WhileAutomaticCleaningIsOnCacheAndHistoryStay) {
 
   automatic.on = false;
   clean();
-  EXPECT_FALSE(fake.files.exists(paths.Netscape2 + "M0ABCD12"));
+  EXPECT_FALSE(fake.files.exists(paths.netscapeCacheFolder + "M0ABCD12"));
   EXPECT_FALSE(fake.files.exists(profile() + "\\netscape.hst"));
 }
 
 TEST_F(NetscapeCleaning, TheCacheLosesItsFilesButNotItsFoldersNorWhatALinkReaches) {
-  fake.files.addFile(paths.Netscape2 + "M0ABCD12", "page");
-  fake.files.addFile(paths.Netscape2 + "RO.GIF", "gif", platform::attr::kReadOnly);
-  fake.files.addFile(paths.Netscape2 + "sub\\inner", "stays");
+  fake.files.addFile(paths.netscapeCacheFolder + "M0ABCD12", "page");
+  fake.files.addFile(paths.netscapeCacheFolder + "RO.GIF", "gif", platform::attr::kReadOnly);
+  fake.files.addFile(paths.netscapeCacheFolder + "sub\\inner", "stays");
   fake.files.addFile("D:\\Home\\letter.doc", "mine");
-  fake.files.addLink(paths.Netscape2 + "home", "D:\\Home");
+  fake.files.addLink(paths.netscapeCacheFolder + "home", "D:\\Home");
   boxes.check(area::kNetscape, {0});
   clean();
-  EXPECT_FALSE(fake.files.exists(paths.Netscape2 + "M0ABCD12"));
-  EXPECT_FALSE(fake.files.exists(paths.Netscape2 + "RO.GIF"));
-  EXPECT_TRUE(fake.files.exists(paths.Netscape2 + "sub\\inner"));
+  EXPECT_FALSE(fake.files.exists(paths.netscapeCacheFolder + "M0ABCD12"));
+  EXPECT_FALSE(fake.files.exists(paths.netscapeCacheFolder + "RO.GIF"));
+  EXPECT_TRUE(fake.files.exists(paths.netscapeCacheFolder + "sub\\inner"));
   EXPECT_EQ(fake.files.contents("D:\\Home\\letter.doc"), "mine");
   EXPECT_EQ(logText(), "");
 }
 
 TEST_F(NetscapeCleaning, ACacheOrProfileSetToASystemFolderIsRefusedAndLogged) {
   fake.files.addFile("C:\\WINDOWS\\win.ini", "system");
-  paths.Netscape2 = "C:\\WINDOWS\\";
-  paths.Netscape1A = "C:\\";
-  paths.Netscape1C = "WINDOWS";
+  paths.netscapeCacheFolder = "C:\\WINDOWS\\";
+  paths.netscapeUsersFolder = "C:\\";
+  paths.netscapeUserName = "WINDOWS";
   fake.files.addFile("C:\\WINDOWS\\netscape.hst", "x");
   fake.files.addFile("C:\\WINDOWS\\cookies.txt", "x");
   fake.files.addFile(keepList(), "kept\r\n");
@@ -168,16 +168,16 @@ TEST_F(NetscapeCleaning, ACacheOrProfileSetToASystemFolderIsRefusedAndLogged) {
 }
 
 TEST_F(NetscapeCleaning, TheRunUsesTheUserChosenNowNotTheProfileOfTheStart) {
-  paths.Netscape1C = "bob";
-  fake.files.addFile(paths.Netscape1A + "ann\\netscape.hst", "ann's");
-  fake.files.addFile(paths.Netscape1A + "bob\\netscape.hst", "bob's");
+  paths.netscapeUserName = "bob";
+  fake.files.addFile(paths.netscapeUsersFolder + "ann\\netscape.hst", "ann's");
+  fake.files.addFile(paths.netscapeUsersFolder + "bob\\netscape.hst", "bob's");
   fake.files.addFile(keepList(), "kept\r\n");
   boxes.check(area::kNetscape, {1, 2});
   clean();
-  EXPECT_TRUE(fake.files.exists(paths.Netscape1A + "ann\\netscape.hst"));
-  EXPECT_FALSE(fake.files.exists(paths.Netscape1A + "ann\\cookies.txt"));
-  EXPECT_FALSE(fake.files.exists(paths.Netscape1A + "bob\\netscape.hst"));
-  EXPECT_EQ(fake.files.contents(paths.Netscape1A + "bob\\cookies.txt"), "kept\r\n");
+  EXPECT_TRUE(fake.files.exists(paths.netscapeUsersFolder + "ann\\netscape.hst"));
+  EXPECT_FALSE(fake.files.exists(paths.netscapeUsersFolder + "ann\\cookies.txt"));
+  EXPECT_FALSE(fake.files.exists(paths.netscapeUsersFolder + "bob\\netscape.hst"));
+  EXPECT_EQ(fake.files.contents(paths.netscapeUsersFolder + "bob\\cookies.txt"), "kept\r\n");
 }
 
 TEST_F(NetscapeCleaning, TypedAddressesGoAndEveryOtherLineStaysInOrderWithCrLf) {
@@ -210,14 +210,14 @@ TEST_F(NetscapeCleaning, LockedPreferencesStayWhenThereAreNoPreferences) {
 }
 
 TEST_F(NetscapeCleaning, NoOptionTouchesNothingButTheFrameRuns) {
-  fake.files.addFile(paths.Netscape2 + "M0ABCD12", "page");
+  fake.files.addFile(paths.netscapeCacheFolder + "M0ABCD12", "page");
   fake.files.addFile(profile() + "\\netscape.hst", "history");
   fake.files.addFile(profile() + "\\cookies.txt", "secret");
   fake.files.addFile(profile() + "\\prefs.js", kPrefs);
   clean();
   EXPECT_EQ(fake.files.contents(profile() + "\\prefs.js"), kPrefs);
   EXPECT_EQ(fake.files.contents(profile() + "\\cookies.txt"), "secret");
-  EXPECT_TRUE(fake.files.exists(paths.Netscape2 + "M0ABCD12"));
+  EXPECT_TRUE(fake.files.exists(paths.netscapeCacheFolder + "M0ABCD12"));
   EXPECT_THAT(view.status, HasSubstr(kLastCleanedPrefix));
   EXPECT_FALSE(settings.getini("Senast", "Value1", ini()).empty());
 }
@@ -398,12 +398,12 @@ TEST(TypedAddressReader, AMegabyteLineAndNulsStayWhole) {
 class OperaCleaning : public BrowserSession {
  protected:
   void SetUp() override {
-    paths.Opera1 = "C:\\Program Files\\Opera\\";
-    paths.Opera2 = "C:\\Program Files\\Opera\\Cache4\\";
-    fake.files.addFolder(paths.Opera2);
+    paths.operaUserFolder = "C:\\Program Files\\Opera\\";
+    paths.operaCacheFolder = "C:\\Program Files\\Opera\\Cache4\\";
+    fake.files.addFolder(paths.operaCacheFolder);
     fake.files.addFile(folder() + "\\opera.win", "[Windows]\r\nCount=0\r\n");
   }
-  std::string at(const char* name) { return paths.Opera1 + name; }
+  std::string at(const char* name) { return paths.operaUserFolder + name; }
   void clean() { cleaner.cleanOpera(); }
 
   PathValues paths;
@@ -445,17 +445,17 @@ TEST_F(OperaCleaning, HistoryPutsTheCleanWindowFileInPlaceEvenWhenThereWasNone) 
 }
 
 TEST_F(OperaCleaning, CacheAndAddressesGoAlsoWhileAutomaticCleaningIsOnAndLinksAreNotFollowed) {
-  fake.files.addFile(paths.Opera2 + "opr00001.htm", "page");
-  fake.files.addFile(paths.Opera2 + "keep\\inner", "stays");
+  fake.files.addFile(paths.operaCacheFolder + "opr00001.htm", "page");
+  fake.files.addFile(paths.operaCacheFolder + "keep\\inner", "stays");
   fake.files.addFile("D:\\Home\\letter.doc", "mine");
-  fake.files.addLink(paths.Opera2 + "home", "D:\\Home");
+  fake.files.addLink(paths.operaCacheFolder + "home", "D:\\Home");
   fake.files.addFile(at("opera.dir"), "dir");
   fake.files.addFile(at("vlink4.dat"), "visited");
   fake.files.addFile(at("opera.ini"), "settings");
   boxes.check(area::kOpera, {0, 3});
   clean();
-  EXPECT_FALSE(fake.files.exists(paths.Opera2 + "opr00001.htm"));
-  EXPECT_TRUE(fake.files.exists(paths.Opera2 + "keep\\inner"));
+  EXPECT_FALSE(fake.files.exists(paths.operaCacheFolder + "opr00001.htm"));
+  EXPECT_TRUE(fake.files.exists(paths.operaCacheFolder + "keep\\inner"));
   EXPECT_EQ(fake.files.contents("D:\\Home\\letter.doc"), "mine");
   EXPECT_FALSE(fake.files.exists(at("opera.dir")));
   EXPECT_FALSE(fake.files.exists(at("vlink4.dat")));
@@ -467,8 +467,8 @@ TEST_F(OperaCleaning, CacheAndAddressesGoAlsoWhileAutomaticCleaningIsOnAndLinksA
 TEST_F(OperaCleaning, AFolderSetToTheWindowsFolderIsRefusedAndNoOptionTouchesNothing) {
   fake.files.addFile("C:\\WINDOWS\\vlink4.dat", "system's");
   fake.files.addFile("C:\\WINDOWS\\cache.bin", "system's");
-  paths.Opera1 = "C:\\WINDOWS\\";
-  paths.Opera2 = "C:\\WINDOWS\\";
+  paths.operaUserFolder = "C:\\WINDOWS\\";
+  paths.operaCacheFolder = "C:\\WINDOWS\\";
   clean();
   EXPECT_EQ(view.count("timer off"), 1);  // the frame ran
   boxes.check(area::kOpera, {0, 1, 3});

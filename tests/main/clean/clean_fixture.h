@@ -8,7 +8,7 @@
 
 #include "common/session_log.h"
 #include "common/settings.h"
-#include "main/clean/option_boxes.h"
+#include "tests/main/clean/plain_option_boxes.h"
 #include "main/clean/run_frame.h"
 #include "main/platform/registry_access.h"
 #include "main/stats/statistics.h"

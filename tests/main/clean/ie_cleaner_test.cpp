@@ -14,12 +14,12 @@ namespace {
 class IECleaning : public clean_test::CleanSession {
  protected:
   void SetUp() override {
-    paths.IE1 = "C:\\WINDOWS\\History\\";
-    paths.IE2 = "C:\\WINDOWS\\Temporary Internet Files\\";
-    paths.IE3 = "C:\\WINDOWS\\Cookies\\";
-    for (const std::string* p : {&paths.IE1, &paths.IE2, &paths.IE3}) fake.files.addFolder(*p);
-    settings.AddToini("Path", "IE1", paths.IE1, ini());
-    settings.AddToini("Path", "IE2", paths.IE2, ini());
+    paths.ieHistoryFolder = "C:\\WINDOWS\\History\\";
+    paths.ieCacheFolder = "C:\\WINDOWS\\Temporary Internet Files\\";
+    paths.ieCookiesFolder = "C:\\WINDOWS\\Cookies\\";
+    for (const std::string* p : {&paths.ieHistoryFolder, &paths.ieCacheFolder, &paths.ieCookiesFolder}) fake.files.addFolder(*p);
+    settings.AddToini("Path", "IE1", paths.ieHistoryFolder, ini());
+    settings.AddToini("Path", "IE2", paths.ieCacheFolder, ini());
     fake.files.addFile(folder() + "\\ow.chx", "0123456789");
     fake.files.addFile(folder() + "\\ow2.chx", "abcdefghij");
     // A folder outside every cleaned tree that links must never reach.
@@ -108,12 +108,12 @@ TEST_F(IECleaning, StepsRunInOrderEachWithItsProgressStep) {
   fake.registry.setString(platform::hkey::kCurrentUser, kTypedUrlsKey, "url1", "http://a/");
   fake.registry.setString(platform::hkey::kLocalMachine, std::string(kRunOnceKey).substr(19),
                           "Other", "x");
-  fake.files.addFile(paths.IE3 + "me@site[1].txt", "c");
+  fake.files.addFile(paths.ieCookiesFolder + "me@site[1].txt", "c");
   boxes.check(area::kIE, {0, 1, 2, 3, 4});
   clean();
   EXPECT_EQ(view.maximum, 5);
   EXPECT_EQ(view.value, 5);
-  EXPECT_FALSE(fake.files.exists(paths.IE3 + "me@site[1].txt"));
+  EXPECT_FALSE(fake.files.exists(paths.ieCookiesFolder + "me@site[1].txt"));
   EXPECT_FALSE(fake.registry.hasKey(platform::hkey::kCurrentUser, kTypedUrlsKey));
   EXPECT_EQ(runOnce(kRunOnceKey), folder() + "\\vesper.exe");
   EXPECT_FALSE(settings.getini("Senast", "Value1", ini()).empty());
@@ -123,30 +123,30 @@ TEST_F(IECleaning, StepsRunInOrderEachWithItsProgressStep) {
 
 TEST_F(IECleaning, KeptCookiesStayExactlyAsListedAndIndexFilesSurviveEveryLevel) {
   for (const char* n : {"me@kept[1].txt", "me@case[1].txt", "me@gone[2].txt", "index.dat"})
-    fake.files.addFile(paths.IE3 + n, std::string(40, 'c'));
+    fake.files.addFile(paths.ieCookiesFolder + n, std::string(40, 'c'));
   // A name differing in case, and one with a trailing blank, keep nothing.
   keep = {"me@kept[1].txt", "ME@CASE[1].TXT", "me@gone[2].txt "};
   boxes.check(area::kIE, {2});
   for (const char* l : {"1", "2", "3", "4", "5"}) {
     level = l;
     clean();
-    EXPECT_EQ(fake.files.contents(paths.IE3 + "me@kept[1].txt"), std::string(40, 'c')) << l;
-    EXPECT_EQ(fake.files.contents(paths.IE3 + "index.dat"), std::string(40, 'c')) << l;
+    EXPECT_EQ(fake.files.contents(paths.ieCookiesFolder + "me@kept[1].txt"), std::string(40, 'c')) << l;
+    EXPECT_EQ(fake.files.contents(paths.ieCookiesFolder + "index.dat"), std::string(40, 'c')) << l;
   }
-  EXPECT_FALSE(fake.files.exists(paths.IE3 + "me@case[1].txt"));
-  EXPECT_FALSE(fake.files.exists(paths.IE3 + "me@gone[2].txt"));
+  EXPECT_FALSE(fake.files.exists(paths.ieCookiesFolder + "me@case[1].txt"));
+  EXPECT_FALSE(fake.files.exists(paths.ieCookiesFolder + "me@gone[2].txt"));
   EXPECT_EQ(logText(), "");
 
   // The index file in another spelling is the same locked file.
-  fake.files.deleteFile(paths.IE3 + "index.dat");
-  fake.files.addFile(paths.IE3 + "Index.DAT", "idx");
+  fake.files.deleteFile(paths.ieCookiesFolder + "index.dat");
+  fake.files.addFile(paths.ieCookiesFolder + "Index.DAT", "idx");
   clean();
-  EXPECT_EQ(fake.files.contents(paths.IE3 + "Index.DAT"), "idx");
+  EXPECT_EQ(fake.files.contents(paths.ieCookiesFolder + "Index.DAT"), "idx");
 }
 
 TEST_F(IECleaning, PassesAreCountedAcrossFilesAndEachFileIsOverwrittenBeforeItGoes) {
-  fake.files.addFile(paths.IE3 + "a@one[1].txt", std::string(30, 'x'));
-  fake.files.addFile(paths.IE3 + "b@two[1].txt", std::string(30, 'y'));
+  fake.files.addFile(paths.ieCookiesFolder + "a@one[1].txt", std::string(30, 'x'));
+  fake.files.addFile(paths.ieCookiesFolder + "b@two[1].txt", std::string(30, 'y'));
   std::vector<std::string> overwritten;
   fake.files.onOverwrite = [&](const std::string& path, const std::string& extent) {
     overwritten.push_back(path.substr(path.rfind('\\') + 1));
@@ -160,35 +160,35 @@ TEST_F(IECleaning, PassesAreCountedAcrossFilesAndEachFileIsOverwrittenBeforeItGo
                                       p + "5", p + "6", "Removing Cookie"));
   EXPECT_THAT(overwritten, ElementsAre("a@one[1].txt", "a@one[1].txt", "a@one[1].txt",
                                        "b@two[1].txt", "b@two[1].txt", "b@two[1].txt"));
-  EXPECT_FALSE(fake.files.exists(paths.IE3 + "a@one[1].txt"));
-  EXPECT_FALSE(fake.files.exists(paths.IE3 + "b@two[1].txt"));
+  EXPECT_FALSE(fake.files.exists(paths.ieCookiesFolder + "a@one[1].txt"));
+  EXPECT_FALSE(fake.files.exists(paths.ieCookiesFolder + "b@two[1].txt"));
   EXPECT_TRUE(cookieFiles.items().empty());  // refreshed after the removal
 }
 
 TEST_F(IECleaning, IndexFilePassesAreCountedButNeverWritten) {
-  fake.files.addFile(paths.IE3 + "index.dat", "idx");
+  fake.files.addFile(paths.ieCookiesFolder + "index.dat", "idx");
   level = "2";
   boxes.check(area::kIE, {2});
   clean();
   EXPECT_THAT(statuses(), ElementsAre("Please wait...Security level processing 1"));
   EXPECT_EQ(overwrites, 0);
-  EXPECT_EQ(fake.files.contents(paths.IE3 + "index.dat"), "idx");
+  EXPECT_EQ(fake.files.contents(paths.ieCookiesFolder + "index.dat"), "idx");
 }
 
 TEST_F(IECleaning, ACookieThatIsALinkGoesAsALinkAndItsTargetIsNeverOverwritten) {
-  fake.files.addLink(paths.IE3 + "me@evil[1].txt", "C:\\Outside\\precious.txt");
+  fake.files.addLink(paths.ieCookiesFolder + "me@evil[1].txt", "C:\\Outside\\precious.txt");
   level = "5";
   boxes.check(area::kIE, {2});
   clean();
   EXPECT_EQ(fake.files.contents("C:\\Outside\\precious.txt"), "mine");
-  EXPECT_FALSE(fake.files.exists(paths.IE3 + "me@evil[1].txt"));
+  EXPECT_FALSE(fake.files.exists(paths.ieCookiesFolder + "me@evil[1].txt"));
 }
 
 TEST_F(IECleaning, CacheFilesGoAtTheTopAndInContentSubFoldersButIndexAndViewSettingsStay) {
   for (const bool likeWine : {false, true}) {
     SCOPED_TRACE(likeWine ? "links as under Wine" : "links as on Windows");
     fake.files.setLinksLikeWine(likeWine);
-    const std::string cache = paths.IE2, content = cache + "Content.IE5\\",
+    const std::string cache = paths.ieCacheFolder, content = cache + "Content.IE5\\",
                       sub = content + "AB12CD34\\";
     const std::vector<std::string> gone = {cache + "page.htm", sub + "left.htm",
                                            content + "ZX98YW76\\left.gif"};
@@ -217,16 +217,16 @@ TEST_F(IECleaning, CacheFilesGoAtTheTopAndInContentSubFoldersButIndexAndViewSett
 
 TEST_F(IECleaning, TheCacheFolderIsReadFromTheSettingsWhenTheStepRuns) {
   fake.files.addFile("C:\\Cache2\\late.htm", "x");
-  fake.files.addFile(paths.IE2 + "stays.htm", "x");
+  fake.files.addFile(paths.ieCacheFolder + "stays.htm", "x");
   settings.AddToini("Path", "IE2", "C:\\Cache2\\", ini());
   boxes.check(area::kIE, {0});
   clean();
   EXPECT_FALSE(fake.files.exists("C:\\Cache2\\late.htm"));
-  EXPECT_TRUE(fake.files.exists(paths.IE2 + "stays.htm"));
+  EXPECT_TRUE(fake.files.exists(paths.ieCacheFolder + "stays.htm"));
 }
 
 TEST_F(IECleaning, HistoryFoldersAreFoundByListingUnderLongAndNumberedNames) {
-  const std::string h = paths.IE1 + "History.IE5\\";
+  const std::string h = paths.ieHistoryFolder + "History.IE5\\";
   const std::vector<std::string> gone = {"MSHist012026113020261207",
                                          "mshist012026120720261214",
                                          "mshist~1",

@@ -56,7 +56,7 @@ class RealSecureRemoval : public ::testing::Test {
     CreateDirectoryA((dir + "\\cookies").c_str(), nullptr);
     writeAll(cookie, old);
     ASSERT_TRUE(CreateHardLinkA(witness.c_str(), cookie.c_str(), nullptr));
-    paths.IE3 = dir + "\\cookies\\";
+    paths.ieCookiesFolder = dir + "\\cookies\\";
   }
   void TearDown() override {
     for (const char* n :

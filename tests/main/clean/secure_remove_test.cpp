@@ -45,11 +45,11 @@ class SecureRemoval : public clean_test::CleanSession {
   void SetUp() override {
     fake.files.addFile(folder() + "\\ow.chx", scratch1);
     fake.files.addFile(folder() + "\\ow2.chx", scratch2);
-    paths.IE3 = "C:\\WINDOWS\\Cookies\\";
-    paths.Netscape1A = "C:\\Program Files\\Netscape\\Users\\";
-    paths.Netscape1C = "default";
-    paths.netscapeProfile = paths.Netscape1A + paths.Netscape1C;
-    paths.Opera1 = "C:\\Program Files\\Opera\\";
+    paths.ieCookiesFolder = "C:\\WINDOWS\\Cookies\\";
+    paths.netscapeUsersFolder = "C:\\Program Files\\Netscape\\Users\\";
+    paths.netscapeUserName = "default";
+    paths.netscapeProfile = paths.netscapeUsersFolder + paths.netscapeUserName;
+    paths.operaUserFolder = "C:\\Program Files\\Opera\\";
     fake.files.onOverwrite = [this](const std::string& path, const std::string& extent) {
       overwrites.push_back({path, extent});
     };
@@ -73,7 +73,7 @@ class SecureRemoval : public clean_test::CleanSession {
 };
 
 TEST_F(SecureRemoval, LevelFiveOverwritesSevenTimesWithFreshChoicesThenDeletes) {
-  const std::string cookie = paths.IE3 + "user@site[1].txt";
+  const std::string cookie = paths.ieCookiesFolder + "user@site[1].txt";
   const std::string old(1000, 'S');
   fake.files.addFile(cookie, old);
   SecureRemover r = remover({0.1, 0.7, 0.2, 0.99, 0.0, 0.5, 0.49});
@@ -94,7 +94,7 @@ TEST_F(SecureRemoval, LevelFiveOverwritesSevenTimesWithFreshChoicesThenDeletes) 
 }
 
 TEST_F(SecureRemoval, LevelOneDeletesWithoutReadingScratchFiles) {
-  const std::string cookie = paths.Opera1 + "cookies4.dat";
+  const std::string cookie = paths.operaUserFolder + "cookies4.dat";
   fake.files.addFile(cookie, "opera cookies");
   fake.files.deleteFile(folder() + "\\ow.chx");
   fake.files.deleteFile(folder() + "\\ow2.chx");
@@ -120,7 +120,7 @@ TEST_F(SecureRemoval, ATargetGoneBeforeAPassIsRecreatedAndThenDeleted) {
 }
 
 TEST_F(SecureRemoval, AMissingScratchFileIsLoggedAndTheDeletionStillFollows) {
-  const std::string cookie = paths.IE3 + "a.txt";
+  const std::string cookie = paths.ieCookiesFolder + "a.txt";
   fake.files.addFile(cookie, "secret cookie");
   fake.files.deleteFile(folder() + "\\ow2.chx");
   SecureRemover r = remover({0.8, 0.1, 0.8});
@@ -136,7 +136,7 @@ TEST_F(SecureRemoval, AMissingScratchFileIsLoggedAndTheDeletionStillFollows) {
 }
 
 TEST_F(SecureRemoval, AnOpenCookieIsLoggedPerPassAndItsDeletionRaisesToTheCaller) {
-  const std::string cookie = paths.Opera1 + "cookies4.dat";
+  const std::string cookie = paths.operaUserFolder + "cookies4.dat";
   fake.files.addFile(cookie, "held");
   fake.files.setOpen(cookie, true);
   SecureRemover r = remover({0.1, 0.1});
@@ -153,7 +153,7 @@ TEST_F(SecureRemoval, TheThreeTargetsJoinTheirFoldersWithOneSeparator) {
 }
 
 TEST_F(SecureRemoval, TheDefaultRandomSourceUsesBothScratchFiles) {
-  const std::string cookie = paths.IE3 + "b.txt";
+  const std::string cookie = paths.ieCookiesFolder + "b.txt";
   fake.files.addFile(cookie, "x");
   SecureRemover r(fake.files, fake.removal, log, folder());
   std::set<std::string> used;

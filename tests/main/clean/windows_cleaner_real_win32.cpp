@@ -43,9 +43,9 @@ class RealWindowsCleaning : public ::testing::Test {
     dir = std::string(temp) + "tervane-win-" + std::to_string(GetCurrentProcessId());
     for (const char* sub : {"", "\\Recent", "\\TEMP", "\\DPF", "\\DPF\\CONFLICT.1"})
       CreateDirectoryA((dir + sub).c_str(), nullptr);
-    paths.Win1 = dir + "\\Recent\\";
-    paths.Win2 = dir + "\\TEMP\\";
-    paths.Win3 = dir + "\\DPF\\";
+    paths.docHistoryFolder = dir + "\\Recent\\";
+    paths.windowsTempFolder = dir + "\\TEMP\\";
+    paths.downloadedProgramFilesFolder = dir + "\\DPF\\";
     chk = "C:\\tervane-" + std::to_string(GetCurrentProcessId()) + ".chk";
   }
   void TearDown() override {
@@ -67,12 +67,12 @@ class RealWindowsCleaning : public ::testing::Test {
 };
 
 TEST_F(RealWindowsCleaning, CleansFilesFoldersAndHistoriesForReal) {
-  put(paths.Win1 + "letter.doc.lnk");
-  put(paths.Win2 + "old.tmp", 3);
-  put(paths.Win2 + "ro.tmp", 5, FILE_ATTRIBUTE_READONLY);
-  put(paths.Win2 + "today.tmp");
-  put(paths.Win3 + "ctl.ocx");
-  put(paths.Win3 + "CONFLICT.1\\old.ocx");
+  put(paths.docHistoryFolder + "letter.doc.lnk");
+  put(paths.windowsTempFolder + "old.tmp", 3);
+  put(paths.windowsTempFolder + "ro.tmp", 5, FILE_ATTRIBUTE_READONLY);
+  put(paths.windowsTempFolder + "today.tmp");
+  put(paths.downloadedProgramFilesFolder + "ctl.ocx");
+  put(paths.downloadedProgramFilesFolder + "CONFLICT.1\\old.ocx");
   put(chk);
   HKEY run;
   ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, vorn::kRunMruKey, &run), ERROR_SUCCESS);
@@ -96,13 +96,13 @@ TEST_F(RealWindowsCleaning, CleansFilesFoldersAndHistoriesForReal) {
   vorn::WindowsCleaner cleaner(sys, registry, log, frame, boxes, paths);
   cleaner.cleanWindows();
 
-  EXPECT_FALSE(exists(paths.Win1 + "letter.doc.lnk"));
-  EXPECT_FALSE(exists(paths.Win2 + "old.tmp"));
-  EXPECT_FALSE(exists(paths.Win2 + "ro.tmp"));
-  EXPECT_TRUE(exists(paths.Win2 + "today.tmp"));
-  EXPECT_FALSE(exists(paths.Win3 + "ctl.ocx"));
-  EXPECT_FALSE(exists(paths.Win3 + "CONFLICT.1"));
-  EXPECT_TRUE(exists(paths.Win3));
+  EXPECT_FALSE(exists(paths.docHistoryFolder + "letter.doc.lnk"));
+  EXPECT_FALSE(exists(paths.windowsTempFolder + "old.tmp"));
+  EXPECT_FALSE(exists(paths.windowsTempFolder + "ro.tmp"));
+  EXPECT_TRUE(exists(paths.windowsTempFolder + "today.tmp"));
+  EXPECT_FALSE(exists(paths.downloadedProgramFilesFolder + "ctl.ocx"));
+  EXPECT_FALSE(exists(paths.downloadedProgramFilesFolder + "CONFLICT.1"));
+  EXPECT_TRUE(exists(paths.downloadedProgramFilesFolder));
   EXPECT_FALSE(exists(chk));
   for (char c = 'a'; c <= 'z'; ++c)
     EXPECT_EQ(RegQueryValueExA(run, std::string(1, c).c_str(), nullptr, nullptr, nullptr,

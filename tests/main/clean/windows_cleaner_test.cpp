@@ -21,10 +21,10 @@ TEST(MruValueName, NamesAToTAndTheDefaultOtherwise) {
 class WindowsCleaning : public clean_test::CleanSession {
  protected:
   void SetUp() override {
-    paths.Win1 = "C:\\WINDOWS\\Recent\\";
-    paths.Win2 = "C:\\WINDOWS\\TEMP\\";
-    paths.Win3 = "C:\\WINDOWS\\Downloaded Program Files\\";
-    for (const std::string* p : {&paths.Win1, &paths.Win2, &paths.Win3}) fake.files.addFolder(*p);
+    paths.docHistoryFolder = "C:\\WINDOWS\\Recent\\";
+    paths.windowsTempFolder = "C:\\WINDOWS\\TEMP\\";
+    paths.downloadedProgramFilesFolder = "C:\\WINDOWS\\Downloaded Program Files\\";
+    for (const std::string* p : {&paths.docHistoryFolder, &paths.windowsTempFolder, &paths.downloadedProgramFilesFolder}) fake.files.addFolder(*p);
     fake.clock.set({2001, 4, 12, 0, 1, 0, 0});
   }
   static platform::FileTime at(int y, int mo, int d, int h, int mi) {
@@ -48,19 +48,19 @@ class WindowsCleaning : public clean_test::CleanSession {
 };
 
 TEST_F(WindowsCleaning, TemporaryFilesGoFromYesterdayOnAndReadOnlyOnesToo) {
-  fake.files.addFile(paths.Win2 + "late.tmp", "x", platform::attr::kArchive,
+  fake.files.addFile(paths.windowsTempFolder + "late.tmp", "x", platform::attr::kArchive,
                      at(2001, 4, 11, 23, 59));
-  fake.files.addFile(paths.Win2 + "today.tmp", "x", platform::attr::kArchive,
+  fake.files.addFile(paths.windowsTempFolder + "today.tmp", "x", platform::attr::kArchive,
                      at(2001, 4, 12, 0, 0));
-  fake.files.addFile(paths.Win2 + "ro.tmp", "x", platform::attr::kReadOnly, at(2000, 1, 1, 9, 0));
-  fake.files.addFile(paths.Win2 + "sub\\inner.tmp", "x", platform::attr::kArchive,
+  fake.files.addFile(paths.windowsTempFolder + "ro.tmp", "x", platform::attr::kReadOnly, at(2000, 1, 1, 9, 0));
+  fake.files.addFile(paths.windowsTempFolder + "sub\\inner.tmp", "x", platform::attr::kArchive,
                      at(2000, 1, 1, 9, 0));
   boxes.check(area::kWindows, {2});
   clean();
-  EXPECT_FALSE(fake.files.exists(paths.Win2 + "late.tmp"));
-  EXPECT_FALSE(fake.files.exists(paths.Win2 + "ro.tmp"));
-  EXPECT_TRUE(fake.files.exists(paths.Win2 + "today.tmp"));
-  EXPECT_TRUE(fake.files.exists(paths.Win2 + "sub\\inner.tmp"));  // sub-folders stay
+  EXPECT_FALSE(fake.files.exists(paths.windowsTempFolder + "late.tmp"));
+  EXPECT_FALSE(fake.files.exists(paths.windowsTempFolder + "ro.tmp"));
+  EXPECT_TRUE(fake.files.exists(paths.windowsTempFolder + "today.tmp"));
+  EXPECT_TRUE(fake.files.exists(paths.windowsTempFolder + "sub\\inner.tmp"));  // sub-folders stay
   EXPECT_EQ(view.value, 1);
   EXPECT_EQ(logText(), "");
 }
@@ -70,22 +70,22 @@ TEST_F(WindowsCleaning, TemporaryFilesGoFromYesterdayOnAndReadOnlyOnesToo) {
 TEST_F(WindowsCleaning, OpenFilesAndFileLinksStayWhileTheRestOfTheTemporaryFilesGo) {
   fake.files.setLinksLikeWine(true);
   for (const char* n : {"a.tmp", "b.tmp", "c.tmp", "setup.log"})
-    fake.files.addFile(paths.Win2 + n, "x", platform::attr::kArchive, at(2001, 1, 1, 0, 0));
-  fake.files.setOpen(paths.Win2 + "b.tmp", true);
+    fake.files.addFile(paths.windowsTempFolder + n, "x", platform::attr::kArchive, at(2001, 1, 1, 0, 0));
+  fake.files.setOpen(paths.windowsTempFolder + "b.tmp", true);
   fake.files.addFile("D:\\Home\\letter.doc", "mine", platform::attr::kArchive,
                      at(2001, 1, 1, 0, 0));
   fake.clock.set({2001, 4, 9, 12, 0, 0, 0});  // the link is three days old
-  fake.files.addLink(paths.Win2 + "old-link.tmp", "D:\\Home\\letter.doc");
-  fake.files.addLink(paths.Win2 + "home", "D:\\Home");
+  fake.files.addLink(paths.windowsTempFolder + "old-link.tmp", "D:\\Home\\letter.doc");
+  fake.files.addLink(paths.windowsTempFolder + "home", "D:\\Home");
   fake.clock.set({2001, 4, 12, 0, 1, 0, 0});
   fake.files.addFile("C:\\found.chk");
   boxes.check(area::kWindows, {2, 4});
   clean();
-  EXPECT_TRUE(fake.files.exists(paths.Win2 + "b.tmp"));
-  EXPECT_TRUE(fake.files.exists(paths.Win2 + "old-link.tmp"));
-  EXPECT_TRUE(fake.files.exists(paths.Win2 + "home"));
+  EXPECT_TRUE(fake.files.exists(paths.windowsTempFolder + "b.tmp"));
+  EXPECT_TRUE(fake.files.exists(paths.windowsTempFolder + "old-link.tmp"));
+  EXPECT_TRUE(fake.files.exists(paths.windowsTempFolder + "home"));
   for (const char* n : {"a.tmp", "c.tmp", "setup.log"})
-    EXPECT_FALSE(fake.files.exists(paths.Win2 + n)) << n << "\n" << fake.files.dump();
+    EXPECT_FALSE(fake.files.exists(paths.windowsTempFolder + n)) << n << "\n" << fake.files.dump();
   EXPECT_EQ(fake.files.contents("D:\\Home\\letter.doc"), "mine");
   EXPECT_THAT(logText(), HasSubstr("2 entries could not be removed"));
   EXPECT_FALSE(fake.files.exists("C:\\found.chk"));  // the next step ran
@@ -118,16 +118,16 @@ TEST(DeleteFilesOlderThan, ReportsWhetherTheWholeListWasWorkedThrough) {
 }
 
 TEST_F(WindowsCleaning, DocumentHistoryAndCheckDiskFragmentsGoButSubFoldersStay) {
-  fake.files.addFile(paths.Win1 + "letter.doc.lnk");
-  fake.files.addFile(paths.Win1 + "notes.txt.lnk");
-  fake.files.addFolder(paths.Win1 + "Keep");
+  fake.files.addFile(paths.docHistoryFolder + "letter.doc.lnk");
+  fake.files.addFile(paths.docHistoryFolder + "notes.txt.lnk");
+  fake.files.addFolder(paths.docHistoryFolder + "Keep");
   fake.files.addFile("C:\\FILE0000.CHK");
   fake.files.addFile("C:\\sub\\deep.chk");
   boxes.check(area::kWindows, {0, 4});
   clean();
-  EXPECT_FALSE(fake.files.exists(paths.Win1 + "letter.doc.lnk"));
-  EXPECT_FALSE(fake.files.exists(paths.Win1 + "notes.txt.lnk"));
-  EXPECT_TRUE(fake.files.isFolder(paths.Win1 + "Keep"));
+  EXPECT_FALSE(fake.files.exists(paths.docHistoryFolder + "letter.doc.lnk"));
+  EXPECT_FALSE(fake.files.exists(paths.docHistoryFolder + "notes.txt.lnk"));
+  EXPECT_TRUE(fake.files.isFolder(paths.docHistoryFolder + "Keep"));
   EXPECT_FALSE(fake.files.exists("C:\\FILE0000.CHK"));
   EXPECT_TRUE(fake.files.exists("C:\\sub\\deep.chk"));
   EXPECT_EQ(view.maximum, 2);
@@ -135,17 +135,17 @@ TEST_F(WindowsCleaning, DocumentHistoryAndCheckDiskFragmentsGoButSubFoldersStay)
 }
 
 TEST_F(WindowsCleaning, ALockedRecentDocumentStaysAndIsLoggedWhileReadOnlyOnesGo) {
-  fake.files.addFile(paths.Win1 + "a.lnk");
-  fake.files.addFile(paths.Win1 + "b.lnk");
-  fake.files.addFile(paths.Win1 + "c.lnk", "", platform::attr::kReadOnly);
-  fake.files.setOpen(paths.Win1 + "b.lnk", true);
+  fake.files.addFile(paths.docHistoryFolder + "a.lnk");
+  fake.files.addFile(paths.docHistoryFolder + "b.lnk");
+  fake.files.addFile(paths.docHistoryFolder + "c.lnk", "", platform::attr::kReadOnly);
+  fake.files.setOpen(paths.docHistoryFolder + "b.lnk", true);
   fake.files.addFile("D:\\Home\\letter.doc", "mine");
-  fake.files.addLink(paths.Win1 + "Home", "D:\\Home");
+  fake.files.addLink(paths.docHistoryFolder + "Home", "D:\\Home");
   boxes.check(area::kWindows, {0, 7});
   clean();
-  EXPECT_FALSE(fake.files.exists(paths.Win1 + "a.lnk"));
-  EXPECT_TRUE(fake.files.exists(paths.Win1 + "b.lnk"));
-  EXPECT_FALSE(fake.files.exists(paths.Win1 + "c.lnk"));
+  EXPECT_FALSE(fake.files.exists(paths.docHistoryFolder + "a.lnk"));
+  EXPECT_TRUE(fake.files.exists(paths.docHistoryFolder + "b.lnk"));
+  EXPECT_FALSE(fake.files.exists(paths.docHistoryFolder + "c.lnk"));
   EXPECT_EQ(fake.files.contents("D:\\Home\\letter.doc"), "mine");
   EXPECT_THAT(logText(), HasSubstr("cmdCleanWin at line 0"));
   EXPECT_EQ(view.value, 2);
@@ -153,18 +153,18 @@ TEST_F(WindowsCleaning, ALockedRecentDocumentStaysAndIsLoggedWhileReadOnlyOnesGo
 }
 
 TEST_F(WindowsCleaning, DownloadedProgramFilesAreRemovedWithTheirSubFolders) {
-  fake.files.addFile(paths.Win3 + "ctl.ocx");
-  fake.files.addFile(paths.Win3 + "ctl.inf", "", platform::attr::kReadOnly);
-  fake.files.addFile(paths.Win3 + "CONFLICT.1\\old.ocx");
+  fake.files.addFile(paths.downloadedProgramFilesFolder + "ctl.ocx");
+  fake.files.addFile(paths.downloadedProgramFilesFolder + "ctl.inf", "", platform::attr::kReadOnly);
+  fake.files.addFile(paths.downloadedProgramFilesFolder + "CONFLICT.1\\old.ocx");
   // A link to a folder elsewhere, as a user's folders are in a Wine prefix.
   fake.files.addFile("D:\\Home\\letter.doc", "mine");
-  fake.files.addLink(paths.Win3 + "CONFLICT.1\\home", "D:\\Home");
+  fake.files.addLink(paths.downloadedProgramFilesFolder + "CONFLICT.1\\home", "D:\\Home");
   boxes.check(area::kWindows, {1});
   clean();
-  EXPECT_FALSE(fake.files.exists(paths.Win3 + "ctl.ocx"));
-  EXPECT_FALSE(fake.files.exists(paths.Win3 + "ctl.inf"));
-  EXPECT_FALSE(fake.files.exists(paths.Win3 + "CONFLICT.1")) << fake.files.dump();
-  EXPECT_TRUE(fake.files.isFolder(paths.Win3));
+  EXPECT_FALSE(fake.files.exists(paths.downloadedProgramFilesFolder + "ctl.ocx"));
+  EXPECT_FALSE(fake.files.exists(paths.downloadedProgramFilesFolder + "ctl.inf"));
+  EXPECT_FALSE(fake.files.exists(paths.downloadedProgramFilesFolder + "CONFLICT.1")) << fake.files.dump();
+  EXPECT_TRUE(fake.files.isFolder(paths.downloadedProgramFilesFolder));
   EXPECT_EQ(fake.files.contents("D:\\Home\\letter.doc"), "mine");
   EXPECT_EQ(logText(), "");
   EXPECT_EQ(view.value, 1);
@@ -172,16 +172,16 @@ TEST_F(WindowsCleaning, DownloadedProgramFilesAreRemovedWithTheirSubFolders) {
 
 TEST_F(WindowsCleaning, ALinkTheSystemCannotRemoveStaysWithItsTargetAndIsLogged) {
   fake.files.setLinksLikeWine(true);
-  fake.files.addFile(paths.Win3 + "ctl.ocx");
+  fake.files.addFile(paths.downloadedProgramFilesFolder + "ctl.ocx");
   fake.files.addFile("D:\\Home\\letter.doc", "mine");
-  fake.files.addLink(paths.Win3 + "home", "D:\\Home");
-  fake.files.addFile(paths.Win3 + "zz.ocx");
-  fake.files.setOpen(paths.Win3 + "zz.ocx", true);
+  fake.files.addLink(paths.downloadedProgramFilesFolder + "home", "D:\\Home");
+  fake.files.addFile(paths.downloadedProgramFilesFolder + "zz.ocx");
+  fake.files.setOpen(paths.downloadedProgramFilesFolder + "zz.ocx", true);
   boxes.check(area::kWindows, {1, 4});
   fake.files.addFile("C:\\found.chk");
   clean();
-  EXPECT_FALSE(fake.files.exists(paths.Win3 + "ctl.ocx"));
-  EXPECT_TRUE(fake.files.exists(paths.Win3 + "home"));
+  EXPECT_FALSE(fake.files.exists(paths.downloadedProgramFilesFolder + "ctl.ocx"));
+  EXPECT_TRUE(fake.files.exists(paths.downloadedProgramFilesFolder + "home"));
   EXPECT_EQ(fake.files.contents("D:\\Home\\letter.doc"), "mine");
   EXPECT_THAT(logText(), HasSubstr("cmdCleanWin at line 0 - 2 entries could not be removed; the "
                                    "first, C:\\WINDOWS\\Downloaded Program Files\\home: a link, "
@@ -194,9 +194,9 @@ TEST_F(WindowsCleaning, PathsNamingSystemFoldersSkipTheirStepsAndSayWhy) {
   for (const char* f : {"C:\\WINDOWS\\win.ini", "C:\\WINDOWS\\SYSTEM\\user.exe", "C:\\autoexec.bat",
                         "C:\\WINDOWS\\old.tmp"})
     fake.files.addFile(f, "x", platform::attr::kArchive, at(2000, 1, 1, 0, 0));
-  paths.Win1 = "C:\\";
-  paths.Win2 = "c:\\windows";
-  paths.Win3 = "C:\\WINDOWS\\";
+  paths.docHistoryFolder = "C:\\";
+  paths.windowsTempFolder = "c:\\windows";
+  paths.downloadedProgramFilesFolder = "C:\\WINDOWS\\";
   boxes.check(area::kWindows, {0, 1, 2});
   clean();
   for (const char* f : {"C:\\WINDOWS\\win.ini", "C:\\WINDOWS\\SYSTEM\\user.exe", "C:\\autoexec.bat",
@@ -210,19 +210,19 @@ TEST_F(WindowsCleaning, PathsNamingSystemFoldersSkipTheirStepsAndSayWhy) {
 }
 
 TEST_F(WindowsCleaning, DownloadedProgramFilesWithOnlySubFoldersAreLeftAlone) {
-  fake.files.addFile(paths.Win3 + "CONFLICT.1\\old.ocx");
+  fake.files.addFile(paths.downloadedProgramFilesFolder + "CONFLICT.1\\old.ocx");
   boxes.check(area::kWindows, {1});
   clean();
-  EXPECT_TRUE(fake.files.exists(paths.Win3 + "CONFLICT.1\\old.ocx"));
+  EXPECT_TRUE(fake.files.exists(paths.downloadedProgramFilesFolder + "CONFLICT.1\\old.ocx"));
   EXPECT_EQ(view.value, 1);
 }
 
 TEST_F(WindowsCleaning, DisabledOrMissingFoldersAreNotTouched) {
-  fake.files.addFile(paths.Win2 + "old.tmp", "x", platform::attr::kArchive, at(2000, 1, 1, 0, 0));
-  fake.files.addFile(paths.Win3 + "ctl.ocx");
+  fake.files.addFile(paths.windowsTempFolder + "old.tmp", "x", platform::attr::kArchive, at(2000, 1, 1, 0, 0));
+  fake.files.addFile(paths.downloadedProgramFilesFolder + "ctl.ocx");
   boxes.check(area::kWindows, {1, 2});
   boxes.box(area::kWindows, 2).enabled = false;
-  paths.Win3 = kPathMissing;
+  paths.downloadedProgramFilesFolder = kPathMissing;
   fake.files.addFile("C:\\-x.ocx");  // what a pattern on "-" would reach
   clean();
   EXPECT_TRUE(fake.files.exists("C:\\WINDOWS\\TEMP\\old.tmp"));
@@ -260,7 +260,7 @@ TEST_F(WindowsCleaning, TheRecycleBinStepSaysSoAndLetsMessagesRun) {
 }
 
 TEST_F(WindowsCleaning, OnlyAdditionalGarbageRunsItsRulesAlone) {
-  fake.files.addFile(paths.Win1 + "a.lnk");
+  fake.files.addFile(paths.docHistoryFolder + "a.lnk");
   fake.files.addFile("C:\\x.chk");
   seedMru(kRunMruKey, 'b');
   int garbageRuns = 0;
@@ -268,7 +268,7 @@ TEST_F(WindowsCleaning, OnlyAdditionalGarbageRunsItsRulesAlone) {
   boxes.check(area::kWindows, {7});
   clean();
   EXPECT_EQ(garbageRuns, 1);
-  EXPECT_TRUE(fake.files.exists(paths.Win1 + "a.lnk"));
+  EXPECT_TRUE(fake.files.exists(paths.docHistoryFolder + "a.lnk"));
   EXPECT_TRUE(fake.files.exists("C:\\x.chk"));
   EXPECT_TRUE(hasValue(kRunMruKey, "a"));
   EXPECT_EQ(fake.shell.recycleBinEmptied, 0);

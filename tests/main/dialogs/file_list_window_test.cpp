@@ -234,11 +234,11 @@ TEST_F(FileListWindowTest, TheListIsShownInBatchesOf25) {
 class CacheButtonsTest : public ::testing::Test, public testing::AppFixture {
  protected:
   CacheButtonsTest() {
-    session.paths.IE4 = "C:\\IE\\Content.IE5\\";
-    session.paths.Opera2 = "C:\\Opera\\Cache4\\";
-    session.paths.ie4Found = true;
-    session.paths.operaCacheFound = true;
-    fake.files.addFile(session.paths.Opera2 + "opr1.htm", "x");
+    session.paths.ieCacheContentFolder = "C:\\IE\\Content.IE5\\";
+    session.paths.operaCacheFolder = "C:\\Opera\\Cache4\\";
+    session.paths.folderFound["ieCacheContentFolder"] = true;
+    session.paths.folderFound["operaCacheFolder"] = true;
+    fake.files.addFile(session.paths.operaCacheFolder + "opr1.htm", "x");
     window = std::make_unique<MainWindow>(services);
     subsystems = wireSubsystems(*window, services, tray);
     wireFileListWindow(*window, services, *subsystems, viewer);

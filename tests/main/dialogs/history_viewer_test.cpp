@@ -254,8 +254,8 @@ TEST_F(DocHistoryTest, AMissingFolderIsReportedInsteadOfTheDialog) {
 class ViewButtonsTest : public ::testing::Test, public testing::AppFixture {
  protected:
   ViewButtonsTest() {
-    session.paths.Win1 = "C:\\WINDOWS\\Recent\\";
-    fake.files.addFolder(session.paths.Win1);
+    session.paths.docHistoryFolder = "C:\\WINDOWS\\Recent\\";
+    fake.files.addFolder(session.paths.docHistoryFolder);
     window = std::make_unique<MainWindow>(services);
     subsystems = wireSubsystems(*window, services, tray);
   }
@@ -266,7 +266,7 @@ class ViewButtonsTest : public ::testing::Test, public testing::AppFixture {
 
 TEST_F(ViewButtonsTest, EachButtonOpensItsWindowOverTheMainWindow) {
   fake.registry.setString(kCurrentUser, kRunMruKey, "a", "notepad\\1");
-  window->clean.ieMissingLabel.setVisible(false);
+  window->services().session.paths.ieAvailable = true;
   window->clean.viewIEUrlsButton.click();
   window->clean.viewRunHistoryButton.click();
   window->clean.viewSearchHistoryButton.click();
@@ -279,7 +279,7 @@ TEST_F(ViewButtonsTest, EachButtonOpensItsWindowOverTheMainWindow) {
 
   // A browser whose paths are missing opens nothing.
   windows.events.clear();
-  window->clean.netscapeMissingLabel.setVisible(true);
+  window->services().session.paths.netscapeAvailable = false;
   window->clean.viewNetscapeUrlsButton.click();
   EXPECT_TRUE(windows.events.empty());
   ASSERT_FALSE(prompter.shown.empty());

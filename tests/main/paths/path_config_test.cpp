@@ -57,8 +57,8 @@ TEST_F(PathConfigTest, FirstStartDetectsSavesEverythingAndMarksDetectionDone) {
   EXPECT_EQ(ini("Win2"), "C:\\WINDOWS\\Temp\\");
   EXPECT_EQ(ini("Win3"), "C:\\WINDOWS\\Downloaded Program Files\\");
   EXPECT_EQ(ini("Detect"), "1");
-  EXPECT_TRUE(p.ieAvailable && p.netscapeAvailable && p.operaAvailable && p.winTempAvailable &&
-              p.winDownloadedAvailable);
+  EXPECT_TRUE(p.ieAvailable && p.netscapeAvailable && p.operaAvailable &&
+              p.folderFound["windowsTempFolder"] && p.folderFound["downloadedProgramFilesFolder"]);
   EXPECT_FALSE(window->clean.ieMissingLabel.visible());
   EXPECT_FALSE(window->clean.windowsPathsMissingLabel.visible());
   EXPECT_TRUE(prompter.shown.empty());
@@ -72,10 +72,11 @@ TEST_F(PathConfigTest, ASaveThatFailsIsToldOncePerSaveAndLoggedPerValue) {
                                                          : platform::err::kSuccess;
   };
   for (int save = 1; save <= 2; ++save) {
-    paths->saveIEPaths();
+    paths->saveArea(area::kIE);
     ASSERT_EQ(prompter.shown.size(), static_cast<std::size_t>(save));
-    EXPECT_EQ(prompter.shown.back().text.rfind("The folders could not be saved: the disk is full.", 0),
-              0u);
+    EXPECT_EQ(
+        prompter.shown.back().text.rfind("The folders could not be saved: the disk is full.", 0),
+        0u);
   }
   EXPECT_NE(logText().find("mainten.ini could not be saved: the disk is full"), std::string::npos);
 }
@@ -106,31 +107,31 @@ TEST_F(PathConfigTest, ARemovedHistoryFolderKeepsTheStoredKey) {
   fake.files.addFile("C:\\WINDOWS\\History\\keep");  // not empty: remove by hand below
   fake.files.deleteFile("C:\\WINDOWS\\History\\keep");
   fake.files.removeDirectory("C:\\WINDOWS\\History");
-  paths->saveIEPaths();
+  paths->saveArea(area::kIE);
   EXPECT_EQ(window->paths.ieHistoryFolderBox.text(), "-");
   EXPECT_FALSE(p.ieAvailable);
   EXPECT_TRUE(window->clean.ieMissingLabel.visible());
   EXPECT_FALSE(window->clean.cleanIEToolbar.enabled());
   EXPECT_EQ(ini("IE1"), "C:\\WINDOWS\\History\\");
-  EXPECT_EQ(p.IE1, "C:\\WINDOWS\\History\\");
+  EXPECT_EQ(p.ieHistoryFolder, "C:\\WINDOWS\\History\\");
 }
 
 TEST_F(PathConfigTest, OperaAndWindowsGroupsStoreDashesForMissingFolders) {
   paths->findPath();
   fake.files.removeDirectory("C:\\Program Files\\Opera\\Cache4");
-  paths->saveOperaPaths();
+  paths->saveArea(area::kOpera);
   EXPECT_EQ(ini("Opera2"), "-");
   EXPECT_FALSE(p.operaAvailable);
   EXPECT_TRUE(window->clean.operaMissingLabel.visible());
 
   fake.files.removeDirectory("C:\\WINDOWS\\Temp");
-  paths->saveWindowsPaths();
+  paths->saveArea(area::kWindows);
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].text, "Windows Temporary Files path does not exist");
   EXPECT_EQ(prompter.shown[0].title, "Info");
   EXPECT_EQ(ini("Win2"), "-");
-  EXPECT_FALSE(p.winTempAvailable);
-  EXPECT_TRUE(p.winDownloadedAvailable);
+  EXPECT_FALSE(p.folderFound["windowsTempFolder"]);
+  EXPECT_TRUE(p.folderFound["downloadedProgramFilesFolder"]);
   EXPECT_TRUE(window->clean.windowsPathsMissingLabel.visible());
 }
 
@@ -140,25 +141,25 @@ TEST_F(PathConfigTest, SystemFoldersAreRefusedAndThePreviousValueKept) {
   window->paths.windowsDownloadedFolderBox.setText("C:\\");
   window->paths.windowsTempFolderBox.setText("c:\\windows\\");
   window->paths.windowsDocHistoryFolderBox.setText("C:\\WINDOWS\\Recent\\");
-  paths->saveWindowsPaths();
+  paths->saveArea(area::kWindows);
   ASSERT_EQ(prompter.shown.size(), 2u);
   EXPECT_EQ(prompter.shown[0].text, "c:\\windows\\ is a system folder and cannot be cleaned");
   EXPECT_EQ(prompter.shown[1].text, "C:\\ is a system folder and cannot be cleaned");
   EXPECT_EQ(window->paths.windowsTempFolderBox.text(), "C:\\WINDOWS\\Temp\\");
   EXPECT_EQ(window->paths.windowsDownloadedFolderBox.text(),
             "C:\\WINDOWS\\Downloaded Program Files\\");
-  EXPECT_EQ(p.Win2, "C:\\WINDOWS\\Temp\\");
+  EXPECT_EQ(p.windowsTempFolder, "C:\\WINDOWS\\Temp\\");
   EXPECT_EQ(ini("Win2"), "C:\\WINDOWS\\Temp\\");
   EXPECT_EQ(ini("Win3"), "C:\\WINDOWS\\Downloaded Program Files\\");
-  EXPECT_TRUE(p.winTempAvailable && p.winDownloadedAvailable);
+  EXPECT_TRUE(p.folderFound["windowsTempFolder"] && p.folderFound["downloadedProgramFilesFolder"]);
 
   // Every group refuses them; a folder inside one is an ordinary folder.
   window->paths.ieCacheFolderBox.setText("C:\\WINDOWS\\SYSTEM\\");
   window->paths.operaCacheFolderBox.setText("C:\\Program Files\\");
   window->paths.netscapeCacheFolderBox.setText("C:\\WINDOWS\\Temp\\..\\");
-  paths->saveIEPaths();
-  paths->saveOperaPaths();
-  paths->saveNetscapePaths();
+  paths->saveArea(area::kIE);
+  paths->saveArea(area::kOpera);
+  paths->saveArea(area::kNetscape);
   EXPECT_EQ(prompter.shown.size(), 5u);
   EXPECT_EQ(ini("IE2"), "C:\\WINDOWS\\Temporary Internet Files\\");
   EXPECT_EQ(ini("Opera2"), "C:\\Program Files\\Opera\\Cache4\\");
@@ -166,7 +167,7 @@ TEST_F(PathConfigTest, SystemFoldersAreRefusedAndThePreviousValueKept) {
   EXPECT_EQ(window->paths.operaCacheFolderBox.text(), "C:\\Program Files\\Opera\\Cache4\\");
   EXPECT_TRUE(p.ieAvailable && p.operaAvailable && p.netscapeAvailable);
   window->paths.operaCacheFolderBox.setText("C:\\Program Files\\Opera\\");
-  paths->saveOperaPaths();
+  paths->saveArea(area::kOpera);
   EXPECT_EQ(prompter.shown.size(), 5u);
   EXPECT_EQ(ini("Opera2"), "C:\\Program Files\\Opera\\");
 }
@@ -193,26 +194,26 @@ TEST_F(PathConfigTest, AnEmptyUserSavesMinusOneAndError) {
 }
 
 TEST_F(PathConfigTest, FixPathRestoresTheUserByPositionAndLogsABadOne) {
-  p.Netscape1A = "C:\\Program Files\\Netscape\\Users\\";
-  p.Netscape1B = "1";
+  p.netscapeUsersFolder = "C:\\Program Files\\Netscape\\Users\\";
+  p.netscapeUserIndex = "1";
   paths->fixPath();
   EXPECT_EQ(window->paths.netscapeUserBox.text(), "jane");
-  p.Netscape1B = "many";
+  p.netscapeUserIndex = "many";
   paths->fixPath();
   EXPECT_EQ(window->paths.netscapeUserBox.text(), "default");
   EXPECT_THAT(logText(), HasSubstr("fixPath at line 6 - Type mismatch (13)"));
-  p.Netscape1B = "-1";
+  p.netscapeUserIndex = "-1";
   paths->fixPath();
   EXPECT_EQ(window->paths.netscapeUserBox.listIndex(), -1);
 }
 
 TEST_F(PathConfigTest, SavingAnotherUserDoesNotMoveTheProfileFolder) {
   paths->findPath();
-  p.netscapeProfile = p.Netscape1A + p.Netscape1C;  // computed at load
+  p.netscapeProfile = p.netscapeUsersFolder + p.netscapeUserName;  // computed at load
   window->paths.netscapeUserBox.userSelected(1);
   window->paths.saveNetscapeButton.click();
   EXPECT_EQ(ini("Netscape1C"), "jane");
-  EXPECT_EQ(p.Netscape1C, "jane");
+  EXPECT_EQ(p.netscapeUserName, "jane");
   EXPECT_EQ(p.netscapeProfile, "C:\\Program Files\\Netscape\\Users\\default");
 }
 
@@ -239,13 +240,13 @@ TEST_F(PathConfigTest, BrowsingCancelledKeepsTheTextAndStillSaves) {
 TEST_F(PathConfigTest, ViewButtonsOpenOnlyWhatWasFound) {
   int opened = 0;
   paths->openIECache = [&] { ++opened; };
-  p.ie4Found = false;
+  p.folderFound["ieCacheContentFolder"] = false;
   window->clean.viewIECacheButton.click();
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].text, "Path could not be found");
   EXPECT_EQ(prompter.shown[0].style, ui::mb::kOk);
   EXPECT_EQ(opened, 0);
-  p.ie4Found = true;
+  p.folderFound["ieCacheContentFolder"] = true;
   window->clean.viewIECacheButton.click();
   EXPECT_EQ(opened, 1);
   EXPECT_EQ(prompter.shown.size(), 1u);
