@@ -61,7 +61,7 @@ TEST_F(ScratchOptionTest, AnAddedRowIsABoxIsStoredCountsAsAStepAndReachesItsEngi
   EXPECT_EQ(added.caption(), "Index Files");
   EXPECT_EQ(added.value(), 1);
   EXPECT_EQ(window.clean.ieOptions[5].caption(),
-            "Locked Files (will be cleaned the next time you restart windows)");
+            "&Locked Files (will be cleaned the next time you restart windows)");
 
   // A fake engine asks for it by id; the frame counts it and names it.
   for (ui::CheckBox& b : window.clean.ieOptions) b.setValue(0);

@@ -7,6 +7,7 @@
 
 #include "main/app/wiring.h"
 #include "tests/main/app/app_fixture.h"
+#include "ui/mnemonic.h"
 #include "ui/scripted_tray.h"
 
 namespace vorn {
@@ -82,7 +83,7 @@ TEST_F(SettingsRoundTripTest, AStoredFileLoadsAsItWasAndIsWrittenBackUnchanged) 
   ASSERT_EQ(std::size(boxes), static_cast<std::size_t>(window->clean.optionTable.size()));
   for (int i = 0; i < window->clean.optionTable.size(); ++i) {
     const ui::CheckBox& box = window->clean.optionBox(i);
-    EXPECT_EQ(box.caption(), boxes[i].caption) << "Value" << i + 1;
+    EXPECT_EQ(ui::withoutMnemonic(box.caption()), boxes[i].caption) << "Value" << i + 1;
     EXPECT_EQ(box.value(), boxes[i].value) << boxes[i].caption;
     EXPECT_EQ(box.enabled(), boxes[i].enabled) << boxes[i].caption;
   }
