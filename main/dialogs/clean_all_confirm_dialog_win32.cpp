@@ -22,7 +22,7 @@ class WrappedTextBinding : public ControlBinding {
 
 }  // namespace
 
-CleanAllConfirmDialogView::CleanAllConfirmDialogView(CleanAllConfirmDialog& m) : model_(m) {
+CleanAllConfirmDialogView::CleanAllConfirmDialogView(CleanAllConfirmDialog& m) {
   if (!create(CleanAllConfirmDialog::kCaption, 440, 330, WS_POPUP | WS_CAPTION | WS_SYSMENU))
     return;
   add<LabelBinding>(m.introLabel, {12, 12, 416, 18});
@@ -31,16 +31,7 @@ CleanAllConfirmDialogView::CleanAllConfirmDialogView(CleanAllConfirmDialog& m) :
   add<ButtonBinding>(m.analyzeFirstButton, {150, 292, 96, 26});
   // Enter cleans, as the button that was pressed to get here asked.
   setInitialFocus(add<ButtonBinding>(m.cleanButton, {252, 292, 86, 26}, true).hwnd());
-  add<ButtonBinding>(m.cancelButton, {342, 292, 86, 26});
-}
-
-LRESULT CleanAllConfirmDialogView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // Esc, as the dialog keys send it.
-  if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-    model_.cancelButton.click();
-    return 0;
-  }
-  return Form::handleMessage(message, wParam, lParam);
+  setCancelButton(add<ButtonBinding>(m.cancelButton, {342, 292, 86, 26}).hwnd());
 }
 
 }  // namespace vorn

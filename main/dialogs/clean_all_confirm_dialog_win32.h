@@ -8,12 +8,6 @@ namespace vorn {
 class CleanAllConfirmDialogView : public ui::win32::Form {
  public:
   explicit CleanAllConfirmDialogView(CleanAllConfirmDialog& model);
-
- protected:
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
- private:
-  CleanAllConfirmDialog& model_;
 };
 
 }  // namespace vorn

@@ -7,7 +7,7 @@ namespace vorn {
 
 using namespace ui::win32;
 
-DoneDialogView::DoneDialogView(DoneDialog& m) : model_(m) {
+DoneDialogView::DoneDialogView(DoneDialog& m) {
   if (!create(DoneDialog::kCaption, 380, 132, WS_POPUP | WS_CAPTION | WS_SYSMENU)) return;
   // The information icon of the system's own message boxes.
   HWND icon = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 14, 14, 32, 32,
@@ -17,16 +17,7 @@ DoneDialogView::DoneDialogView(DoneDialog& m) : model_(m) {
   ButtonBinding& ok = add<ButtonBinding>(m.okButton, {190, 90, 84, 26}, true);
   add<ButtonBinding>(m.detailsButton, {282, 90, 84, 26});
   setInitialFocus(ok.hwnd());
-  setCancelButton(ok.hwnd());
-}
-
-LRESULT DoneDialogView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // Esc closes, as OK does.
-  if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-    model_.okButton.click();
-    return 0;
-  }
-  return Form::handleMessage(message, wParam, lParam);
+  setCancelButton(ok.hwnd());  // Esc closes, as OK does
 }
 
 }  // namespace vorn

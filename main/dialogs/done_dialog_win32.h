@@ -8,12 +8,6 @@ namespace vorn {
 class DoneDialogView : public ui::win32::Form {
  public:
   explicit DoneDialogView(DoneDialog& model);
-
- protected:
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
- private:
-  DoneDialog& model_;
 };
 
 }  // namespace vorn
