@@ -609,6 +609,31 @@ int main(int argc, char** argv) {
     PostMessageA(button, BM_CLICK, 0, 0);
     return 0;
   }
+  if (command == "answers" && argc > 4) {
+    // Asks <window> for its title every 100 ms until <run window> has come and gone (or
+    // <seconds> are up) and prints the slowest answer in ms; fails on one slower than 1 s.
+    HWND top = waitFor(argv[2], 10);
+    if (!top) return 1;
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(argv[4]) * 1000);
+    DWORD slowest = 0;
+    bool seen = false, late = false;
+    while (static_cast<LONG>(deadline - GetTickCount()) > 0) {
+      char title[256];
+      DWORD_PTR copied = 0;
+      const DWORD asked = GetTickCount();
+      if (!SendMessageTimeoutA(top, WM_GETTEXT, sizeof title, reinterpret_cast<LPARAM>(title),
+                               SMTO_NORMAL, 1000, &copied))
+        late = true;
+      slowest = std::max(slowest, GetTickCount() - asked);
+      const bool running = FindWindowA(nullptr, argv[3]) != nullptr;
+      if (seen && !running) break;
+      seen = seen || running;
+      Sleep(100);
+    }
+    std::printf("%s slowest %lu ms\n", seen ? "run seen," : "no run seen,",
+                static_cast<unsigned long>(slowest));
+    return seen && !late ? 0 : 1;
+  }
   if (command == "edittext" && argc > 2) {
     // Prints the text of a window's first edit box (a report), line ends as they are.
     HWND top = waitFor(argv[2], 10);

@@ -168,10 +168,10 @@ TEST(Keyboard, DialogsOpenFocusedWithEnterAndEscapeAndKeysApart) {
   testing::AppFixture app;
   RegistryAccess registry(app.fake.registry, app.prompter);
   IECookiesDialog ieCookies(
-      app.fake.files, app.log, app.prompter, app.windows, app.folder(),
+      app.fake.files, app.fake.clock, app.log, app.prompter, app.windows, app.folder(),
       [] { return std::string("C:\\Cookies"); }, [] {});
-  NetCookiesDialog netCookies(app.fake.files, app.log, app.prompter, app.windows, app.folder(),
-                              [] { return std::string("C:\\Profile"); });
+  NetCookiesDialog netCookies(app.fake.files, app.fake.clock, app.log, app.prompter, app.windows,
+                              app.folder(), [] { return std::string("C:\\Profile"); });
   PluginInfoDialog pluginInfo(app.fake.files, app.prompter, app.windows);
   UserListsViewer userLists(app.fake.files, app.log, app.windows, app.session, app.folder());
   NoticeDialog notice(app.settings, app.log, app.session, app.windows, [] {});
@@ -275,8 +275,8 @@ HWND buttonCaptioned(HWND top, const char* caption) {
 TEST(Resizing, ControlsKeepToTheCornerAndTheWindowNeverShrinksBelowItsFirstSize) {
   testing::AppFixture app;
   app.makeWindow();
-  NetCookiesDialog netCookies(app.fake.files, app.log, app.prompter, app.windows, app.folder(),
-                              [] { return std::string("C:\\Profile"); });
+  NetCookiesDialog netCookies(app.fake.files, app.fake.clock, app.log, app.prompter, app.windows,
+                              app.folder(), [] { return std::string("C:\\Profile"); });
   RegistryAccess registry(app.fake.registry, app.prompter);
   HistoryViewer history({app.fake.files, registry, app.log, app.screen, app.windows},
                         [] { return std::string("C:\\Profile"); });
