@@ -65,6 +65,17 @@ bool toFlag(std::string_view text) {
   return toDouble(s) != 0;
 }
 
+bool readDigits(std::string_view text, std::uint64_t& value) {
+  if (text.empty() || text.size() > 19) return false;
+  std::uint64_t number = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    number = number * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  value = number;
+  return true;
+}
+
 std::string countText(std::uint64_t count) {
   std::string digits = std::to_string(count);
   for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)

@@ -17,5 +17,9 @@ bool toFlag(std::string_view text);
 
 // And back: "1,204", digits grouped by threes, as the report and the chart show counts.
 std::string countText(std::uint64_t count);
+// A text of 1 to 19 decimal digits and nothing else, as a number; false otherwise. Read by
+// hand, which keeps the runtime's strtoull and the character-class calls it imports out of
+// the programs' import tables.
+bool readDigits(std::string_view text, std::uint64_t& value);
 
 }  // namespace common

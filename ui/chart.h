@@ -11,10 +11,8 @@ namespace ui {
 // A stored whole number as the chart shows it, in groups of three digits ("98,919");
 // anything else as it stands.
 inline std::string groupedDigits(const std::string& stored) {
-  if (stored.empty() || stored.size() > 19 ||
-      stored.find_first_not_of("0123456789") != std::string::npos)
-    return stored;
-  return common::countText(std::stoull(stored));
+  std::uint64_t value = 0;
+  return common::readDigits(stored, value) ? common::countText(value) : stored;
 }
 
 // A row's label as the chart shows it: the date over the time, so that the labels of

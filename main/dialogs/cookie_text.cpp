@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/conversions.h"
 #include "common/text_lines.h"
 #include "platform/file_time.h"
 
@@ -11,13 +12,6 @@ namespace {
 
 // Seconds from 1601-01-01 (file time) to 1970-01-01 (the Unix time Netscape stores).
 constexpr std::uint64_t kUnixEpochSeconds = 11644473600ULL;
-
-bool readNumber(const std::string& text, std::uint64_t& value) {
-  if (text.empty() || text.size() > 20 || text.find_first_not_of("0123456789") != std::string::npos)
-    return false;
-  value = std::stoull(text);
-  return true;
-}
 
 std::string expiryText(platform::FileTime time, platform::Clock& clock) {
   return clock.generalDate(clock.toLocal(time));
@@ -45,8 +39,8 @@ std::string ieCookieInformation(const std::string& fileText, platform::Clock& cl
   std::size_t i = 0;
   for (; i + 9 <= lines.size(); i += 9) {
     std::uint64_t low = 0, high = 0;
-    if (lines[i + 8] != "*" || !readNumber(lines[i + 4], low) || !readNumber(lines[i + 5], high) ||
-        low > 0xFFFFFFFFULL || high > 0xFFFFFFFFULL)
+    if (lines[i + 8] != "*" || !common::readDigits(lines[i + 4], low) ||
+        !common::readDigits(lines[i + 5], high) || low > 0xFFFFFFFFULL || high > 0xFFFFFFFFULL)
       return asItStands;
     if (!shown.empty()) shown += "\r\n";
     shown += "Site: " + lines[i + 2] + "\r\nName: " + lines[i] + "\r\nValue: " + lines[i + 1] +
@@ -59,7 +53,7 @@ std::string ieCookieInformation(const std::string& fileText, platform::Clock& cl
 std::string netscapeCookieRow(const std::string& record, platform::Clock& clock) {
   const std::vector<std::string> f = tabFields(record);
   std::uint64_t seconds = 0;
-  if (f.size() != 7 || !readNumber(f[4], seconds)) return record;
+  if (f.size() != 7 || !common::readDigits(f[4], seconds)) return record;
   const std::string expires =
       seconds == 0 ? std::string("end of session")
                    : expiryText((seconds + kUnixEpochSeconds) * platform::kTicksPerSecond, clock);

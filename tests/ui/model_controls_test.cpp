@@ -183,8 +183,16 @@ TEST(Chart, RowsAreNumberedFromOne) {
 
 TEST(Chart, ShowsValuesInGroupsOfThreeAndTheTimeUnderTheDate) {
   const std::pair<const char*, const char*> values[] = {
-      {"0", "0"}, {"999", "999"}, {"1000", "1,000"}, {"98919", "98,919"}, {"1234567", "1,234,567"},
-      {"", ""},   {"-5", "-5"},   {"12a", "12a"}};
+      {"0", "0"},
+      {"999", "999"},
+      {"1000", "1,000"},
+      {"98919", "98,919"},
+      {"1234567", "1,234,567"},
+      {"", ""},
+      {"-5", "-5"},
+      {"12a", "12a"},
+      {"9999999999999999999", "9,999,999,999,999,999,999"},
+      {"12345678901234567890", "12345678901234567890"}};
   for (const auto& [stored, shown] : values) EXPECT_EQ(groupedDigits(stored), shown) << stored;
   EXPECT_EQ(stackedLabel("07.12.2026 10:00:00"), "07.12.2026\n10:00:00");
   EXPECT_EQ(stackedLabel("12/7/2026 10:00:00 AM"), "12/7/2026\n10:00:00 AM");
