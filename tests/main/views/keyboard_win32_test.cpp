@@ -20,6 +20,7 @@
 #include "main/dialogs/analysis_progress_dialog_win32.h"
 #include "main/dialogs/analysis_report_dialog_win32.h"
 #include "main/dialogs/clean_all_confirm_dialog_win32.h"
+#include "main/dialogs/done_dialog_win32.h"
 #include "main/dialogs/history_viewer_win32.h"
 #include "main/dialogs/ie_cookies_dialog_win32.h"
 #include "main/dialogs/net_cookies_dialog_win32.h"
@@ -182,6 +183,7 @@ TEST(Keyboard, DialogsOpenFocusedWithEnterAndEscapeAndKeysApart) {
   DocHistoryDialog docHistory(app.fake.files, app.log, app.prompter, app.windows,
                               [] { return std::string("C:\\Recent"); });
   AnalysisReportDialog report({app.fake.files, app.prompter, app.windows});
+  DoneDialog done(app.windows);
 
   // Esc: "close" asks as the close box does; otherwise the button it presses.
   bool cancelled = false, progressCancelled = false;
@@ -190,6 +192,7 @@ TEST(Keyboard, DialogsOpenFocusedWithEnterAndEscapeAndKeysApart) {
   ieCookies.cancelButton.onClick = [&] { cancelled = true; };
   netCookies.cancelButton.onClick = [&] { cancelled = true; };
   notice.okButton.onClick = [&] { cancelled = true; };
+  done.okButton.onClick = [&] { cancelled = true; };
 
   struct Row {
     const char* name;
@@ -208,6 +211,8 @@ TEST(Keyboard, DialogsOpenFocusedWithEnterAndEscapeAndKeysApart) {
       {"User.def editor", [&] { return std::make_unique<UserListsViewerView>(userLists); },
        "ComboBox", "&Done", nullptr},
       {"Notice!", [&] { return std::make_unique<NoticeDialogView>(notice); }, "OK", "OK",
+       &cancelled},
+      {"done message", [&] { return std::make_unique<DoneDialogView>(done); }, "OK", "OK",
        &cancelled},
       {"Clean All", [&] { return std::make_unique<CleanAllConfirmDialogView>(cleanAll); }, "&Clean",
        "&Clean", &cancelled},
