@@ -650,8 +650,12 @@ int main(int argc, char** argv) {
     HWND top = waitFor("Tervane 6.6", 10);
     HWND bar = top ? FindWindowExA(top, nullptr, TOOLBARCLASSNAMEA, nullptr) : nullptr;
     if (!bar) return 1;
-    PostMessageA(top, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]) + 1, 0),
-                 reinterpret_cast<LPARAM>(bar));
+    // Sent, so that the page has changed when the script goes on (a posted press raced the
+    // next command, which then found the old page's tab strip); a page that opens a message
+    // is answered by the script, so the driver waits at most a few seconds.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(top, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]) + 1, 0),
+                        reinterpret_cast<LPARAM>(bar), SMTO_NORMAL, 5000, &ignored);
     return 0;
   }
   if (command == "tab") {
