@@ -139,13 +139,17 @@ void RunFrame::finish(common::ErrorTrap* trap) {
   statement(trap, [&] { view_.setBusyPointer(false); });
   if (!cleaning) return;
   statement(trap, [&] {
-    if (view_.closeAfterCleaning())
+    if (view_.closeAfterCleaning()) {
       view_.closeMainWindow();
-    else if (state.showDoneMessage && showDoneMessage)
-      showDoneMessage(summary ? std::string(kDoneMessage) + "\r\n" + summary() : kDoneMessage);
-    else if (state.showDoneMessage)
-      prompter_.messageBox(summary ? std::string(kDoneMessage) + "\r\n" + summary() : kDoneMessage,
-                           "Info", ui::mb::kOk | ui::mb::kIconInformation);
+      return;
+    }
+    if (!state.showDoneMessage) return;
+    const std::string text =
+        summary ? std::string(kDoneMessage) + "\r\n" + summary() : std::string(kDoneMessage);
+    if (showDoneMessage)
+      showDoneMessage(text);
+    else
+      prompter_.messageBox(text, "Info", ui::mb::kOk | ui::mb::kIconInformation);
   });
 }
 
