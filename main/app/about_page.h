@@ -3,7 +3,7 @@
 // address.
 #include <cstdint>
 
-#include "main/app/app_services.h"
+#include "main/app/main_page.h"
 #include "ui/button.h"
 #include "ui/label.h"
 
@@ -11,8 +11,9 @@ namespace vorn {
 
 class AboutPage {
  public:
-  // `owner` is the main window's handle value, owner of what the shell opens.
-  AboutPage(AppServices& services, const std::uintptr_t& owner);
+  static constexpr PageNavigation kNavigation{"7a", "A&bout...", "About"};
+
+  explicit AboutPage(const PageContext& context);
   AboutPage(const AboutPage&) = delete;
 
   ui::Button homePageLink{"homePageLink"};  // a caption that takes clicks
@@ -20,5 +21,7 @@ class AboutPage {
   ui::Label versionLabel{"versionLabel", "Version 6.6"};
   ui::Label creditsLabel{"creditsLabel", "Tervane privacy cleaner. Written by the Tervane team."};
 };
+
+void buildPageView(PageViewSite& site, AboutPage& page);
 
 }  // namespace vorn

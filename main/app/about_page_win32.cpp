@@ -7,7 +7,9 @@ namespace vorn {
 
 using namespace ui::win32;
 
-void buildPageView(PageControls& c, HWND page, AboutPage& m) {
+void buildPageView(PageViewSite& site, AboutPage& m) {
+  PageControls& c = site.controls;
+  HWND page = site.panel;
   createFrame(page, "About", {110, 30, 400, 240});
   HWND title = createCaption(page, "Tervane", {130, 58, 360, 34});
   SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(c.titleFont), FALSE);

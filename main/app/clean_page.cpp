@@ -1,8 +1,9 @@
 #include "main/app/clean_page.h"
 
 namespace vorn {
-CleanPage::CleanPage(platform::Files& files, const OptionTable& options)
-    : optionTable(options), ieCookieFiles("ieCookieFiles", files) {
+CleanPage::CleanPage(const PageContext& context)
+    : optionTable(context.options), ieCookieFiles("ieCookieFiles", context.services.system.files) {
+  const OptionTable& options = context.options;
   const std::pair<ControlArray<ui::CheckBox>*, const char*> names[] = {
       {&ieOptions, "ieOptions"},
       {&netscapeOptions, "netscapeOptions"},
@@ -24,11 +25,13 @@ CleanPage::CleanPage(platform::Files& files, const OptionTable& options)
     cleanAllToolbars.emplace_back("cleanAllToolbar").addButton("", "Clean All", 2);
   for (int i = 0; i < 6; ++i) analyzeButtons.emplace_back("analyzeButton", "Anal&yze");
   windowsPathsMissingLabel.setVisible(false);  // shown by the path checks when one is missing
+  wire();
 }
 
-void CleanPage::wire(MainWindowOperations& ops) {
-  auto onToolbar = [](ui::Toolbar& t, const MainWindowOperations::Op& op) {
-    t.onButtonClick = [&op](int) { runOp(op); };
+void CleanPage::wire() {
+  Commands& ops = commands;
+  auto onToolbar = [](ui::Toolbar& t, const Command& op) {
+    t.onButtonClick = [&op](int) { runCommand(op); };
   };
   onToolbar(cleanIEToolbar, ops.cleanIE);
   onToolbar(cleanNetscapeToolbar, ops.cleanNetscape);
@@ -37,17 +40,15 @@ void CleanPage::wire(MainWindowOperations& ops) {
   onToolbar(cleanUserDefinedToolbar, ops.cleanUserDefined);
   onToolbar(cleanPluginsToolbar, ops.cleanPlugins);
   for (auto& t : cleanAllToolbars) t.onButtonClick = [this](int) { cleanAllButton.click(); };
-  cleanAllButton.onClick = [&ops] { runOp(ops.cleanAll); };
-  analyzeAllButton.onClick = [&ops] { runOp(ops.analyzeAll); };
-  const MainWindowOperations::Op* analyzeArea[] = {&ops.analyzeIE,          &ops.analyzeNetscape,
-                                                   &ops.analyzeOpera,       &ops.analyzeWindows,
-                                                   &ops.analyzeUserDefined, &ops.analyzePlugins};
+  cleanAllButton.onClick = [&ops] { runCommand(ops.cleanAll); };
+  analyzeAllButton.onClick = [&ops] { runCommand(ops.analyzeAll); };
+  const Command* analyzeArea[] = {&ops.analyzeIE,          &ops.analyzeNetscape,
+                                  &ops.analyzeOpera,       &ops.analyzeWindows,
+                                  &ops.analyzeUserDefined, &ops.analyzePlugins};
   for (int area = 0; area < 6; ++area)
-    analyzeButtons[area].onClick = [op = analyzeArea[area]] { runOp(*op); };
+    analyzeButtons[area].onClick = [op = analyzeArea[area]] { runCommand(*op); };
 
-  auto onButton = [](ui::Button& b, const MainWindowOperations::Op& op) {
-    b.onClick = [&op] { runOp(op); };
-  };
+  auto onButton = [](ui::Button& b, const Command& op) { b.onClick = [&op] { runCommand(op); }; };
   onButton(userDefinedListsButton, ops.editUserDefinedLists);
   onButton(pluginInfoButton, ops.showPluginInfo);
   // "Plugin Info" tells about the highlighted plugin: without one it has nothing to show.

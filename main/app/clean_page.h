@@ -2,7 +2,7 @@
 // The Clean page of the main window: each area's option boxes, its cleaning toolbar and
 // View buttons, the notices of missing paths, the progress bar and "Clean All".
 #include "main/app/area_tabs.h"
-#include "main/app/main_window_operations.h"
+#include "main/app/main_page.h"
 #include "main/clean/option_table.h"
 #include "platform/files.h"
 #include "ui/button.h"
@@ -18,12 +18,25 @@ namespace vorn {
 
 class CleanPage {
  public:
-  // One box for each row of `options`, under its area's tab.
-  explicit CleanPage(platform::Files& files, const OptionTable& options = OptionTable::standard());
+  static constexpr PageNavigation kNavigation{"1a", "&Clean", "Clean"};
+
+  // One box for each row of the context's options, under its area's tab.
+  explicit CleanPage(const PageContext& context);
   CleanPage(const CleanPage&) = delete;
 
-  // The buttons and toolbars run these operations.
-  void wire(MainWindowOperations& ops);
+  // What the buttons and toolbars run, filled by the subsystems that do the work.
+  struct Commands {
+    Command cleanIE, cleanNetscape, cleanOpera, cleanWindows, cleanUserDefined, cleanPlugins;
+    Command cleanAll;
+    // The same runs with nothing changed, ending in a report of what they would remove.
+    Command analyzeIE, analyzeNetscape, analyzeOpera, analyzeWindows, analyzeUserDefined,
+        analyzePlugins, analyzeAll;
+    Command editUserDefinedLists;
+    Command showPluginInfo;  // "Plugin Info" for the highlighted plugin
+    Command viewIECache, viewNetscapeCache, viewOperaCache, viewIECookies, viewNetscapeCookies,
+        viewIEUrls, viewNetscapeUrls;
+    Command viewRunHistory, viewSearchHistory, viewDocHistory;  // the Windows tab's
+  } commands;
 
   const OptionTable& optionTable;
   // The box of a row, by its position in the table (the stored order).
@@ -77,6 +90,11 @@ class CleanPage {
   ui::Button analyzeAllButton{"analyzeAllButton", "Analy&ze All"};
   // The cookie files of Internet Explorer's cookie folder.
   ui::FileList ieCookieFiles;
+
+ private:
+  void wire();
 };
+
+void buildPageView(PageViewSite& site, CleanPage& page);
 
 }  // namespace vorn

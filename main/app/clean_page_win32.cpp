@@ -10,7 +10,9 @@ namespace vorn {
 
 using namespace ui::win32;
 
-void buildPageView(PageControls& c, HWND page, CleanPage& m) {
+void buildPageView(PageViewSite& site, CleanPage& m) {
+  PageControls& c = site.controls;
+  HWND page = site.panel;
   auto& strip = c.addTabStrip(page, m.areaTabs, {8, 6, 604, 338});
   const auto& tabs = strip.pages();
   // A larger window: the tabs grow, the View buttons keep to the right and the actions

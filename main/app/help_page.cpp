@@ -2,8 +2,7 @@
 
 namespace vorn {
 
-HelpPage::HelpPage(AppServices& services, const std::uintptr_t& owner)
-    : s_(services), owner_(owner) {
+HelpPage::HelpPage(const PageContext& context) : s_(context.services), owner_(context.owner) {
   infoPicture.setCaption("Tervane");
   helpFileButton.onClick = [this] { openHelp("vorn.htm"); };
   faqButton.onClick = [this] { openHelp("faq.htm"); };

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "main/app/app_services.h"
+#include "main/app/main_page.h"
 #include "ui/button.h"
 #include "ui/label.h"
 #include "ui/picture_box.h"
@@ -12,8 +12,9 @@ namespace vorn {
 
 class HelpPage {
  public:
-  // `owner` is the main window's handle value, owner of what the shell opens.
-  HelpPage(AppServices& services, const std::uintptr_t& owner);
+  static constexpr PageNavigation kNavigation{"6a", "&Help", "Help"};
+
+  explicit HelpPage(const PageContext& context);
   HelpPage(const HelpPage&) = delete;
 
   ui::Button helpFileButton{"helpFileButton", "Help &File"}, faqButton{"faqButton", "F&AQ"},
@@ -28,5 +29,7 @@ class HelpPage {
   AppServices& s_;
   const std::uintptr_t& owner_;
 };
+
+void buildPageView(PageViewSite& site, HelpPage& page);
 
 }  // namespace vorn

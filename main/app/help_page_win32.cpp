@@ -8,7 +8,9 @@ namespace vorn {
 
 using namespace ui::win32;
 
-void buildPageView(PageControls& c, HWND page, HelpPage& m) {
+void buildPageView(PageViewSite& site, HelpPage& m) {
+  PageControls& c = site.controls;
+  HWND page = site.panel;
   c.add<ButtonBinding>(page, m.helpFileButton, {8, 12, 120, 28});
   c.add<ButtonBinding>(page, m.faqButton, {8, 48, 120, 28});
   c.add<ButtonBinding>(page, m.pluginHelpButton, {8, 84, 120, 28});

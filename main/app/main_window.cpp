@@ -16,21 +16,18 @@ using common::toInteger;
 
 }  // namespace
 
-MainWindow::MainWindow(AppServices services, MainWindowOperations operations,
-                       const OptionTable& options)
+MainWindow::MainWindow(AppServices services, LoadSteps steps, const OptionTable& options)
     : ui::WindowModel(kCaption),
       s_(services),
-      ops_(std::move(operations)),
-      clean(s_.system.files, options),
-      paths(s_.system.files),
-      help(s_, ownerHandle),
-      about(s_, ownerHandle),
+      steps_(std::move(steps)),
+      pages(PageContext{s_, ownerHandle, options}),
       noticeDialog(s_.settings, s_.log, s_.session, s_.windows, [this] { showNotice = false; }) {
-  int image = 1;
-  for (const Navigation& n : kNavigation) {
-    navigationToolbar.addButton(n.key, n.button, image++);
-    if (n.page) pageTabs.addTab(n.page);
+  for (int page = 0; page < static_cast<int>(Pages::kCount); ++page) {
+    const PageNavigation n = Pages::navigation(page);
+    navigationToolbar.addButton(n.key, n.button, page + 1);
+    pageTabs.addTab(n.tab);
   }
+  navigationToolbar.addButton(kQuit.key, kQuit.button, static_cast<int>(Pages::kCount) + 1);
 
   wireHandlers();
   onUnload = [this] { unloadWindow(); };
@@ -51,9 +48,6 @@ std::string MainWindow::freeSpaceKB(const std::string& drive) {
 
 void MainWindow::wireHandlers() {
   navigationToolbar.onButtonClick = [this](int i) { onNavigate(i); };
-  clean.wire(ops_);
-  paths.wire(ops_, s_.log);
-  maintenance.wire(ops_, s_);
   maintenance.ieTabBox.onClick = [this] { setTabState(s_.session.tabIE, maintenance.ieTabBox); };
   maintenance.netscapeTabBox.onClick = [this] {
     setTabState(s_.session.tabNetscape, maintenance.netscapeTabBox);
@@ -71,7 +65,7 @@ void MainWindow::setTabState(std::string& state, const ui::CheckBox& box) {
   checkActiveTabs();
 }
 
-void MainWindow::showPage(Page page) {
+void MainWindow::showPage(int page) {
   pageTabs.setTab(page);
 }
 
@@ -83,21 +77,13 @@ void MainWindow::onNavigate(int index) {
       navigationToolbar.setImage(i, navigationToolbar.button(i).image - 8);
   navigationToolbar.setImage(index, index + 1 + 8);
   navigationToolbar.refresh();
-  const std::string& key = navigationToolbar.button(index).key;
-  int page = 0;
-  for (const Navigation& n : kNavigation) {
-    if (key != n.key) {
-      if (n.page) ++page;
-      continue;
-    }
-    if (n.page) return showPage(static_cast<Page>(page));
-    // "Quit": the settings "Quit" alone saves, then those every close saves.
-    std::vector<common::Settings::Value> values = quitSettings();
-    const std::vector<common::Settings::Value> more = closeSettings();
-    values.insert(values.end(), more.begin(), more.end());
-    if (saveOrAskBeforeClosing(values)) s_.windows.close(*this);
-    return;
-  }
+  if (index < static_cast<int>(Pages::kCount)) return showPage(index);
+  if (navigationToolbar.button(index).key != kQuit.key) return;
+  // "Quit": the settings "Quit" alone saves, then those every close saves.
+  std::vector<common::Settings::Value> values = quitSettings();
+  const std::vector<common::Settings::Value> more = closeSettings();
+  values.insert(values.end(), more.begin(), more.end());
+  if (saveOrAskBeforeClosing(values)) s_.windows.close(*this);
 }
 
 std::vector<common::Settings::Value> MainWindow::quitSettings() const {
@@ -193,7 +179,7 @@ void MainWindow::loadPaths(common::ErrorTrap& trap) {
   });
   trap.step += 100;
   trap.runStep([&] {
-    if (ini("Path", "Detect") == "0") runOp(ops_.findPath);
+    if (ini("Path", "Detect") == "0") runCommand(steps_.findPath);
   });
 
   // Steps 6 to 9 read several values each; a value that fails is skipped alone. The
@@ -274,18 +260,18 @@ void MainWindow::loadWindow() {
   });
   trap.runStep([&] { statusBar.setSimpleText(kLastCleanedPrefix + ss.lastCleanedText); });
   // One step of seven calls: a call that fails does not keep the next from running.
-  trap.run([&] { runOp(ops_.fixPlugins); });
+  trap.run([&] { runCommand(steps_.fixPlugins); });
   trap.run([&] { fixMainten(); });
-  trap.run([&] { runOp(ops_.fixUserDef); });
+  trap.run([&] { runCommand(steps_.fixUserDef); });
   trap.run([&] { fixCleanInfo(); });
-  trap.run([&] { runOp(ops_.fixPath); });
+  trap.run([&] { runCommand(steps_.fixPath); });
   trap.run([&] { checkActiveTabs(); });
   trap.run([&] { checkUserdef(); });
   ++trap.step;
   trap.run([&] { maintenance.safetyLevelSlider.setValue(numberOf(ss.safetyLevel)); });
-  trap.run([&] { runOp(ops_.fixSliderSettings); });
+  trap.run([&] { runCommand(steps_.fixSliderSettings); });
   ++trap.step;
-  trap.runStep([&] { runOp(ops_.listCookiestoSave); });
+  trap.runStep([&] { runCommand(steps_.listCookiestoSave); });
   trap.runStep([&] {
     if (common::folderExists(s_.system.files, ss.paths.ieCookiesFolder))
       clean.ieCookieFiles.setPath(ss.paths.ieCookiesFolder);
@@ -298,7 +284,7 @@ void MainWindow::loadWindow() {
         static_cast<std::int64_t>(std::nearbyint(common::toDouble(freeSpaceKB("C:\\"))));
     freeSpaceAfter = freeSpaceBefore;
   });
-  trap.runStep([&] { runOp(ops_.getStatistics); });
+  trap.runStep([&] { runCommand(steps_.getStatistics); });
   trap.runStep([&] {
     if (showNotice && !unattended) s_.windows.showModal(noticeDialog, this);
   });

@@ -7,16 +7,10 @@
 #include <string>
 
 #include "common/error_trap.h"
-#include "main/app/about_page.h"
 #include "main/app/app_services.h"
 #include "main/app/area_tabs.h"
-#include "main/app/clean_page.h"
-#include "main/app/help_page.h"
-#include "main/app/main_window_operations.h"
-#include "main/app/maintenance_page.h"
+#include "main/app/main_pages.h"
 #include "main/app/notice_dialog.h"
-#include "main/app/paths_page.h"
-#include "main/app/statistics_page.h"
 #include "ui/status_bar.h"
 #include "ui/tab_strip.h"
 #include "ui/timer.h"
@@ -25,36 +19,33 @@
 namespace vorn {
 
 class MainWindow : public ui::WindowModel {
+ public:
+  // The steps of the load handler that other subsystems do, in the order it calls them.
+  // An empty step is skipped.
+  struct LoadSteps {
+    Command findPath;  // inside loadSettings, when [Path] Detect is "0"
+    Command fixPlugins, fixUserDef, fixPath, fixSliderSettings, listCookiestoSave, getStatistics;
+  };
+
+ private:
   // First, so that the pages may keep references to them.
   AppServices s_;
-  MainWindowOperations ops_;
+  LoadSteps steps_;
 
  public:
   static constexpr const char* kCaption = "Tervane 6.6";
   static constexpr const char* kLastCleanedPrefix = "This computer was last cleaned at: ";
 
-  // Pages of pageTabs, chosen only through the navigation toolbar.
-  enum Page { kClean = 0, kPath, kMaintenance, kStatistics, kHelp, kAbout };
-  // The navigation toolbar's buttons in order: key, caption and the tab of the page it
-  // shows (pages in the order of Page; null for "Quit", which shows none).
-  struct Navigation {
-    const char* key;
-    const char* button;
-    const char* page;
-  };
-  static constexpr Navigation kNavigation[] = {{"1a", "&Clean", "Clean"},
-                                               {"2a", "&Path", "Path"},
-                                               {"3a", "&Maintenance", "Maintenance"},
-                                               {"4a", "S&tatistics", "Statistics"},
-                                               {"6a", "&Help", "Help"},
-                                               {"7a", "A&bout...", "About"},
-                                               {"8a", "&Quit", nullptr}};
+  // The pages of pageTabs, chosen only through the navigation toolbar, whose buttons are
+  // the pages' own and then "Quit".
+  using Pages = MainWindowPages;
+  static constexpr PageNavigation kQuit{"8a", "&Quit", nullptr};
   // Tabs of the Clean and Path pages' area strips.
   using enum AreaTab;
 
   // The Clean page has a box for each row of `options`.
-  MainWindow(AppServices services, MainWindowOperations operations = {},
-             const OptionTable& options = OptionTable::standard());
+  explicit MainWindow(AppServices services, LoadSteps steps = {},
+                      const OptionTable& options = OptionTable::standard());
   MainWindow(const MainWindow&) = delete;
 
   // --- handlers and operations ---
@@ -100,17 +91,19 @@ class MainWindow : public ui::WindowModel {
   ui::Timer statusAnimationTimer{"statusAnimationTimer"};
   ui::Timer automaticCleaningTimer{"automaticCleaningTimer"};
 
-  CleanPage clean;
-  PathsPage paths;
-  MaintenancePage maintenance;
-  StatisticsPage statistics;
-  HelpPage help;
-  AboutPage about;
+  Pages pages;
+  // The pages the window ties together, by name.
+  CleanPage& clean = pages.get<CleanPage>();
+  PathsPage& paths = pages.get<PathsPage>();
+  MaintenancePage& maintenance = pages.get<MaintenancePage>();
+  StatisticsPage& statistics = pages.get<StatisticsPage>();
+  HelpPage& help = pages.get<HelpPage>();
+  AboutPage& about = pages.get<AboutPage>();
 
   NoticeDialog noticeDialog;
 
   AppServices& services() { return s_; }
-  MainWindowOperations& operations() { return ops_; }
+  LoadSteps& loadSteps() { return steps_; }
 
  private:
   void wireHandlers();
@@ -118,7 +111,7 @@ class MainWindow : public ui::WindowModel {
   void setTabState(std::string& state, const ui::CheckBox& box);
   int numberOf(const std::string& text);
   std::string ini(const std::string& section, const std::string& key);
-  void showPage(Page page);
+  void showPage(int page);
 };
 
 }  // namespace vorn

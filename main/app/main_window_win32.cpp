@@ -111,12 +111,10 @@ MainWindowView::MainWindowView(MainWindow& model) : m_(model) {
       std::make_unique<PageSetBinding>(m_.pageTabs, hwnd(), Rect{0, kPageTop, kWidth, kPageHeight});
   const auto& page = pages_->pages();
   for (HWND p : page) controls_.anchor(p, Anchors::kGrow);
-  buildPageView(controls_, page[MainWindow::kClean], m_.clean);
-  buildPageView(controls_, page[MainWindow::kPath], m_.paths);
-  buildPageView(controls_, page[MainWindow::kMaintenance], m_.maintenance);
-  buildPageView(controls_, page[MainWindow::kStatistics], m_.statistics);
-  buildPageView(controls_, page[MainWindow::kHelp], m_.help);
-  buildPageView(controls_, page[MainWindow::kAbout], m_.about);
+  m_.pages.forEach([&](auto& model, int index) {
+    PageViewSite site{controls_, page[static_cast<std::size_t>(index)]};
+    buildPageView(site, model);
+  });
   controls_.anchor(controls_
                        .add<StatusBarBinding>(hwnd(), m_.statusBar,
                                               {0, kHeight - kStatusHeight, kWidth, kStatusHeight})

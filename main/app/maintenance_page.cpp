@@ -6,20 +6,18 @@
 
 namespace vorn {
 
-MaintenancePage::MaintenancePage() {
+MaintenancePage::MaintenancePage(const PageContext& context) {
   for (int i = 0; i < 5; ++i) {
     userDefinedActiveBoxes.emplace_back("userDefinedActiveBox", "Activate");
     userDefinedNameBoxes.emplace_back("userDefinedNameBox");
   }
   safetyLevelSlider.setRange(1, 5);
   safetyLevelSlider.setValue(1);
-}
 
-void MaintenancePage::wire(MainWindowOperations& ops, AppServices& services) {
-  startAutomaticCleaningButton.onClick = [&ops] { runOp(ops.startAutomaticCleaning); };
-  autoStartBox.onClick = [&ops] { runOp(ops.autoStartChanged); };
-  safetyLevelSlider.onChange = [&ops] { runOp(ops.safetyLevelChanged); };
-  searchIndexFilesButton.onClick = [&services] {
+  startAutomaticCleaningButton.onClick = [this] { runCommand(commands.startAutomaticCleaning); };
+  autoStartBox.onClick = [this] { runCommand(commands.autoStartChanged); };
+  safetyLevelSlider.onChange = [this] { runCommand(commands.safetyLevelChanged); };
+  searchIndexFilesButton.onClick = [&services = context.services] {
     common::ErrorTrap trap(services.log, "Command29");
     trap.run([&] {
       std::uint32_t id = 0;

@@ -4,7 +4,7 @@
 // user-defined lists and the search for hidden and locked index files.
 #include "main/app/app_services.h"
 #include "main/app/area_tabs.h"
-#include "main/app/main_window_operations.h"
+#include "main/app/main_page.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
@@ -16,10 +16,18 @@ namespace vorn {
 
 class MaintenancePage {
  public:
-  MaintenancePage();
+  static constexpr PageNavigation kNavigation{"3a", "&Maintenance", "Maintenance"};
+
+  explicit MaintenancePage(const PageContext& context);
   MaintenancePage(const MaintenancePage&) = delete;
 
-  void wire(MainWindowOperations& ops, AppServices& services);
+  // What the buttons run, filled by the subsystems that do the work.
+  struct Commands {
+    Command startAutomaticCleaning;
+    Command autoStartChanged;    // the auto-start entry follows its box
+    Command safetyLevelChanged;  // the safety level slider moved
+  } commands;
+
   // The schedule's choices, each at its first.
   void fillSchedule();
 
@@ -40,5 +48,7 @@ class MaintenancePage {
   ControlArray<ui::TextBox> userDefinedNameBoxes;
   ui::Button searchIndexFilesButton{"searchIndexFilesButton", "Hidden + Loc&ked"};
 };
+
+void buildPageView(PageViewSite& site, MaintenancePage& page);
 
 }  // namespace vorn

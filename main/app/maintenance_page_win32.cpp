@@ -10,7 +10,9 @@ namespace vorn {
 
 using namespace ui::win32;
 
-void buildPageView(PageControls& c, HWND page, MaintenancePage& m) {
+void buildPageView(PageViewSite& site, MaintenancePage& m) {
+  PageControls& c = site.controls;
+  HWND page = site.panel;
   createFrame(page, "Settings", {8, 4, 300, 232});
   const char* captions[] = {"Cl&ean:", "&Days:", "Hou&rs:", "Min&utes:"};
   ui::ComboBox* combos[] = {&m.autoCleanAreaBox, &m.autoDayBox, &m.autoHourBox, &m.autoMinuteBox};

@@ -6,12 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "main/app/about_page.h"
-#include "main/app/clean_page.h"
-#include "main/app/help_page.h"
-#include "main/app/maintenance_page.h"
-#include "main/app/paths_page.h"
-#include "main/app/statistics_page.h"
+#include "main/app/main_pages.h"
 #include "ui/win32/anchors.h"
 #include "ui/win32/control_binding.h"
 #include "ui/win32/slider_binding.h"
@@ -69,12 +64,11 @@ class PageControls {
   std::vector<HWND> notices_, links_;
 };
 
-// Each page's view lays the page's controls out on its panel (page_name_win32.cpp).
-void buildPageView(PageControls& controls, HWND page, CleanPage& model);
-void buildPageView(PageControls& controls, HWND page, PathsPage& model);
-void buildPageView(PageControls& controls, HWND page, MaintenancePage& model);
-void buildPageView(PageControls& controls, HWND page, StatisticsPage& model);
-void buildPageView(PageControls& controls, HWND page, HelpPage& model);
-void buildPageView(PageControls& controls, HWND page, AboutPage& model);
+// Each page's view (buildPageView in page_name_win32.cpp) lays the page's controls out
+// on its panel.
+struct PageViewSite {
+  PageControls& controls;
+  HWND panel;
+};
 
 }  // namespace vorn

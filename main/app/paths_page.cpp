@@ -4,7 +4,8 @@
 
 namespace vorn {
 
-PathsPage::PathsPage(platform::Files& files) : pickerFiles("pickerFiles", files) {
+PathsPage::PathsPage(const PageContext& context)
+    : pickerFiles("pickerFiles", context.services.system.files) {
   for (const char* mode :
        {"Remove &folder (and subfolders)", "Remove all files &in folder", "Remove si&ngle files"})
     removalModes.emplace_back("removalModes", mode);
@@ -19,16 +20,17 @@ PathsPage::PathsPage(platform::Files& files) : pickerFiles("pickerFiles", files)
   addUserDefinedToolbar.addButton("", "A&dd", 4);
   removeUserDefinedToolbar.addButton("", "Remo&ve", 5);
   netscapeUserBox.setCaption("User");
+  wire(context.services.log);
 }
 
-void PathsPage::wire(MainWindowOperations& ops, common::SessionLog& log) {
-  startPluginCreatorButton.onClick = [&ops] { runOp(ops.startPluginCreator); };
+void PathsPage::wire(common::SessionLog& log) {
+  Commands& ops = commands;
+  startPluginCreatorButton.onClick = [&ops] { runCommand(ops.startPluginCreator); };
   // Each area's toolbar runs the area's detection, then its save.
-  auto detectThenSave = [](ui::Toolbar& t, const MainWindowOperations::Op& detect,
-                           const MainWindowOperations::Op& save) {
+  auto detectThenSave = [](ui::Toolbar& t, const Command& detect, const Command& save) {
     t.onButtonClick = [&detect, &save](int) {
-      runOp(detect);
-      runOp(save);
+      runCommand(detect);
+      runCommand(save);
     };
   };
   detectThenSave(detectIEToolbar, ops.detectIEPaths, ops.saveIEPaths);
@@ -39,23 +41,20 @@ void PathsPage::wire(MainWindowOperations& ops, common::SessionLog& log) {
     t.onButtonClick = [&ops, &log](int) {
       common::ErrorTrap trap(log, "Toolbar2Button");
       // All detections first, then all saves.
-      for (const MainWindowOperations::Op* op :
-           {&ops.detectIEPaths, &ops.detectWindowsPaths, &ops.detectNetscapePaths,
-            &ops.detectOperaPaths, &ops.saveIEPaths, &ops.saveNetscapePaths, &ops.saveOperaPaths,
-            &ops.saveWindowsPaths})
-        trap.runStep([op] { runOp(*op); });
+      for (const Command* op : {&ops.detectIEPaths, &ops.detectWindowsPaths,
+                                &ops.detectNetscapePaths, &ops.detectOperaPaths, &ops.saveIEPaths,
+                                &ops.saveNetscapePaths, &ops.saveOperaPaths, &ops.saveWindowsPaths})
+        trap.runStep([op] { runCommand(*op); });
     };
   }
-  addUserDefinedToolbar.onButtonClick = [&ops](int) { runOp(ops.addUserDefinedList); };
-  removeUserDefinedToolbar.onButtonClick = [&ops](int) { runOp(ops.removeUserDefinedList); };
-  addUserEntryButton.onClick = [&ops] { runOp(ops.addUserDefinedList); };
-  removeUserEntryButton.onClick = [&ops] { runOp(ops.removeUserDefinedList); };
-  userEntriesList.onDoubleClick = [&ops] { runOp(ops.removeUserDefinedList); };
-  pickerFiles.onDoubleClick = [&ops] { runOp(ops.addUserDefinedList); };
+  addUserDefinedToolbar.onButtonClick = [&ops](int) { runCommand(ops.addUserDefinedList); };
+  removeUserDefinedToolbar.onButtonClick = [&ops](int) { runCommand(ops.removeUserDefinedList); };
+  addUserEntryButton.onClick = [&ops] { runCommand(ops.addUserDefinedList); };
+  removeUserEntryButton.onClick = [&ops] { runCommand(ops.removeUserDefinedList); };
+  userEntriesList.onDoubleClick = [&ops] { runCommand(ops.removeUserDefinedList); };
+  pickerFiles.onDoubleClick = [&ops] { runCommand(ops.addUserDefinedList); };
 
-  auto onButton = [](ui::Button& b, const MainWindowOperations::Op& op) {
-    b.onClick = [&op] { runOp(op); };
-  };
+  auto onButton = [](ui::Button& b, const Command& op) { b.onClick = [&op] { runCommand(op); }; };
   onButton(detectIEButton, ops.detectIEPaths);
   onButton(saveIEButton, ops.saveIEPaths);
   onButton(detectNetscapeButton, ops.detectNetscapePaths);

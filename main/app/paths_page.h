@@ -3,7 +3,7 @@
 // and save, and the toolbars that detect one area's paths or all of them.
 #include "common/session_log.h"
 #include "main/app/area_tabs.h"
-#include "main/app/main_window_operations.h"
+#include "main/app/main_page.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
@@ -18,11 +18,19 @@ namespace vorn {
 
 class PathsPage {
  public:
-  explicit PathsPage(platform::Files& files);
+  static constexpr PageNavigation kNavigation{"2a", "&Path", "Path"};
+
+  explicit PathsPage(const PageContext& context);
   PathsPage(const PathsPage&) = delete;
 
-  // The buttons and toolbars run these operations; a failed detection is logged.
-  void wire(MainWindowOperations& ops, common::SessionLog& log);
+  // What the buttons and toolbars run, filled by the subsystems that do the work. A
+  // failed detection is logged.
+  struct Commands {
+    Command detectIEPaths, saveIEPaths, detectNetscapePaths, saveNetscapePaths, detectOperaPaths,
+        saveOperaPaths, detectWindowsPaths, saveWindowsPaths;
+    Command addUserDefinedList, removeUserDefinedList;
+    Command startPluginCreator;
+  } commands;
 
   ui::TabStrip areaTabs{"areaTabs"};
 
@@ -32,7 +40,8 @@ class PathsPage {
   ui::Button browseIEHistoryButton{"browseIEHistoryButton", "..."},
       browseIECacheButton{"browseIECacheButton", "..."},
       browseIECookiesButton{"browseIECookiesButton", "..."};
-  ui::Button detectIEButton{"detectIEButton", "Auto-&Detect"}, saveIEButton{"saveIEButton", "Sa&ve"};
+  ui::Button detectIEButton{"detectIEButton", "Auto-&Detect"},
+      saveIEButton{"saveIEButton", "Sa&ve"};
 
   // Netscape.
   ui::TextBox netscapeProfileFolderBox{"netscapeProfileFolderBox"},
@@ -86,6 +95,11 @@ class PathsPage {
   ui::TextBox pluginFolderBox{"pluginFolderBox"};
   ui::Button startPluginCreatorButton{"startPluginCreatorButton", "&Start Plugin Creator"};
   ui::Label pluginCreatorMissingLabel{"pluginCreatorMissingLabel"};
+
+ private:
+  void wire(common::SessionLog& log);
 };
+
+void buildPageView(PageViewSite& site, PathsPage& page);
 
 }  // namespace vorn

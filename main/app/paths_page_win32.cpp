@@ -24,7 +24,9 @@ void pathRow(PageControls& c, HWND tab, int y, const char* caption, ui::TextBox&
 
 }  // namespace
 
-void buildPageView(PageControls& c, HWND page, PathsPage& m) {
+void buildPageView(PageViewSite& site, PathsPage& m) {
+  PageControls& c = site.controls;
+  HWND page = site.panel;
   auto& strip = c.addTabStrip(page, m.areaTabs, {8, 6, 604, 392});
   const auto& tabs = strip.pages();
   c.anchor(strip.hwnd(), Anchors::kGrow);

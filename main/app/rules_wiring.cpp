@@ -24,10 +24,10 @@ void wireCleaningRules(MainWindow& w, AppServices& services, Subsystems& s) {
   parts.list = std::make_unique<RuleList>(services.system.files, services.log, services.prompter,
                                           w.clean.ruleList, *parts.user, folder);
 
-  MainWindowOperations& ops = w.operations();
+  MainWindow::LoadSteps& steps = w.loadSteps();
   RuleList& list = *parts.list;
-  ops.fixPlugins = [plugins = ops.fixPlugins, &list] {
-    runOp(plugins);
+  steps.fixPlugins = [plugins = steps.fixPlugins, &list] {
+    runCommand(plugins);
     list.load();
   };
   RuleCleaner& user = *parts.user;

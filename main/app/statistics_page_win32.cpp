@@ -6,7 +6,9 @@ namespace vorn {
 
 using namespace ui::win32;
 
-void buildPageView(PageControls& c, HWND page, StatisticsPage& m) {
+void buildPageView(PageViewSite& site, StatisticsPage& m) {
+  PageControls& c = site.controls;
+  HWND page = site.panel;
   c.anchor(c.add<ChartBinding>(page, m.recoveredSpaceChart, {8, 6, 604, 356}).hwnd(),
            Anchors::kGrow);
   c.anchor(c.add<ButtonBinding>(page, m.cleaningDetailsButton, {452, 370, 160, 26}).hwnd(),

@@ -186,15 +186,16 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   statistics.changed = [&w, &session, &statistics] { showStatistics(w, session, statistics); };
   w.statusAnimationTimer.onTimer = [&s] { s.frame->animateStatus(); };
 
-  MainWindowOperations& ops = w.operations();
-  ops.getStatistics = [&statistics] { statistics.getStatistics(); };
+  MainWindow::LoadSteps& steps = w.loadSteps();
+  CleanPage::Commands& ops = w.clean.commands;
+  steps.getStatistics = [&statistics] { statistics.getStatistics(); };
   auto slider = [&w, &session] {
     const SliderSettings level = fixSliderSettings(w.maintenance.safetyLevelSlider.value());
     session.safetyLevel = level.safetyLevel;
     w.maintenance.safetyLevelLabel.setCaption(level.caption);
   };
-  ops.fixSliderSettings = slider;
-  ops.safetyLevelChanged = slider;
+  steps.fixSliderSettings = slider;
+  w.maintenance.commands.safetyLevelChanged = slider;
 
   // The shell's windows belong to the main window once it exists.
   auto cleanWindows = [&w, &s] {
@@ -227,7 +228,7 @@ void wireCleaning(MainWindow& w, AppServices& services, Subsystems& s) {
   ops.cleanIE = whenIdle(cleanIE);
   auto cleanUserDefined = [&s] { s.userDefinedCleaner->cleanUserDefined(); };
   ops.cleanUserDefined = whenIdle(cleanUserDefined);
-  ops.listCookiestoSave = [&services, &s, folder] {
+  steps.listCookiestoSave = [&services, &s, folder] {
     common::ErrorTrap trap(services.log, "listCookiestoSave");
     s.ieKeepList.clear();
     trap.run(
@@ -256,10 +257,9 @@ void wirePlugins(MainWindow& w, AppServices& services, Subsystems& s) {
   s.pluginCleaner = std::make_unique<PluginCleaner>(
       engines.files, *s.engineRegistry, services.log, *s.frame, folder,
       [&plugins] { return plugins.tickedInformationFiles(); }, engines.removal);
-  MainWindowOperations& ops = w.operations();
-  ops.fixPlugins = [&plugins] { plugins.fixPlugins(); };
-  ops.showPluginInfo = [&plugins] { plugins.showPluginInfo(); };
-  ops.startPluginCreator = [&plugins] { plugins.startPluginCreator(); };
+  w.loadSteps().fixPlugins = [&plugins] { plugins.fixPlugins(); };
+  w.clean.commands.showPluginInfo = [&plugins] { plugins.showPluginInfo(); };
+  w.paths.commands.startPluginCreator = [&plugins] { plugins.startPluginCreator(); };
 }
 
 // The dialog lists the cookies of the profile found at start-up.
@@ -267,35 +267,35 @@ void wireCookieDialogs(MainWindow& w, AppServices& services, Subsystems& s) {
   Session& session = services.session;
   s.netCookies = std::make_unique<NetCookiesDialog>(
       services.system.files, services.system.clock, services.log, services.prompter,
-      services.windows, s.programFolder,
-      [&session] { return session.paths.netscapeProfile; });
-  s.paths->openNetscapeCookies = [&s, &w] { s.netCookies->open(&w); };
-  MainWindowOperations& ops = w.operations();
+      services.windows, s.programFolder, [&session] { return session.paths.netscapeProfile; });
+  CleanPage::Commands& view = w.clean.commands;
+  view.viewNetscapeCookies = s.paths->viewIfAvailable(&PathValues::netscapeAvailable,
+                                                      [&s, &w] { s.netCookies->open(&w); });
+  MainWindow::LoadSteps& steps = w.loadSteps();
   s.ieCookies = std::make_unique<IECookiesDialog>(
       services.system.files, services.system.clock, services.log, services.prompter,
       services.windows, s.programFolder, [&session] { return session.paths.ieCookiesFolder; },
-      [&ops] { runOp(ops.listCookiestoSave); });
-  s.paths->openIECookies = [&s, &w] { s.ieCookies->open(&w); };
+      [&steps] { runCommand(steps.listCookiestoSave); });
+  view.viewIECookies =
+      s.paths->viewIfAvailable(&PathValues::ieAvailable, [&s, &w] { s.ieCookies->open(&w); });
 }
 
 // The schedule runs the very commands behind "Clean All" and the area buttons, looked up
 // when it fires, so engines wired later are run too.
 void wireAutomatic(MainWindow& w, AppServices& services, Subsystems& s, ui::Tray& tray) {
   MaintenancePage& m = w.maintenance;
-  MainWindowOperations& ops = w.operations();
+  CleanPage::Commands& ops = w.clean.commands;
   // Nobody answers a message box while the schedule runs: each goes to the log.
-  auto command = [&ops, &services](MainWindowOperations::Op MainWindowOperations::*op) {
+  auto command = [&ops, &services](Command CleanPage::Commands::*op) {
     return [&ops, &services, op] {
       QuietScope quiet(services.unattended);
-      runOp(ops.*op);
+      runCommand(ops.*op);
     };
   };
-  CleaningCommands commands{command(&MainWindowOperations::cleanAll),
-                            command(&MainWindowOperations::cleanIE),
-                            command(&MainWindowOperations::cleanNetscape),
-                            command(&MainWindowOperations::cleanOpera),
-                            command(&MainWindowOperations::cleanUserDefined),
-                            command(&MainWindowOperations::cleanPlugins)};
+  using Clean = CleanPage::Commands;
+  CleaningCommands commands{command(&Clean::cleanAll),         command(&Clean::cleanIE),
+                            command(&Clean::cleanNetscape),    command(&Clean::cleanOpera),
+                            command(&Clean::cleanUserDefined), command(&Clean::cleanPlugins)};
   AutomaticControls controls{m.autoCleanAreaBox,
                              m.autoDayBox,
                              m.autoHourBox,
@@ -317,8 +317,8 @@ void wireAutomatic(MainWindow& w, AppServices& services, Subsystems& s, ui::Tray
   AutomaticCleaning& automatic = *s.automatic;
   automatic.busy = [&s] { return s.running(); };
   automatic.closeMainWindow = [&services, &w] { services.windows.close(w); };
-  ops.startAutomaticCleaning = [&automatic] { automatic.startStopClicked(); };
-  ops.autoStartChanged = [&automatic] { automatic.autoStartClicked(); };
+  m.commands.startAutomaticCleaning = [&automatic] { automatic.startStopClicked(); };
+  m.commands.autoStartChanged = [&automatic] { automatic.autoStartClicked(); };
   w.automaticCleaningTimer.onTimer = [&automatic] { automatic.timerTick(); };
 }
 
@@ -338,9 +338,11 @@ void wireHistoryViewers(MainWindow& w, AppServices& services, Subsystems& s) {
   auto open = [&viewer, &w](HistoryViewer::Mode mode) {
     return [&viewer, &w, mode] { viewer.open(mode, &w); };
   };
-  s.paths->openTypedURLs = open(HistoryViewer::Mode::TypedUrls);
-  s.paths->openNetscapeHistory = open(HistoryViewer::Mode::NetscapeUrls);
-  MainWindowOperations& ops = w.operations();
+  CleanPage::Commands& ops = w.clean.commands;
+  ops.viewIEUrls =
+      s.paths->viewIfAvailable(&PathValues::ieAvailable, open(HistoryViewer::Mode::TypedUrls));
+  ops.viewNetscapeUrls = s.paths->viewIfAvailable(&PathValues::netscapeAvailable,
+                                                  open(HistoryViewer::Mode::NetscapeUrls));
   ops.viewRunHistory = open(HistoryViewer::Mode::RunHistory);
   ops.viewSearchHistory = open(HistoryViewer::Mode::SearchHistory);
   ops.viewDocHistory = [&docs, &w] { docs.open(&w); };
@@ -364,11 +366,11 @@ void wireUserLists(MainWindow& w, AppServices& services, Subsystems& s) {
       files, services.log, services.prompter, services.session, s.programFolder,
       UserListsEditor::Pages{w.paths, w.maintenance, w.clean},
       [&files] { return pickerDrives(files); });
-  s.userLists->wire(w.operations());
+  s.userLists->wire(w.loadSteps().fixUserDef);
   s.userListsViewer = std::make_unique<UserListsViewer>(files, services.log, services.windows,
                                                         services.session, s.programFolder);
   UserListsViewer& viewer = *s.userListsViewer;
-  w.operations().editUserDefinedLists = [&viewer, &w] { viewer.open(&w); };
+  w.clean.commands.editUserDefinedLists = [&viewer, &w] { viewer.open(&w); };
 }
 
 }  // namespace
@@ -410,9 +412,14 @@ void wireFileListWindow(MainWindow& w, AppServices& services, Subsystems& s,
   auto open = [&window, &w](FileListWindow::Mode mode) {
     return [&window, &w, mode] { window.open(mode, &w); };
   };
-  s.paths->openIECache = open(FileListWindow::Mode::InternetExplorer);
-  s.paths->openNetscapeCache = open(FileListWindow::Mode::Netscape);
-  s.paths->openOperaCache = open(FileListWindow::Mode::Opera);
+  // Each cache window needs its cache folder.
+  CleanPage::Commands& ops = w.clean.commands;
+  ops.viewIECache = s.paths->viewIfFolderFound("ieCacheContentFolder",
+                                               open(FileListWindow::Mode::InternetExplorer));
+  ops.viewNetscapeCache =
+      s.paths->viewIfFolderFound("netscapeCacheFolder", open(FileListWindow::Mode::Netscape));
+  ops.viewOperaCache =
+      s.paths->viewIfFolderFound("operaCacheFolder", open(FileListWindow::Mode::Opera));
 }
 
 void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
@@ -451,7 +458,7 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
       AnalysisReportDialog::Services{services.system.files, services.prompter, services.windows});
   s.analysisProgress = std::make_unique<AnalysisProgressDialog>(services.windows);
   AnalysisProgressDialog& progress = *s.analysisProgress;
-  MainWindowOperations& ops = w.operations();
+  CleanPage::Commands& ops = w.clean.commands;
   frame.stopRequested = [&recorder] { return recorder.cancelled(); };
   // The done message offers the report of the run it ends, in the program's own window.
   s.doneDialog = std::make_unique<DoneDialog>(services.windows);
@@ -482,7 +489,7 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
   // count and Cancel. The schedule, the command line and an analysis (which has a window
   // of its own) run the same commands without it.
   auto withProgress = [&s, &recorder, &services, &w, &frame,
-                       &progress](MainWindowOperations::Op command) -> MainWindowOperations::Op {
+                       &progress](Command command) -> Command {
     return [&s, &recorder, &services, &w, &frame, &progress, command] {
       const bool quiet = services.unattended && services.unattended->quiet();
       if (!command) return;
@@ -505,9 +512,8 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
       command();
     };
   };
-  for (MainWindowOperations::Op* op :
-       {&ops.cleanAll, &ops.cleanIE, &ops.cleanNetscape, &ops.cleanOpera, &ops.cleanWindows,
-        &ops.cleanUserDefined, &ops.cleanPlugins})
+  for (Command* op : {&ops.cleanAll, &ops.cleanIE, &ops.cleanNetscape, &ops.cleanOpera,
+                      &ops.cleanWindows, &ops.cleanUserDefined, &ops.cleanPlugins})
     *op = withProgress(*op);
   // "Clean All" pressed in the window first names what it will touch, unless the user
   // said not to ask again ([Confirm] CleanAll=0 in mainten.ini).
@@ -517,7 +523,7 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     const bool quiet = services.unattended && services.unattended->quiet();
     if (quiet || frame.state.analyzing() || s.running() ||
         services.settings.getini("Confirm", "CleanAll", ini) == "0")
-      return runOp(clean);
+      return runCommand(clean);
     OptionBoxes& boxes = *s.boxes;
     const PathValues& paths = services.session.paths;
     auto ticked = [&boxes](const std::string& name, int code) {
@@ -538,8 +544,8 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
     const CleanAllConfirmDialog::Choice choice = dialog.ask(tickedAreasText(areas), &w);
     if (choice != CleanAllConfirmDialog::Choice::Cancel && dialog.doNotAskAgain())
       services.settings.AddToini("Confirm", "CleanAll", "0", ini);
-    if (choice == CleanAllConfirmDialog::Choice::Clean) runOp(clean);
-    if (choice == CleanAllConfirmDialog::Choice::AnalyzeFirst) runOp(ops.analyzeAll);
+    if (choice == CleanAllConfirmDialog::Choice::Clean) runCommand(clean);
+    if (choice == CleanAllConfirmDialog::Choice::AnalyzeFirst) runCommand(ops.analyzeAll);
   };
   s.analyze = [&s, &recorder, &services, &w, &frame, &progress](
                   const std::function<void()>& command, const std::string& what) {
@@ -580,7 +586,7 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
       text += messagesSection(services.unattended->messages());
     s.analysisReport->open(recorder.changes(), heading, true, text, &w);
   };
-  auto analyze = [&s](MainWindowOperations::Op* command, const std::string& what) {
+  auto analyze = [&s](Command* command, const std::string& what) {
     return [&s, command, what] { s.analyze(*command, what); };
   };
   ops.analyzeAll = analyze(&ops.cleanAll, "all areas");

@@ -1,7 +1,7 @@
 #pragma once
-// Where the subsystems built beside the main window plug their operations into it: the
-// load handler's steps and the commands behind its buttons (MainWindowOperations). The
-// returned object owns the subsystems and must live as long as the window.
+// Where the subsystems built beside the main window plug into it: the load handler's
+// steps (MainWindow::LoadSteps) and the commands behind the pages' buttons (each page's
+// Commands). The returned object owns the subsystems and must live as long as the window.
 #include <memory>
 #include <string>
 #include <vector>

@@ -48,12 +48,13 @@ std::string PathConfig::standardFolder(int csidl) {
 }
 
 void PathConfig::wire() {
-  MainWindowOperations& ops = w_.operations();
-  ops.findPath = [this] { findPath(); };
-  ops.fixPath = [this] { fixPath(); };
+  MainWindow::LoadSteps& steps = w_.loadSteps();
+  steps.findPath = [this] { findPath(); };
+  steps.fixPath = [this] { fixPath(); };
+  PathsPage::Commands& ops = w_.paths.commands;
   struct AreaOps {
     int area;
-    MainWindowOperations::Op &detect, &save;
+    Command &detect, &save;
   };
   for (AreaOps a : {AreaOps{area::kIE, ops.detectIEPaths, ops.saveIEPaths},
                     AreaOps{area::kNetscape, ops.detectNetscapePaths, ops.saveNetscapePaths},
@@ -73,31 +74,22 @@ void PathConfig::wire() {
     fillUserCombo(w_.paths.netscapeProfileFolderBox.text());
   };
   w_.paths.netscapeUserBox.onChange = [this] { saveArea(area::kNetscape); };
-
-  // The cache windows need their cache folder; the cookie and address windows their
-  // browser's paths.
-  auto view = [this](std::function<bool()> available, std::function<void()>& open) {
-    return [this, available, &open] { viewButton(available(), open); };
-  };
-  auto found = [this](const char* role) { return [this, role] { return p_.found(role); }; };
-  auto whole = [this](bool PathValues::*available) {
-    return [this, available] { return p_.*available; };
-  };
-  ops.viewIECache = view(found("ieCacheContentFolder"), openIECache);
-  ops.viewNetscapeCache = view(found("netscapeCacheFolder"), openNetscapeCache);
-  ops.viewOperaCache = view(found("operaCacheFolder"), openOperaCache);
-  ops.viewIECookies = view(whole(&PathValues::ieAvailable), openIECookies);
-  ops.viewNetscapeCookies = view(whole(&PathValues::netscapeAvailable), openNetscapeCookies);
-  ops.viewIEUrls = view(whole(&PathValues::ieAvailable), openTypedURLs);
-  ops.viewNetscapeUrls = view(whole(&PathValues::netscapeAvailable), openNetscapeHistory);
 }
 
-void PathConfig::viewButton(bool condition, const std::function<void()>& open) {
+Command PathConfig::viewIfFolderFound(const char* role, Command open) {
+  return [this, role, open = std::move(open)] { viewButton(p_.found(role), open); };
+}
+
+Command PathConfig::viewIfAvailable(bool PathValues::*available, Command open) {
+  return [this, available, open = std::move(open)] { viewButton(p_.*available, open); };
+}
+
+void PathConfig::viewButton(bool condition, const Command& open) {
   if (!condition) {
     s_.prompter.messageBox("Path could not be found", kProgramTitle, ui::mb::kOk);
     return;
   }
-  if (open) open();
+  runCommand(open);
 }
 
 // --- Detection, saving and availability, over the area-paths table ---

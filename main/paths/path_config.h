@@ -20,8 +20,8 @@ class PathConfig {
 
   explicit PathConfig(MainWindow& window);
 
-  // Fills the window's path operations and the handlers of the browse buttons, the
-  // Netscape user list and the View buttons.
+  // Fills the window's path load steps, the Path page's detect and save commands and the
+  // handlers of the browse buttons and the Netscape user list.
   void wire();
 
   void fixPath();
@@ -40,10 +40,11 @@ class PathConfig {
   // A standard folder with a trailing "\", or "-" when the system has none.
   std::string standardFolder(int csidl);
 
-  // The windows the View buttons open (file list, cookies to keep, history viewer);
-  // filled by the subsystems that build those windows.
-  std::function<void()> openIECache, openNetscapeCache, openOperaCache, openIECookies,
-      openNetscapeCookies, openTypedURLs, openNetscapeHistory;
+  // A View button's command: `open` runs when what its window shows was found (a
+  // folder's role, or a browser's paths as a whole), asked at each press; otherwise the
+  // user is told.
+  Command viewIfFolderFound(const char* role, Command open);
+  Command viewIfAvailable(bool PathValues::*available, Command open);
 
  private:
   std::string detected(const PathRow& row);
@@ -51,7 +52,7 @@ class PathConfig {
   void saveNetscapeUser();
   void updateAvailable(int areaCode);
   void browse(const PathRow& row);
-  void viewButton(bool condition, const std::function<void()>& open);
+  void viewButton(bool condition, const Command& open);
   bool exists(const std::string& path);
   // A box naming a system folder is refused with a message and shows `previous` again.
   bool refusesSystemFolder(ui::TextBox& box, const std::string& previous);

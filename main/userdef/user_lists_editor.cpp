@@ -40,11 +40,11 @@ UserListsEditor::UserListsEditor(platform::Files& files, common::SessionLog& log
       pages_(pages),
       drives_(std::move(drives)) {}
 
-void UserListsEditor::wire(MainWindowOperations& ops) {
+void UserListsEditor::wire(Command& fixUserDefStep) {
   PathsPage& p = pages_.paths;
-  ops.fixUserDef = [this] { fixUserDef(); };
-  ops.addUserDefinedList = [this] { add(); };
-  ops.removeUserDefinedList = [this] { remove(); };
+  fixUserDefStep = [this] { fixUserDef(); };
+  p.commands.addUserDefinedList = [this] { add(); };
+  p.commands.removeUserDefinedList = [this] { remove(); };
   p.saveUserListButton.onClick = [this] { save(); };
   // The skipped entries are offered for removal when the user turns to the tab or to a
   // list, never while the window loads.

@@ -9,7 +9,7 @@
 
 #include "common/session_log.h"
 #include "main/app/clean_page.h"
-#include "main/app/main_window_operations.h"
+#include "main/app/main_page.h"
 #include "main/app/maintenance_page.h"
 #include "main/app/paths_page.h"
 #include "main/app/session.h"
@@ -32,8 +32,9 @@ class UserListsEditor {
                   Session& session, std::string programFolder, Pages pages,
                   std::function<std::vector<std::string>()> drives);
 
-  // Hooks the controls and the window's operations (fixUserDef, Add, Remove).
-  void wire(MainWindowOperations& ops);
+  // Hooks the controls and the Path page's Add and Remove; `fixUserDefStep` is the main
+  // window's load step that shows the lists.
+  void wire(Command& fixUserDefStep);
 
   // Rebuilds the selector from the active lists and shows the first of them.
   void fixUserDef();

@@ -109,7 +109,7 @@ TEST_F(EngineAnalysisTest, InternetExplorer) {
   cache.add("http://site/logo.gif");
   cache.add("Visited: me@http://site/", platform::cacheentry::kUrlHistory);
   cache.add("Cookie:me@site/", platform::cacheentry::kCookie);
-  runOp(window->operations().listCookiestoSave);
+  runCommand(window->loadSteps().listCookiestoSave);
   window->clean.ieCookieFiles.setPath(cookies);
   tick(window->clean.ieOptions);
 
@@ -262,7 +262,8 @@ TEST_F(EngineAnalysisTest, Opera) {
   // The window list is removed and the clean copy put in its place.
   EXPECT_TRUE(lists(cleaned, kind(Kind::FileDeleted) + p.operaUserFolder + "opera.win (700)"));
   EXPECT_TRUE(lists(cleaned, kind(Kind::FileReplaced) + p.operaUserFolder + "opera.win (0)"));
-  EXPECT_TRUE(lists(cleaned, kind(Kind::FileOverwritten) + p.operaUserFolder + "cookies4.dat (1200)"));
+  EXPECT_TRUE(
+      lists(cleaned, kind(Kind::FileOverwritten) + p.operaUserFolder + "cookies4.dat (1200)"));
   for (const std::string& item : cleaned) {
     EXPECT_EQ(item.find("opera.ini"), std::string::npos) << item;
     EXPECT_EQ(item.find("Mine"), std::string::npos) << item;

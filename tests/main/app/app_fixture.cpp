@@ -12,22 +12,28 @@ AppFixture::AppFixture() {
   };
 }
 
-MainWindowOperations AppFixture::recordingOperations() {
-  MainWindowOperations ops;
+MainWindow::LoadSteps AppFixture::recordingLoadSteps() {
+  MainWindow::LoadSteps steps;
   auto rec = [this](const char* name) { return [this, name] { events.push_back(name); }; };
-  ops.findPath = [this] {
+  steps.findPath = [this] {
     events.push_back("findPath");
     setIni("Path", "Detect", "1");
   };
-  ops.fixPlugins = rec("fixPlugins");
-  ops.fixUserDef = rec("fixUserDef");
-  ops.fixPath = rec("fixPath");
-  ops.fixSliderSettings = rec("fixSliderSettings");
-  ops.listCookiestoSave = rec("listCookiestoSave");
-  ops.getStatistics = rec("getStatistics");
-  ops.autoStartChanged = rec("autoStartChanged");
-  ops.cleanIE = rec("cleanIE");
-  ops.cleanAll = rec("cleanAll");
+  steps.fixPlugins = rec("fixPlugins");
+  steps.fixUserDef = rec("fixUserDef");
+  steps.fixPath = rec("fixPath");
+  steps.fixSliderSettings = rec("fixSliderSettings");
+  steps.listCookiestoSave = rec("listCookiestoSave");
+  steps.getStatistics = rec("getStatistics");
+  return steps;
+}
+
+void AppFixture::recordPageCommands(MainWindow& window) {
+  auto rec = [this](const char* name) { return [this, name] { events.push_back(name); }; };
+  window.maintenance.commands.autoStartChanged = rec("autoStartChanged");
+  window.clean.commands.cleanIE = rec("cleanIE");
+  window.clean.commands.cleanAll = rec("cleanAll");
+  PathsPage::Commands& ops = window.paths.commands;
   ops.detectIEPaths = rec("detectIEPaths");
   ops.saveIEPaths = rec("saveIEPaths");
   ops.detectNetscapePaths = rec("detectNetscapePaths");
@@ -36,7 +42,6 @@ MainWindowOperations AppFixture::recordingOperations() {
   ops.saveOperaPaths = rec("saveOperaPaths");
   ops.detectWindowsPaths = rec("detectWindowsPaths");
   ops.saveWindowsPaths = rec("saveWindowsPaths");
-  return ops;
 }
 
 void AppFixture::installDeliveredSettings() {

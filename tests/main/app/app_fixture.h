@@ -28,9 +28,14 @@ class AppFixture {
 
   // Every recorded operation and process event, in order.
   std::vector<std::string> events;
-  MainWindowOperations recordingOperations();
+  // Load steps and page commands that only record their names.
+  MainWindow::LoadSteps recordingLoadSteps();
+  void recordPageCommands(MainWindow& window);
   std::unique_ptr<MainWindow> mainWindow;
-  void makeWindow() { mainWindow = std::make_unique<MainWindow>(services, recordingOperations()); }
+  void makeWindow() {
+    mainWindow = std::make_unique<MainWindow>(services, recordingLoadSteps());
+    recordPageCommands(*mainWindow);
+  }
 
   std::string folder() const { return fake.process.folder; }
   std::string mainten() const { return folder() + "\\mainten.ini"; }

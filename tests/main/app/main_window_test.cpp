@@ -191,20 +191,20 @@ TEST_F(MainWindowTest, NavigationSwapsPicturesAndShowsPages) {
   EXPECT_TRUE(mainWindow->navigationToolbar.button(0).pressed);
   EXPECT_EQ(mainWindow->navigationToolbar.button(0).image, 9);
   mainWindow->navigationToolbar.click(1);  // Path
-  EXPECT_EQ(mainWindow->pageTabs.tab(), MainWindow::kPath);
+  EXPECT_EQ(mainWindow->pageTabs.tab(), MainWindow::Pages::indexOf<PathsPage>());
   EXPECT_EQ(mainWindow->navigationToolbar.button(0).image, 1);
   EXPECT_FALSE(mainWindow->navigationToolbar.button(0).pressed);
   EXPECT_EQ(mainWindow->navigationToolbar.button(1).image, 10);
   mainWindow->navigationToolbar.click(3);  // Statistics
-  EXPECT_EQ(mainWindow->pageTabs.tab(), MainWindow::kStatistics);
+  EXPECT_EQ(mainWindow->pageTabs.tab(), MainWindow::Pages::indexOf<StatisticsPage>());
   EXPECT_EQ(mainWindow->navigationToolbar.button(1).image, 2);
   EXPECT_EQ(mainWindow->navigationToolbar.button(3).image, 12);
   mainWindow->navigationToolbar.click(4);
-  EXPECT_EQ(mainWindow->pageTabs.tab(), MainWindow::kHelp);
+  EXPECT_EQ(mainWindow->pageTabs.tab(), MainWindow::Pages::indexOf<HelpPage>());
   mainWindow->navigationToolbar.click(5);
-  EXPECT_EQ(mainWindow->pageTabs.tab(), MainWindow::kAbout);
+  EXPECT_EQ(mainWindow->pageTabs.tab(), MainWindow::Pages::indexOf<AboutPage>());
   mainWindow->navigationToolbar.click(2);
-  EXPECT_EQ(mainWindow->pageTabs.tab(), MainWindow::kMaintenance);
+  EXPECT_EQ(mainWindow->pageTabs.tab(), MainWindow::Pages::indexOf<MaintenancePage>());
   int highlighted = 0;
   for (const auto& b : mainWindow->navigationToolbar.buttons()) highlighted += b.image > 8;
   EXPECT_EQ(highlighted, 1);

@@ -17,7 +17,7 @@ TEST_F(RulesAnalysisTest, AnalyzeListsTheRulesUnderTheirNamesAndRemovesNothing) 
   fake.files.addFile("C:\\WINDOWS\\Help\\a.gid");
   fake.files.addFile("D:\\Outside\\keep.tmp", "outside");
   fake.files.addLink("C:\\Tool\\link.tmp", "D:\\Outside\\keep.tmp");
-  runOp(window->operations().fixPlugins);
+  runCommand(window->loadSteps().fixPlugins);
   window->clean.windowsOptions[7].setValue(1);
   const std::string before = fake.files.dump();
 

@@ -73,7 +73,7 @@ TEST_F(StartupTest, AMissingInstallerIsLoggedAndTheStartGoesOn) {
 
 TEST_F(StartupTest, AKeyOnTheSplashClosesItAndTheLoadGoesOn) {
   makeWindow();
-  mainWindow->operations().fixPlugins = [this] {
+  mainWindow->loadSteps().fixPlugins = [this] {
     EXPECT_TRUE(windows.isOpen(splash));
     splash.dismiss();
   };

@@ -261,7 +261,7 @@ TEST_F(WiringTest, CleanIEAndCleanAllSpareTheKeepListReadAtStartUp) {
   fake.files.addFile(folder() + "\\ow2.chx", "4567");
   for (const char* n : {"me@kept[1].txt", "me@gone[1].txt", "index.dat"})
     fake.files.addFile(p.ieCookiesFolder + n, "c");
-  window->operations().listCookiestoSave();
+  window->loadSteps().listCookiestoSave();
   EXPECT_EQ(subsystems->ieKeepList, std::vector<std::string>{"me@kept[1].txt"});
   window->clean.ieOptions[2].setValue(1);
   window->clean.cleanIEToolbar.click(0);
@@ -279,7 +279,7 @@ TEST_F(WiringTest, CleanIEAndCleanAllSpareTheKeepListReadAtStartUp) {
 
   // A list that cannot be read leaves nothing kept, and says why in the log.
   fake.files.deleteFile(folder() + "\\cookies1.lst");
-  window->operations().listCookiestoSave();
+  window->loadSteps().listCookiestoSave();
   EXPECT_TRUE(subsystems->ieKeepList.empty());
   EXPECT_NE(fake.files.contents(folder() + "\\vorn.log").find("listCookiestoSave"),
             std::string::npos);

@@ -239,7 +239,8 @@ TEST_F(PathConfigTest, BrowsingCancelledKeepsTheTextAndStillSaves) {
 
 TEST_F(PathConfigTest, ViewButtonsOpenOnlyWhatWasFound) {
   int opened = 0;
-  paths->openIECache = [&] { ++opened; };
+  window->clean.commands.viewIECache =
+      paths->viewIfFolderFound("ieCacheContentFolder", [&] { ++opened; });
   p.folderFound["ieCacheContentFolder"] = false;
   window->clean.viewIECacheButton.click();
   ASSERT_EQ(prompter.shown.size(), 1u);

@@ -27,7 +27,7 @@ class UserListsEditing : public ::testing::Test, public testing::AppFixture {
         UserListsEditor::Pages{window->paths, window->maintenance, window->clean}, [] {
           return std::vector<std::string>{"C:\\", "D:\\", "G:\\"};
         });
-    editorPtr->wire(window->operations());
+    editorPtr->wire(window->loadSteps().fixUserDef);
   }
   std::string list(int n) {
     return fake.files.contents(folder() + "\\userdef" + std::to_string(n) + ".lst");
@@ -159,7 +159,7 @@ TEST_F(UserListsEditing, EntriesTheCleaningSkipsAreOfferedForRemovalOncePerList)
       fake.files, log, prompter, session, folder(),
       UserListsEditor::Pages{window->paths, window->maintenance, window->clean},
       [] { return std::vector<std::string>{"C:\\"}; });
-  editorPtr->wire(window->operations());
+  editorPtr->wire(window->loadSteps().fixUserDef);
   editorPtr->fixUserDef();
   prompter.answers = {ui::Answer::Yes};
   p().areaTabs.userSelected(kUserDef);
