@@ -1,3 +1,6 @@
+#include <memory>
+#include <vector>
+
 #include "main/app/page_view_win32.h"
 #include "ui/win32/button_binding.h"
 #include "ui/win32/check_box_binding.h"
@@ -58,48 +61,61 @@ void buildPageView(PageViewSite& site, CleanPage& m) {
              Anchors::kDown);
   };
 
-  HWND ie = tabs[kIE];
-  boxes(ie, area::kIE);
-  viewFrame(ie, {&m.viewIECacheButton, &m.viewIECookiesButton, &m.viewIEUrlsButton});
-  notice(ie, m.ieMissingLabel);
-  actions(ie, m.cleanIEToolbar, kIE);
-
-  HWND ns = tabs[kNetscape];
-  boxes(ns, area::kNetscape);
-  viewFrame(ns,
-            {&m.viewNetscapeCacheButton, &m.viewNetscapeCookiesButton, &m.viewNetscapeUrlsButton});
-  notice(ns, m.netscapeMissingLabel);
-  actions(ns, m.cleanNetscapeToolbar, kNetscape);
-
-  HWND op = tabs[kOpera];
-  boxes(op, area::kOpera);
-  viewFrame(op, {&m.viewOperaCacheButton});
-  notice(op, m.operaMissingLabel);
-  actions(op, m.cleanOperaToolbar, kOpera);
-
-  HWND win = tabs[kWindows];
-  boxes(win, area::kWindows);
-  // The two columns of options take the width, so the View frame goes beneath them.
-  createFrame(win, "View", {14, 116, 422, 60});
-  c.add<ButtonBinding>(win, m.viewRunHistoryButton, {26, 138, 124, 24});
-  c.add<ButtonBinding>(win, m.viewSearchHistoryButton, {162, 138, 124, 24});
-  c.add<ButtonBinding>(win, m.viewDocHistoryButton, {298, 138, 124, 24});
-  notice(win, m.windowsPathsMissingLabel);
-  actions(win, m.cleanWindowsToolbar, kWindows);
-
-  HWND ud = tabs[kUserDef];
-  boxes(ud, area::kUserDefined);
-  c.anchor(c.add<ButtonBinding>(ud, m.userDefinedListsButton, {452, 14, 120, 24}).hwnd(),
-           Anchors::kRight);
-  actions(ud, m.cleanUserDefinedToolbar, kUserDef);
-
-  HWND pl = tabs[kPlugins];
-  c.anchor(createFrame(pl, "C&lean", {8, 8, 420, 124}), Anchors::kWider);
-  c.anchor(c.add<CheckListBoxBinding>(pl, m.pluginList, {20, 28, 396, 96}).hwnd(), Anchors::kWider);
-  c.anchor(createFrame(pl, "&winapp2.ini", {8, 136, 420, 124}), Anchors::kGrow);
-  c.anchor(c.add<CheckListBoxBinding>(pl, m.ruleList, {20, 156, 396, 96}).hwnd(), Anchors::kGrow);
-  viewFrame(pl, {&m.pluginInfoButton});
-  actions(pl, m.cleanPluginsToolbar, kPlugins);
+  // Each area tab's controls are made when the tab is first shown: making all six took
+  // much of the program's start.
+  auto buildTab = [=, &c, &m](int tab) {
+    HWND panel = tabs[static_cast<std::size_t>(tab)];
+    switch (tab) {
+      case kIE:
+        boxes(panel, area::kIE);
+        viewFrame(panel, {&m.viewIECacheButton, &m.viewIECookiesButton, &m.viewIEUrlsButton});
+        notice(panel, m.ieMissingLabel);
+        return actions(panel, m.cleanIEToolbar, kIE);
+      case kNetscape:
+        boxes(panel, area::kNetscape);
+        viewFrame(panel, {&m.viewNetscapeCacheButton, &m.viewNetscapeCookiesButton,
+                          &m.viewNetscapeUrlsButton});
+        notice(panel, m.netscapeMissingLabel);
+        return actions(panel, m.cleanNetscapeToolbar, kNetscape);
+      case kOpera:
+        boxes(panel, area::kOpera);
+        viewFrame(panel, {&m.viewOperaCacheButton});
+        notice(panel, m.operaMissingLabel);
+        return actions(panel, m.cleanOperaToolbar, kOpera);
+      case kWindows:
+        boxes(panel, area::kWindows);
+        // The two columns of options take the width, so the View frame goes beneath them.
+        createFrame(panel, "View", {14, 116, 422, 60});
+        c.add<ButtonBinding>(panel, m.viewRunHistoryButton, {26, 138, 124, 24});
+        c.add<ButtonBinding>(panel, m.viewSearchHistoryButton, {162, 138, 124, 24});
+        c.add<ButtonBinding>(panel, m.viewDocHistoryButton, {298, 138, 124, 24});
+        notice(panel, m.windowsPathsMissingLabel);
+        return actions(panel, m.cleanWindowsToolbar, kWindows);
+      case kUserDef:
+        boxes(panel, area::kUserDefined);
+        c.anchor(c.add<ButtonBinding>(panel, m.userDefinedListsButton, {452, 14, 120, 24}).hwnd(),
+                 Anchors::kRight);
+        return actions(panel, m.cleanUserDefinedToolbar, kUserDef);
+      case kPlugins:
+        c.anchor(createFrame(panel, "C&lean", {8, 8, 420, 124}), Anchors::kWider);
+        c.anchor(c.add<CheckListBoxBinding>(panel, m.pluginList, {20, 28, 396, 96}).hwnd(),
+                 Anchors::kWider);
+        c.anchor(createFrame(panel, "&winapp2.ini", {8, 136, 420, 124}), Anchors::kGrow);
+        c.anchor(c.add<CheckListBoxBinding>(panel, m.ruleList, {20, 156, 396, 96}).hwnd(),
+                 Anchors::kGrow);
+        viewFrame(panel, {&m.pluginInfoButton});
+        return actions(panel, m.cleanPluginsToolbar, kPlugins);
+    }
+  };
+  auto built = std::make_shared<std::vector<bool>>(tabs.size(), false);
+  strip.beforeShow = [buildTab, built, &c](int tab) {
+    const auto at = static_cast<std::size_t>(tab);
+    if (tab < 0 || at >= built->size() || (*built)[at]) return;
+    (*built)[at] = true;
+    buildTab(tab);
+    if (c.placeLateControls) c.placeLateControls();
+  };
+  strip.beforeShow(m.areaTabs.tab());
 
   c.anchor(c.add<ProgressBarBinding>(page, m.progressBar, {8, 358, 338, 20}).hwnd(),
            Anchors::kDown | Anchors::kWider);

@@ -96,8 +96,8 @@ MainWindowView::MainWindowView(MainWindow& model) : m_(model) {
   lf.lfHeight = -24;
   lf.lfWeight = FW_BOLD;
   controls_.titleFont = CreateFontIndirectA(&lf);
-
   controls_.anchors = &anchors;
+  controls_.placeLateControls = [this] { applyAnchors(); };
   controls_.anchor(
       controls_.addToolbar(hwnd(), m_.navigationToolbar, {0, 0, kWidth, kToolbarHeight}, true)
           .hwnd(),
@@ -111,18 +111,30 @@ MainWindowView::MainWindowView(MainWindow& model) : m_(model) {
       std::make_unique<PageSetBinding>(m_.pageTabs, hwnd(), Rect{0, kPageTop, kWidth, kPageHeight});
   const auto& page = pages_->pages();
   for (HWND p : page) controls_.anchor(p, Anchors::kGrow);
-  m_.pages.forEach([&](auto& model, int index) {
-    PageViewSite site{controls_, page[static_cast<std::size_t>(index)]};
-    buildPageView(site, model);
-  });
+  // Building every page's controls took most of the start; the others wait for their
+  // first showing.
+  pages_->beforeShow = [this](int index) { buildPage(index); };
+  buildPage(m_.pageTabs.tab());
   controls_.anchor(controls_
                        .add<StatusBarBinding>(hwnd(), m_.statusBar,
                                               {0, kHeight - kStatusHeight, kWidth, kStatusHeight})
                        .hwnd(),
                    Anchors::kDown | Anchors::kWider);
-
   timers_.push_back(std::make_unique<TimerBinding>(m_.statusAnimationTimer, hwnd(), 2));
   timers_.push_back(std::make_unique<TimerBinding>(m_.automaticCleaningTimer, hwnd(), 3));
+}
+
+void MainWindowView::buildPage(int index) {
+  const auto at = static_cast<std::size_t>(index);
+  if (index < 0 || at >= built_.size() || built_[at]) return;
+  built_[at] = true;
+  HWND panel = pages_->pages()[static_cast<std::size_t>(index)];
+  m_.pages.at(index, [&](auto& model) {
+    PageViewSite site{controls_, panel};
+    buildPageView(site, model);
+  });
+  // Built into a window the user may have resized already.
+  applyAnchors();
 }
 
 MainWindowView::~MainWindowView() {

@@ -23,8 +23,12 @@ class MainWindowView : public ui::win32::Form {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // Builds a page's controls the first time it is shown: a start builds only the first.
+  void buildPage(int index);
+
   MainWindow& m_;
   PageControls controls_;
+  std::vector<bool> built_ = std::vector<bool>(MainWindow::Pages::kCount, false);
   std::unique_ptr<ui::win32::PageSetBinding> pages_;
   std::vector<std::unique_ptr<ui::win32::TimerBinding>> timers_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // What the main window's view lends each page's view: it creates bound controls on the
 // page's panel and keeps them where the window's message handler finds them.
+#include <functional>
 #include <map>
 #include <memory>
 #include <utility>
@@ -45,6 +46,8 @@ class PageControls {
   void anchor(HWND control, unsigned how) {
     if (anchors) anchors->add(control, how);
   }
+  // Places controls built after the window was resized for its present size.
+  std::function<void()> placeLateControls;
 
   ui::win32::ControlBinding* byId(int id) const;
   ui::win32::ToolbarBinding* toolbar(HWND control) const;

@@ -60,6 +60,12 @@ void Form::close() {
   if (hwnd_) PostMessageA(hwnd_, kDestroyMessage, 0, 0);
 }
 
+void Form::applyAnchors() {
+  RECT client{};
+  if (anchors.empty() || !GetClientRect(hwnd_, &client)) return;
+  anchors.apply(client.right - laidOutWidth_, client.bottom - laidOutHeight_);
+}
+
 int Form::runMessageLoop() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -56,6 +56,8 @@ class Form {
   // A window with a sizing frame: the anchored controls follow its size, which never
   // goes below the client size it was created with.
   Anchors anchors;
+  // Places anchored controls added after the window was resized for its present size.
+  void applyAnchors();
   // Focused when the window opens; the first control in the Tab order otherwise.
   void setInitialFocus(HWND control) { initialFocus_ = control; }
 

@@ -27,6 +27,7 @@ TabStripBinding::TabStripBinding(TabStrip& model, HWND parent, int id, Rect plac
 
 void TabStripBinding::showShownPage() {
   SendMessageA(hwnd(), TCM_SETCURSEL, static_cast<WPARAM>(strip_.tab()), 0);
+  if (beforeShow) beforeShow(strip_.tab());
   for (int i = 0; i < static_cast<int>(pages_.size()); ++i)
     ShowWindow(pages_[i], i == strip_.tab() ? SW_SHOW : SW_HIDE);
 }
@@ -68,6 +69,7 @@ PageSetBinding::~PageSetBinding() {
 
 void PageSetBinding::modelChanged(Control&, Change what) {
   if (what != Change::Selection) return;
+  if (beforeShow) beforeShow(strip_.tab());
   for (int i = 0; i < static_cast<int>(pages_.size()); ++i)
     ShowWindow(pages_[i], i == strip_.tab() ? SW_SHOW : SW_HIDE);
 }

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 // clang-format on
 
+#include <functional>
 #include <vector>
 
 #include "ui/tab_strip.h"
@@ -19,6 +20,9 @@ class TabStripBinding : public ControlBinding {
   TabStripBinding(TabStrip& model, HWND parent, int id, Rect place);
   // The panels, one per tab, laid over the strip's display area.
   const std::vector<HWND>& pages() const { return pages_; }
+  // Called with a tab's index before its panel is shown, so that the panel's controls
+  // need not exist until the tab is first chosen.
+  std::function<void(int)> beforeShow;
   void selectionChanged();
   void draw(const DRAWITEMSTRUCT& item);
 
@@ -41,6 +45,9 @@ class PageSetBinding : public ControlView {
   PageSetBinding& operator=(const PageSetBinding&) = delete;
   const std::vector<HWND>& pages() const { return pages_; }
   void modelChanged(Control& control, Change what) override;
+  // Called with a page's index before its panel is first shown, so that its controls
+  // need not exist until then.
+  std::function<void(int)> beforeShow;
 
  private:
   TabStrip& strip_;
