@@ -1,16 +1,13 @@
 #include "main/app/wiring.h"
 
-#include <optional>
-#include <set>
 
 #include "common/conversions.h"
-#include "common/file_replace.h"
 #include "common/run_error.h"
 #include "main/app/main_window_clean_seams.h"
 #include "main/app/rules_wiring.h"
+#include "main/app/run_commands.h"
 #include "main/app/unattended.h"
 #include "main/auto/automatic_cleaning.h"
-#include "main/clean/cleaning_report.h"
 #include "main/clean/ie_cleaner.h"
 #include "main/clean/inet_properties.h"
 #include "main/clean/netscape_cleaner.h"
@@ -18,6 +15,7 @@
 #include "main/clean/plugin_cleaner.h"
 #include "main/clean/run_frame.h"
 #include "main/clean/secure_remove.h"
+#include "main/clean/url_cache_recording.h"
 #include "main/clean/windows_cleaner.h"
 #include "main/dialogs/analysis_progress_dialog.h"
 #include "main/dialogs/analysis_report_dialog.h"
@@ -60,56 +58,6 @@ void showStatistics(MainWindow& w, Session& session, const Statistics& statistic
     w.statistics.recoveredSpaceChart.setRow(n, rows[static_cast<std::size_t>(n - 1)].label,
                                             rows[static_cast<std::size_t>(n - 1)].value);
   session.statisticsSlot = statistics.statisticsSlot();
-}
-
-// What the browser's dialog empties: the content entries (mode 1 or 2) and the history
-// entries (mode 0 or 2), as the cache interface's own clearing takes them.
-std::vector<platform::UrlCacheEntry> urlCacheEntries(platform::UrlCache& cache, int mode) {
-  std::vector<platform::UrlCacheEntry> all;
-  auto list = [&](platform::ErrorCode (*entries)(platform::UrlCache&,
-                                                 std::vector<platform::UrlCacheEntry>&)) {
-    std::vector<platform::UrlCacheEntry> found;
-    if (entries(cache, found) == platform::err::kSuccess)
-      all.insert(all.end(), found.begin(), found.end());
-  };
-  if (mode == 1 || mode == 2) list(cacheContentEntries);
-  if (mode == 0 || mode == 2) list(urlHistoryEntries);
-  return all;
-}
-
-// Records what the dialog would empty. With `trap`, the entries are also removed through
-// the cache interface, each recorded with its result; the first failure is logged.
-void listUrlCacheEntries(platform::UrlCache& cache, int mode, platform::ChangeRecorder& recorder,
-                         common::ErrorTrap* trap = nullptr) {
-  platform::ErrorCode first = platform::err::kSuccess;
-  for (const auto& entry : urlCacheEntries(cache, mode)) {
-    platform::ErrorCode result = platform::err::kSuccess;
-    if (trap) {
-      result = cache.remove(entry.url);
-      if (result == platform::err::kFileNotFound) result = platform::err::kSuccess;
-      if (first == platform::err::kSuccess) first = result;
-    }
-    recorder.add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0, result);
-    // Its file goes with it: the later file steps must not count it again.
-    if (!entry.localFile.empty()) recorder.takeAwayUnseen(entry.localFile);
-  }
-  if (trap) trap->run([first] { common::check(first); });
-}
-
-// A cleaning's report lists the entries the clearing emptied: those listed before it
-// and gone after it, whichever way (the dialog or the cache interface) it went.
-bool clearAndRecord(InternetPropertiesAutomation& clearing, platform::UrlCache& cache, int mode,
-                    platform::ChangeRecorder* recorder) {
-  if (!recorder || !recorder->recording()) return clearing.clear(mode);
-  const std::vector<platform::UrlCacheEntry> before = urlCacheEntries(cache, mode);
-  const bool started = clearing.clear(mode);
-  std::set<std::string> left;
-  for (const auto& entry : urlCacheEntries(cache, mode)) left.insert(entry.url);
-  for (const auto& entry : before)
-    if (!left.count(entry.url))
-      recorder->add(platform::RecordedChange::Kind::CacheEntryRemoved, entry.url, 0,
-                    platform::err::kSuccess);
-  return started;
 }
 
 // The browser's own clearing of its cache and history, ahead of the engine's file steps.
@@ -424,170 +372,33 @@ void wireFileListWindow(MainWindow& w, AppServices& services, Subsystems& s,
 
 void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
                         platform::ChangeRecorder& recorder, platform::ShellOpen&) {
-  const std::string& folder = s.programFolder;
-  const std::string report = folder + "\\" + kReportFile;
-  recorder.ignoreFolder(folder);
-  RunFrame& frame = *s.frame;
+  recorder.ignoreFolder(s.programFolder);
   s.recorder = &recorder;
   if (s.userDefinedCleaner)
     s.userDefinedCleaner->onEntrySkipped = [&recorder](const std::string& entry,
                                                        const std::string& why) {
       recorder.skip(entry, why);
     };
-  // Every run records what it changes; an analysis records instead of changing.
-  frame.onRunStart = [&recorder, &frame] { recorder.start(frame.state.analyzing()); };
-  frame.onAreaStart = [&recorder](const std::string& area) { recorder.setSection(area); };
-  frame.onOptionStart = [&recorder](const std::string& option) { recorder.setOption(option); };
-  frame.onRunEnd = [&recorder, &services, &frame, &s, report] {
-    recorder.stop();
-    // An analysis shows its own report and writes none.
-    if (frame.state.analyzing()) return;
-    std::string heading = "Cleaning of " + frame.state.lastCleanedText;
-    if (recorder.cancelled()) heading += "\r\nCancelled: what follows is what was done until then.";
-    std::string text = cleaningReportText(recorder.changes(), heading, false);
-    if (services.unattended && services.unattended->quiet())
-      text += messagesSection(services.unattended->messages());
-    s.lastReport = text;
-    s.lastChanges = recorder.changes();
-    s.lastHeading = heading;
-    common::ErrorTrap trap(services.log, "cleaningReport");
-    trap.runStep(
-        [&] { common::check(common::replaceFileContents(services.system.files, report, text)); });
-  };
   s.analysisReport = std::make_unique<AnalysisReportDialog>(
       AnalysisReportDialog::Services{services.system.files, services.prompter, services.windows});
   s.analysisProgress = std::make_unique<AnalysisProgressDialog>(services.windows);
-  AnalysisProgressDialog& progress = *s.analysisProgress;
-  CleanPage::Commands& ops = w.clean.commands;
-  frame.stopRequested = [&recorder] { return recorder.cancelled(); };
-  // The done message offers the report of the run it ends, in the program's own window.
   s.doneDialog = std::make_unique<DoneDialog>(services.windows);
-  frame.showDoneMessage = [&s, &w](const std::string& text) {
-    DoneDialog& done = *s.doneDialog;
-    done.show(
-        text,
-        [&s, &done] {
-          s.analysisReport->open(s.lastChanges, s.lastHeading, false, s.lastReport, &done);
-        },
-        &w);
-  };
-  frame.summary = [&recorder] {
-    const std::string removed = "Removed " + totalsLine(runTotals(recorder.changes())) + ".";
-    return recorder.cancelled() ? "Cancelled. " + removed : removed;
-  };
-  // The chart shows what the run removed, from the report's own total.
-  s.statistics->setFreedBytes([&recorder]() -> std::optional<std::uint64_t> {
-    return runTotals(recorder.changes()).bytes;
-  });
-  // The progress window goes before the done message, whose owner is the main window.
-  auto endRun = frame.onRunEnd;
-  frame.onRunEnd = [endRun, &progress] {
-    endRun();
-    progress.finish();
-  };
-  // A cleaning the user starts in the window runs behind the progress window, with a live
-  // count and Cancel. The schedule, the command line and an analysis (which has a window
-  // of its own) run the same commands without it.
-  auto withProgress = [&s, &recorder, &services, &w, &frame,
-                       &progress](Command command) -> Command {
-    return [&s, &recorder, &services, &w, &frame, &progress, command] {
-      const bool quiet = services.unattended && services.unattended->quiet();
-      if (!command) return;
-      if (quiet || frame.state.analyzing() || s.running() || progress.isOpen()) return command();
-      recorder.setProgressCheck([&recorder, &services, &frame, &progress](std::size_t) {
-        progress.showCleaningProgress(frame.state.currentArea, recorder.itemsRemoved(),
-                                      recorder.bytesRemoved());
-        services.screen.doEvents();
-        return !progress.cancelled();
-      });
-      progress.open(w, true);
-      struct Restore {
-        platform::ChangeRecorder& recorder;
-        AnalysisProgressDialog& progress;
-        ~Restore() {
-          recorder.setProgressCheck(nullptr);
-          progress.finish();
-        }
-      } restore{recorder, progress};
-      command();
-    };
-  };
+  s.cleanAllConfirm = std::make_unique<CleanAllConfirmDialog>(services.windows);
+  s.runs = std::make_unique<RunCommands>(w, services, s, recorder);
+  RunCommands& runs = *s.runs;
+  runs.recordRuns();
+
+  CleanPage::Commands& ops = w.clean.commands;
   for (Command* op : {&ops.cleanAll, &ops.cleanIE, &ops.cleanNetscape, &ops.cleanOpera,
                       &ops.cleanWindows, &ops.cleanUserDefined, &ops.cleanPlugins})
-    *op = withProgress(*op);
-  // "Clean All" pressed in the window first names what it will touch, unless the user
-  // said not to ask again ([Confirm] CleanAll=0 in mainten.ini).
-  s.cleanAllConfirm = std::make_unique<CleanAllConfirmDialog>(services.windows);
-  const std::string ini = folder + "\\mainten.ini";
-  ops.cleanAll = [&s, &services, &w, &frame, &ops, ini, clean = ops.cleanAll] {
-    const bool quiet = services.unattended && services.unattended->quiet();
-    if (quiet || frame.state.analyzing() || s.running() ||
-        services.settings.getini("Confirm", "CleanAll", ini) == "0")
-      return runCommand(clean);
-    OptionBoxes& boxes = *s.boxes;
-    const PathValues& paths = services.session.paths;
-    auto ticked = [&boxes](const std::string& name, int code) {
-      TickedArea a{name, {}};
-      for (int i = 0; i < boxes.options().count(code); ++i)
-        if (boxes.enabled(code, i) && boxes.value(code, i) == 1)
-          a.options.push_back(boxes.caption(code, i));
-      return a;
-    };
-    std::vector<TickedArea> areas;
-    if (paths.ieAvailable) areas.push_back(ticked("Internet Explorer", area::kIE));
-    if (paths.netscapeAvailable) areas.push_back(ticked("Netscape", area::kNetscape));
-    if (paths.operaAvailable) areas.push_back(ticked("Opera", area::kOpera));
-    areas.push_back(ticked("Windows", area::kWindows));
-    areas.push_back(ticked("User.def", area::kUserDefined));
-    if (s.plugins) areas.push_back({"Plugins", s.plugins->tickedInformationFiles()});
-    CleanAllConfirmDialog& dialog = *s.cleanAllConfirm;
-    const CleanAllConfirmDialog::Choice choice = dialog.ask(tickedAreasText(areas), &w);
-    if (choice != CleanAllConfirmDialog::Choice::Cancel && dialog.doNotAskAgain())
-      services.settings.AddToini("Confirm", "CleanAll", "0", ini);
-    if (choice == CleanAllConfirmDialog::Choice::Clean) runCommand(clean);
-    if (choice == CleanAllConfirmDialog::Choice::AnalyzeFirst) runCommand(ops.analyzeAll);
+    *op = runs.withProgress(*op);
+  ops.cleanAll = runs.askingFirst(ops.cleanAll, ops.analyzeAll);
+  s.analyze = [&runs](const Command& command, const std::string& what) {
+    runs.analyze(command, what);
   };
-  s.analyze = [&s, &recorder, &services, &w, &frame, &progress](
-                  const std::function<void()>& command, const std::string& what) {
-    if (s.running() || !command) return;
-    RunLockScope lock(services.runLock, services.prompter);
-    if (!lock.held()) return;
-    // The reads let the window repaint and the user press Cancel as they go.
-    recorder.setProgressCheck([&progress, &services, &frame](std::size_t itemsRead) {
-      progress.showProgress(frame.state.currentArea, itemsRead);
-      services.screen.doEvents();
-      return !progress.cancelled();
-    });
-    progress.open(w);
-    {
-      // Also when a command lets a failure escape.
-      struct Restore {
-        platform::ChangeRecorder& recorder;
-        AnalysisProgressDialog& progress;
-        ~Restore() {
-          recorder.setProgressCheck(nullptr);
-          recorder.stop();
-          progress.finish();
-        }
-      } restore{recorder, progress};
-      frame.runAs(RunKind::Analysis, command);
-    }
-    // The recorder keeps what it recorded, and whether it was cancelled, until it starts
-    // again.
-    const bool cancelled = recorder.cancelled();
-    platform::Clock& clock = services.system.clock;
-    std::string heading = "Analysis of " + what + ", " + clock.generalDate(clock.now());
-    if (cancelled) {
-      heading += "\r\nCancelled: what follows is what was found until then.";
-      frame.setStatus(kAnalysisCancelled);
-    }
-    std::string text = cleaningReportText(recorder.changes(), heading, true);
-    if (services.unattended && services.unattended->quiet())
-      text += messagesSection(services.unattended->messages());
-    s.analysisReport->open(recorder.changes(), heading, true, text, &w);
-  };
-  auto analyze = [&s](Command* command, const std::string& what) {
-    return [&s, command, what] { s.analyze(*command, what); };
+  // Each Analyze button runs its area's cleaning command as an analysis.
+  auto analyze = [&runs](Command* command, const std::string& what) {
+    return [&runs, command, what] { runs.analyze(*command, what); };
   };
   ops.analyzeAll = analyze(&ops.cleanAll, "all areas");
   ops.analyzeIE = analyze(&ops.cleanIE, "Internet Explorer");
@@ -596,28 +407,7 @@ void wireCleaningReport(MainWindow& w, AppServices& services, Subsystems& s,
   ops.analyzeWindows = analyze(&ops.cleanWindows, "Windows");
   ops.analyzeUserDefined = analyze(&ops.cleanUserDefined, "User.def");
   ops.analyzePlugins = analyze(&ops.cleanPlugins, "Plugins");
-
-  // In the program's own window, never through the shell: ".txt" may have no program.
-  // This session's run shows its items; an earlier session's report shows as its text.
-  w.statistics.cleaningDetailsButton.onClick = [&services, &s, &w, report] {
-    if (!s.lastReport.empty()) {
-      s.analysisReport->open(s.lastChanges, s.lastHeading, false, s.lastReport, &w);
-      return;
-    }
-    std::uint32_t attributes = 0;
-    if (services.system.files.getAttributes(report, attributes) != platform::err::kSuccess) {
-      services.prompter.messageBox("No cleaning has been recorded yet.", "Info",
-                                   ui::mb::kOk | ui::mb::kIconInformation);
-      return;
-    }
-    std::string text;
-    if (services.system.files.readFile(report, text) != platform::err::kSuccess) {
-      services.prompter.messageBox("The report " + report + " could not be opened.", "Info",
-                                   ui::mb::kOk | ui::mb::kIconWarning);
-      return;
-    }
-    s.analysisReport->openSaved(text, &w);
-  };
+  w.statistics.cleaningDetailsButton.onClick = [&runs] { runs.showCleaningDetails(); };
 }
 
 }  // namespace vorn

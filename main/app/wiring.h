@@ -47,6 +47,7 @@ struct Subsystems;
 struct CleaningRulesParts;
 class AnalysisReportDialog;
 class AnalysisProgressDialog;
+class RunCommands;
 
 // Whether automatic cleaning is on, for the engines that read it: it exists before
 // automatic cleaning is wired (and reads off until then), so engines may be built first.
@@ -114,6 +115,8 @@ struct Subsystems {
   platform::ChangeRecorder* recorder = nullptr;
   // The engines "Clean All" runs, for a run limited to some of them.
   RunFrame::Engines engines;
+  // How the Clean page's commands run around the engines (wireCleaningReport).
+  std::unique_ptr<RunCommands> runs;
   // Analyses what `command` would change and opens the analysis window with it; `what`
   // names the run in its heading. Set by wireCleaningReport.
   std::function<void(const std::function<void()>& command, const std::string& what)> analyze;
