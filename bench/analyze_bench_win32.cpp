@@ -23,18 +23,18 @@
 #include <vector>
 
 #include "main/app/wiring.h"
-#include "main/paths/path_table.h"
 #include "main/clean/analysis.h"
 #include "main/clean/secure_remove.h"
 #include "main/dialogs/analysis_report_dialog.h"
+#include "main/paths/path_table.h"
 #include "platform/change_recorder.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_viewer_services.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_screen.h"
-#include "ui/scripted_tray.h"
-#include "ui/scripted_window_host.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/scripted_screen.h"
+#include "tests/support/scripted_tray.h"
+#include "tests/support/scripted_window_host.h"
 
 namespace {
 
@@ -158,8 +158,8 @@ std::vector<Seeded> seed(const Layout& l, int cacheFiles) {
 
   // Netscape: one user profile.
   const std::string& ns = l.netscapeProfile;
-  s.file(ns + "\\cookies.txt", "# Netscape HTTP Cookie File\n.news.example\tTRUE\t/\tFALSE\t0\ts\t1\n",
-         true);
+  s.file(ns + "\\cookies.txt",
+         "# Netscape HTTP Cookie File\n.news.example\tTRUE\t/\tFALSE\t0\ts\t1\n", true);
   s.file(ns + "\\prefs.js",
          "user_pref(\"browser.url_history.URL_1\", \"http://news.example/\");\n"
          "user_pref(\"browser.startup.homepage\", \"http://home.example/\");\n",
@@ -353,8 +353,8 @@ class AnalyzingProgram {
  public:
   AnalyzingProgram(platform::System& real, const Layout& l)
       : process_(l.program),
-        system_{real.files,    real.registry,  real.clock, process_, real.identity,
-                real.userSettings, real.processes, real.disk, real.shell, real.removal},
+        system_{real.files,        real.registry,  real.clock, process_,   real.identity,
+                real.userSettings, real.processes, real.disk,  real.shell, real.removal},
         recording_(system_, recorder_) {
     session_.programFolder = l.program;
     services_.internetProperties = internetProperties_.get();
@@ -400,7 +400,9 @@ class AnalyzingProgram {
   }
 
   void analyze() { window_->clean.analyzeAllButton.click(); }
-  void analyzeArea(int tab) { window_->clean.analyzeButtons[static_cast<std::size_t>(tab)].click(); }
+  void analyzeArea(int tab) {
+    window_->clean.analyzeButtons[static_cast<std::size_t>(tab)].click();
+  }
   const std::vector<platform::RecordedChange>& changes() const { return recorder_.changes(); }
   bool reportShown() const {
     return std::count(windows_.events.begin(), windows_.events.end(),
@@ -428,8 +430,8 @@ class AnalyzingProgram {
   std::unique_ptr<platform::KeySender> keySender_ = platform::win32::makeKeySender();
   std::unique_ptr<platform::UrlCache> urlCache_ = platform::win32::makeUrlCache();
   std::unique_ptr<platform::ShellOpen> shellOpen_ = platform::win32::makeShellOpen();
-  vorn::AppServices services_{recording_.system(), log_,    settings_, prompter_,
-                              screen_,             windows_, session_};
+  vorn::AppServices services_{
+      recording_.system(), log_, settings_, prompter_, screen_, windows_, session_};
   std::unique_ptr<vorn::MainWindow> window_;
   std::unique_ptr<vorn::Subsystems> subsystems_;
 };
@@ -465,8 +467,8 @@ int main(int argc, char** argv) {
   } cleanup{l};
   SeededRegistry registry;
   const std::vector<Seeded> seeded = seed(l, cacheFiles);
-  const long toList = std::count_if(seeded.begin(), seeded.end(),
-                                    [](const Seeded& s) { return s.listed; });
+  const long toList =
+      std::count_if(seeded.begin(), seeded.end(), [](const Seeded& s) { return s.listed; });
 
   platform::win32::Win32System real;
   AnalyzingProgram program(real.system(), l);
@@ -498,8 +500,9 @@ int main(int argc, char** argv) {
 
     const std::vector<std::string> gone = missed(seeded, program.changes());
     if (!gone.empty() || !program.reportShown()) {
-      std::printf("FAIL: the analysis did not list %zu of the %ld seeded files it should, e.g. %s\n",
-                  gone.size(), toList, gone.empty() ? "(no report shown)" : gone[0].c_str());
+      std::printf(
+          "FAIL: the analysis did not list %zu of the %ld seeded files it should, e.g. %s\n",
+          gone.size(), toList, gone.empty() ? "(no report shown)" : gone[0].c_str());
       return 1;
     }
     changes = program.changes().size();

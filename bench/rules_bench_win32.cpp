@@ -16,7 +16,7 @@
 #include "common/session_log.h"
 #include "main/clean/rule_cleaner.h"
 #include "platform/win32/win32_system.h"
-#include "ui/scripted_prompter.h"
+#include "tests/support/scripted_prompter.h"
 
 namespace {
 

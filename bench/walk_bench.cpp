@@ -13,8 +13,8 @@
 
 #include "platform/win32/win32_system.h"
 #include "scoutry/search_window.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_screen.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/scripted_screen.h"
 
 #ifndef FIND_FIRST_EX_LARGE_FETCH
 #define FIND_FIRST_EX_LARGE_FETCH 2

@@ -6,7 +6,7 @@
 
 #include "platform/fake/fake_registry.h"
 #include "tests/support/contract_env.h"
-#include "ui/scripted_prompter.h"
+#include "tests/support/scripted_prompter.h"
 
 using namespace platform;
 using testing_support::EnvMaker;

@@ -9,8 +9,8 @@
 
 #include "common/ini_text.h"
 #include "platform/fake/fake_system.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_screen.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/scripted_screen.h"
 
 using platform::fake::FakeSystem;
 using scoutry::SearchWindow;

@@ -3,11 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/scripted_screen.h"
 #include "ui/button.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/progress_bar.h"
-#include "ui/scripted_screen.h"
 #include "ui/text_box.h"
 
 using namespace ui;

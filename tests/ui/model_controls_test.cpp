@@ -6,11 +6,11 @@
 
 #include "common/run_error.h"
 #include "platform/fake/fake_system.h"
+#include "tests/support/scripted_window_host.h"
 #include "ui/chart.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/file_list.h"
-#include "ui/scripted_window_host.h"
 #include "ui/slider.h"
 #include "ui/tab_strip.h"
 #include "ui/timer.h"

@@ -17,10 +17,10 @@
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_viewer_services.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_screen.h"
-#include "ui/scripted_tray.h"
-#include "ui/scripted_window_host.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/scripted_screen.h"
+#include "tests/support/scripted_tray.h"
+#include "tests/support/scripted_window_host.h"
 
 namespace vorn::testing {
 

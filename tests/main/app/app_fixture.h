@@ -7,9 +7,9 @@
 
 #include "main/app/main_window.h"
 #include "platform/fake/fake_system.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_screen.h"
-#include "ui/scripted_window_host.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/scripted_screen.h"
+#include "tests/support/scripted_window_host.h"
 
 namespace vorn::testing {
 

@@ -10,7 +10,7 @@
 #include "main/app/wiring.h"
 #include "main/clean/run_frame.h"
 #include "tests/main/app/app_fixture.h"
-#include "ui/scripted_tray.h"
+#include "tests/support/scripted_tray.h"
 
 namespace vorn {
 namespace {

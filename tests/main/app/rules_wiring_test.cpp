@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/main/app/app_fixture.h"
-#include "ui/scripted_tray.h"
+#include "tests/support/scripted_tray.h"
 
 namespace vorn {
 namespace {

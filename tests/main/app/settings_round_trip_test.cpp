@@ -7,8 +7,8 @@
 
 #include "main/app/wiring.h"
 #include "tests/main/app/app_fixture.h"
+#include "tests/support/scripted_tray.h"
 #include "ui/mnemonic.h"
-#include "ui/scripted_tray.h"
 
 namespace vorn {
 namespace {

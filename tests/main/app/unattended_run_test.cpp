@@ -17,9 +17,9 @@
 #include "platform/fake/fake_run_lock.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_viewer_services.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_screen.h"
-#include "ui/scripted_tray.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/scripted_screen.h"
+#include "tests/support/scripted_tray.h"
 
 namespace vorn {
 namespace {

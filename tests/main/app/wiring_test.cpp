@@ -11,7 +11,7 @@
 #include "main/dialogs/net_cookies_dialog.h"
 #include "platform/fake/fake_desktop.h"
 #include "tests/main/app/app_fixture.h"
-#include "ui/scripted_tray.h"
+#include "tests/support/scripted_tray.h"
 
 namespace vorn {
 namespace {

@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "tests/main/clean/clean_fixture.h"
-#include "ui/scripted_screen.h"
-#include "ui/scripted_tray.h"
+#include "tests/support/scripted_screen.h"
+#include "tests/support/scripted_tray.h"
 
 using namespace vorn;
 using platform::LocalTime;

@@ -8,12 +8,12 @@
 
 #include "common/session_log.h"
 #include "common/settings.h"
-#include "tests/main/clean/plain_option_boxes.h"
 #include "main/clean/run_frame.h"
 #include "main/platform/registry_access.h"
 #include "main/stats/statistics.h"
 #include "platform/fake/fake_system.h"
-#include "ui/scripted_prompter.h"
+#include "tests/main/clean/plain_option_boxes.h"
+#include "tests/support/scripted_prompter.h"
 
 namespace clean_test {
 

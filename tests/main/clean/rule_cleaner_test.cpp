@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "platform/fake/fake_system.h"
-#include "ui/scripted_prompter.h"
+#include "tests/support/scripted_prompter.h"
 
 namespace vorn {
 namespace {

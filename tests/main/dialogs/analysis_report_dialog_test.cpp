@@ -6,8 +6,8 @@
 
 #include "common/save_failure.h"
 #include "platform/fake/fake_system.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_window_host.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/scripted_window_host.h"
 
 namespace vorn {
 namespace {

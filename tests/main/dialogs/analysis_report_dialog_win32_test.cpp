@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "platform/fake/fake_system.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_window_host.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/scripted_window_host.h"
 
 namespace vorn {
 namespace {

@@ -13,9 +13,9 @@
 #include "platform/fake/fake_viewer_services.h"
 #include "platform/file_time.h"
 #include "tests/main/app/app_fixture.h"
-#include "ui/scripted_screen.h"
-#include "ui/scripted_tray.h"
-#include "ui/scripted_window_host.h"
+#include "tests/support/scripted_screen.h"
+#include "tests/support/scripted_tray.h"
+#include "tests/support/scripted_window_host.h"
 
 namespace vorn {
 namespace {
@@ -32,7 +32,10 @@ TEST(SizeText, ThousandsOfBytesPlusOneHalfWithTheSystemSeparatorAndTheWhole64Bit
   EXPECT_EQ(sizeText(1'499'000, ","), "1,500kb");
   EXPECT_EQ(sizeText(1'499'000, "."), "1.500kb");
   EXPECT_EQ(sizeText(1'499'000, ""), "1500kb");
-  EXPECT_EQ(sizeText(999'999'999, "\xA0"), "1\xA0" "000\xA0" "000kb");
+  EXPECT_EQ(sizeText(999'999'999, "\xA0"),
+            "1\xA0"
+            "000\xA0"
+            "000kb");
   // Past 4 GB: the low 32 bits alone would show 2,147,484kb.
   EXPECT_EQ(sizeText(6'442'450'944ull, ","), "6,442,451kb");
   EXPECT_EQ(sizeText(18'446'744'073'709'551'615ull, ","), "18,446,744,073,709,552kb");
@@ -58,7 +61,8 @@ class FileListWindowTest : public ::testing::Test {
     for (int i = 0; i < window.entries.listCount(); ++i) out.push_back(window.entries.text(i, c));
     return out;
   }
-  void add(const std::string& name, std::uint64_t size, platform::LocalTime created = {2001, 4, 12}) {
+  void add(const std::string& name, std::uint64_t size,
+           platform::LocalTime created = {2001, 4, 12}) {
     fake.files.addFile(cache + name, std::string(static_cast<std::size_t>(size), 'x'));
     const auto t = platform::fileTimeFromCalendar(created);
     fake.files.setTimes(cache + name, t, t);
@@ -66,7 +70,8 @@ class FileListWindowTest : public ::testing::Test {
   // Opens the window; `whileOpen` acts as the user while it is up.
   void open(Mode mode, std::function<void()> whileOpen = {}) {
     windows.whileModal.clear();
-    if (whileOpen) windows.whileModal["View Cache"] = [whileOpen](ui::WindowModel&) { whileOpen(); };
+    if (whileOpen)
+      windows.whileModal["View Cache"] = [whileOpen](ui::WindowModel&) { whileOpen(); };
     window.open(mode, nullptr);
   }
 
@@ -141,8 +146,8 @@ TEST_F(FileListWindowTest, EntriesOfOneTypeShareAPictureAndProgramsAndShortcutsH
     std::vector<std::string> keys;
     for (const auto& image : window.entries.images()) keys.push_back(image.first);
     std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(keys, (std::vector<std::string>{"DOSExeIcon", "GIF Image", "c.lnk", "dummy",
-                                              "setup.exe"}));
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"DOSExeIcon", "GIF Image", "c.lnk", "dummy", "setup.exe"}));
   });
 }
 
@@ -209,7 +214,7 @@ TEST_F(FileListWindowTest, SelectionFollowsItsItemWhenSorted) {
   add("c.htm", 1);
   open(Mode::InternetExplorer, [this] {
     window.entries.userColumnClicked(0);  // descending: c, b, a
-    window.entries.userSelected(0);        // c.htm
+    window.entries.userSelected(0);       // c.htm
     window.entries.userColumnClicked(0);  // ascending: a, b, c
     ASSERT_EQ(window.entries.selectedIndex(), 2);
     EXPECT_EQ(window.entries.text(2, 0), "c.htm");

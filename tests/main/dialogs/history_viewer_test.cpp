@@ -10,10 +10,10 @@
 #include "main/dialogs/doc_history_dialog.h"
 #include "platform/fake/fake_system.h"
 #include "tests/main/app/app_fixture.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_screen.h"
-#include "ui/scripted_tray.h"
-#include "ui/scripted_window_host.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/scripted_screen.h"
+#include "tests/support/scripted_tray.h"
+#include "tests/support/scripted_window_host.h"
 
 namespace vorn {
 namespace {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_system.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_window_host.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/scripted_window_host.h"
 
 using namespace vorn;
 using ::testing::ElementsAre;

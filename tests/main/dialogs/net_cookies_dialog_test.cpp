@@ -10,8 +10,8 @@
 #include "main/dialogs/keep_list_file.h"
 #include "platform/fake/failing_files.h"
 #include "platform/fake/fake_system.h"
-#include "ui/scripted_prompter.h"
-#include "ui/scripted_window_host.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/scripted_window_host.h"
 
 using namespace vorn;
 using platform::fake::FailingFiles;

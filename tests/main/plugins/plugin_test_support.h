@@ -7,7 +7,7 @@
 #include "main/clean/plugin_cleaner.h"
 #include "main/plugins/plugin_manager.h"
 #include "tests/main/clean/clean_fixture.h"
-#include "ui/scripted_window_host.h"
+#include "tests/support/scripted_window_host.h"
 
 namespace plugin_test {
 

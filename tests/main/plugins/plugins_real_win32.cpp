@@ -10,7 +10,7 @@
 #include "tests/main/clean/clean_fixture.h"
 #include "tests/main/plugins/plugin_test_support.h"
 #include "tests/support/contract_env.h"
-#include "ui/scripted_window_host.h"
+#include "tests/support/scripted_window_host.h"
 
 namespace {
 
