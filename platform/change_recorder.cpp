@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string_view>
 #include <unordered_map>
 
 #include "platform/wildcard.h"
@@ -55,14 +56,16 @@ class RecordingFiles : public Files {
     const std::string mask = pattern.substr(folder.size());
     const Shadow* above = nullptr;
     if (!folder.empty() && shadowOf(folder, above) == Seen::Gone) return err::kPathNotFound;
-    std::set<std::string> seen;
+    // The names the system listed, for the files this analysis made: those it listed
+    // already are not listed twice. Kept as names and keyed only when something was made.
+    std::vector<std::string> listedNames;
     bool visited = false, stopped = false;
     ErrorCode e = inner_.find(pattern, [&](const FindData& d) {
       if (!rec_.keepGoing()) return !(stopped = true);
       const std::string path = folder + d.name;
       const Shadow* shadow = nullptr;
       if (d.name != "." && d.name != ".." && shadowOf(path, shadow) == Seen::Gone) return true;
-      seen.insert(key(path));
+      listedNames.push_back(d.name);
       if (!shadow) remember(folderKey, d);
       FindData shown = d;
       if (shadow && !shadow->folder) shown.size = shadow->contents.size();
@@ -82,10 +85,17 @@ class RecordingFiles : public Files {
     }
     // Files and folders the analysis made, in the listed folder.
     const std::string madeIn = key(folder);
+    std::set<std::string> seen;
+    bool seenKeyed = false;
     for (const std::string& path : made_) {
       if (stopped) break;
       const Shadow& shadow = shadows_.at(path);
-      if (shadow.gone || seen.count(path)) continue;
+      if (shadow.gone) continue;
+      if (!seenKeyed) {
+        for (const std::string& name : listedNames) seen.insert(key(folder + name));
+        seenKeyed = true;
+      }
+      if (seen.count(path)) continue;
       const std::size_t slash = path.find_last_of('\\');
       if (slash == std::string::npos || path.compare(0, slash, madeIn) != 0 ||
           slash != madeIn.size() || !wildcardMatch(mask, shadow.name))
@@ -318,6 +328,16 @@ class RecordingFiles : public Files {
     while (!k.empty() && k.back() == '\\') k.pop_back();
     return k;
   }
+  // The key of `path`, kept for the next call: the steps on one file ask it many times.
+  // The reference holds until the next call with another path.
+  const std::string& keyOf(const std::string& path) {
+    if (!keyKnown_ || path != keyPath_) {
+      keyPath_ = path;
+      keyOfPath_ = key(path);
+      keyKnown_ = true;
+    }
+    return keyOfPath_;
+  }
   static std::string leafOf(const std::string& path) {
     std::string p = path;
     while (!p.empty() && p.back() == '\\') p.pop_back();
@@ -338,6 +358,7 @@ class RecordingFiles : public Files {
     shadows_.clear();
     made_.clear();
     created_.clear();
+    clearFolderKnown_ = false;
   }
   bool overlaid() {
     if (!rec_.analyzing()) return false;
@@ -347,42 +368,63 @@ class RecordingFiles : public Files {
   }
   // Gone when the path or a folder above it was taken away (`shadow` is then set only
   // for the path itself); Shadowed when the analysis made or rewrote it.
-  Seen shadowOf(const std::string& path, const Shadow*& shadow) const {
+  Seen shadowOf(const std::string& path, const Shadow*& shadow) {
     shadow = nullptr;
-    const std::string k = key(path);
-    for (std::size_t slash = k.find('\\'); slash != std::string::npos;
-         slash = k.find('\\', slash + 1)) {
-      auto above = shadows_.find(k.substr(0, slash));
-      if (above != shadows_.end() && above->second.gone) return Seen::Gone;
-    }
+    const std::string& k = keyOf(path);
+    const std::size_t last = k.rfind('\\');
+    if (last != std::string::npos && !nothingGoneAbove(std::string_view(k).substr(0, last)))
+      return Seen::Gone;
     auto it = shadows_.find(k);
     if (it == shadows_.end()) return Seen::Through;
     shadow = &it->second;
     return it->second.gone ? Seen::Gone : Seen::Shadowed;
   }
+  // Whether neither `folder` (a key) nor any folder above it was taken away. Every
+  // entry of a listing, and every step on one file, asks this for the same folder, so
+  // the last folder found clear is remembered until something above it goes.
+  bool nothingGoneAbove(std::string_view folder) {
+    if (clearFolderKnown_ && folder == clearFolder_) return true;
+    auto gone = [this](std::string_view k) {
+      auto it = shadows_.find(k);
+      return it != shadows_.end() && it->second.gone;
+    };
+    for (std::size_t slash = folder.find('\\'); slash != std::string_view::npos;
+         slash = folder.find('\\', slash + 1))
+      if (gone(folder.substr(0, slash))) return false;
+    if (gone(folder)) return false;
+    clearFolder_.assign(folder.data(), folder.size());
+    clearFolderKnown_ = true;
+    return true;
+  }
   void hide(const std::string& path) {
-    attributesSet_.erase(key(path));
-    Shadow& shadow = shadows_[key(path)];
+    const std::string& k = keyOf(path);
+    // The remembered clear folder is no longer clear when this is it or lies above it.
+    if (clearFolderKnown_ && clearFolder_.compare(0, k.size(), k) == 0 &&
+        (clearFolder_.size() == k.size() || clearFolder_[k.size()] == '\\'))
+      clearFolderKnown_ = false;
+    attributesSet_.erase(k);
+    Shadow& shadow = shadows_[k];
     shadow = Shadow{};
     shadow.gone = true;
-    made_.erase(key(path));
+    made_.erase(k);
   }
   void shade(const std::string& path, const std::string& contents, bool made) {
-    Shadow& shadow = shadows_[key(path)];
+    const std::string& k = keyOf(path);
+    Shadow& shadow = shadows_[k];
     const bool wasMade = shadow.made && !shadow.gone;
     shadow = Shadow{};
     shadow.made = made || wasMade;
     shadow.contents = contents;
     shadow.name = leafOf(path);
-    if (shadow.made) made_.insert(key(path));
+    if (shadow.made) made_.insert(k);
   }
-  bool createdByRun(const std::string& path) const {
-    return rec_.recording() && created_.count(key(path)) > 0;
+  bool createdByRun(const std::string& path) {
+    return rec_.recording() && !created_.empty() && created_.count(keyOf(path)) > 0;
   }
   // True when `path` was the run's own: its removal is then not recorded.
   bool forgetCreated(const std::string& path, ErrorCode e) {
     if (!createdByRun(path)) return false;
-    if (e == err::kSuccess) created_.erase(key(path));
+    if (e == err::kSuccess) created_.erase(keyOf(path));
     return true;
   }
   bool holdsAnything(const std::string& folder) {
@@ -436,7 +478,9 @@ class RecordingFiles : public Files {
   const Listed* lastListed(const std::string& path) {
     if (!rec_.analyzing()) return nullptr;
     sync();
-    auto it = listed_.find(lower(path));
+    // Listed names never end in "\\": such a path was never listed.
+    if (path.empty() || path.back() == '\\') return nullptr;
+    auto it = listed_.find(keyOf(path));
     if (it == listed_.end()) return nullptr;
     const Shadow* shadow = nullptr;
     if (!shadows_.empty() && shadowOf(path, shadow) != Seen::Through) return nullptr;
@@ -444,7 +488,7 @@ class RecordingFiles : public Files {
   }
   // The attributes a change would meet: as this analysis set them, else as listed.
   std::uint32_t attributesNow(const std::string& path) {
-    auto set = attributesSet_.find(key(path));
+    auto set = attributesSet_.find(keyOf(path));
     if (set != attributesSet_.end()) return set->second;
     if (const Listed* listed = lastListed(path)) return listed->attributes;
     std::uint32_t a = 0;
@@ -464,9 +508,13 @@ class RecordingFiles : public Files {
   std::unordered_map<std::string, Listed> listed_;                // by lower-case path
   std::unordered_map<std::string, std::uint32_t> attributesSet_;  // by this analysis
   unsigned run_ = 0;
-  std::map<std::string, Shadow> shadows_;  // by lower-case path, without a final "\"
-  std::set<std::string> made_;             // the shadows that are new files or folders
-  std::set<std::string> created_;          // the same, for what this run made
+  std::map<std::string, Shadow, std::less<>> shadows_;  // by lower-case path, without a final "\"
+  std::string clearFolder_;                             // see nothingGoneAbove
+  bool clearFolderKnown_ = false;
+  std::string keyPath_, keyOfPath_;  // see keyOf
+  bool keyKnown_ = false;
+  std::set<std::string> made_;     // the shadows that are new files or folders
+  std::set<std::string> created_;  // the same, for what this run made
 };
 
 std::string rootName(HKey root) {
@@ -645,9 +693,12 @@ void ChangeRecorder::ignoreFolder(const std::string& folder) {
 }
 
 bool ChangeRecorder::ignored(const std::string& path) const {
-  const std::string p = lower(path);
+  // Asked for every change: compared in place, without a lower-case copy of the path.
   for (const std::string& f : ignoredFolders_)
-    if (p.compare(0, f.size(), f) == 0) return true;
+    if (path.size() >= f.size() && std::equal(f.begin(), f.end(), path.begin(), [](char a, char b) {
+          return a == static_cast<char>(std::tolower(static_cast<unsigned char>(b)));
+        }))
+      return true;
   return false;
 }
 

@@ -151,12 +151,25 @@ std::string pathKey(std::string path) {
 // then removed", at the size the file had before the first pass. The later passes and
 // the cuts to the scratch file's length depend on which scratch file was drawn, so an
 // analysis and the cleaning after it show the same item only this way.
+// The list shown is the recorded one itself where nothing was overwritten (no copy of a
+// long list), else `merged`.
 struct Shown {
-  std::vector<platform::RecordedChange> changes;
+  std::vector<platform::RecordedChange> merged;
+  const std::vector<platform::RecordedChange>* recorded = nullptr;
   std::map<const platform::RecordedChange*, int> passes;
+  const std::vector<platform::RecordedChange>& changes() const {
+    return recorded ? *recorded : merged;
+  }
 };
 
 Shown withOverwritesMerged(const std::vector<platform::RecordedChange>& changes) {
+  Shown shown;
+  if (std::none_of(changes.begin(), changes.end(), [](const platform::RecordedChange& c) {
+        return c.kind == Kind::FileOverwritten && c.result == platform::err::kSuccess;
+      })) {
+    shown.recorded = &changes;
+    return shown;
+  }
   struct Pending {
     int passes = 0;
     std::uint64_t size = 0;
@@ -188,11 +201,10 @@ Shown withOverwritesMerged(const std::vector<platform::RecordedChange>& changes)
   }
   // Passes no removal followed stay listed as overwrites.
   for (const auto& [key, p] : pending) items.emplace_back(*p.first, p.passes);
-  Shown shown;
-  shown.changes.reserve(items.size());
-  for (const auto& item : items) shown.changes.push_back(item.first);
+  shown.merged.reserve(items.size());
+  for (auto& item : items) shown.merged.push_back(std::move(item.first));
   for (std::size_t i = 0; i < items.size(); ++i)
-    if (items[i].second > 0) shown.passes[&shown.changes[i]] = items[i].second;
+    if (items[i].second > 0) shown.passes[&shown.merged[i]] = items[i].second;
   return shown;
 }
 
@@ -227,7 +239,7 @@ std::string totalsLine(const ReportTotals& t) {
 
 std::vector<ReportItem> reportItems(const std::vector<platform::RecordedChange>& recorded) {
   const Shown shown = withOverwritesMerged(recorded);
-  const std::vector<platform::RecordedChange>& changes = shown.changes;
+  const std::vector<platform::RecordedChange>& changes = shown.changes();
   auto passesOf = [&shown](const platform::RecordedChange* c) {
     auto it = shown.passes.find(c);
     return it == shown.passes.end() ? 0 : it->second;
@@ -303,7 +315,7 @@ std::string outcomeText(const ReportItem& item, bool analysis) {
 }
 
 ReportTotals runTotals(const std::vector<platform::RecordedChange>& recorded) {
-  return reportTotals(withOverwritesMerged(recorded).changes);
+  return reportTotals(withOverwritesMerged(recorded).changes());
 }
 
 std::string cleaningReportText(const std::vector<platform::RecordedChange>& recorded,
@@ -359,7 +371,11 @@ std::string cleaningReportText(const std::vector<platform::RecordedChange>& reco
       if (items[i].passes > 0)
         detail += ", " + passesText(items[i].passes) +
                   (c.kind == Kind::FileDeleted ? ", then removed" : std::string());
-      text += "  " + itemName(c) + (detail.empty() ? "" : "  (" + detail + ")") + "\r\n";
+      // Appended piece by piece: a long report has a line for every file.
+      text += "  ";
+      text += itemName(c);
+      if (!detail.empty()) text.append("  (").append(detail).append(")");
+      text += "\r\n";
     } else if (!c.why.empty()) {
       text += "  " + itemName(c) + "  (" + c.why + ")\r\n";
     } else {

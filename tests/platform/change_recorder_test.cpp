@@ -505,6 +505,45 @@ TEST(RecordingOverlay, AnAnalysisSeesItsOwnChangesAndForgetsThemAtTheNextRun) {
                                           {Kind::FileDeleted, "C:\\Work\\a.txt", 100}}));
 }
 
+// The steps on one file ask the same folders again and again; what an earlier step
+// found must not outlive a later change above them.
+TEST(RecordingOverlay, WhatIsTakenAwayAboveAPathHidesItAtOnceAndNothingIsListedTwice) {
+  platform::fake::FakeSystem fake;
+  platform::ChangeRecorder recorder;
+  platform::RecordingSystem recording(fake, recorder);
+  platform::Files& files = recording.system().files;
+  fake.files.addFile("C:\\Tree\\first.txt", "1");
+  fake.files.addFile("C:\\Mine\\Deep\\kept.doc", "mine");
+  fake.files.addFile("C:\\Mine\\other.doc", "mine too");
+  fake.files.addLink("C:\\Tree\\Link", "C:\\Mine");
+  fake.files.addFile("C:\\Tree\\again.txt", "old");
+  fake.files.addFile("C:\\Tree\\Sub\\Deep\\a.txt", "a");
+  fake.files.addFile("C:\\Tree\\Sub\\Deep\\b.txt", "b");
+  const std::string before = fake.files.snapshot();
+
+  recorder.start(true);
+  ASSERT_EQ(files.deleteFile("C:\\Tree\\first.txt"), err::kSuccess);
+  std::uint32_t a = 0;
+  // Asked through the link before and after the link goes, at two depths.
+  EXPECT_EQ(files.getAttributes("C:\\Tree\\Link\\Deep\\kept.doc", a), err::kSuccess);
+  EXPECT_EQ(files.getAttributes("C:\\Tree\\Link\\other.doc", a), err::kSuccess);
+  ASSERT_EQ(files.removeLink("C:\\Tree\\Link"), err::kSuccess);
+  EXPECT_EQ(files.getAttributes("C:\\Tree\\Link\\other.doc", a), err::kPathNotFound);
+  EXPECT_EQ(files.getAttributes("C:\\Tree\\Link\\Deep\\kept.doc", a), err::kPathNotFound);
+  EXPECT_EQ(names(files, "C:\\Tree\\Link\\Deep\\*.*"), std::vector<std::string>{});
+  // A folder another step takes away, just after a file two levels below it was asked.
+  EXPECT_EQ(files.getAttributes("C:\\Tree\\Sub\\Deep\\a.txt", a), err::kSuccess);
+  recorder.takeAwayUnseen("C:\\Tree\\Sub");
+  EXPECT_EQ(files.getAttributes("C:\\Tree\\Sub\\Deep\\b.txt", a), err::kPathNotFound);
+  // A file taken away and written anew is listed once, at its new size.
+  ASSERT_EQ(files.deleteFile("C:\\Tree\\again.txt"), err::kSuccess);
+  ASSERT_EQ(files.writeFile("C:\\Tree\\again.txt", "newer"), err::kSuccess);
+  EXPECT_EQ(names(files, "C:\\Tree\\*.*"), std::vector<std::string>{"again.txt:5"});
+  recorder.stop();
+  EXPECT_EQ(fake.files.snapshot(), before);
+  EXPECT_EQ(fake.files.contents("C:\\Mine\\Deep\\kept.doc"), "mine");
+}
+
 }  // namespace
 
 namespace {
