@@ -128,7 +128,7 @@ void MainWindowView::buildPage(int index) {
   const auto at = static_cast<std::size_t>(index);
   if (index < 0 || at >= built_.size() || built_[at]) return;
   built_[at] = true;
-  HWND panel = pages_->pages()[static_cast<std::size_t>(index)];
+  HWND panel = pages_->pages()[at];
   m_.pages.at(index, [&](auto& model) {
     PageViewSite site{controls_, panel};
     buildPageView(site, model);

@@ -14,7 +14,7 @@ AppFixture::AppFixture() {
 
 MainWindow::LoadSteps AppFixture::recordingLoadSteps() {
   MainWindow::LoadSteps steps;
-  auto rec = [this](const char* name) { return [this, name] { events.push_back(name); }; };
+  auto rec = [this](const char* name) { return recording(name); };
   steps.findPath = [this] {
     events.push_back("findPath");
     setIni("Path", "Detect", "1");
@@ -28,8 +28,12 @@ MainWindow::LoadSteps AppFixture::recordingLoadSteps() {
   return steps;
 }
 
+Command AppFixture::recording(const char* name) {
+  return [this, name] { events.push_back(name); };
+}
+
 void AppFixture::recordPageCommands(MainWindow& window) {
-  auto rec = [this](const char* name) { return [this, name] { events.push_back(name); }; };
+  auto rec = [this](const char* name) { return recording(name); };
   window.maintenance.commands.autoStartChanged = rec("autoStartChanged");
   window.clean.commands.cleanIE = rec("cleanIE");
   window.clean.commands.cleanAll = rec("cleanAll");

@@ -29,6 +29,7 @@ class AppFixture {
   // Every recorded operation and process event, in order.
   std::vector<std::string> events;
   // Load steps and page commands that only record their names.
+  Command recording(const char* name);
   MainWindow::LoadSteps recordingLoadSteps();
   void recordPageCommands(MainWindow& window);
   std::unique_ptr<MainWindow> mainWindow;
